@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace kvf {
+
+// The check a row's value gets on action 3 (the value rules).
+enum class ValueRule {
+    Boolean,
+    Unsigned8,
+    Unsigned16,
+    Unsigned32,
+    VisibleString, // a quoted string of at most MaxLength characters
+    FileName,      // Visible-String (8) plus the file-name character rule
+    NoValue,       // block keywords: the keyword alone
+    OctetList,     // (P)
+    OffsetOctets,  // (O) the *_CONST rows
+    TwoNumbers,    // (R) (a)=b
+    BitArea,       // (A) a-b
+    IndexText,     // (T) (n)="text"
+    NumberName,    // (N) EXTUSERPRMDATA
+    Module,        // (M)
+    Slot,          // (S)
+    FamilyList,    // (F)
+    ReferenceLine, // (Q) Module_Reference
+    DataTypeLine,  // (D) UNSIGNED8 ... SIGNED32
+    BitLine,       // (D) BIT
+    BitAreaLine,   // (D) BITAREA
+};
+
+// One keyword of a catalogue row. Rows that share several keywords give each its own help
+// id and glossary topic, and where the value rules say so its own range text, maximum
+// length, type word or widths.
+struct CatalogueKeyword {
+    std::string_view Name;      // the exact form of the format
+    int HelpId;                 // string-table id of the help text
+    std::string_view Topic;     // glossary page and anchor: "page.htm#Anchor"
+    std::string_view RangeText; // range text of the range rule; empty when none
+    std::string_view TypeWord;  // type word of message 134 ("Number", "Unsigned8", ...)
+    int Width;                  // number-rule width of the (first) number; 0 when none
+    int Width2;                 // width of the second number of (R) rows; 0 when none
+    int MaxLength;              // maximum length of the string part; 0 when none
+};
+
+struct CatalogueRow {
+    unsigned Group;      // PARENT_* value; PARENT_SLAVE for the MODULE/SLAVE rows
+    bool ModuleOrSlave;  // MODULE inside a block, SLAVE outside
+    int Type;            // entry type code
+    bool BlockBegin;     // the row opens a block (module flag 32)
+    int Form;            // FormKind of actions 0 and 2
+    ValueRule Rule;      // check of action 3
+    // Captions loaded into caption slots 0..3 on action 0: string-table ids, 0 for none.
+    std::array<int, 4> Captions;
+    // Block rows: for an end row the begin keyword it closes; for a nested begin row the
+    // keyword of the block it nests in. Empty otherwise.
+    std::string_view BlockPartner;
+    std::span<const CatalogueKeyword> Keywords;
+};
+
+// A tree group name, matched like a keyword but standing for a node of the tree.
+struct GroupName {
+    std::string_view Name;
+    std::string_view Page;
+};
+
+struct CatalogueMatch {
+    const CatalogueRow* Row = nullptr;
+    const CatalogueKeyword* Keyword = nullptr;
+    explicit operator bool() const { return Row != nullptr; }
+};
+
+// The built-in knowledge of every keyword. Lookup ignores ASCII case and is exact.
+class KeywordCatalogue {
+public:
+    static const KeywordCatalogue& Instance();
+
+    const GroupName* FindGroupName(std::string_view key) const;
+    CatalogueMatch Find(std::string_view key) const;
+
+    std::span<const CatalogueRow> Rows() const;
+    std::span<const GroupName> GroupNames() const;
+    std::size_t KeywordCount() const;
+
+private:
+    KeywordCatalogue();
+    struct Index;
+    const Index* index_;
+};
+
+} // namespace kvf

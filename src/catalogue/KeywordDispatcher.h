@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace kvf {
+
+class AppState;
+
+// Action codes of Dispatch.
+inline constexpr int ACTION_SHOW = 0;
+inline constexpr int ACTION_CLASSIFY = 1;
+inline constexpr int ACTION_STORE = 2;
+inline constexpr int ACTION_CHECK = 3;
+inline constexpr int ACTION_GLOSSARY = 7;
+
+// The single place where keyword-specific behaviour lives: classify, show, store, check
+// or open the glossary of app.CurrentEntry (or of a group name). Actions 4, 5 and 6 and
+// any other code do nothing.
+void Dispatch(AppState& app, std::string key, int action, std::string value);
+
+} // namespace kvf

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+
+namespace kvf {
+
+// The per-user settings store: sections with named integer and string values. The editor
+// and kvfcheck implement it with QSettings; the tests with MemorySettingsStore.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual int GetInt(const std::string& section, const std::string& name,
+                       int defaultValue) const = 0;
+    virtual void SetInt(const std::string& section, const std::string& name, int value) = 0;
+    virtual std::string GetString(const std::string& section, const std::string& name,
+                                  const std::string& defaultValue) const = 0;
+    virtual void SetString(const std::string& section, const std::string& name,
+                           const std::string& value) = 0;
+};
+
+class MemorySettingsStore : public SettingsStore {
+public:
+    int GetInt(const std::string& section, const std::string& name,
+               int defaultValue) const override;
+    void SetInt(const std::string& section, const std::string& name, int value) override;
+    std::string GetString(const std::string& section, const std::string& name,
+                          const std::string& defaultValue) const override;
+    void SetString(const std::string& section, const std::string& name,
+                   const std::string& value) override;
+
+private:
+    std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+} // namespace kvf

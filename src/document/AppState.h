@@ -1,0 +1,61 @@
+#pragma once
+
+#include "catalogue/HelpService.h"
+#include "catalogue/SettingsStore.h"
+#include "document/CDbEntry.h"
+#include "document/ProgressSink.h"
+#include "output/MessageSink.h"
+
+#include <array>
+#include <string>
+
+namespace kvf {
+
+class Document;
+
+// The input form of the input view: which layout, the help text, captions and values.
+struct InputFormData {
+    int FormKind = 0;
+    std::string HelpText;
+    std::array<std::string, 4> Captions;
+    std::array<std::string, 4> Values;
+};
+
+// The application-wide state that the dispatcher, the reader, the check run and the views
+// share. The application object (or kvfcheck, or a test) owns one and hands it around;
+// there is no global state.
+class AppState {
+public:
+    AppState(SettingsStore& settings, MessageSink& messages, HelpService* help = nullptr,
+             ProgressSink* progress = nullptr);
+
+    CDbEntry* CurrentEntry = nullptr;
+    CDbEntry* OpenBlockEntry = nullptr;
+    int BlockOpen = 0;
+    Document* CheckedDocument = nullptr;
+    int MessageCounter = 0;
+    InputFormData InputForm;
+
+    SettingsStore& Settings() const { return *settings_; }
+    MessageSink& Messages() const { return *messages_; }
+    ProgressSink& Progress() const { return *progress_; }
+    // Opens a help topic when a help service is attached; otherwise does nothing.
+    void OpenHelpTopic(const std::string& topic) const;
+
+    // The one reporting operation of all checkers: adds a row (the sink may hide
+    // warnings) and counts the call either way.
+    void ReportMessage(int level, int line, const std::string& text, const Document* document);
+    void ClearMessages();
+
+    // Called by a database that destroys an entry: no shared pointer may outlive it.
+    void ForgetEntry(const CDbEntry* entry);
+
+private:
+    SettingsStore* settings_;
+    MessageSink* messages_;
+    HelpService* help_;
+    ProgressSink* progress_;
+    NullProgress noProgress_;
+};
+
+} // namespace kvf

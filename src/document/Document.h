@@ -1,0 +1,30 @@
+#pragma once
+
+#include "document/CKeyDatabase.h"
+#include "document/TextLines.h"
+
+#include <string>
+
+namespace kvf {
+
+// What the engine knows of an open document: its title and path, its text lines (the
+// master copy, owned by the editor or by kvfcheck) and its entry database.
+class Document {
+public:
+    Document(AppState& app, const TextLines& lines, std::string title, std::string pathName)
+        : Title(std::move(title)), PathName(std::move(pathName)), Database(&app), lines_(&lines) {}
+
+    const TextLines& Lines() const { return *lines_; }
+    void SetLines(const TextLines& lines) { lines_ = &lines; }
+
+    std::string Title;    // the file name as the window shows it; may end in '*' when modified
+    std::string PathName; // the full path
+    CKeyDatabase Database;
+    bool ReadOnly = false;
+    bool RebuildFlag = false;
+
+private:
+    const TextLines* lines_;
+};
+
+} // namespace kvf

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace kvf {
+
+// One text of the string table. Every user-visible text lives once, under its id; code
+// refers to ids, never to prose.
+struct MessageDef {
+    int Id;
+    std::string_view Text;
+};
+
+// The text of a string-table id; empty when the id is unknown.
+std::string_view MessageText(int id);
+bool HasMessage(int id);
+
+// Every text, sorted by id (for tests and tools).
+std::span<const MessageDef> AllMessages();
+
+// An argument of a formatted message: a string or an integer.
+struct MessageArg {
+    MessageArg(const std::string& text) : IsText(true), Text(text) {}
+    MessageArg(std::string_view text) : IsText(true), Text(text) {}
+    MessageArg(const char* text) : IsText(true), Text(text ? text : "") {}
+    template <typename T, typename = std::enable_if_t<std::is_integral_v<T>>>
+    MessageArg(T number) : IsText(false), Number(static_cast<long long>(number)) {}
+
+    bool IsText;
+    std::string Text;
+    long long Number = 0;
+};
+
+// printf-style formatting of a template (%s, %d, %i, %u, %x, %X, %o, %c, %% with flags,
+// width and precision). Integers are formatted as the 32-bit int / unsigned int the
+// original texts were written for. A conversion without a matching argument is written out
+// as it stands; a number given for %s is written in decimal: a wrong call never reads
+// garbage.
+std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args);
+
+// Formats the string-table text of an id.
+template <typename... Args> std::string FormatMessage(int id, const Args&... args) {
+    return FormatTemplate(MessageText(id), std::vector<MessageArg>{MessageArg(args)...});
+}
+
+} // namespace kvf

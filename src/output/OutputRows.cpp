@@ -1,0 +1,41 @@
+#include "output/OutputRows.h"
+
+#include "catalogue/SettingsStore.h"
+#include "output/MessageTable.h"
+
+namespace kvf {
+
+std::string LevelText(int level) {
+    switch (level) {
+    case LEVEL_ERROR:
+        return std::string(MessageText(65112));
+    case LEVEL_FATAL:
+        return std::string(MessageText(65111));
+    case LEVEL_WARNING:
+        return std::string(MessageText(65110));
+    default:
+        return std::string(MessageText(65109));
+    }
+}
+
+std::string LineText(int level, int line) {
+    if (line < 0 || level < LEVEL_INFO || level > LEVEL_WARNING)
+        return "---";
+    return "Line " + std::to_string(static_cast<long long>(line) + 1);
+}
+
+void OutputRows::AddMessage(int level, int line, const std::string& text,
+                            const Document* document) {
+    if (level == LEVEL_WARNING && settings_->GetInt("Settings", "Warnings", 0) == 1)
+        return;
+    rows_.push_back(OutputRow{level, line, text, document});
+    if (document)
+        target_ = document;
+}
+
+void OutputRows::ClearMessages() {
+    rows_.clear();
+    target_ = nullptr;
+}
+
+} // namespace kvf

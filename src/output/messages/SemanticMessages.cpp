@@ -1,0 +1,14 @@
+#include "output/MessageParts.h"
+
+namespace kvf::messages {
+namespace {
+
+constexpr MessageDef kMessages[] = {
+    {0, ""},
+};
+
+} // namespace
+
+std::span<const MessageDef> SemanticMessages() { return std::span(kMessages).subspan(1); }
+
+} // namespace kvf::messages
