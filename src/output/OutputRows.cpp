@@ -1,6 +1,7 @@
 #include "output/OutputRows.h"
 
 #include "catalogue/SettingsStore.h"
+#include "output/MessageIds.h"
 #include "output/MessageTable.h"
 
 namespace kvf {
@@ -8,13 +9,13 @@ namespace kvf {
 std::string LevelText(int level) {
     switch (level) {
     case LEVEL_ERROR:
-        return std::string(MessageText(65112));
+        return std::string(MessageText(msg::LevelError));
     case LEVEL_FATAL:
-        return std::string(MessageText(65111));
+        return std::string(MessageText(msg::LevelFatal));
     case LEVEL_WARNING:
-        return std::string(MessageText(65110));
+        return std::string(MessageText(msg::LevelWarning));
     default:
-        return std::string(MessageText(65109));
+        return std::string(MessageText(msg::LevelInfo));
     }
 }
 
