@@ -12,6 +12,11 @@ void AppState::OpenHelpTopic(const std::string& topic) const {
         help_->OpenTopic(topic);
 }
 
+void AppState::Alert(const std::string& text) const {
+    if (alerts_)
+        alerts_->Alert(text);
+}
+
 void AppState::ReportMessage(int level, int line, const std::string& text,
                              const Document* document) {
     messages_->AddMessage(level, line, text, document);

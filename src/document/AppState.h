@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/HelpService.h"
+#include "document/AlertSink.h"
 #include "catalogue/SettingsStore.h"
 #include "document/CDbEntry.h"
 #include "document/ProgressSink.h"
@@ -41,6 +42,9 @@ public:
     ProgressSink& Progress() const { return *progress_; }
     // Opens a help topic when a help service is attached; otherwise does nothing.
     void OpenHelpTopic(const std::string& topic) const;
+    // Shows a message box when an alert sink is attached; otherwise does nothing.
+    void Alert(const std::string& text) const;
+    void SetAlertSink(AlertSink* alerts) { alerts_ = alerts; }
 
     // The one reporting operation of all checkers: adds a row (the sink may hide
     // warnings) and counts the call either way.
@@ -55,6 +59,7 @@ private:
     MessageSink* messages_;
     HelpService* help_;
     ProgressSink* progress_;
+    AlertSink* alerts_ = nullptr;
     NullProgress noProgress_;
 };
 
