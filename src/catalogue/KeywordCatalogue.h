@@ -42,15 +42,16 @@ struct CatalogueKeyword {
     int Width;                  // number-rule width of the (first) number; 0 when none
     int Width2;                 // width of the second number of (R) rows; 0 when none
     int MaxLength;              // maximum length of the string part; 0 when none
+    int OwnCaption = 0;         // caption slot 0 where it differs from the row's; 0 for none
 };
 
 struct CatalogueRow {
-    unsigned Group;      // PARENT_* value; PARENT_SLAVE for the MODULE/SLAVE rows
-    bool ModuleOrSlave;  // MODULE inside a block, SLAVE outside
-    int Type;            // entry type code
-    bool BlockBegin;     // the row opens a block (module flag 32)
-    int Form;            // FormKind of actions 0 and 2
-    ValueRule Rule;      // check of action 3
+    unsigned Group;     // PARENT_* value; PARENT_SLAVE for the MODULE/SLAVE rows
+    bool ModuleOrSlave; // MODULE inside a block, SLAVE outside
+    int Type;           // entry type code
+    bool BlockBegin;    // the row opens a block (module flag 32)
+    int Form;           // FormKind of actions 0 and 2
+    ValueRule Rule;     // check of action 3
     // Captions loaded into caption slots 0..3 on action 0: string-table ids, 0 for none.
     std::array<int, 4> Captions;
     // Block rows: for an end row the begin keyword it closes; for a nested begin row the
@@ -69,11 +70,56 @@ struct CatalogueMatch {
     const CatalogueRow* Row = nullptr;
     const CatalogueKeyword* Keyword = nullptr;
     explicit operator bool() const { return Row != nullptr; }
+
+    // The captions of action 0 for the matched keyword: the row's, with the keyword's own
+    // caption in slot 0 where it has one.
+    std::array<int, 4> Captions() const {
+        std::array<int, 4> captions = Row->Captions;
+        if (Keyword->OwnCaption != 0)
+            captions[0] = Keyword->OwnCaption;
+        return captions;
+    }
 };
+
+// String-table ids of the captions the catalogue loads into the input form (texts in
+// CatalogueMessages.cpp).
+namespace caption {
+inline constexpr int DpSlave = 36;
+inline constexpr int DpMaster = 37;
+inline constexpr int SupportsFeature = 38;
+inline constexpr int RequestsFeature = 39;
+inline constexpr int NotSupported = 40;
+inline constexpr int Rs485 = 41;
+inline constexpr int Ttl = 42;
+inline constexpr int Input = 43;
+inline constexpr int Output = 44;
+inline constexpr int SlotNumber = 65083;
+inline constexpr int CompactDevice = 65087;
+inline constexpr int ModularDevice = 65088;
+inline constexpr int AreaOrTextReference = 65090;
+inline constexpr int DefaultValue = 65091;
+inline constexpr int MinMaxOrAllowedValues = 65092;
+inline constexpr int DataType = 65096;
+inline constexpr int SlotName = 65114;
+inline constexpr int Bit = 11001;
+inline constexpr int Value = 11002;
+inline constexpr int Error = 11003;
+inline constexpr int Offset = 11004;
+inline constexpr int Reference = 11005;
+inline constexpr int PrmDataType = 11006;
+inline constexpr int FirstBit = 11007;
+inline constexpr int LastBit = 11008;
+inline constexpr int ReferenceOffset = 11009;
+inline constexpr int ReferenceNumber = 11010;
+inline constexpr int SubsystemType = 11011;
+inline constexpr int Index = 11012;
+// Not a caption: action 0 of the Module row puts this text into form value 2.
+inline constexpr int ConfigString = 11013;
+} // namespace caption
 
 // The built-in knowledge of every keyword. Lookup ignores ASCII case and is exact.
 class KeywordCatalogue {
-public:
+  public:
     static const KeywordCatalogue& Instance();
 
     const GroupName* FindGroupName(std::string_view key) const;
@@ -83,7 +129,7 @@ public:
     std::span<const GroupName> GroupNames() const;
     std::size_t KeywordCount() const;
 
-private:
+  private:
     KeywordCatalogue();
     struct Index;
     const Index* index_;
