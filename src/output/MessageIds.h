@@ -6,29 +6,98 @@
 namespace kvf::msg {
 
 // Dispatcher and value checks.
-inline constexpr int ValueExceedsLimit = 130;         // Key "%s": Value exceeds limit (%s)!
-inline constexpr int NotWithinAllowedValues = 131;    // Key "%s": Not within the allowed Values (%s)!
-inline constexpr int ValueOutOfRange = 132;           // Key "%s": Value out of range (%s)!
-inline constexpr int UnknownKey = 133;                // Key "%s": Unknown key! ...
-inline constexpr int UnexpectedFormat = 134;          // Key "%s": %s expected or unexpected format!
-inline constexpr int TooManyValues = 135;             // Key "%s": Too many values.
-inline constexpr int LineTooLong = 136;               // Line length exceeds the limit of 80 characters.
-inline constexpr int FileNameCharacters = 137;        // Key "%s": Unexpected character(s) in file name.
-inline constexpr int KeywordCharacters = 138;         // Key "%s": Keyword contains unallowed character(s)!
-inline constexpr int RangeChar = 139;                 // CHAR: -128..127 (signed 8 Bit)
-inline constexpr int RangeShort = 140;                // SHORT: -32768..32767 (signed 16 Bit)
-inline constexpr int RangeInt = 141;                  // INT: -2147483648..2147483647 (signed 32 Bit)
-inline constexpr int RangeUChar = 142;                // UCHAR: 0..255 (unsigned 8 Bit)
-inline constexpr int RangeUShort = 143;               // USHORT: 0..65535 (unsigned 16 Bit)
-inline constexpr int RangeUInt = 144;                 // UINT: 0..4194967295 (unsigned 32 Bit)
-inline constexpr int VisibleStringInvalid = 145;      // Keyword "%s": Unexpected character(s) found, ...
-inline constexpr int UseInPlaceOfArea = 146;          // Key "%s": "%s" should be used in place of Area of width 1!
-inline constexpr int UnspecifiedCharacters = 147;     // Keyword "%s": %d unspecified character(s) ...
-inline constexpr int DefaultNotAllowed = 64638;       // Default_Value is not member of the Allowed_Values.
-inline constexpr int EqualSign = 65134;               // No or multiple equal sign(s) in key "%s"!
-inline constexpr int HashKey = 65139;                 // Key %s: Keys beginning with a '#' can cause problems ...
-inline constexpr int ConfigurationInvalid = 65141;    // Key "%s": The Configuration Data are invalid.
-inline constexpr int UserKeyHelp = 65089;             // This is a user-specific keyword. ...
+inline constexpr int ValueExceedsLimit = 130;                // Key "%s": Value exceeds limit (%s)!
+inline constexpr int NotWithinAllowedValues = 131;           // Key "%s": Not within the allowed Values (%s)!
+inline constexpr int ValueOutOfRange = 132;                  // Key "%s": Value out of range (%s)!
+inline constexpr int UnknownKey = 133;                       // Key "%s": Unknown key! ...
+inline constexpr int UnexpectedFormat = 134;                 // Key "%s": %s expected or unexpected format!
+inline constexpr int TooManyValues = 135;                    // Key "%s": Too many values.
+inline constexpr int LineTooLong = 136;                      // Line length exceeds the limit of 80 characters.
+inline constexpr int FileNameCharacters = 137;               // Key "%s": Unexpected character(s) in file name.
+inline constexpr int KeywordCharacters = 138;                // Key "%s": Keyword contains unallowed character(s)!
+inline constexpr int RangeChar = 139;                        // CHAR: -128..127 (signed 8 Bit)
+inline constexpr int RangeShort = 140;                       // SHORT: -32768..32767 (signed 16 Bit)
+inline constexpr int RangeInt = 141;                         // INT: -2147483648..2147483647 (signed 32 Bit)
+inline constexpr int RangeUChar = 142;                       // UCHAR: 0..255 (unsigned 8 Bit)
+inline constexpr int RangeUShort = 143;                      // USHORT: 0..65535 (unsigned 16 Bit)
+inline constexpr int RangeUInt = 144;                        // UINT: 0..4194967295 (unsigned 32 Bit)
+inline constexpr int VisibleStringInvalid = 145;             // Keyword "%s": Unexpected character(s) found, ...
+inline constexpr int UseInPlaceOfArea = 146;                 // Key "%s": "%s" should be used in place of Area ...
+inline constexpr int UnspecifiedCharacters = 147;            // Keyword "%s": %d unspecified character(s) ...
+inline constexpr int DefaultNotAllowed = 64638;              // Default_Value is not member of the Allowed_Values.
+inline constexpr int EqualSign = 65134;                      // No or multiple equal sign(s) in key "%s"!
+inline constexpr int HashKey = 65139;                        // Key %s: Keys beginning with a '#' can cause ...
+inline constexpr int ConfigurationInvalid = 65141;           // Key "%s": The Configuration Data are invalid.
+inline constexpr int UserKeyHelp = 65089;                    // Help:\nThis is a user-specific keyword. ...
+
+// Settings dialog of user-defined keys.
+inline constexpr int UserKeyDialogTitle = 65104;             // Change Settings for User-defined Key...
+inline constexpr int UserKeyDataTypeLabel = 65105;           // Data Type:
+inline constexpr int UserKeyRangeLabel = 65106;              // Range and Length Check (See Help for valid Inputs!):
+inline constexpr int UserKeyGroupLabel = 65107;              // Key Group:
+inline constexpr int UserKeyRegisteredLabel = 65151;         // Registered user-defined keys:
+inline constexpr int UserKeySummaryEmpty = 65300;            // ..no keys defined..
+inline constexpr int UserKeyTypeString = 65301;              // String ("Sample String")
+inline constexpr int UserKeyTypeInteger = 65302;             // Integer (-1, 0, 1, 0x00, 0xAb)
+inline constexpr int UserKeyTypeBool = 65303;                // Bool (0=FALSE, 1=TRUE)
+inline constexpr int UserKeyTypeOctetString = 65304;         // Octet String (0x00,0x01,0x02,..)
+inline constexpr int UserKeyGroupGeneral = 65305;            // General KVF
+inline constexpr int UserKeyGroupSlave = 65306;              // Slave
+inline constexpr int UserKeyGroupMaster = 65307;             // Master
+inline constexpr int UserKeyGroupModule = 65308;             // Module
+inline constexpr int NoDatabase = 65309;                     // No database exists.
+
+// Entry database and file reader.
+inline constexpr int BuildingDatabase = 58;                  // Building Database...
+inline constexpr int DatabaseEmpty = 65140;                  // Database is empty! Please check if the #TALVERON_DP ...
+inline constexpr int DatabaseNeedsUpdate = 65149;            // The internal database informations\nneed an update. ...
+inline constexpr int TypeUnknown = 65160;                    // Type: ?TYPE_UNKNOWN?
+inline constexpr int OutOfMemoryEntry = 65161;               // Insufficent memory for creating\na new database entry!
+inline constexpr int KeywordFound = 65162;                   // Keyword %s found...
+inline constexpr int BuildDatabaseFailed = 65163;            // An error occours while building\nthe internal database!
+
+// Document load, save and backup.
+inline constexpr int FileWriteProtected = 65123;             // Error: The current file is write-protected!
+inline constexpr int FileReadOnlyFlag = 65124;               // The selected file "%s" has the read-only flag. ...
+inline constexpr int FileIsDirectory = 65125;                // The selected file "%s" is marked as a directory. ...
+inline constexpr int FileOffline = 65126;                    // The selected file "%s" seems to be available only ...
+inline constexpr int FileTemporary = 65127;                  // The selected file "%s" seems to be a temporary file. ...
+inline constexpr int FileSystemFlag = 65128;                 // The selected file "%s" has the system flag. ...
+inline constexpr int FileHiddenFlag = 65129;                 // The selected file "%s" has the hidden flag. ...
+inline constexpr int StatusModified = 65130;                 // Modified
+inline constexpr int StatusOriginal = 65131;                 // Original
+inline constexpr int OpenFileFilter = 65164;                 // KVF-Files (*.kv*)|*.kv*|All Files (*.*)|*.*||
+inline constexpr int BackupCreateFailed = 65165;             // Could not create Backup File!
+inline constexpr int BackupWriteFailed = 65166;              // An Error occours while writing to Backup File!
+inline constexpr int BackupCloseFailed = 65167;              // Could not close Backup File!
+inline constexpr int LoadFailed = 65168;                     // Error while loading file!
+inline constexpr int SaveWriteFailed = 65169;                // Error while writing to file!
+inline constexpr int NoLine = 65170;                         // --- (no line, no active document)
+
+// Rebuild and check run.
+inline constexpr int IdleStatus = 57345;                     // For Help, press F1
+inline constexpr int SyntaxCheckStatus = 65132;              // Please wait while performing the syntax check...
+inline constexpr int SemanticCheckStatus = 65133;            // Please wait while performing the semantic check...
+inline constexpr int CheckFinishedWithoutErrors = 65146;     // ... check finished without errors.
+inline constexpr int MenuRebuild = 65171;                    // &Rebuild\tF5
+inline constexpr int MenuCheck = 65172;                      // &Check KVF\tF7
+inline constexpr int SkipSemanticCheckOption = 65173;        // Skip semantic check
+inline constexpr int FailSafeGroup = 65174;                  // Fail Safe (Test only)
+inline constexpr int RebuildCreateFailed = 65175;            // Could not update database!
+inline constexpr int RebuildWriteFailed = 65176;             // An Error occours while writing to database!
+inline constexpr int RebuildFinalizeFailed = 65177;          // Could not finalizing database!
+inline constexpr int StartSyntaxCheck = 65178;               // Start Syntax-Check of file %s ...
+inline constexpr int FileNameMissingDot = 65179;             // Missing "."! File Name %s does not conform ...
+inline constexpr int FileNameExtension = 65180;              // Incorrect File Name Extension! ...
+inline constexpr int FileNameTooManyDots = 65181;            // Too many "."! File Name %s does not conform ...
+inline constexpr int FileNameTooLong = 65182;                // File Name too long! ...
+inline constexpr int StopSyntaxCheck = 65183;                // ...stop syntax check
+inline constexpr int StartSemanticCheck = 65184;             // Start Semantic-Check of file %s ...
+inline constexpr int OutOfMemorySemantic = 65185;            // Insufficent memory to perform\nthe semantic check!
+inline constexpr int StopSemanticCheck = 65186;              // ... stop semantic check
+inline constexpr int SkippingSemanticCheck = 65187;          // FailSafe-Mode: Skipping semantic check.
+
+// Application.
 inline constexpr int AboutText = 65001;
 
 // Output window levels.
