@@ -1,0 +1,74 @@
+// Reading, classification and checking of large synthetic KVF files. Run with
+// --benchmark_counters_tabular=true; the ratio between the sizes shows the growth.
+
+#include "SyntheticKvf.h"
+
+#include "document/AppState.h"
+#include "document/CheckRun.h"
+#include "document/Document.h"
+#include "document/FileReader.h"
+#include "output/OutputRows.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace kvf;
+
+struct Workbench {
+    explicit Workbench(int lines)
+        : text(bench::SyntheticKvf(lines)), lines(VectorTextLines::FromBytes(text)) {}
+    std::string text;
+    VectorTextLines lines;
+    MemorySettingsStore settings;
+    OutputRows rows{settings};
+    AppState app{settings, rows};
+};
+
+void SetCounters(benchmark::State& state, const Workbench& bench) {
+    state.counters["lines"] = bench.lines.LineCount();
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(bench.text.size()));
+}
+
+// Splitting the bytes into lines, as kvfcheck does after reading the file.
+void BM_SplitLines(benchmark::State& state) {
+    Workbench bench(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VectorTextLines::FromBytes(bench.text));
+    SetCounters(state, bench);
+}
+
+// The reader with the classification of every entry.
+void BM_ReadAndClassify(benchmark::State& state) {
+    Workbench bench(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CKeyDatabase database(&bench.app);
+        BuildDatabase(bench.app, database, bench.lines);
+        benchmark::DoNotOptimize(database.Count());
+    }
+    SetCounters(state, bench);
+}
+
+// The whole check run: rebuild, syntax check and, when range(1) is 1, the semantic check.
+void BM_CheckRun(benchmark::State& state) {
+    Workbench bench(static_cast<int>(state.range(0)));
+    bench.settings.SetInt("FailSafe", "NoSemanticCheck", state.range(1) ? 0 : 1);
+    Document document(bench.app, bench.lines, "ACME1234.kvf", "/bench/ACME1234.kvf");
+    for (auto _ : state) {
+        Check(bench.app, document);
+        benchmark::DoNotOptimize(bench.rows.Rows().size());
+        bench.rows.ClearMessages();
+    }
+    SetCounters(state, bench);
+}
+
+BENCHMARK(BM_SplitLines)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndClassify)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckRun)
+    ->ArgsProduct({{10'000, 100'000, 1'000'000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kvf {
+
+// KVF files are Windows-1252 bytes; the edges (terminal output, JSON, the editor's
+// widgets) want Unicode. Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D, which the code page
+// leaves undefined, become the C1 control characters of the same value, so no byte is
+// ever lost.
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// The reverse: characters the code page cannot hold become '?'. Malformed UTF-8 bytes are
+// taken as Windows-1252 bytes as they stand.
+std::string Utf8ToWindows1252(std::string_view text);
+
+} // namespace kvf
