@@ -97,15 +97,6 @@ inline constexpr int OutOfMemorySemantic = 65185;            // Insufficent memo
 inline constexpr int StopSemanticCheck = 65186;              // ... stop semantic check
 inline constexpr int SkippingSemanticCheck = 65187;          // FailSafe-Mode: Skipping semantic check.
 
-// Application.
-inline constexpr int AboutText = 65001;
-
-// Output window levels.
-inline constexpr int LevelInfo = 65109;
-inline constexpr int LevelWarning = 65110;
-inline constexpr int LevelFatal = 65111;
-inline constexpr int LevelError = 65112;
-
 // Semantic checker: identification and keywords demanded by revision.
 inline constexpr int MissingIdentification = 64201;          // Missing Identification of KVF file ...
 inline constexpr int MissingKvfRevision = 64205;             // Undefined Keyword "%s". ... Revision 1 and higher.
@@ -269,6 +260,180 @@ inline constexpr int OutputWord = 64596;                     // OUTPUT
 inline constexpr int PrerequisiteRequired = 64608;           // Invalid Definition. "%s" unequal 0 is required to define "%s".
 inline constexpr int PrerequisiteOnly = 64649;               // The Definition of "%s" is possible for "%s" only.
 inline constexpr int C1OrC2ReadWriteSupp = 64670;            // C1_Read_Write_supp or C2_Read_Write_supp
+
+// Output window.
+inline constexpr int OutputColumnException = 65099;          // Exception
+inline constexpr int OutputColumnLine = 65100;               // Line-Nr.
+inline constexpr int OutputColumnCause = 65101;              // Probable Cause
+inline constexpr int OutputWindowCaption = 65108;            // Output Window
+inline constexpr int LevelInfo = 65109;                      // Info
+inline constexpr int LevelWarning = 65110;                   // Warning
+inline constexpr int LevelFatal = 65111;                     // Fatal Error
+inline constexpr int LevelError = 65112;                     // Error
+inline constexpr int WelcomeText = 65113;                    // Welcome to the KVF Editor. Open a KVF file and p ...
+inline constexpr int MenuOutput = 65200;                     // &Output
+inline constexpr int LineNumber = 65201;                     // Line %d
+inline constexpr int SuppressWarningsOption = 65202;         // Suppress warnings of the KVF checker
+
+// Text view.
+inline constexpr int ProcessingFile = 57;                    // Processing KVF file...
+inline constexpr int ScanningComment = 65203;                // Scanning comment...
+inline constexpr int ScanningString = 65204;                 // Scanning string...
+inline constexpr int ScanningKeyword = 65205;                // Scanning keyword...
+inline constexpr int CaretPosition = 65206;                  // Line: %d, Char: %d
+inline constexpr int LineLengthUnexpected = 65207;           // LineLength greater than expected!
+inline constexpr int PrintProgramName = 65208;               // ORVEL KVF-Editor V5.0
+inline constexpr int PrintPageNumber = 65209;                // -%d-
+inline constexpr int PrintDate = 65210;                      // %d/%0.2d/%0.2d
+inline constexpr int DropNotAllowed = 65211;                 // Dropping files in this window is not allowed!
+inline constexpr int ScanningNumber = 65212;                 // Scanning number...
+
+// Keyword tree view.
+inline constexpr int TreeEntryLabel = 65213;                 // %s (%u)
+inline constexpr int MenuKeyInfo = 65214;                    // Key Info
+inline constexpr int MenuCheckSyntax = 65215;                // Check Syntax
+inline constexpr int MenuUserKey = 65216;                    // User Key...
+inline constexpr int MenuShowDetails = 65217;                // Show Details...
+inline constexpr int TreeSearchCancelled = 65218;            // No Tree-Entry found.\nSearch cancelled!
+inline constexpr int TreeEntryNotFound = 65219;              // No Tree-Entry found!
+inline constexpr int EditorContentsChanged = 65220;          // The contents of the editor changed. Please choos ...
+inline constexpr int StartSingleSyntaxCheck = 65221;         // Start Syntax-Check...
+inline constexpr int StopSingleSyntaxCheck = 65222;          // Stop Syntax-Check...
+inline constexpr int DetailsTitle = 65223;                   // Object Details...
+inline constexpr int DetailsKeyLabel = 65224;                // Key:
+inline constexpr int DetailsValueLabel = 65225;              // Value:
+inline constexpr int DetailsLongLine = 65226;                // LongLine: %d
+inline constexpr int DetailsLine = 65227;                    // Line: %d
+inline constexpr int DetailsTreeHandle = 65228;              // hTree: %p
+inline constexpr int DetailsRangeLen = 65229;                // Range/Len: %s
+inline constexpr int DetailsItemIndex = 65230;               // Item-Index: %d (#elements: %d, starts with 0)
+inline constexpr int DetailsTypeString = 65231;              // Type: TYPE_SIMPLE_STRING
+inline constexpr int DetailsTypeUint = 65232;                // Type: TYPE_SIMPLE_UINT
+inline constexpr int DetailsTypeBool = 65233;                // Type: TYPE_SIMPLE_BOOL
+inline constexpr int DetailsTypeOctetString = 65234;         // Type: TYPE_OCTET_STRING
+inline constexpr int DetailsTypeUserKey = 65235;             // Type: TYPE_USER_KEY
+inline constexpr int DetailsGroupGeneral = 65236;            // TreeGroup: PARENT_GENERAL
+inline constexpr int DetailsGroupSlave = 65237;              // TreeGroup: PARENT_SLAVE
+inline constexpr int DetailsGroupMaster = 65238;             // TreeGroup: PARENT_MASTER
+inline constexpr int DetailsGroupModule = 65239;             // TreeGroup: PARENT_MODULE
+inline constexpr int DetailsGroupPhysicalInterfaces = 65240; // TreeGroup: PARENT_PHYSICAL_INTERFACES
+inline constexpr int DetailsGroupModuleAssignment = 65241;   // TreeGroup: PARENT_MODULE_ASSIGNMENT
+inline constexpr int DetailsGroupSlaveExt = 65242;           // TreeGroup: PARENT_SLAVE_EXT
+inline constexpr int DetailsGroupSlaveDataExchange = 65243;  // TreeGroup: PARENT_SLAVE_DATA_EXCHNG
+inline constexpr int DetailsGroupMasterExt = 65244;          // TreeGroup: PARENT_MASTER_EXT
+inline constexpr int DetailsGroupUnknown = 65245;            // TreeGroup: ?PARENT_UNKNOWN?
+inline constexpr int DetailsModuleBegin = 65246;             // ModuleFlag: TYPE_MODULE_BEGIN
+inline constexpr int DetailsModuleNone = 65247;              // ModuleFlag: -
+inline constexpr int DetailsParentHandle = 65248;            // hParent: %p
+inline constexpr int DetailsReady0 = 65249;                  // m_Ready[0]: %s
+inline constexpr int DetailsReady1 = 65250;                  // m_Ready[1]: %s
+inline constexpr int DetailsReady2 = 65251;                  // m_Ready[2]: %s
+inline constexpr int DetailsReady3 = 65252;                  // m_Ready[3]: %s
+inline constexpr int DetailsNote = 65253;                    // The information below is for debugging only. Use ...
+
+// Input view.
+inline constexpr int CfgColumnIdentFormat = 46;              // IdentFormat
+inline constexpr int CfgColumnIoSelect = 47;                 // I/O-Select
+inline constexpr int CfgColumnInputLength = 48;              // InputLength
+inline constexpr int CfgColumnOutputLength = 49;             // OutputLength
+inline constexpr int CfgColumnConsistence = 50;              // Consistence
+inline constexpr int CfgColumnVendorSpecific = 51;           // Vendor spec.
+inline constexpr int CfgDialogTitle = 65102;                 // Change settings for value %d...
+inline constexpr int InputStringLabel = 65254;               // String:
+inline constexpr int InputUintLabel = 65255;                 // UINT:
+inline constexpr int InputChoiceLabel = 65256;               // Choice:
+inline constexpr int InputBoolLabel = 65257;                 // Bool:
+inline constexpr int InputAreaLabel = 65258;                 // Area / Txt-Ref
+inline constexpr int InputDefaultLabel = 65259;              // Default-Value
+inline constexpr int InputRangeLabel = 65260;                // Min-Max / Allowed Values
+inline constexpr int InputSlotNameLabel = 65261;             // Slot Name:
+inline constexpr int ApplyButton = 65262;                    // Apply
+inline constexpr int HelpLabel = 65263;                      // Help
+inline constexpr int CfgInsertQuestion = 65264;              // Insert a new value?
+inline constexpr int CfgDummyRow = 65265;                    // Dummy %d
+inline constexpr int CfgDummyCell = 65266;                   // entry
+inline constexpr int CfgIdentFormatLabel = 65267;            // Ident Format
+inline constexpr int CfgFormatShort = 65268;                 // Short
+inline constexpr int CfgFormatExtent = 65269;                // Extent
+inline constexpr int CfgIoSelectLabel = 65270;               // I/O Select
+inline constexpr int CfgSelectIn = 65271;                    // IN
+inline constexpr int CfgSelectOut = 65272;                   // OUT
+inline constexpr int CfgSelectInOut = 65273;                 // IN/OUT
+inline constexpr int CfgConsistenceByte = 65274;             // Byte
+inline constexpr int CfgConsistenceWord = 65275;             // Word
+inline constexpr int CfgVendorSpecificLabel = 65276;         // Vendor specific
+
+// Application, main frame and settings.
+inline constexpr int AboutText = 65001;                      // KVF Editor\nEditor and checker for KVF device-de ...
+inline constexpr int DocumentTypeName = 65277;               // KVF
+inline constexpr int DocumentFilter = 65278;                 // KVF-Files (*.kvf)
+inline constexpr int DocumentFileTypeName = 65279;           // KVF-Document
+inline constexpr int CaretPaneSizing = 65280;                // Line: 99999, Char: 99999
+inline constexpr int ProgramOptionsGroup = 65281;            // Program Options
+inline constexpr int ShowSplashOption = 65282;               // Show splash screen at startup
+inline constexpr int CoolMenuOption = 65283;                 // Use cool menu
+inline constexpr int EditorOptionsGroup = 65284;             // Editor Options
+inline constexpr int NoBackupOption = 65285;                 // Don't create backup files *.bak
+inline constexpr int SyntaxOption = 65286;                   // Use syntax highlighting for user-defined keys
+inline constexpr int NoWinPosSaveOption = 65287;             // Don't save window positions
+inline constexpr int HelpNotImplemented = 65288;             // Help not implemented!
+inline constexpr int ProgressPercent = 65289;                // %d%c
+
+// New file from template.
+inline constexpr int TemplatesLabel = 65093;                 // Available KVF Templates:
+inline constexpr int InsertCommentsOption = 65094;           // Insert Comments
+inline constexpr int TemplateDialogTitle = 65095;            // Choose a template for the new file...
+inline constexpr int TemplateBrowseTitle = 65097;            // Search the Template Directory...
+inline constexpr int TemplateFolderFormat = 65290;           // %s\\Templates\\ (folder format)
+inline constexpr int TemplateColumnDescription = 65291;      // Description
+inline constexpr int TemplateBrowseButton = 65292;           // &Browse...
+inline constexpr int TemplateEmptyButton = 65293;            // &Empty Doc
+inline constexpr int TemplateCancelButton = 65294;           // &Cancel
+inline constexpr int TemplateOpenButton = 65295;             // &Open >>
+inline constexpr int TemplateErrorRow = 65296;               // Error !
+inline constexpr int NoTemplatesFound = 65297;               // No files found. Use Browse..
+inline constexpr int TemplateOpenFailed = 65298;             // Error opening file %s.
+inline constexpr int TemplateFilter = 65299;                 // Templates (*.tpl)|*.tpl||
+inline constexpr int NoDirectorySelected = 65320;            // No directory selected.
+
+// Menus (the command table; File also heads the template list).
+inline constexpr int FileLabel = 65321;                      // File
+inline constexpr int MenuEdit = 65322;                       // Edit
+inline constexpr int MenuView = 65323;                       // View
+inline constexpr int MenuExtras = 65324;                     // Extras
+inline constexpr int MenuWindow = 65325;                     // Window
+inline constexpr int MenuNew = 65326;                        // New
+inline constexpr int MenuOpen = 65327;                       // Open...
+inline constexpr int MenuClose = 65328;                      // Close
+inline constexpr int MenuSave = 65329;                       // Save
+inline constexpr int MenuSaveAs = 65330;                     // Save As...
+inline constexpr int MenuPrint = 65331;                      // Print...
+inline constexpr int MenuPrintPreview = 65332;               // Print Preview
+inline constexpr int MenuPrintSetup = 65333;                 // Print Setup...
+inline constexpr int MenuExit = 65334;                       // Exit
+inline constexpr int MenuUndo = 65335;                       // Undo
+inline constexpr int MenuCut = 65336;                        // Cut
+inline constexpr int MenuCopy = 65337;                       // Copy
+inline constexpr int MenuPaste = 65338;                      // Paste
+inline constexpr int MenuFind = 65339;                       // Find...
+inline constexpr int MenuReplace = 65340;                    // Replace...
+inline constexpr int MenuToolbar = 65341;                    // Toolbar
+inline constexpr int MenuFlatToolbar = 65342;                // Flat Toolbar
+inline constexpr int MenuStatusBar = 65343;                  // Status Bar
+inline constexpr int MenuSettings = 65344;                   // Settings...
+inline constexpr int MenuCascade = 65345;                    // Cascade
+inline constexpr int MenuTileHorizontally = 65346;           // Tile Horizontally
+inline constexpr int MenuTileVertically = 65347;             // Tile Vertically
+inline constexpr int MenuArrangeIcons = 65348;               // Arrange Icons
+inline constexpr int MenuSplit = 65349;                      // Split
+inline constexpr int MenuHelpIndex = 65350;                  // Help Index
+inline constexpr int MenuHelpFinder = 65351;                 // Help Finder
+inline constexpr int MenuAbout = 65352;                      // About KVF_Ed...
+
+// Texts the views share with other parts: the input view's "Data Type:" label is
+// UserKeyDataTypeLabel, the identifier dialog's "Input Length" and "Output Length" are
+// InputLengthName and OutputLengthName, its "Consistence" is CfgColumnConsistence; "---" is
+// NoLine. The root, group and "no database" labels of the tree are the catalogue's group names.
 
 } // namespace kvf::msg
 // clang-format on
