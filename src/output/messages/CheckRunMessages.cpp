@@ -59,6 +59,8 @@ constexpr MessageDef kMessages[] = {
 
 } // namespace
 
-std::span<const MessageDef> CheckRunMessages() { return kMessages; }
+std::span<const MessageDef> CheckRunMessages() {
+    return kMessages;
+}
 
 } // namespace kvf::messages

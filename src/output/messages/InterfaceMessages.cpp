@@ -178,6 +178,8 @@ constexpr MessageDef kMessages[] = {
 
 } // namespace
 
-std::span<const MessageDef> InterfaceMessages() { return kMessages; }
+std::span<const MessageDef> InterfaceMessages() {
+    return kMessages;
+}
 
 } // namespace kvf::messages

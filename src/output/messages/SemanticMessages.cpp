@@ -186,6 +186,8 @@ constexpr MessageDef kMessages[] = {
 
 } // namespace
 
-std::span<const MessageDef> SemanticMessages() { return kMessages; }
+std::span<const MessageDef> SemanticMessages() {
+    return kMessages;
+}
 
 } // namespace kvf::messages

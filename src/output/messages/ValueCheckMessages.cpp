@@ -54,6 +54,8 @@ constexpr MessageDef kMessages[] = {
 
 } // namespace
 
-std::span<const MessageDef> ValueCheckMessages() { return kMessages; }
+std::span<const MessageDef> ValueCheckMessages() {
+    return kMessages;
+}
 
 } // namespace kvf::messages
