@@ -21,8 +21,8 @@ std::string LevelText(int level) {
 
 std::string LineText(int level, int line) {
     if (line < 0 || level < LEVEL_INFO || level > LEVEL_WARNING)
-        return "---";
-    return "Line " + std::to_string(static_cast<long long>(line) + 1);
+        return std::string(MessageText(msg::NoLine));
+    return FormatMessage(msg::LineNumber, line + 1);
 }
 
 void OutputRows::AddMessage(int level, int line, const std::string& text,
