@@ -1,0 +1,147 @@
+// The identification rules: revision, ident number and file name, station type, slave
+// family and the ranges of reference numbers.
+
+#include "catalogue/NumberReader.h"
+#include "document/Document.h"
+#include "output/MessageIds.h"
+#include "output/MessageSink.h"
+#include "semantic/SemanticChecker.h"
+
+namespace kvf {
+
+using semantic::Kw;
+
+namespace {
+
+// The highest KVF revision the checker knows; later revisions are checked as this one.
+constexpr std::uint32_t kNewestRevision = 5;
+
+// The file name of a path: its last component, with '/' or '\' as separator.
+std::string_view FileNameOf(std::string_view path) {
+    std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+struct ReferenceNumberRow {
+    Kw Keyword;
+    int Part;                // the m_Ready element that holds the number
+    std::uint32_t Threshold; // the revision from which numbers up to 65535 are allowed
+};
+
+constexpr ReferenceNumberRow kReferenceNumbers[] = {
+    {Kw::EXTUSERPRMDATA, 0, 2},
+    {Kw::EXT_USER_PRM_DATA_REF, 1, 2},
+    {Kw::PRMTEXT, 0, 3},
+    {Kw::PRM_TEXT_REF, 0, 3},
+};
+
+} // namespace
+
+std::span<const RuleHook> SemanticChecker::IdentificationHooks() {
+    using S = HookStage;
+    constexpr int kOrder = hook_order::Identification;
+    // The reference number range comes after the reference rules of the user parameters.
+    constexpr int kAfterReferenceRules = hook_order::UserParameter + 50;
+    static const RuleHook hooks[] = {
+        {Kw::KVF_Revision, Kw::KVF_Revision, S::FirstHeld, kOrder,
+         &SemanticChecker::OnKvfRevisionFirst},
+        {Kw::Ident_Number, Kw::Ident_Number, S::FirstHeld, kOrder,
+         &SemanticChecker::OnIdentNumberFirst},
+        {Kw::Station_Type, Kw::Station_Type, S::FirstHeld, kOrder,
+         &SemanticChecker::OnStationTypeFirst},
+        {Kw::Slave_Family, Kw::Slave_Family, S::FirstHeld, kOrder,
+         &SemanticChecker::OnSlaveFamilyFirst},
+        {Kw::Slave_Family, Kw::Slave_Family, S::Second, kOrder,
+         &SemanticChecker::OnSlaveFamilySecond},
+        {Kw::EXTUSERPRMDATA, Kw::EXTUSERPRMDATA, S::Second, kAfterReferenceRules,
+         &SemanticChecker::OnReferenceNumberSecond},
+        {Kw::EXT_USER_PRM_DATA_REF, Kw::EXT_USER_PRM_DATA_REF, S::Second, kAfterReferenceRules,
+         &SemanticChecker::OnReferenceNumberSecond},
+        {Kw::PRMTEXT, Kw::PRMTEXT, S::Second, kAfterReferenceRules,
+         &SemanticChecker::OnReferenceNumberSecond},
+        {Kw::PRM_TEXT_REF, Kw::PRM_TEXT_REF, S::Second, kAfterReferenceRules,
+         &SemanticChecker::OnReferenceNumberSecond},
+    };
+    return hooks;
+}
+
+void SemanticChecker::OnKvfRevisionFirst(CDbEntry& entry, Kw) {
+    if (entry.Valid)
+        CheckKvfRevision(ValueNumber(CurrentValue));
+}
+
+void SemanticChecker::OnIdentNumberFirst(CDbEntry&, Kw) {
+    // Also for an invalid value: a wrong ident number is worth both messages.
+    std::int32_t ident = ValueNumber(CurrentValue);
+    CheckIdentNumber(ident);
+    CheckFileNameIdent(ident);
+}
+
+void SemanticChecker::OnStationTypeFirst(CDbEntry& entry, Kw) {
+    if (entry.Valid)
+        StationKind = ValueNumber(CurrentValue);
+}
+
+void SemanticChecker::OnSlaveFamilyFirst(CDbEntry& entry, Kw) {
+    // The leading number is the main family; the sub-family parts are not read.
+    if (entry.Valid)
+        SlaveFamily = ValueNumber(CurrentValue);
+}
+
+void SemanticChecker::OnSlaveFamilySecond(CDbEntry& entry, Kw) {
+    if (entry.Accepted)
+        CheckSlaveFamilyRange();
+}
+
+void SemanticChecker::OnReferenceNumberSecond(CDbEntry& entry, Kw kw) {
+    if (!entry.Accepted || !entry.Valid)
+        return;
+    for (const ReferenceNumberRow& row : kReferenceNumbers)
+        if (row.Keyword == kw)
+            CheckReferenceNumber(ValueNumber(entry.m_Ready[static_cast<std::size_t>(row.Part)]),
+                                 row.Threshold);
+}
+
+int SemanticChecker::CheckKvfRevision(std::int32_t revision) {
+    RevisionInForce = static_cast<std::uint32_t>(revision);
+    if (RevisionInForce <= kNewestRevision)
+        return 1;
+    RevisionInForce = kNewestRevision;
+    return Report(LEVEL_WARNING, msg::KvfRevisionNotSupported, revision);
+}
+
+int SemanticChecker::CheckIdentNumber(std::int32_t ident) {
+    if (ident != 0)
+        return 1;
+    return Report(LEVEL_ERROR, msg::InvalidIdentNumber, ident);
+}
+
+// A file whose name ends, before its extension, in the four hexadecimal digits of its
+// ident number passes. Only the file name is judged, never the directories above it.
+int SemanticChecker::CheckFileNameIdent(std::int32_t ident) {
+    std::string_view name = FileNameOf(document_.PathName);
+    std::size_t dot = name.find('.');
+    if (dot == std::string_view::npos)
+        return 1;
+    std::string_view stem = name.substr(0, dot);
+    std::string_view digits = stem.size() > 4 ? stem.substr(stem.size() - 4) : stem;
+    if (ValueNumber("0x" + std::string(digits)) == ident)
+        return 1;
+    return Report(LEVEL_WARNING, msg::FileNameIdentNumber, ident);
+}
+
+int SemanticChecker::CheckSlaveFamilyRange() {
+    bool tooHigh = SlaveFamily > 12 || (RevisionInForce < 2 && SlaveFamily > 11);
+    if (!tooHigh)
+        return 1;
+    return Report(LEVEL_ERROR, msg::SlaveFamilyRange, SlaveFamily, RevisionInForce);
+}
+
+int SemanticChecker::CheckReferenceNumber(std::int32_t number, std::uint32_t threshold) {
+    std::int32_t limit = RevisionInForce < threshold ? 255 : 65535;
+    if (number <= limit)
+        return 1;
+    return Report(LEVEL_ERROR, msg::ReferenceNumberRange, number, RevisionInForce);
+}
+
+} // namespace kvf

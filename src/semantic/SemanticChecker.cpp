@@ -1,0 +1,245 @@
+#include "semantic/SemanticChecker.h"
+
+#include "catalogue/NumberReader.h"
+#include "document/AppState.h"
+#include "document/AsciiText.h"
+#include "document/Document.h"
+#include "output/MessageIds.h"
+
+#include <algorithm>
+#include <new>
+
+namespace kvf {
+
+using semantic::Acceptance;
+using semantic::Index;
+using semantic::Info;
+using semantic::Keep;
+using semantic::KeywordInfo;
+using semantic::Kw;
+using semantic::Multiplicity;
+using semantic::Role;
+
+namespace {
+
+constexpr std::string_view kTreeGroupNames[] = {
+    "General Keys",      "Physical interfaces", "Master Keys",        "Master DP-Extension",
+    "Slave Keys",        "Module Assignment",   "Slave DP-Extension", "Slave Data Exchange",
+    "User-defined Keys", "no database",
+};
+
+constexpr std::size_t kStageCount = 3;
+
+} // namespace
+
+bool IsTreeGroupName(std::string_view key) {
+    for (std::string_view name : kTreeGroupNames)
+        if (EqualsNoCase(key, name))
+            return true;
+    return false;
+}
+
+// The hooks of all rule groups, sorted per keyword and stage; built once.
+struct SemanticChecker::HookTable {
+    std::array<std::vector<const RuleHook*>, semantic::kKeywordCount * kStageCount> Lists;
+
+    std::span<const RuleHook* const> At(Kw kw, HookStage stage) const {
+        return Lists[Index(kw) * kStageCount + static_cast<std::size_t>(stage)];
+    }
+};
+
+const SemanticChecker::HookTable& SemanticChecker::Hooks() {
+    static const HookTable table = [] {
+        HookTable t;
+        for (auto group :
+             {BlockContentHooks(), IdentificationHooks(), BaudRateHooks(), UserParameterHooks(),
+              DiagnosisHooks(), ModuleHooks(), DataAreaHooks(), PrerequisiteHooks()}) {
+            for (const RuleHook& hook : group)
+                for (std::size_t k = Index(hook.First); k <= Index(hook.Last); ++k)
+                    t.Lists[k * kStageCount + static_cast<std::size_t>(hook.Stage)].push_back(
+                        &hook);
+        }
+        for (auto& list : t.Lists)
+            std::stable_sort(list.begin(), list.end(), [](const RuleHook* a, const RuleHook* b) {
+                return a->Order < b->Order;
+            });
+        return t;
+    }();
+    return table;
+}
+
+SemanticChecker::SemanticChecker(AppState& app, Document& document)
+    : app_(app), document_(document) {}
+
+void SemanticChecker::Emit(int level) {
+    app_.ReportMessage(level, CurrentLine, MessageText, &document_);
+}
+
+void SemanticChecker::CheckEntry(CDbEntry& entry, int pass) {
+    CurrentKey = entry.Key;
+    CurrentValue = entry.Value;
+    CurrentLine = entry.LongLine;
+    if (IsTreeGroupName(CurrentKey))
+        return;
+    if (pass == PASS_FINAL) {
+        RunFinalRules();
+        return;
+    }
+    std::optional<Kw> kw = semantic::FindSemanticKeyword(CurrentKey);
+    if (!kw)
+        return; // user-defined or unknown keys get no semantic handling
+    if (pass == PASS_FIRST)
+        FirstPass(*kw, entry);
+    else if (pass == PASS_SECOND)
+        SecondPass(*kw, entry);
+}
+
+void SemanticChecker::FirstPass(Kw kw, CDbEntry& entry) {
+    const KeywordInfo& info = Info(kw);
+    entry.Accepted = 0;
+    if (!CheckContext(info, entry))
+        return; // a misplaced line is neither counted nor accepted
+    ResetBlockCounters(kw);
+    RunHooks(kw, HookStage::FirstPlaced, entry);
+    if (info.CountOnlyValid && !entry.Valid)
+        return;
+
+    Counted counted = CountAndCheckMultiplicity(info, entry);
+    if (counted == Counted::Reported && !info.StoreRepeated)
+        return;
+    if (counted != Counted::Reported && info.Accept == Acceptance::AfterMultiplicity)
+        entry.Accepted = 1;
+    if (counted == Counted::NothingFurther)
+        return;
+    KeepValue(info, entry);
+    RunHooks(kw, HookStage::FirstHeld, entry);
+}
+
+void SemanticChecker::SecondPass(Kw kw, CDbEntry& entry) {
+    const KeywordInfo& info = Info(kw);
+    // Revision and role rules judge every line, also one that failed its context rule.
+    if (info.MinRevision > 0)
+        CheckRevision(static_cast<std::uint32_t>(info.MinRevision));
+    switch (info.Belongs) {
+    case Role::Slave:
+        CheckSlaveOnly();
+        break;
+    case Role::Master:
+        CheckMasterOnly();
+        break;
+    case Role::SlaveModular:
+        CheckSlaveOnly();
+        CheckModularOnly();
+        break;
+    case Role::None:
+        break;
+    }
+    RunHooks(kw, HookStage::Second, entry);
+}
+
+int SemanticChecker::CheckContext(const KeywordInfo& info, const CDbEntry& entry) {
+    switch (info.Where) {
+    case semantic::Context::Top:
+        return RequireTopLevel(entry.hParent);
+    case semantic::Context::TopOrModule:
+        return RequireTopLevelOrIn(entry.hParent, semantic::BlockName(semantic::Block::Module));
+    case semantic::Context::Inside:
+        return RequireInside(entry.hParent, semantic::BlockName(info.Inside));
+    }
+    return 1;
+}
+
+void SemanticChecker::ResetBlockCounters(Kw begin) {
+    for (Kw kw : semantic::KeywordsResetBy(begin)) {
+        if (Info(kw).Rule == Multiplicity::OncePerModuleOrFile)
+            ModuleOccurrenceCount[Index(kw)] = 0;
+        else
+            OccurrenceCount[Index(kw)] = 0;
+    }
+}
+
+SemanticChecker::Counted SemanticChecker::CountAndCheckMultiplicity(const KeywordInfo& info,
+                                                                    CDbEntry& entry) {
+    unsigned& count = OccurrenceCount[Index(info.Id)];
+    auto countThenCheck = [&](unsigned& counter, int rule) {
+        ++counter;
+        if (info.Accept == Acceptance::BeforeMultiplicity)
+            entry.Accepted = 1;
+        return CheckUnique(rule, counter, entry.hParent) ? Counted::Held : Counted::Reported;
+    };
+    switch (info.Rule) {
+    case Multiplicity::None:
+        ++count;
+        return Counted::Held;
+    case Multiplicity::OncePerFile:
+        return countThenCheck(count, msg::MultipleDefinitionTop);
+    case Multiplicity::OncePerModule:
+        return countThenCheck(count, msg::MultipleDefinitionModule);
+    case Multiplicity::OncePerInterface:
+        return countThenCheck(count, msg::MultipleDefinitionPhysicalInterface);
+    case Multiplicity::OncePerBlock:
+        return countThenCheck(count, msg::MultipleDefinitionInBlock);
+    case Multiplicity::OncePerModuleOrFile:
+        // After the context rule a line in a block can only stand in a Module.
+        if (entry.hParent)
+            return countThenCheck(ModuleOccurrenceCount[Index(info.Id)],
+                                  msg::MultipleDefinitionModule);
+        return countThenCheck(count, msg::MultipleDefinitionTop);
+    case Multiplicity::OncePerExtUserPrmData:
+        // Checked before counting: a refused line is not counted.
+        if (!CheckUnique(msg::MultipleDefinitionExtUserPrmData, count))
+            return Counted::Reported;
+        ++count;
+        return Counted::Held;
+    case Multiplicity::OneDataType:
+        ++count;
+        if (!CurrentExtUserPrmData)
+            return Counted::NothingFurther;
+        return CheckUnique(msg::MultipleDataTypeName, count) ? Counted::Held : Counted::Reported;
+    }
+    return Counted::Held;
+}
+
+void SemanticChecker::KeepValue(const KeywordInfo& info, const CDbEntry& entry) {
+    if (!entry.Valid)
+        return; // an invalid value leaves the collected state as it was
+    std::int32_t& kept = Kept[Index(info.Id)];
+    switch (info.Kept) {
+    case Keep::Flag:
+        kept = static_cast<std::int32_t>(ReadSigned32(CurrentValue, 10).Bits) == 1 ? 1 : 0;
+        break;
+    case Keep::Number:
+        kept = ValueNumber(entry.m_Ready[0]);
+        break;
+    case Keep::Nothing:
+        break;
+    }
+}
+
+void SemanticChecker::RunHooks(Kw kw, HookStage stage, CDbEntry& entry) {
+    for (const RuleHook* hook : Hooks().At(kw, stage))
+        (this->*(hook->Run))(entry, kw);
+}
+
+void RunSemanticCheck(AppState& app, Document& document) {
+    CKeyDatabase& database = document.Database;
+    try {
+        SemanticChecker checker(app, document);
+        for (CDbEntry& entry : database) {
+            app.CurrentEntry = &entry;
+            checker.CheckEntry(entry, PASS_FIRST);
+        }
+        for (CDbEntry& entry : database) {
+            app.CurrentEntry = &entry;
+            checker.CheckEntry(entry, PASS_SECOND);
+        }
+        if (CDbEntry* last = database.Last()) {
+            app.CurrentEntry = last;
+            checker.CheckEntry(*last, PASS_FINAL);
+        }
+    } catch (const std::bad_alloc&) {
+        app.Alert(std::string(MessageText(msg::OutOfMemorySemantic)));
+    }
+}
+
+} // namespace kvf

@@ -1,0 +1,287 @@
+#pragma once
+
+#include "document/CDbEntry.h"
+#include "output/MessageTable.h"
+#include "semantic/SemanticKeywordList.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kvf {
+
+class AppState;
+class Document;
+
+// Pass codes of CheckEntry.
+inline constexpr int PASS_FIRST = 4;
+inline constexpr int PASS_SECOND = 5;
+inline constexpr int PASS_FINAL = 6;
+
+// One ExtUserPrmData block: created when the block begins, kept in ExtUserPrmDataList once
+// it was closed with a data type line.
+struct ExtUserPrmDataRecord {
+    std::int32_t Number = 0;
+    int Referenced = 0;
+    int TypeSeen = 0;
+    std::uint32_t Length = 0;    // bytes of the parameter; 0 while no data type line
+    std::uint8_t BitMask = 0xFF; // bits of the byte the parameter uses
+    std::int32_t DefaultValue = 2147483647;
+    std::int32_t PrmTextRef = -1;
+};
+
+// One PrmText block: kept in PrmTextList once it was closed with at least one Text line.
+struct PrmTextRecord {
+    std::int32_t Number = 0;
+    int Referenced = 0;
+    std::vector<std::uint32_t> Values; // descending, without duplicates
+};
+
+// The values of the current Data_Area; all 0 at Data_Area_Beg.
+struct DataAreaState {
+    std::int32_t PublisherAllowed = 0;
+    std::int32_t DpMasterAllowed = 0;
+    std::int32_t IoDirection = 0;
+    std::int32_t Consistency = 0;
+    std::int32_t RequiredFormat = 0;
+    std::int32_t CfgIdentifier = 0;
+    std::int32_t AreaLength = 0;
+    std::int32_t TypeLengthSum = 0;
+};
+
+class SemanticChecker;
+
+// Where a rule group plugs into the walk: at a keyword (or a run of keyword ids), in one
+// stage of a pass. Hooks of one keyword and stage run in ascending Order.
+enum class HookStage : std::uint8_t {
+    FirstPlaced, // first pass, right after the context rule held (block counters reset)
+    FirstHeld,   // first pass, after counting, the multiplicity rule and acceptance held
+                 // (keywords that store repeated values get here after a report too)
+    Second,      // second pass, after the revision and role rules
+};
+
+struct RuleHook {
+    semantic::Kw First;
+    semantic::Kw Last; // inclusive; the same as First for a single keyword
+    HookStage Stage;
+    int Order;
+    void (SemanticChecker::*Run)(CDbEntry& entry, semantic::Kw kw);
+};
+
+// The order of the rule groups at one keyword. A hook that must run between two groups
+// picks a number in between.
+namespace hook_order {
+inline constexpr int BlockContent = 100;
+inline constexpr int Identification = 200;
+inline constexpr int BaudRate = 300;
+inline constexpr int UserParameter = 400;
+inline constexpr int Diagnosis = 500;
+inline constexpr int Module = 600;
+inline constexpr int DataArea = 700;
+inline constexpr int Prerequisite = 800;
+} // namespace hook_order
+
+// One semantic run over a document: three passes over the entry database through
+// CheckEntry, the state collected on the way, and one rule operation per kind of finding.
+// Rules return 1 when they hold and 0 after reporting; no rule stops the run.
+class SemanticChecker {
+  public:
+    SemanticChecker(AppState& app, Document& document);
+    SemanticChecker(const SemanticChecker&) = delete;
+    SemanticChecker& operator=(const SemanticChecker&) = delete;
+
+    void CheckEntry(CDbEntry& entry, int pass);
+
+    // ---- Reporting --------------------------------------------------------------------
+    std::string MessageTemplate;
+    std::string MessageText;
+    std::string CurrentKey;
+    std::string CurrentValue;
+    int CurrentLine = 0;
+
+    // Formats the message of an id with the arguments and reports it with CurrentLine.
+    // Returns 0, so that a rule can `return Report(...)`.
+    template <typename... Args> int Report(int level, int id, const Args&... args) {
+        MessageTemplate = kvf::MessageText(id);
+        MessageText = FormatMessage(id, args...);
+        Emit(level);
+        return 0;
+    }
+
+    // ---- Collected state --------------------------------------------------------------
+    std::uint32_t RevisionInForce = 0;
+    int StationKind = -1; // -1 unknown, 0 slave, 1 master
+
+    // Occurrences per keyword (top-level counters for the keywords counted twice) and the
+    // module-level counters of the keywords counted separately inside a Module.
+    std::array<unsigned, semantic::kKeywordCount> OccurrenceCount{};
+    std::array<unsigned, semantic::kKeywordCount> ModuleOccurrenceCount{};
+    unsigned Count(semantic::Kw kw) const { return OccurrenceCount[semantic::Index(kw)]; }
+
+    // Flags and values kept from valid lines in the first pass (0 while absent): the
+    // values later rules compare against, the DPV1 and isochronous flags and values, the
+    // baud rate flags, ModularStation.
+    std::array<std::int32_t, semantic::kKeywordCount> Kept{};
+    std::int32_t KeptValue(semantic::Kw kw) const { return Kept[semantic::Index(kw)]; }
+    int ModularStation() const { return KeptValue(semantic::Kw::Modular_Station); }
+    bool BaudSupported(int rate) const {
+        return KeptValue(semantic::RateKeyword(semantic::RateGroup::Supp, rate)) != 0;
+    }
+    std::int32_t SlaveFamily = 0; // the main family: the leading number of Slave_Family
+
+    std::array<int, semantic::kRateCount> PhysDelayGiven{}; // over all interfaces
+
+    // The Jokerblock_Slot count of each Jokerblock_Type block, in file order, so that the
+    // second pass judges every block by its own count.
+    std::vector<unsigned> JokerblockSlotCounts;
+    std::size_t JokerblockBlocksJudged = 0;
+
+    // ---- State of the user parameter rules ---------------------------------------------
+    std::unique_ptr<ExtUserPrmDataRecord> CurrentExtUserPrmData;
+    std::unique_ptr<PrmTextRecord> CurrentPrmText;
+    std::vector<ExtUserPrmDataRecord> ExtUserPrmDataList;
+    std::vector<PrmTextRecord> PrmTextList;
+    // Occupancy words: bits 15-0 offset, 23-16 bit mask, 31-24 0xFF for a reference.
+    std::vector<std::uint32_t> UnitPrmOccupancy;
+    std::vector<std::uint32_t> XUnitPrmOccupancy;
+    std::vector<std::uint32_t> ModulePrmOccupancy;
+    std::vector<std::uint32_t> FModulePrmOccupancy;
+    std::vector<std::uint32_t> XModulePrmOccupancy;
+    std::uint32_t UsedPrmLen = 0;
+    std::uint32_t UsedFPrmLen = 0;
+    std::uint32_t UsedXPrmLen = 0;
+
+    // ---- State of the diagnosis rules --------------------------------------------------
+    std::vector<std::uint32_t> DiagBits, DiagBitHelps, DiagNotBits, DiagNotBitHelps, DiagAreaBits;
+    std::vector<std::uint32_t> XDiagBits, XDiagBitHelps, XDiagNotBits, XDiagNotBitHelps,
+        XDiagAreaBits;
+    std::vector<std::uint32_t> AreaValues, AreaValueHelps, XAreaValues, XAreaValueHelps;
+    std::vector<std::uint32_t> ModuleChannelDiags, ModuleChannelDiagHelps;
+    std::vector<std::uint32_t> UnitChannelDiags, UnitChannelDiagHelps;
+    std::uint32_t AreaValueRange = 0;
+    std::uint32_t XAreaValueRange = 0;
+
+    // ---- State of the module and slot rules --------------------------------------------
+    static constexpr int kMaxCfgIdents = 244;
+    int CfgIdentCount = 0;
+    // Indexed by identifier number 1..244; element 0 is unused.
+    std::array<std::uint32_t, kMaxCfgIdents + 1> CfgOutFormat{}, CfgInFormat{}, CfgOutLength{},
+        CfgInLength{}, CfgOutAreaSum{}, CfgInAreaSum{};
+    std::vector<std::int32_t> ModuleReferences; // ascending, the whole file
+    std::int32_t DeclaredPrmLen = 0;
+    std::int32_t DeclaredFPrmLen = 0;
+    std::int32_t DeclaredXPrmLen = 0;
+    std::int32_t LastSlotNumber = 0;
+
+    // ---- State of the data area rules --------------------------------------------------
+    DataAreaState DataArea;
+
+    // ---- Context, multiplicity, revision and role rules ---------------------------------
+    int RequireTopLevel(const CDbEntry* parent);
+    int RequireTopLevelOrIn(const CDbEntry* parent, std::string_view block);
+    int RequireInside(const CDbEntry* parent, std::string_view block);
+    // rule: the message id 64301 ... 64306 of the multiplicity rule.
+    int CheckUnique(int rule, unsigned count, const CDbEntry* parent = nullptr);
+    int CheckRevision(std::uint32_t minimum);
+    int CheckSlaveOnly();
+    int CheckMasterOnly();
+    int CheckModularOnly();
+
+    // ---- Identification rules -----------------------------------------------------------
+    int CheckKvfRevision(std::int32_t revision);
+    int CheckIdentNumber(std::int32_t ident);
+    int CheckFileNameIdent(std::int32_t ident);
+    int CheckSlaveFamilyRange();
+    int CheckReferenceNumber(std::int32_t number, std::uint32_t threshold);
+
+    // ---- Final rules, in their order ----------------------------------------------------
+    void RunFinalRules();
+    int RequireGeneralKeywords();
+    int RequireBaudrate();
+    int RequireMaxTsdr();
+    int RequireKvfRevision();
+    int RequireMasterKeywords();
+    int RequireMasterTimes();
+    int RequireSlaveKeywords();
+    int RequireSlaveRevisionKeywords();
+    int RequireModularSlaveKeywords();
+    int RequireBlocksClosed();
+    int RequireDpv1ConformanceClass();
+
+    // ---- Mandatory content of blocks, at their end keyword -------------------------------
+    int RequirePrmTextContent();
+    int RequireExtUserPrmDataContent();
+    int RequireUnitDiagAreaValue();
+    int RequireXUnitDiagAreaValue();
+    int RequireModuleReference();
+    int RequireInterfaceDelays();
+    int RequireSlotContent();
+    int RequireDataAreaContent();
+    int RequireJokerblockSlot(unsigned slotCount);
+
+    // ---- Modules and slots ---------------------------------------------------------------
+    int CheckProtocolIdent(std::int32_t value);
+
+  private:
+    AppState& app_;
+    Document& document_;
+
+    void Emit(int level);
+
+    void FirstPass(semantic::Kw kw, CDbEntry& entry);
+    void SecondPass(semantic::Kw kw, CDbEntry& entry);
+    int CheckContext(const semantic::KeywordInfo& info, const CDbEntry& entry);
+    void ResetBlockCounters(semantic::Kw begin);
+    enum class Counted { Held, Reported, NothingFurther };
+    Counted CountAndCheckMultiplicity(const semantic::KeywordInfo& info, CDbEntry& entry);
+    void KeepValue(const semantic::KeywordInfo& info, const CDbEntry& entry);
+    void RunHooks(semantic::Kw kw, HookStage stage, CDbEntry& entry);
+
+    // The hooks of each rule group, defined in the group's own source file.
+    static std::span<const RuleHook> BlockContentHooks();
+    static std::span<const RuleHook> IdentificationHooks();
+    static std::span<const RuleHook> BaudRateHooks();
+    static std::span<const RuleHook> UserParameterHooks();
+    static std::span<const RuleHook> DiagnosisHooks();
+    static std::span<const RuleHook> ModuleHooks();
+    static std::span<const RuleHook> DataAreaHooks();
+    static std::span<const RuleHook> PrerequisiteHooks();
+    struct HookTable;
+    static const HookTable& Hooks();
+
+    // Hook adapters: read the entry, call the rules.
+    void OnPrmTextEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnExtUserPrmDataEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnUnitDiagAreaEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnXUnitDiagAreaEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleReferenceSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleEndSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnInterfaceEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnSlotDefinitionEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnDataAreaEnd(CDbEntry& entry, semantic::Kw kw);
+    void OnJokerblockEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnJokerblockEndSecond(CDbEntry& entry, semantic::Kw kw);
+
+    void OnKvfRevisionFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnIdentNumberFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnStationTypeFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnSlaveFamilyFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnSlaveFamilySecond(CDbEntry& entry, semantic::Kw kw);
+    void OnReferenceNumberSecond(CDbEntry& entry, semantic::Kw kw);
+
+    void OnProtocolIdentFirst(CDbEntry& entry, semantic::Kw kw);
+};
+
+// The semantic part of a check run: creates the checker for the document, walks the
+// database with pass 4, then pass 5, then the final pass on the last entry, setting the
+// application's CurrentEntry to each entry it checks. An empty database gets no call.
+void RunSemanticCheck(AppState& app, Document& document);
+
+// The tree group names: an entry with such a key gets no semantic handling.
+bool IsTreeGroupName(std::string_view key);
+
+} // namespace kvf
