@@ -1,0 +1,274 @@
+#include "catalogue/UserKeys.h"
+
+#include "catalogue/NumberReader.h"
+#include "catalogue/RowCheckContext.h"
+#include "catalogue/ValueChecks.h"
+#include "document/AsciiText.h"
+#include "output/MessageIds.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kvf {
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+constexpr std::array<int, 4> kEntryTypes = {TYPE_SIMPLE_STRING, TYPE_SIMPLE_UINT, TYPE_SIMPLE_BOOL,
+                                            TYPE_OCTET_STRING};
+
+constexpr std::array<unsigned, 9> kTreeGroups = {PARENT_GENERAL,
+                                                 PARENT_SLAVE,
+                                                 PARENT_MASTER,
+                                                 PARENT_MODULE,
+                                                 PARENT_PHYSICAL_INTERFACES,
+                                                 PARENT_MODULE_ASSIGNMENT,
+                                                 PARENT_SLAVE_EXT,
+                                                 PARENT_SLAVE_DATA_EXCHNG,
+                                                 PARENT_MASTER_EXT};
+
+// The integer type words of a range text, searched in this order in the upper-cased text
+// (so UCHAR is found before CHAR, USHORT before SHORT, UINT before INT).
+struct IntegerType {
+    std::string_view Word;
+    int Width;
+    int RangeTextId;
+};
+constexpr IntegerType kIntegerTypes[] = {
+    {"UCHAR", 8, msg::RangeUChar}, {"USHORT", 16, msg::RangeUShort}, {"UINT", 32, msg::RangeUInt},
+    {"CHAR", -8, msg::RangeChar},  {"SHORT", -16, msg::RangeShort},  {"INT", -32, msg::RangeInt},
+};
+
+constexpr std::string_view kNumberWord = "Number";
+constexpr std::string_view kAllowedValueWord = "Allowed Value";
+constexpr std::string_view kMinMaxWord = "Min-Max";
+constexpr std::string_view kBooleanWord = "Boolean";
+
+std::string SettingName(std::string_view key) {
+    return ToUpperAscii(key);
+}
+
+// User keys have no catalogue row; their checks take every parameter from RangeLen.
+const CatalogueKeyword& NoKeyword() {
+    static const CatalogueKeyword keyword{};
+    return keyword;
+}
+
+// Allowed values are compared as the number reader reads them, so that hexadecimal values,
+// which the number rule accepts, compare by their value.
+std::int64_t Number(std::string_view text) {
+    return ValueNumber(Trim(text));
+}
+
+int CheckSingleAllowedValue(RowCheck& check, std::string_view value, std::string_view allowed) {
+    if (!CheckNumber(value, 0)) {
+        check.Error(msg::UnexpectedFormat, kNumberWord);
+        return 0;
+    }
+    if (!CheckNumber(allowed, 0)) {
+        check.Error(msg::UnexpectedFormat, kAllowedValueWord);
+        return 0;
+    }
+    if (Number(value) != Number(allowed)) {
+        check.Error(msg::NotWithinAllowedValues, check.Entry.RangeLen);
+        return 0;
+    }
+    return 1;
+}
+
+int CheckAllowedList(RowCheck& check, std::string_view value, std::string_view list) {
+    if (!CheckNumber(value, 0)) {
+        check.Error(msg::UnexpectedFormat, kNumberWord);
+        return 0;
+    }
+    bool found = false;
+    for (std::string_view item : CommaListItems(list)) {
+        if (!CheckNumber(item, 0)) {
+            check.Error(msg::UnexpectedFormat, kAllowedValueWord);
+            return 0;
+        }
+        if (Number(item) == Number(value))
+            found = true;
+    }
+    if (!found) {
+        check.Error(msg::NotWithinAllowedValues, check.Entry.RangeLen);
+        return 0;
+    }
+    return 1;
+}
+
+int CheckAllowedRange(RowCheck& check, std::string_view value, std::string_view range,
+                      std::size_t separator) {
+    const std::string_view minText = range.substr(0, separator);
+    const std::string_view maxText = range.substr(separator + 1);
+    if (!CheckNumber(minText, 0) || !CheckNumber(maxText, 0)) {
+        check.Error(msg::UnexpectedFormat, kMinMaxWord);
+        return 0;
+    }
+    std::int64_t min = Number(minText);
+    std::int64_t max = Number(maxText);
+    if (max < min)
+        std::swap(min, max);
+    if (!CheckNumber(value, 0)) {
+        check.Error(msg::UnexpectedFormat, min < 0 ? kNumberWord : kAllowedValueWord);
+        return 0;
+    }
+    const std::int64_t number = Number(value);
+    if (number < min || number > max) {
+        check.Error(msg::ValueOutOfRange, check.Entry.RangeLen);
+        return 0;
+    }
+    return 1;
+}
+
+void CheckInteger(RowCheck& check) {
+    const std::string& value = check.Entry.m_Ready[0];
+    const std::string upper = ToUpperAscii(check.Entry.RangeLen);
+    for (const IntegerType& type : kIntegerTypes) {
+        if (upper.find(type.Word) == npos)
+            continue;
+        if (!CheckNumber(value, type.Width))
+            check.Error(msg::ValueExceedsLimit, MessageText(type.RangeTextId));
+        return;
+    }
+
+    const std::string_view range = Trim(check.Entry.RangeLen);
+    // A comma list is taken as a list whether or not it holds a minus sign.
+    if (range.find(',') != npos) {
+        CheckAllowedList(check, value, range);
+        return;
+    }
+    // A leading minus belongs to the minimum; without a further minus the text is a single
+    // (negative) value.
+    const std::size_t separator = range.find('-', !range.empty() && range.front() == '-' ? 1 : 0);
+    if (separator == npos)
+        CheckSingleAllowedValue(check, value, range);
+    else
+        CheckAllowedRange(check, value, range, separator);
+}
+
+void CheckString(RowCheck& check) {
+    const int maxLength = static_cast<std::int32_t>(ReadSigned32(check.Entry.RangeLen, 10).Bits);
+    CheckStringValue(check, check.Entry.m_Ready[0], maxLength);
+}
+
+void CheckOctets(RowCheck& check) {
+    if (!CheckOctetList(check.Entry.m_Ready[0], check.Entry.ValueCount))
+        check.Error(msg::ValueExceedsLimit, MessageText(msg::RangeUChar));
+}
+
+// The summary lists each key once; it is compared item by item, so that a key that ends
+// another one is still added.
+bool SummaryHolds(std::string_view summary, std::string_view name) {
+    for (std::string_view item : CommaListItems(summary))
+        if (item == name)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int EntryTypeForDataTypeIndex(int dataTypeIndex) {
+    if (dataTypeIndex < 0 || dataTypeIndex >= static_cast<int>(kEntryTypes.size()))
+        return TYPE_OCTET_STRING;
+    return kEntryTypes[static_cast<std::size_t>(dataTypeIndex)];
+}
+
+int DataTypeIndexForEntryType(int entryType) {
+    for (std::size_t i = 1; i < kEntryTypes.size(); ++i)
+        if (kEntryTypes[i] == entryType)
+            return static_cast<int>(i);
+    return 0;
+}
+
+unsigned TreeGroupForGroupIndex(int groupIndex) {
+    if (groupIndex < 0 || groupIndex >= static_cast<int>(kTreeGroups.size()))
+        return PARENT_MODULE;
+    return kTreeGroups[static_cast<std::size_t>(groupIndex)];
+}
+
+int GroupIndexForTreeGroup(unsigned treeGroup) {
+    for (std::size_t i = 0; i < kTreeGroups.size(); ++i)
+        if (kTreeGroups[i] == treeGroup)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool IsRegisteredUserKey(const SettingsStore& settings, std::string_view key) {
+    return !settings.GetString(std::string(kUserKeysSection), SettingName(key), "").empty();
+}
+
+void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry) {
+    const std::string stored = settings.GetString(
+        std::string(kUserKeysSection), SettingName(entry.Key), std::string(kDefaultUserKeySetting));
+    std::string_view rest = stored;
+
+    const NumberParse dataType = ReadSigned32(rest, 10);
+    if (dataType.Consumed == 0)
+        return;
+    entry.Type = EntryTypeForDataTypeIndex(static_cast<std::int32_t>(dataType.Bits));
+    rest.remove_prefix(dataType.Consumed);
+    if (rest.empty() || rest.front() != ';')
+        return;
+    rest.remove_prefix(1);
+
+    const NumberParse group = ReadSigned32(rest, 10);
+    if (group.Consumed == 0)
+        return;
+    entry.TreeGroup = TreeGroupForGroupIndex(static_cast<std::int32_t>(group.Bits));
+    rest.remove_prefix(group.Consumed);
+    if (rest.empty() || rest.front() != ';')
+        return;
+    rest.remove_prefix(1);
+
+    // The range text is taken whole (it may hold blanks, as in "10 - 20").
+    const std::string_view rangeText = Trim(rest);
+    if (!rangeText.empty())
+        entry.RangeLen = std::string(rangeText);
+}
+
+void CheckUserKey(AppState& app, CDbEntry& entry) {
+    RowCheck check{app, entry, NoKeyword(), CheckedLines(app)};
+    if (!CheckEqualSign(entry, check.Lines)) {
+        check.Error(msg::EqualSign);
+        return;
+    }
+    switch (entry.Type) {
+    case TYPE_SIMPLE_STRING:
+        CheckString(check);
+        break;
+    case TYPE_SIMPLE_UINT:
+        CheckInteger(check);
+        break;
+    case TYPE_SIMPLE_BOOL:
+        if (!CheckNumber(entry.m_Ready[0], 1))
+            check.Error(msg::UnexpectedFormat, kBooleanWord);
+        break;
+    case TYPE_OCTET_STRING:
+        CheckOctets(check);
+        break;
+    default:
+        break;
+    }
+}
+
+void RegisterUserKey(SettingsStore& settings, CDbEntry& entry, int dataTypeIndex, int groupIndex,
+                     const std::string& rangeText) {
+    const std::string section(kUserKeysSection);
+    const std::string name = SettingName(entry.Key);
+    settings.SetString(section, name,
+                       std::to_string(dataTypeIndex) + ";" + std::to_string(groupIndex) + ";" +
+                           rangeText);
+
+    const std::string summaryName(kUserKeysSummary);
+    const std::string summary = settings.GetString(section, summaryName, "");
+    if (!SummaryHolds(summary, name))
+        settings.SetString(section, summaryName, summary + name + ",");
+
+    entry.Type = EntryTypeForDataTypeIndex(dataTypeIndex);
+    entry.TreeGroup = TreeGroupForGroupIndex(groupIndex);
+    entry.RangeLen = rangeText;
+}
+
+} // namespace kvf

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "catalogue/SettingsStore.h"
+#include "document/CDbEntry.h"
+
+#include <string>
+#include <string_view>
+
+namespace kvf {
+
+class AppState;
+
+// Keys that the catalogue does not know but the user registered with a data type, a tree
+// group and a range or length text. Registrations live in the settings section "UserKeys"
+// under the upper-cased key as "<data type index>;<group index>;<range text>"; the value
+// "Summary" lists every registered key followed by a comma.
+inline constexpr std::string_view kUserKeysSection = "UserKeys";
+inline constexpr std::string_view kUserKeysSummary = "Summary";
+// The reading of a registration whose value cannot be found: a string of at most 32
+// characters in the general group.
+inline constexpr std::string_view kDefaultUserKeySetting = "0;0;32";
+
+// Data type index of the settings dialog (String, Integer, Bool, Octet String) and the
+// entry type it gives; an unknown index gives TYPE_OCTET_STRING, an unknown type index 0.
+int EntryTypeForDataTypeIndex(int dataTypeIndex);
+int DataTypeIndexForEntryType(int entryType);
+
+// Group index of the settings dialog and the tree group it gives; an unknown index gives
+// PARENT_MODULE, a tree group without index gives -1 (no group selected).
+unsigned TreeGroupForGroupIndex(int groupIndex);
+int GroupIndexForTreeGroup(unsigned treeGroup);
+
+// The upper-cased key has a non-empty value in "UserKeys".
+bool IsRegisteredUserKey(const SettingsStore& settings, std::string_view key);
+
+// Action 1 for a registered key: the stored setting sets Type, TreeGroup and RangeLen;
+// fields missing from it keep the entry's values.
+void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry);
+
+// Action 3 for a registered key: the equal-sign rule, then the check of its data type
+// against RangeLen. Reports at most one error; never sets Valid.
+void CheckUserKey(AppState& app, CDbEntry& entry);
+
+// "On OK" of the settings dialog: stores the registration, adds the key to "Summary" and
+// applies the settings to the entry at once.
+void RegisterUserKey(SettingsStore& settings, CDbEntry& entry, int dataTypeIndex, int groupIndex,
+                     const std::string& rangeText);
+
+} // namespace kvf
