@@ -64,7 +64,11 @@ void BM_CheckRun(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SplitLines)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadAndClassify)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndClassify)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckRun)
     ->ArgsProduct({{10'000, 100'000, 1'000'000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);

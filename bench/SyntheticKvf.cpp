@@ -41,21 +41,31 @@ std::string SyntheticKvf(int lines) {
     int written = 26;
     for (int n = 1; written < lines; ++n) {
         std::string id = std::to_string(n);
-        text += "PrmText = " + id + "\n"
+        text += "PrmText = " + id +
+                "\n"
                 "Text(0) = \"Off\"\n"
                 "Text(1) = \"On\"\n"
                 "EndPrmText\n"
-                "ExtUserPrmData = " + id + " \"Parameter " + id + "\"\n"
+                "ExtUserPrmData = " +
+                id + " \"Parameter " + id +
+                "\"\n"
                 "Unsigned8 1 0-255\n"
-                "Prm_Text_Ref = " + id + "\n"
+                "Prm_Text_Ref = " +
+                id +
+                "\n"
                 "EndExtUserPrmData\n"
-                "Unit_Diag_Bit(" + std::to_string(n % 400) + ") = \"Diagnosis text " + id + "\"\n"
-                "Module = \"Module " + id + "\" 0x13,0x23 ; in and out\n"
-                + id + "\n"
+                "Unit_Diag_Bit(" +
+                std::to_string(n % 400) + ") = \"Diagnosis text " + id +
+                "\"\n"
+                "Module = \"Module " +
+                id + "\" 0x13,0x23 ; in and out\n" + id +
+                "\n"
                 "Ext_Module_Prm_Data_Len = 4\n"
                 "Ext_User_Prm_Data_Const(0) = 0x01,0x02,\\\n"
                 "                             0x03,0x04\n"
-                "Ext_User_Prm_Data_Ref(1) = " + id + "\n"
+                "Ext_User_Prm_Data_Ref(1) = " +
+                id +
+                "\n"
                 "Info_Text = \"A module of the synthetic device\"\n"
                 "EndModule\n";
         written += 17;

@@ -24,8 +24,8 @@ std::string ToText(const QVariant& value) {
 QtSettingsStore::QtSettingsStore() : settings_(std::make_unique<QSettings>("DORRIM", "KVF_Ed")) {}
 
 QtSettingsStore::QtSettingsStore(const std::string& iniFile)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniFile),
-                                            QSettings::IniFormat)) {}
+    : settings_(
+          std::make_unique<QSettings>(QString::fromStdString(iniFile), QSettings::IniFormat)) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -59,8 +59,7 @@ int OverlaySettingsStore::GetInt(const std::string& section, const std::string& 
     return base_->GetInt(section, name, defaultValue);
 }
 
-void OverlaySettingsStore::SetInt(const std::string& section, const std::string& name,
-                                  int value) {
+void OverlaySettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
     set_[{section, name}] = true;
     overlay_.SetInt(section, name, value);
 }

@@ -12,8 +12,8 @@ namespace kvf {
 // The per-user settings store over QSettings: the user's store of the editor (organisation
 // "DORRIM", application "KVF_Ed"), or an INI file (groups Settings, FailSafe, UserKeys).
 class QtSettingsStore : public SettingsStore {
-public:
-    QtSettingsStore();                                  // the user's store
+  public:
+    QtSettingsStore();                                    // the user's store
     explicit QtSettingsStore(const std::string& iniFile); // an INI file
     ~QtSettingsStore() override;
 
@@ -25,13 +25,13 @@ public:
     void SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 
 // Values set for one run only, in front of a store that keeps everything else.
 class OverlaySettingsStore : public SettingsStore {
-public:
+  public:
     explicit OverlaySettingsStore(SettingsStore& base) : base_(&base) {}
 
     int GetInt(const std::string& section, const std::string& name,
@@ -42,7 +42,7 @@ public:
     void SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
 
-private:
+  private:
     SettingsStore* base_;
     MemorySettingsStore overlay_;
     std::map<std::pair<std::string, std::string>, bool> set_;

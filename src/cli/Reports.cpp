@@ -9,7 +9,9 @@
 namespace kvf {
 namespace {
 
-bool HasLine(const OutputRow& row) { return LineText(row.Level, row.Line) != "---"; }
+bool HasLine(const OutputRow& row) {
+    return LineText(row.Level, row.Line) != "---";
+}
 
 std::string GccSeverity(int level) {
     switch (level) {

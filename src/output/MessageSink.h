@@ -16,7 +16,7 @@ inline constexpr int LEVEL_FRAME = -1;
 
 // Where reported messages go: the output window in the editor, a row list in kvfcheck.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void AddMessage(int level, int line, const std::string& text,
                             const Document* document) = 0;

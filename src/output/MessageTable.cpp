@@ -39,9 +39,13 @@ std::string_view MessageText(int id) {
     return found ? found->Text : std::string_view();
 }
 
-bool HasMessage(int id) { return Find(id) != nullptr; }
+bool HasMessage(int id) {
+    return Find(id) != nullptr;
+}
 
-std::span<const MessageDef> AllMessages() { return Table(); }
+std::span<const MessageDef> AllMessages() {
+    return Table();
+}
 
 std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args) {
     std::string out;
@@ -60,9 +64,11 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         }
         // A conversion: flags, width, precision, length modifiers, then the letter.
         std::size_t j = i + 1;
-        while (j < templ.size() && std::string_view("-+ #0").find(templ[j]) != std::string_view::npos)
+        while (j < templ.size() &&
+               std::string_view("-+ #0").find(templ[j]) != std::string_view::npos)
             ++j;
-        while (j < templ.size() && (std::isdigit(static_cast<unsigned char>(templ[j])) || templ[j] == '.'))
+        while (j < templ.size() &&
+               (std::isdigit(static_cast<unsigned char>(templ[j])) || templ[j] == '.'))
             ++j;
         while (j < templ.size() && (templ[j] == 'l' || templ[j] == 'h'))
             ++j;
@@ -73,9 +79,11 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         char conv = templ[j];
         std::string spec(templ.substr(i, j - i));
         // Drop length modifiers: the value is formatted at the width the letter implies.
-        spec.erase(std::remove_if(spec.begin(), spec.end(), [](char ch) { return ch == 'l' || ch == 'h'; }),
+        spec.erase(std::remove_if(spec.begin(), spec.end(),
+                                  [](char ch) { return ch == 'l' || ch == 'h'; }),
                    spec.end());
-        if (std::string_view("sdiuxXoc").find(conv) == std::string_view::npos || next >= args.size()) {
+        if (std::string_view("sdiuxXoc").find(conv) == std::string_view::npos ||
+            next >= args.size()) {
             out.append(templ.substr(i, j - i + 1));
             i = j;
             continue;

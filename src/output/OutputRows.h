@@ -23,7 +23,7 @@ struct OutputRow {
 // The output window's rows without the window: what kvfcheck prints and what the editor's
 // list shows. Warnings are dropped when the setting "Settings"/"Warnings" is 1.
 class OutputRows : public MessageSink {
-public:
+  public:
     explicit OutputRows(const SettingsStore& settings) : settings_(&settings) {}
 
     void AddMessage(int level, int line, const std::string& text,
@@ -33,7 +33,7 @@ public:
     const std::vector<OutputRow>& Rows() const { return rows_; }
     const Document* TargetDocument() const { return target_; }
 
-private:
+  private:
     const SettingsStore* settings_;
     std::vector<OutputRow> rows_;
     const Document* target_ = nullptr;

@@ -53,7 +53,11 @@ std::string Utf8ToWindows1252(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         auto b0 = static_cast<unsigned char>(text[i]);
-        std::size_t length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+        std::size_t length = b0 < 0x80           ? 1
+                             : (b0 >> 5) == 0x6  ? 2
+                             : (b0 >> 4) == 0xE  ? 3
+                             : (b0 >> 3) == 0x1E ? 4
+                                                 : 0;
         bool valid = length > 0 && i + length <= text.size();
         for (std::size_t k = 1; valid && k < length; ++k)
             valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;

@@ -1,0 +1,363 @@
+#include "catalogue/KeywordDispatcher.h"
+
+#include "catalogue/KeywordCatalogue.h"
+#include "catalogue/UserKeys.h"
+#include "catalogue/ValueChecks.h"
+#include "catalogue/ValueParts.h"
+#include "document/AppState.h"
+#include "document/AsciiText.h"
+#include "document/Document.h"
+#include "output/MessageIds.h"
+#include "output/MessageTable.h"
+
+namespace kvf {
+namespace {
+
+constexpr int kMaxLineLength = 80;
+constexpr std::string_view kUnknownKeyTopic = "glossary_keywords.htm";
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string Text(int id) {
+    return std::string(MessageText(id));
+}
+
+// Lines longer than 80 characters, one warning per physical line of the entry.
+void CheckLineLengths(AppState& app, const CDbEntry& entry) {
+    const TextLines& lines = app.CheckedDocument->Lines();
+    for (int line = entry.LongLine; line <= entry.Line; ++line)
+        if (lines.LineLength(line) > kMaxLineLength)
+            app.ReportMessage(LEVEL_WARNING, line, Text(msg::LineTooLong), app.CheckedDocument);
+}
+
+// One error per character that is not a letter, a digit, '.', '_', '#' or '-'.
+void CheckKeyCharacters(AppState& app, const CDbEntry& entry, const std::string& key) {
+    for (char c : key) {
+        if (IsAsciiLetter(c) || IsDigit(c) || c == '.' || c == '_' || c == '#' || c == '-')
+            continue;
+        app.ReportMessage(LEVEL_ERROR, entry.LongLine, FormatMessage(msg::KeywordCharacters, key),
+                          app.CheckedDocument);
+    }
+}
+
+void ShowGeneric(InputFormData& form, const CDbEntry& entry) {
+    switch (entry.Type) {
+    case TYPE_SIMPLE_STRING:
+        form.FormKind = 1;
+        break;
+    case TYPE_SIMPLE_UINT:
+        form.FormKind = 2;
+        break;
+    case TYPE_SIMPLE_BOOL:
+        form.FormKind = 5;
+        form.Captions[0] = Text(caption::SupportsFeature);
+        break;
+    default:
+        form.FormKind = 1;
+        break;
+    }
+    form.Values[0] = entry.m_Ready[0];
+}
+
+void StoreGeneric(InputFormData& form, CDbEntry& entry) {
+    entry.m_Ready[0] = form.Values[0];
+    switch (entry.Type) {
+    case TYPE_SIMPLE_STRING:
+        form.FormKind = 1;
+        entry.Value = "=\"" + entry.m_Ready[0] + "\"";
+        break;
+    case TYPE_SIMPLE_UINT:
+        entry.Value = "=" + entry.m_Ready[0];
+        form.FormKind = 2;
+        break;
+    case TYPE_SIMPLE_BOOL:
+        entry.Value = "=" + entry.m_Ready[0];
+        form.Captions[0] = Text(caption::SupportsFeature);
+        form.FormKind = 5;
+        break;
+    default:
+        entry.Value = "=" + entry.m_Ready[0];
+        form.FormKind = 1;
+        break;
+    }
+}
+
+// A bare number inside a block, such as `1` or `0x1F`: digits first, and no letter other
+// than the hexadecimal ones and x.
+bool IsModuleReferenceKey(const std::string& key) {
+    if (key.empty() || !IsDigit(key[0]))
+        return false;
+    for (char c : key) {
+        if (!IsAsciiLetter(c))
+            continue;
+        char upper = ToUpperAscii(c);
+        if (!((upper >= 'A' && upper <= 'F') || upper == 'X'))
+            return false;
+    }
+    return true;
+}
+
+void DispatchGroupName(AppState& app, const GroupName& group, int action) {
+    switch (action) {
+    case ACTION_SHOW:
+        app.InputForm.FormKind = 0;
+        app.InputForm.HelpText = Text(msg::AboutText);
+        break;
+    case ACTION_STORE:
+        app.InputForm.FormKind = 0;
+        break;
+    case ACTION_GLOSSARY:
+        app.OpenHelpTopic(std::string(group.Page));
+        break;
+    default:
+        break;
+    }
+}
+
+void ClassifyByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row,
+                   const std::string& value) {
+    entry.Type = row.Type;
+    entry.TreeGroup =
+        row.ModuleOrSlave ? (app.BlockOpen == 1 ? PARENT_MODULE : PARENT_SLAVE) : row.Group;
+    entry.hParent = app.OpenBlockEntry;
+
+    if (row.BlockBegin) {
+        app.BlockOpen = 1;
+        entry.ModuleFlag = TYPE_MODULE_BEGIN;
+        if (row.BlockPartner.empty()) {
+            if (!app.OpenBlockEntry)
+                app.OpenBlockEntry = &entry;
+        } else if (app.OpenBlockEntry && EqualsNoCase(app.OpenBlockEntry->Key, row.BlockPartner)) {
+            // The nested blocks open only inside the block they belong to.
+            app.OpenBlockEntry = &entry;
+        }
+    } else if (!row.BlockPartner.empty()) {
+        app.BlockOpen = 0;
+        if (app.OpenBlockEntry && EqualsNoCase(app.OpenBlockEntry->Key, row.BlockPartner))
+            app.OpenBlockEntry = app.OpenBlockEntry->hParent;
+    }
+
+    SplitValueParts(entry, row, value);
+}
+
+void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match,
+               const std::string& key) {
+    const CatalogueRow& row = *match.Row;
+    InputFormData& form = app.InputForm;
+    form.FormKind = row.Form;
+    form.HelpText = Text(match.Keyword->HelpId);
+    const std::array<int, 4> captions = match.Captions();
+    for (std::size_t i = 0; i < form.Captions.size(); ++i)
+        form.Captions[i] = captions[i] ? Text(captions[i]) : std::string();
+    const auto& parts = entry.m_Ready;
+    switch (row.Form) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        form.Values[0] = parts[0];
+        break;
+    case 6:
+        form.Values[0] = parts[0];
+        form.Values[1] = parts[1];
+        form.Values[2] = Text(caption::ConfigString);
+        break;
+    case 10:
+    case 11:
+        form.Values[0] = parts[0];
+        form.Values[1] = parts[1];
+        break;
+    case 9:
+        form.Values[0] = parts[0];
+        form.Values[1] = parts[1];
+        form.Values[3] = key;
+        break;
+    case 8:
+        form.Values[0] = parts[0];
+        form.Values[1] = parts[1];
+        form.Values[2] = parts[2];
+        form.Values[3] = key;
+        break;
+    case 12:
+        form.Values[0] = parts[0];
+        form.Values[3] = parts[1];
+        form.Values[1] = parts[2];
+        form.Values[2] = parts[3];
+        break;
+    default:
+        break;
+    }
+}
+
+void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row) {
+    InputFormData& form = app.InputForm;
+    form.FormKind = row.Form;
+    auto& parts = entry.m_Ready;
+    const auto& values = form.Values;
+    const std::string quote = "\"";
+    auto copy = [&](std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            parts[i] = values[i];
+    };
+
+    switch (row.Rule) {
+    case ValueRule::OctetList:
+    case ValueRule::FamilyList:
+        copy(1);
+        entry.Value = "=" + parts[0];
+        return;
+    case ValueRule::Module:
+        copy(2);
+        entry.Value = "=" + quote + parts[0] + quote + " " + parts[1];
+        return;
+    case ValueRule::BitArea:
+        copy(2);
+        entry.Value = "=" + parts[0] + "-" + parts[1];
+        return;
+    case ValueRule::OffsetOctets:
+    case ValueRule::TwoNumbers:
+        copy(2);
+        entry.Value = "(" + parts[0] + ")=" + parts[1];
+        return;
+    case ValueRule::IndexText:
+        copy(2);
+        entry.Value = "(" + parts[0] + ")=" + quote + parts[1] + quote;
+        return;
+    case ValueRule::NumberName:
+        copy(2);
+        entry.Value = "=" + parts[0] + " " + quote + parts[1] + quote;
+        return;
+    case ValueRule::DataTypeLine:
+        copy(2);
+        entry.Value = " " + parts[0] + " " + parts[1];
+        entry.Key = values[3];
+        return;
+    case ValueRule::BitLine:
+    case ValueRule::BitAreaLine:
+        copy(3);
+        entry.Value = "(" + parts[0] + ") " + parts[1] + " " + parts[2];
+        entry.Key = values[3];
+        return;
+    case ValueRule::Slot:
+        parts[0] = values[0];
+        parts[1] = values[3];
+        parts[2] = values[1];
+        parts[3] = values[2];
+        entry.Value =
+            "(" + parts[0] + ") = " + quote + parts[1] + quote + " " + parts[2] + " " + parts[3];
+        return;
+    case ValueRule::NoValue:
+        return;
+    default:
+        break;
+    }
+    if (row.Form == 1) {
+        copy(1);
+        entry.Value = "=" + quote + parts[0] + quote;
+    } else if (row.Form >= 2 && row.Form <= 5) {
+        copy(1);
+        entry.Value = "=" + parts[0];
+    }
+}
+
+void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, int action,
+                 const std::string& key, const std::string& value) {
+    const CatalogueRow& row = *match.Row;
+    switch (action) {
+    case ACTION_SHOW:
+        if (entry)
+            ShowByRow(app, *entry, match, key);
+        break;
+    case ACTION_CLASSIFY:
+        if (entry)
+            ClassifyByRow(app, *entry, row, value);
+        break;
+    case ACTION_STORE:
+        if (entry)
+            StoreByRow(app, *entry, row);
+        break;
+    case ACTION_CHECK:
+        if (entry)
+            CheckRowValue(app, *entry, row, *match.Keyword);
+        break;
+    case ACTION_GLOSSARY:
+        app.OpenHelpTopic(std::string(match.Keyword->Topic));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void Dispatch(AppState& app, std::string key, int action, std::string value) {
+    if (action != ACTION_SHOW && action != ACTION_CLASSIFY && action != ACTION_STORE &&
+        action != ACTION_CHECK && action != ACTION_GLOSSARY)
+        return;
+    CDbEntry* entry = app.CurrentEntry;
+
+    if (action == ACTION_CHECK && entry) {
+        if (app.CheckedDocument)
+            CheckLineLengths(app, *entry);
+        CheckKeyCharacters(app, *entry, key);
+    }
+    app.InputForm.HelpText = Text(msg::UserKeyHelp);
+    if (action == ACTION_SHOW && entry)
+        ShowGeneric(app.InputForm, *entry);
+    // A block keyword has no value to store: what the generic store wrote is taken back
+    // below, so Apply on `EndModule` cannot turn it into `EndModule =""`.
+    std::string valueBeforeStore;
+    std::string partBeforeStore;
+    if (action == ACTION_STORE && entry) {
+        valueBeforeStore = entry->Value;
+        partBeforeStore = entry->m_Ready[0];
+        StoreGeneric(app.InputForm, *entry);
+    }
+
+    if (entry && (action == ACTION_CHECK || action == ACTION_CLASSIFY) &&
+        IsRegisteredUserKey(app.Settings(), key)) {
+        if (action == ACTION_CHECK) {
+            CheckUserKey(app, *entry);
+            return;
+        }
+        ClassifyUserKey(app.Settings(), *entry);
+    }
+    if (action == ACTION_CLASSIFY && entry)
+        entry->m_Ready[0] = value.substr(0, value.find(kValueMark));
+
+    const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
+    if (const GroupName* group = catalogue.FindGroupName(key)) {
+        DispatchGroupName(app, *group, action);
+        return;
+    }
+    if (CatalogueMatch match = catalogue.Find(key)) {
+        if (action == ACTION_STORE && entry && match.Row->Rule == ValueRule::NoValue) {
+            entry->Value = valueBeforeStore;
+            entry->m_Ready[0] = partBeforeStore;
+        }
+        DispatchRow(app, entry, match, action, key, value);
+        return;
+    }
+
+    if (action == ACTION_CLASSIFY && entry && app.BlockOpen == 1 && IsModuleReferenceKey(key)) {
+        entry->m_Ready[0] = key;
+        entry->Key = "Module_Reference";
+        entry->Type = TYPE_SIMPLE_UINT;
+        entry->TreeGroup = PARENT_MODULE;
+        entry->hParent = app.OpenBlockEntry;
+    } else if (action == ACTION_GLOSSARY && !key.empty()) {
+        app.OpenHelpTopic(std::string(kUnknownKeyTopic));
+    } else if (action == ACTION_CHECK && !key.empty()) {
+        int id = key[0] == '#' ? msg::HashKey : msg::UnknownKey;
+        app.ReportMessage(LEVEL_WARNING, entry ? entry->LongLine : -1, FormatMessage(id, key),
+                          app.CheckedDocument);
+    }
+}
+
+} // namespace kvf

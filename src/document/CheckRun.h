@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace kvf {
+
+class AppState;
+class Document;
+
+// What the editor does around a rebuild or a check run: the status bar text, the wait
+// cursor and the refresh of the document's views. kvfcheck and the tests need none of it.
+class CheckRunHooks {
+  public:
+    virtual ~CheckRunHooks() = default;
+    virtual void StatusText(const std::string& /*text*/) {}
+    virtual void WaitCursor(bool /*on*/) {}
+    virtual void ViewsChanged(Document& /*document*/) {}
+};
+
+// Makes the entry database match the document's lines again. The database is built from
+// the lines in memory, so no temporary file is written (a check works in a read-only
+// folder, two editors cannot disturb each other, and long lines stay whole).
+void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks = nullptr);
+
+// The whole check of a document: rebuild, file-name checks, the syntax check of every
+// entry, then the semantic check unless "FailSafe"/"NoSemanticCheck" is 1.
+void Check(AppState& app, Document& document, CheckRunHooks* hooks = nullptr);
+
+// The file-name warning of a document title, or an empty text when the name conforms.
+std::string FileNameWarning(const std::string& fileName);
+
+} // namespace kvf

@@ -1,0 +1,209 @@
+#include "document/FileReader.h"
+
+#include "catalogue/KeywordDispatcher.h"
+#include "document/AppState.h"
+#include "document/AsciiText.h"
+#include "document/CKeyDatabase.h"
+#include "document/TextLines.h"
+#include "output/MessageIds.h"
+#include "output/MessageTable.h"
+
+#include <algorithm>
+#include <new>
+
+namespace kvf {
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+
+// Replaces every `from` that stands before the line's first double quote and first ';'.
+void MarkParentheses(std::string& line, char from, char to) {
+    std::size_t limit = std::min(line.find('"'), line.find(';'));
+    for (std::size_t i = 0; i < line.size() && i < limit; ++i)
+        if (line[i] == from)
+            line[i] = to;
+}
+
+// The separator: the first '=' or the first blank, whichever comes first.
+std::size_t FindSeparator(const std::string& line) {
+    return std::min(line.find('='), line.find(' '));
+}
+
+// Equal signs before the value's first double quote become blanks.
+void BlankEqualSigns(std::string& value) {
+    std::size_t limit = value.find('"');
+    for (std::size_t i = 0; i < value.size() && i < limit; ++i)
+        if (value[i] == '=')
+            value[i] = ' ';
+}
+
+// A backslash continues the value unless a comment begins before it.
+bool IsContinuation(const std::string& value) {
+    std::size_t backslash = value.find('\\');
+    if (backslash == npos)
+        return false;
+    std::size_t semicolon = value.find(';');
+    if (semicolon == npos || semicolon > backslash)
+        return true;
+    if (value.find('"') >= semicolon)
+        return false;
+    std::size_t lastQuote = value.rfind('"', backslash);
+    std::string_view tail = std::string_view(value).substr(0, backslash);
+    if (lastQuote != npos)
+        tail = tail.substr(lastQuote);
+    return tail.find(';') == std::string_view::npos;
+}
+
+// The comment cut: a ';' after the first value mark belongs to the quoted text, so the
+// value is kept up to the mark and from it up to the next ';'; otherwise everything from
+// the first ';' on goes.
+void CutComment(std::string& value) {
+    std::size_t semicolon = value.find(';');
+    if (semicolon == npos)
+        return;
+    std::size_t mark = value.find(kValueMark);
+    if (mark != npos && mark > semicolon) {
+        std::size_t next = value.find(';', mark);
+        if (next != npos)
+            value.erase(next);
+    } else {
+        value.erase(semicolon);
+    }
+}
+
+// Opening quotes become blanks and closing quotes value marks, alternating, as long as no
+// comment starts before an opening quote.
+void MarkQuotes(std::string& value) {
+    std::size_t firstQuote = value.find('"');
+    if (firstQuote == npos)
+        return;
+    std::size_t firstSemicolon = value.find(';');
+    if (firstSemicolon != npos && firstSemicolon < firstQuote)
+        return;
+    bool opening = true;
+    for (std::size_t pos = firstQuote; pos != npos; pos = value.find('"', pos + 1)) {
+        if (opening && firstSemicolon != npos && firstSemicolon < pos)
+            break;
+        value[pos] = opening ? ' ' : kValueMark;
+        opening = !opening;
+    }
+}
+
+class Reader {
+  public:
+    Reader(AppState& app, CKeyDatabase& database, const TextLines& lines)
+        : app_(app), database_(database), lines_(lines), count_(lines.LineCount()) {}
+
+    void Run() {
+        ProgressSink& progress = app_.Progress();
+        progress.Begin(std::string(MessageText(msg::BuildingDatabase)));
+        long long length = 0;
+        for (int i = 0; i < count_; ++i)
+            length += lines_.LineLength(i) + 1;
+        try {
+            while (next_ < count_) {
+                std::string line = lines_.Line(next_++);
+                consumed_ += static_cast<long long>(line.size()) + 1;
+                ShowProgress(progress, length);
+                ++lineIndex_;
+                ProcessPhysicalLine(std::string(Trim(line)));
+            }
+        } catch (const std::bad_alloc&) {
+            app_.Alert(std::string(MessageText(msg::OutOfMemoryEntry)));
+        } catch (const std::exception&) {
+            app_.Alert(std::string(MessageText(msg::BuildDatabaseFailed)));
+        }
+        progress.End();
+        app_.OpenBlockEntry = nullptr;
+    }
+
+  private:
+    void ShowProgress(ProgressSink& progress, long long length) {
+        int percent = length > 0 ? static_cast<int>(consumed_ * 100 / length) : 0;
+        for (; lastPercent_ < percent; ++lastPercent_)
+            progress.Step();
+    }
+
+    void ProcessPhysicalLine(std::string line) {
+        bool isHeaderLine = false;
+        std::string_view beforeComment = Trim(std::string_view(line).substr(0, line.find(';')));
+        if (!beforeComment.empty() && !headerFound_ &&
+            EqualsNoCase(beforeComment, "#TALVERON_DP")) {
+            headerFound_ = true;
+            isHeaderLine = true;
+        }
+        if (line.empty() || line[0] == ';' || !headerFound_ || isHeaderLine)
+            return;
+        ProcessKeywordLine(std::move(line));
+    }
+
+    void ProcessKeywordLine(std::string line) {
+        MarkParentheses(line, '(', ' ');
+        MarkParentheses(line, ')', kValueMark);
+
+        std::string key;
+        std::string value;
+        int firstLine = -1;
+        std::size_t separator = FindSeparator(line);
+        if (separator == npos) {
+            key = std::string(TrimRight(std::string_view(line).substr(0, line.find(';'))));
+        } else {
+            key = std::string(TrimRight(std::string_view(line).substr(0, separator)));
+            value = line.substr(separator + 1);
+            BlankEqualSigns(value);
+            if (IsContinuation(value)) {
+                firstLine = lineIndex_;
+                JoinContinuation(value);
+            }
+            MarkQuotes(value);
+            CutComment(value);
+            value = std::string(Trim(value));
+        }
+
+        app_.Progress().Status(FormatMessage(msg::KeywordFound, key));
+        int first = firstLine >= 0 ? firstLine : lineIndex_;
+        // Appended before it is classified, so that the database owns it while the
+        // dispatcher links it into the shared state.
+        CDbEntry& entry =
+            database_.Append(std::make_unique<CDbEntry>(key, value, lineIndex_, first));
+        app_.CurrentEntry = &entry;
+        Dispatch(app_, std::move(key), ACTION_CLASSIFY, std::move(value));
+    }
+
+    // Joins the following physical lines while the value holds a backslash.
+    void JoinContinuation(std::string& value) {
+        for (std::size_t backslash = value.find('\\'); backslash != npos;
+             backslash = value.find('\\')) {
+            std::size_t end = backslash + 1;
+            while (end < value.size() && IsSpace(value[end]))
+                ++end;
+            value.erase(backslash, end - backslash);
+            CutComment(value);
+            std::size_t lineBreak = value.find_first_of("\r\n");
+            if (lineBreak != npos)
+                value.erase(lineBreak);
+            if (next_ < count_) {
+                value += lines_.Line(next_++);
+                ++lineIndex_;
+            }
+        }
+    }
+
+    AppState& app_;
+    CKeyDatabase& database_;
+    const TextLines& lines_;
+    const int count_;
+    int next_ = 0;
+    int lineIndex_ = -1;
+    bool headerFound_ = false;
+    long long consumed_ = 0;
+    int lastPercent_ = 0;
+};
+
+} // namespace
+
+void BuildDatabase(AppState& app, CKeyDatabase& database, const TextLines& lines) {
+    Reader(app, database, lines).Run();
+}
+
+} // namespace kvf

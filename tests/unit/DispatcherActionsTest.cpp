@@ -1,0 +1,155 @@
+#include "catalogue/KeywordDispatcher.h"
+#include "document/AppState.h"
+#include "document/CKeyDatabase.h"
+#include "document/FileReader.h"
+#include "document/TextLines.h"
+#include "output/MessageIds.h"
+#include "output/MessageTable.h"
+#include "output/OutputRows.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kvf {
+namespace {
+
+struct RecordingHelp : HelpService {
+    std::vector<std::string> topics;
+    void OpenTopic(const std::string& topic) override { topics.push_back(topic); }
+};
+
+struct Fixture {
+    MemorySettingsStore settings;
+    OutputRows rows{settings};
+    RecordingHelp help;
+    AppState app{settings, rows, &help};
+    CKeyDatabase database{&app};
+
+    CDbEntry& Load(const std::string& line) {
+        VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\n" + line + "\n");
+        BuildDatabase(app, database, lines);
+        app.CurrentEntry = &database.At(database.Count() - 1);
+        return *app.CurrentEntry;
+    }
+};
+
+struct ShowCase {
+    const char* line;
+    int formKind;
+    std::array<std::string, 4> values;
+    std::string caption0;
+};
+
+class ShowAction : public ::testing::TestWithParam<ShowCase> {};
+
+TEST_P(ShowAction, FillsTheInputForm) {
+    const ShowCase& c = GetParam();
+    Fixture f;
+    CDbEntry& entry = f.Load(c.line);
+    Dispatch(f.app, entry.Key, ACTION_SHOW, "");
+    EXPECT_EQ(f.app.InputForm.FormKind, c.formKind);
+    EXPECT_EQ(f.app.InputForm.Values, c.values);
+    EXPECT_EQ(f.app.InputForm.Captions[0], c.caption0);
+    EXPECT_EQ(f.app.InputForm.HelpText.rfind("Help:", 0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ShowAction,
+    ::testing::Values(
+        ShowCase{"Vendor_Name = \"ACME\"", 1, {"ACME", "", "", ""}, ""},
+        ShowCase{"Station_Type = 1", 4, {"1", "", "", ""}, "DP-Slave"},
+        ShowCase{"PrmCmd_req = 1", 5, {"1", "", "", ""}, "The device requests this feature."},
+        ShowCase{"Sync_Mode_supp = 0", 5, {"0", "", "", ""}, "The device supports this feature."},
+        ShowCase{"Module = \"In\" 0x10", 6, {"In", "0x10", "Config-String:", ""}, ""},
+        ShowCase{"Unit_Diag_Bit(7) = \"Hot\"", 11, {"7", "Hot", "", ""}, "Bit"},
+        ShowCase{"Unsigned16 4 1-9", 9, {"4", "1-9", "", "Unsigned16"}, "Default Value"},
+        ShowCase{"Bit(2) 1 0-1", 8, {"2", "1", "0-1", "Bit"}, "Area or Text-Reference"},
+        ShowCase{"Slot(3) = \"S\" 5 5-9", 12, {"3", "5", "5-9", "S"}, "Slot Number:"},
+        ShowCase{"My_Own_Key = 12", 1, {"12", "", "", ""}, ""}));
+
+TEST(DispatcherActions, UnknownKeyShowsTheUserKeyHelp) {
+    Fixture f;
+    CDbEntry& entry = f.Load("My_Own_Key = 12");
+    Dispatch(f.app, entry.Key, ACTION_SHOW, "");
+    EXPECT_EQ(f.app.InputForm.HelpText, MessageText(msg::UserKeyHelp));
+}
+
+TEST(DispatcherActions, GroupNameShowsTheAboutText) {
+    Fixture f;
+    f.app.CurrentEntry = nullptr;
+    Dispatch(f.app, "general keys", ACTION_SHOW, "");
+    EXPECT_EQ(f.app.InputForm.FormKind, 0);
+    EXPECT_EQ(f.app.InputForm.HelpText, MessageText(msg::AboutText));
+}
+
+struct StoreCase {
+    const char* line;
+    std::array<std::string, 4> form;
+    std::string value;
+    std::string key;
+};
+
+class StoreAction : public ::testing::TestWithParam<StoreCase> {};
+
+TEST_P(StoreAction, RebuildsTheValue) {
+    const StoreCase& c = GetParam();
+    Fixture f;
+    CDbEntry& entry = f.Load(c.line);
+    f.app.InputForm.Values = c.form;
+    Dispatch(f.app, entry.Key, ACTION_STORE, "");
+    EXPECT_EQ(entry.Value, c.value);
+    EXPECT_EQ(entry.Key, c.key);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StoreAction,
+    ::testing::Values(
+        StoreCase{"Vendor_Name = \"A\"", {"B", "", "", ""}, "=\"B\"", "Vendor_Name"},
+        StoreCase{"KVF_Revision = 1", {"2", "", "", ""}, "=2", "KVF_Revision"},
+        StoreCase{"Slave_Family = 3", {"4@X", "", "", ""}, "=4@X", "Slave_Family"},
+        StoreCase{"Module = \"M\" 0x13", {"N", "0x23", "", ""}, "=\"N\" 0x23", "Module"},
+        StoreCase{"Unit_Diag_Area = 0-7", {"8", "15", "", ""}, "=8-15", "Unit_Diag_Area"},
+        StoreCase{
+            "Ext_User_Prm_Data_Ref(0) = 1", {"2", "3", "", ""}, "(2)=3", "Ext_User_Prm_Data_Ref"},
+        StoreCase{"Ext_User_Prm_Data_Const(0) = 0x01",
+                  {"1", "0x02", "", ""},
+                  "(1)=0x02",
+                  "Ext_User_Prm_Data_Const"},
+        StoreCase{"Text(0) = \"Off\"", {"1", "On", "", ""}, "(1)=\"On\"", "Text"},
+        StoreCase{"ExtUserPrmData = 1 \"P\"", {"2", "Q", "", ""}, "=2 \"Q\"", "ExtUserPrmData"},
+        StoreCase{"Unsigned8 1 0-9", {"2", "0-5", "", "Signed8"}, " 2 0-5", "Signed8"},
+        StoreCase{"Bit(1) 0 0-1", {"3", "1", "0-1", "BitArea"}, "(3) 1 0-1", "BitArea"},
+        StoreCase{"Slot(1) = \"S\" 2 1-4", {"1", "3", "1-5", "T"}, "(1) = \"T\" 3 1-5", "Slot"},
+        StoreCase{"EndModule", {"x", "", "", ""}, "", "EndModule"}));
+
+TEST(DispatcherActions, GlossaryOpensTheTopic) {
+    Fixture f;
+    CDbEntry& entry = f.Load("Channel_Diag_Help(16) = \"x\"");
+    Dispatch(f.app, entry.Key, ACTION_GLOSSARY, "");
+    Dispatch(f.app, "KVF_REVISION", ACTION_GLOSSARY, "");
+    Dispatch(f.app, "Slave Keys", ACTION_GLOSSARY, "");
+    Dispatch(f.app, "No_Such_Key", ACTION_GLOSSARY, "");
+    Dispatch(f.app, "", ACTION_GLOSSARY, "");
+    EXPECT_EQ(f.help.topics,
+              (std::vector<std::string>{"glossary_keys_slave.htm#Channel_Diag_Help",
+                                        "glossary_keys_general.htm#KVF_Revision",
+                                        "glossary_keys_slave.htm", "glossary_keywords.htm"}));
+}
+
+TEST(DispatcherActions, ActionsFourToSixChangeNothing) {
+    Fixture f;
+    CDbEntry& entry = f.Load("Vendor_Name = \"A\"");
+    CDbEntry before = entry;
+    f.app.InputForm.FormKind = 9;
+    for (int action : {4, 5, 6, 8, -1}) {
+        Dispatch(f.app, entry.Key, action, "x");
+        EXPECT_EQ(entry.Value, before.Value);
+        EXPECT_EQ(entry.m_Ready, before.m_Ready);
+        EXPECT_EQ(f.app.InputForm.FormKind, 9);
+    }
+    EXPECT_TRUE(f.rows.Rows().empty());
+}
+
+} // namespace
+} // namespace kvf

@@ -1,0 +1,134 @@
+#include "document/FileReader.h"
+#include "document/AppState.h"
+#include "document/CKeyDatabase.h"
+#include "document/TextLines.h"
+#include "output/OutputRows.h"
+
+#include <gtest/gtest.h>
+
+namespace kvf {
+namespace {
+
+const std::string M = "\xA7"; // the value mark
+
+struct ReaderFixture {
+    MemorySettingsStore settings;
+    OutputRows rows{settings};
+    AppState app{settings, rows};
+    CKeyDatabase database{&app};
+
+    void Read(const std::string& text) {
+        VectorTextLines lines = VectorTextLines::FromBytes(text);
+        BuildDatabase(app, database, lines);
+    }
+};
+
+struct KeyValueCase {
+    const char* line;
+    const char* key;
+    std::string value;
+};
+
+class ReaderKeyValue : public ::testing::TestWithParam<KeyValueCase> {};
+
+TEST_P(ReaderKeyValue, CutsKeyAndValue) {
+    const KeyValueCase& c = GetParam();
+    ReaderFixture f;
+    // Unknown keys keep the value as the reader cut it, so the reader is seen alone.
+    f.Read("#TALVERON_DP\n" + std::string(c.line) + "\n");
+    ASSERT_EQ(f.database.Count(), 1u);
+    EXPECT_EQ(f.database.At(0).Key, c.key);
+    EXPECT_EQ(f.database.At(0).Value, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReaderKeyValue,
+    ::testing::Values(
+        KeyValueCase{"Key = Value", "Key", "Value"}, KeyValueCase{"Key=Value", "Key", "Value"},
+        KeyValueCase{"Key =Value", "Key", "Value"}, KeyValueCase{"Key Value", "Key", "Value"},
+        KeyValueCase{"EndBlock", "EndBlock", ""},
+        KeyValueCase{"EndBlock ; comment", "EndBlock", ""},
+        KeyValueCase{"NoSep;comment", "NoSep", ""},
+        // Only the blank separates: a tab stays inside the key.
+        KeyValueCase{"Key\tValue", "Key\tValue", ""}, KeyValueCase{"Key\t=\tValue", "Key", "Value"},
+        KeyValueCase{"Key = \"ACME\"", "Key", "ACME" + M},
+        KeyValueCase{"Key = \"a;b\" ; comment", "Key", "a;b" + M},
+        KeyValueCase{"Key = 5 ; comment", "Key", "5"}, KeyValueCase{"Key = 1 = 2", "Key", "1   2"},
+        KeyValueCase{"Key = \"x = y\"", "Key", "x = y" + M},
+        KeyValueCase{"Idx(0) = 0x00,0x01", "Idx", "0" + M + "   0x00,0x01"},
+        KeyValueCase{"Idx(3) = \"Text (x)\"", "Idx", "3" + M + "    Text (x)" + M},
+        KeyValueCase{"Key = 1 ; see a\\b", "Key", "1"},
+        KeyValueCase{"Key = \"a\" \"b\"", "Key", "a" + M + "  b" + M},
+        KeyValueCase{"Key = ; \"quoted\" comment", "Key", ""},
+        KeyValueCase{"Key = 1 (2)", "Key", "1  2" + M}));
+
+TEST(FileReader, HeaderStartsTheContent) {
+    ReaderFixture f;
+    f.Read("A = 1\n; comment\n#talveron_dp ; header\nB = 2\n\n   \n; c\nC = 3\n#TALVERON_DP\n");
+    ASSERT_EQ(f.database.Count(), 3u);
+    EXPECT_EQ(f.database.At(0).Key, "B");
+    EXPECT_EQ(f.database.At(0).Line, 3);
+    EXPECT_EQ(f.database.At(1).Key, "C");
+    EXPECT_EQ(f.database.At(1).LongLine, 7);
+    // A second header line is an ordinary entry.
+    EXPECT_EQ(f.database.At(2).Key, "#TALVERON_DP");
+}
+
+TEST(FileReader, NoHeaderGivesNoEntries) {
+    for (const char* text : {"A = 1\nB = 2\n", "A = 1\n#TALVERON_DP", ""}) {
+        ReaderFixture f;
+        f.Read(text);
+        EXPECT_EQ(f.database.Count(), 0u) << text;
+    }
+}
+
+TEST(FileReader, ContinuationJoinsLines) {
+    ReaderFixture f;
+    f.Read("#TALVERON_DP\nList = 0x01,0x02,\\\n  0x03,\\\n0x04\nNext = 1\n");
+    ASSERT_EQ(f.database.Count(), 2u);
+    const CDbEntry& list = f.database.At(0);
+    EXPECT_EQ(list.Value, "0x01,0x02,  0x03,0x04");
+    EXPECT_EQ(list.LongLine, 1);
+    EXPECT_EQ(list.Line, 3);
+    EXPECT_EQ(f.database.At(1).LongLine, 4);
+}
+
+TEST(FileReader, ContinuationOnTheLastLineEndsThere) {
+    ReaderFixture f;
+    f.Read("#TALVERON_DP\nList = 1,\\");
+    ASSERT_EQ(f.database.Count(), 1u);
+    EXPECT_EQ(f.database.At(0).Value, "1,");
+    EXPECT_EQ(f.database.At(0).Line, 1);
+}
+
+TEST(FileReader, QuotedTextContinuesOverLines) {
+    ReaderFixture f;
+    f.Read("#TALVERON_DP\nInfo = \"first part \\\nsecond part\"\n");
+    ASSERT_EQ(f.database.Count(), 1u);
+    EXPECT_EQ(f.database.At(0).Value, "first part second part" + M);
+    EXPECT_EQ(f.database.At(0).Line, 2);
+}
+
+TEST(FileReader, CrLfAndLongLinesAndBinary) {
+    ReaderFixture f;
+    std::string longValue(5000, '7');
+    std::string binary("Bin = a\0b\x01\xff", 11);
+    f.Read("#TALVERON_DP\r\nA = 1\r\nLong = " + longValue + "\r\n" + binary + "\r\n");
+    ASSERT_EQ(f.database.Count(), 3u);
+    EXPECT_EQ(f.database.At(0).Value, "1");
+    EXPECT_EQ(f.database.At(1).Value, longValue);
+    EXPECT_EQ(f.database.At(2).Value, std::string("a\0b\x01\xff", 5));
+}
+
+TEST(FileReader, OpenBlockIsResetAndLastEntryIsCurrent) {
+    ReaderFixture f;
+    f.Read("#TALVERON_DP\nModule = \"M\" 0x13\n1\n");
+    ASSERT_EQ(f.database.Count(), 2u);
+    EXPECT_EQ(f.app.OpenBlockEntry, nullptr);
+    EXPECT_EQ(f.app.CurrentEntry, &f.database.At(1));
+    f.database.Clear();
+    EXPECT_EQ(f.app.CurrentEntry, nullptr);
+}
+
+} // namespace
+} // namespace kvf
