@@ -1,5 +1,6 @@
 // kvfcheck: the check run of KVF Editor on the command line.
 
+#include "catalogue/IniSettingsStore.h"
 #include "cli/QtSettingsStore.h"
 #include "cli/Reports.h"
 #include "document/AppState.h"
@@ -155,9 +156,21 @@ int main(int argc, char** argv) {
     if (auto status = ParseArguments(argc, argv, options))
         return *status;
 
-    std::unique_ptr<kvf::QtSettingsStore> store =
-        options.settingsFile ? std::make_unique<kvf::QtSettingsStore>(*options.settingsFile)
-                             : std::make_unique<kvf::QtSettingsStore>();
+    // A settings file is read as INI text by our own reader, so that hand-written values
+    // such as `MY_KEY=1;2;UCHAR` keep their semicolons; the user's store is QSettings'.
+    std::unique_ptr<kvf::SettingsStore> store;
+    if (options.settingsFile) {
+        std::string reason;
+        std::optional<std::string> text = ReadFile(*options.settingsFile, reason);
+        if (!text) {
+            std::cerr << "kvfcheck: cannot read settings file '" << *options.settingsFile
+                      << "': " << reason << '\n';
+            return kExitTrouble;
+        }
+        store = std::make_unique<kvf::IniSettingsStore>(kvf::IniSettingsStore::FromText(*text));
+    } else {
+        store = std::make_unique<kvf::QtSettingsStore>();
+    }
     kvf::OverlaySettingsStore settings(*store);
     if (options.noSemantic)
         settings.SetInt("FailSafe", "NoSemanticCheck", 1);
