@@ -138,20 +138,6 @@ int CheckAllowedValues(RowCheck& check, std::string_view defaultText, std::strin
     return 1;
 }
 
-// The first and last bit of a BITAREA line, and where its default and allowed values stand:
-// after the two bits, or after one "first-last" field.
-struct BitAreaFields {
-    std::string_view First, Last, Default, Allowed;
-};
-
-BitAreaFields SplitBitAreaFields(const CDbEntry& entry) {
-    const std::string_view area = entry.m_Ready[0];
-    const std::size_t dash = area.find('-');
-    if (dash != npos && entry.m_Ready[3].empty())
-        return {area.substr(0, dash), area.substr(dash + 1), entry.m_Ready[1], entry.m_Ready[2]};
-    return {entry.m_Ready[0], entry.m_Ready[1], entry.m_Ready[2], entry.m_Ready[3]};
-}
-
 } // namespace
 
 int CheckDataTypeLine(RowCheck& check) {
@@ -183,13 +169,13 @@ int CheckBitLine(RowCheck& check) {
 }
 
 int CheckBitAreaLine(RowCheck& check) {
-    const BitAreaFields fields = SplitBitAreaFields(check.Entry);
-    if (!CheckNumber(fields.First, 8) || !CheckNumber(fields.Last, 8)) {
+    const CDbEntry& entry = check.Entry;
+    if (!CheckNumber(entry.m_Ready[0], 8) || !CheckNumber(entry.m_Ready[1], 8)) {
         check.Error(msg::UnexpectedFormat, kMalformedArea);
         return 0;
     }
-    const std::int32_t first = ValueNumber(fields.First);
-    const std::int32_t last = ValueNumber(fields.Last);
+    const std::int32_t first = ValueNumber(entry.m_Ready[0]);
+    const std::int32_t last = ValueNumber(entry.m_Ready[1]);
     if (first > 7 || last > 7) {
         check.Error(msg::ValueOutOfRange, kBitNumberRange);
         return 0;
@@ -201,7 +187,7 @@ int CheckBitAreaLine(RowCheck& check) {
     if (first == last)
         check.Report(LEVEL_WARNING, msg::UseInPlaceOfArea, kSingleBitKeyword);
 
-    const std::string_view defaultText = Trim(fields.Default);
+    const std::string_view defaultText = Trim(entry.m_Ready[2]);
     if (!defaultText.empty() && defaultText.front() == '-') {
         check.Error(msg::ValueOutOfRange, kByteRange);
         return 0;
@@ -212,7 +198,7 @@ int CheckBitAreaLine(RowCheck& check) {
     }
     AllowedValuesRule rule{8, false, msg::UnexpectedFormat, check.TypeWord(), kByteRange};
     rule.AreaBits = last - first + 1;
-    return CheckAllowedValues(check, defaultText, fields.Allowed, rule);
+    return CheckAllowedValues(check, defaultText, entry.m_Ready[3], rule);
 }
 
 int CheckSlot(RowCheck& check) {

@@ -576,7 +576,6 @@ TEST_F(ValueChecksTest, BitLines) {
         {"BIT", {}, {"3", "1", "0,1"}, 1, {}, 2},
         {"BIT", {}, {"3", "1", "1"}, 0, {{E, msg::UnexpectedFormat, "Min-Max"}}},
         {"BITAREA", {"BITAREA(0-3) 1 0-15"}, {"0", "3", "1", "0-15"}, 1, {}},
-        {"BITAREA", {}, {"0-3", "1", "0-15", ""}, 1, {}},
         {"BITAREA",
          {},
          {"0", "3", "1", "0-16"},
