@@ -307,7 +307,9 @@ void Dispatch(AppState& app, std::string key, int action, std::string value) {
             CheckLineLengths(app, *entry);
         CheckKeyCharacters(app, *entry, key);
     }
-    app.InputForm.HelpText = Text(msg::UserKeyHelp);
+    // Assigned for every entry a file has: kept as a string, it costs no allocation.
+    static const std::string userKeyHelp = Text(msg::UserKeyHelp);
+    app.InputForm.HelpText = userKeyHelp;
     if (action == ACTION_SHOW && entry)
         ShowGeneric(app.InputForm, *entry);
     // A block keyword has no value to store: what the generic store wrote is taken back

@@ -106,7 +106,9 @@ class Reader {
                 consumed_ += static_cast<long long>(line.size()) + 1;
                 ShowProgress(progress, length);
                 ++lineIndex_;
-                ProcessPhysicalLine(std::string(Trim(line)));
+                line.erase(TrimRight(line).size());
+                line.erase(0, line.size() - TrimLeft(line).size());
+                ProcessPhysicalLine(std::move(line));
             }
         } catch (const std::bad_alloc&) {
             app_.Alert(std::string(MessageText(msg::OutOfMemoryEntry)));
@@ -160,7 +162,8 @@ class Reader {
             value = std::string(Trim(value));
         }
 
-        app_.Progress().Status(FormatMessage(msg::KeywordFound, key));
+        if (app_.Progress().ShowsStatus())
+            app_.Progress().Status(FormatMessage(msg::KeywordFound, key));
         int first = firstLine >= 0 ? firstLine : lineIndex_;
         // Appended before it is classified, so that the database owns it while the
         // dispatcher links it into the shared state.
