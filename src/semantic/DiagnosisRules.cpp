@@ -5,7 +5,9 @@
 // VALUE, VALUE_HELP, UNIT_DIAG_AREA_END, UnitDiagType and its X_ keywords,
 // X_Unit_Diag_Area, X_Value, X_Value_Help, X_Unit_Diag_Area_End, EndUnitDiagType,
 // Channel_Diag, Channel_Diag_Help, Module and ENDMODULE. At the area ends the block
-// content rule runs first (hook_order::BlockContent).
+// content rule runs first (hook_order::BlockContent); at ENDMODULE the module's help-text
+// rule runs after the module parameter length rule and before the data area coverage, so
+// its hook takes an order between hook_order::Module and hook_order::DataArea.
 
 #include "semantic/SemanticChecker.h"
 

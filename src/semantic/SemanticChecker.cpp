@@ -7,7 +7,6 @@
 #include "output/MessageIds.h"
 
 #include <algorithm>
-#include <new>
 
 namespace kvf {
 
@@ -223,22 +222,18 @@ void SemanticChecker::RunHooks(Kw kw, HookStage stage, CDbEntry& entry) {
 
 void RunSemanticCheck(AppState& app, Document& document) {
     CKeyDatabase& database = document.Database;
-    try {
-        SemanticChecker checker(app, document);
-        for (CDbEntry& entry : database) {
-            app.CurrentEntry = &entry;
-            checker.CheckEntry(entry, PASS_FIRST);
-        }
-        for (CDbEntry& entry : database) {
-            app.CurrentEntry = &entry;
-            checker.CheckEntry(entry, PASS_SECOND);
-        }
-        if (CDbEntry* last = database.Last()) {
-            app.CurrentEntry = last;
-            checker.CheckEntry(*last, PASS_FINAL);
-        }
-    } catch (const std::bad_alloc&) {
-        app.Alert(std::string(MessageText(msg::OutOfMemorySemantic)));
+    SemanticChecker checker(app, document);
+    for (CDbEntry& entry : database) {
+        app.CurrentEntry = &entry;
+        checker.CheckEntry(entry, PASS_FIRST);
+    }
+    for (CDbEntry& entry : database) {
+        app.CurrentEntry = &entry;
+        checker.CheckEntry(entry, PASS_SECOND);
+    }
+    if (CDbEntry* last = database.Last()) {
+        app.CurrentEntry = last;
+        checker.CheckEntry(*last, PASS_FINAL);
     }
 }
 

@@ -279,6 +279,8 @@ class SemanticChecker {
 // The semantic part of a check run: creates the checker for the document, walks the
 // database with pass 4, then pass 5, then the final pass on the last entry, setting the
 // application's CurrentEntry to each entry it checks. An empty database gets no call.
+// Running out of memory throws std::bad_alloc; the checker is then destroyed on the way
+// out and the caller tells the user.
 void RunSemanticCheck(AppState& app, Document& document);
 
 // The tree group names: an entry with such a key gets no semantic handling.

@@ -24,6 +24,10 @@ struct BlockCase {
     Rows Expected;                       // first and second pass
 };
 
+void PrintTo(const BlockCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class SemanticBlockContentTest : public ::testing::TestWithParam<BlockCase> {};
 
 TEST_P(SemanticBlockContentTest, ReportsExactly) {

@@ -23,6 +23,10 @@ struct PassCase {
     Rows Expected; // first and second pass only
 };
 
+void PrintTo(const PassCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class SemanticPassesTest : public ::testing::TestWithParam<PassCase> {};
 
 TEST_P(SemanticPassesTest, ReportsExactly) {
@@ -178,6 +182,10 @@ struct AcceptedCase {
     std::vector<std::string_view> Lines;
     std::vector<int> Accepted; // per line
 };
+
+void PrintTo(const AcceptedCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class SemanticAcceptedTest : public ::testing::TestWithParam<AcceptedCase> {};
 

@@ -28,6 +28,10 @@ struct FinalCase {
     Rows Expected; // messages of the final pass, all on the last entry's line
 };
 
+void PrintTo(const FinalCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
 class SemanticFinalTest : public ::testing::TestWithParam<FinalCase> {};
 
 TEST_P(SemanticFinalTest, ReportsExactly) {
