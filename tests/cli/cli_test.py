@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""kvfcheck as scripts use it: exit status, standard error, several files, the formats."""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+KVFCHECK = sys.argv.pop(1)
+
+CLEAN = b"""#TALVERON_DP
+KVF_Revision = 1
+Vendor_Name = "ACME"
+Model_Name = "Box"
+Revision = "V1.0"
+Ident_Number = 0x1234
+Protocol_Ident = 0
+Station_Type = 0
+Hardware_Release = "HW1"
+Software_Release = "SW1"
+9.6_supp = 1
+MaxTsdr_9.6 = 60
+Min_Slave_Intervall = 6
+Max_Diag_Data_Len = 6
+Slave_Family = 3
+Module = "Mod1" 0x13
+EndModule
+"""
+BROKEN = b"#TALVERON_DP\r\nFMS_supp = 10\r\nVendor_Name = \"M\xfcller\"\r\n"
+
+
+class KvfcheckTest(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.settings = self.write("settings.ini", b"")
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def write(self, name, data):
+        path = os.path.join(self.dir.name, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        return path
+
+    def run_kvfcheck(self, *args):
+        return subprocess.run([KVFCHECK, "--settings", self.settings, *args],
+                              cwd=self.dir.name, capture_output=True, timeout=60)
+
+    def test_clean_file_exits_zero(self):
+        self.write("ACME1234.kvf", CLEAN)
+        run = self.run_kvfcheck("ACME1234.kvf")
+        self.assertEqual(run.returncode, 0, run.stdout)
+        self.assertIn(b"... check finished without errors.", run.stdout)
+
+    def test_findings_exit_one_and_text_is_utf8(self):
+        self.write("ACME1234.kvf", BROKEN)
+        run = self.run_kvfcheck("--no-semantic", "ACME1234.kvf")
+        self.assertEqual(run.returncode, 1)
+        rows = run.stdout.decode("utf-8").splitlines()
+        self.assertIn('Error\tLine 2\tKey "FMS_supp": Boolean expected or unexpected format!', rows)
+        self.assertIn('Warning\tLine 3\tKeyword "Vendor_Name": 1 unspecified character(s) found in Visible String.', rows)
+
+    def test_suppressed_warnings_add_no_rows(self):
+        self.write("ACME1234.kvf", BROKEN)
+        run = self.run_kvfcheck("--no-semantic", "--suppress-warnings", "ACME1234.kvf")
+        self.assertNotIn(b"Warning", run.stdout)
+
+    def test_unreadable_files_exit_two_and_others_still_run(self):
+        self.write("ACME1234.kvf", CLEAN)
+        os.mkdir(os.path.join(self.dir.name, "folder.kvf"))
+        run = self.run_kvfcheck("missing.kvf", "folder.kvf", "ACME1234.kvf")
+        self.assertEqual(run.returncode, 2)
+        self.assertIn(b"missing.kvf", run.stderr)
+        self.assertIn(b"folder.kvf", run.stderr)
+        self.assertIn(b"Start Syntax-Check of file ACME1234.kvf ...", run.stdout)
+
+    def test_bad_usage_exits_two(self):
+        for args in ([], ["--format"], ["--format", "xml", "a.kvf"], ["--bogus", "a.kvf"]):
+            run = self.run_kvfcheck(*args)
+            self.assertEqual(run.returncode, 2, args)
+            self.assertTrue(run.stderr, args)
+        run = subprocess.run([KVFCHECK, "--settings", "/nonexistent/s.ini", "a.kvf"],
+                             capture_output=True, timeout=60)
+        self.assertEqual(run.returncode, 2)
+
+    def test_help(self):
+        run = subprocess.run([KVFCHECK, "--help"], capture_output=True, timeout=60)
+        self.assertEqual(run.returncode, 0)
+        for option in (b"--no-semantic", b"--suppress-warnings", b"--settings", b"--format", b"--dump-db"):
+            self.assertIn(option, run.stdout)
+
+    def test_several_files_each_get_their_rows(self):
+        self.write("ACME1234.kvf", CLEAN)
+        self.write("BAD01234.kvf", BROKEN)
+        run = self.run_kvfcheck("--no-semantic", "ACME1234.kvf", "BAD01234.kvf")
+        self.assertEqual(run.returncode, 1)
+        out = run.stdout.decode("utf-8")
+        self.assertEqual(out.count("Start Syntax-Check"), 2)
+        self.assertLess(out.index("ACME1234.kvf"), out.index("BAD01234.kvf"))
+
+    def test_gcc_format(self):
+        self.write("ACME1234.kvf", BROKEN)
+        run = self.run_kvfcheck("--no-semantic", "--format", "gcc", "ACME1234.kvf")
+        lines = run.stdout.decode("utf-8").splitlines()
+        self.assertIn('ACME1234.kvf:2: error: Key "FMS_supp": Boolean expected or unexpected format!', lines)
+        self.assertIn("ACME1234.kvf: note: ...stop syntax check", lines)
+
+    def test_json_format(self):
+        self.write("ACME1234.kvf", BROKEN)
+        run = self.run_kvfcheck("--no-semantic", "--format", "json", "ACME1234.kvf")
+        doc = json.loads(run.stdout)
+        self.assertEqual(doc["file"], "ACME1234.kvf")
+        self.assertEqual(doc["errors"], 1)
+        self.assertEqual(doc["warnings"], 1)
+        self.assertEqual(doc["rows"][1], {"exception": "Error", "line": 2,
+                                          "text": 'Key "FMS_supp": Boolean expected or unexpected format!'})
+        self.assertIsNone(doc["rows"][0]["line"])
+
+    def test_dump_db_decodes_windows_1252(self):
+        self.write("ACME1234.kvf", BROKEN)
+        run = self.run_kvfcheck("--dump-db", "ACME1234.kvf")
+        self.assertEqual(run.returncode, 0)
+        entries = [json.loads(line) for line in run.stdout.splitlines()]
+        self.assertEqual(entries[1]["Value"], "M\u00fcller")
+        self.assertEqual(entries[1]["Line"], 2)
+
+    def test_binary_input_does_not_crash(self):
+        self.write("ACME1234.kvf", bytes(range(256)) * 64 + b"\n#TALVERON_DP\n" + bytes(range(256)))
+        run = self.run_kvfcheck("ACME1234.kvf")
+        self.assertIn(run.returncode, (0, 1))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)
