@@ -225,6 +225,16 @@ class SemanticChecker {
     // ---- Modules and slots ---------------------------------------------------------------
     int CheckProtocolIdent(std::int32_t value);
 
+    // ---- User parameter definitions and text tables --------------------------------------
+    int DefineExtUserPrmData(std::int32_t number);
+    int ResolvePrmTextRef(std::int32_t number);
+    int CheckPrmTextDefault(std::int32_t textNumber, std::int32_t defaultValue);
+    int DefinePrmText(std::int32_t number);
+    int AddPrmTextValue(std::int32_t value);
+    // The finished record of a number, or none.
+    ExtUserPrmDataRecord* FindExtUserPrmData(std::int32_t number);
+    PrmTextRecord* FindPrmText(std::int32_t number);
+
   private:
     AppState& app_;
     Document& document_;
@@ -274,6 +284,13 @@ class SemanticChecker {
     void OnReferenceNumberSecond(CDbEntry& entry, semantic::Kw kw);
 
     void OnProtocolIdentFirst(CDbEntry& entry, semantic::Kw kw);
+
+    void OnExtUserPrmDataFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDataTypeLineFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnPrmTextRefFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnExtUserPrmDataEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnPrmTextFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnTextFirst(CDbEntry& entry, semantic::Kw kw);
 };
 
 // The semantic part of a check run: creates the checker for the document, walks the

@@ -1,20 +1,224 @@
 // User parameter data: ExtUserPrmData and PrmText definitions, the references to them,
 // the occupancy of parameter bytes and the parameter lengths.
 //
-// Plugs in at EXTUSERPRMDATA, the data type lines (they give CurrentExtUserPrmData its
-// type once the one-data-type rule held), PRM_TEXT_REF, PRMTEXT, TEXT, the
-// *_Ext_User_Prm_Data_Ref and *_Const lines, User_Prm_Data, Max_User_Prm_Data_Len, the
-// features that need a minimum parameter length, Module and ENDMODULE. At
-// ENDEXTUSERPRMDATA the default-text rule must run before the block content rule, so its
-// hook takes an order below hook_order::BlockContent. The reference number range rule
-// runs after this group's reference rules (hook_order::UserParameter + 50).
+// Built so far: the records of the definition and text blocks. A block's begin line makes
+// a new current record, its data type line, Prm_Text_Ref and Text lines fill it, and the
+// block content rule at its end keyword moves it into ExtUserPrmDataList or PrmTextList
+// (BlockContentRules.cpp). A text table must stand before the definitions that name it.
+//
+// Still to plug in: the *_Ext_User_Prm_Data_Ref and *_Const lines, User_Prm_Data,
+// Max_User_Prm_Data_Len, the features that need a minimum parameter length, Module and
+// ENDMODULE, and the second-pass rules on unused definitions and texts. The reference
+// number range rule runs after this group's second-pass reference rules
+// (hook_order::UserParameter + 50).
 
+#include "catalogue/NumberReader.h"
+#include "document/AppState.h"
+#include "output/MessageIds.h"
+#include "output/MessageSink.h"
 #include "semantic/SemanticChecker.h"
+
+#include <algorithm>
+#include <functional>
+#include <new>
 
 namespace kvf {
 
+using semantic::Kw;
+
+namespace {
+
+// The default-text rule must see the definition before the block content rule moves it
+// into its list.
+constexpr int kBeforeBlockContent = hook_order::BlockContent - 50;
+
+// Bytes a parameter of each data type occupies.
+std::uint32_t DataTypeLength(Kw kw) {
+    switch (kw) {
+    case Kw::UNSIGNED32:
+    case Kw::SIGNED32:
+        return 4;
+    case Kw::UNSIGNED16:
+    case Kw::SIGNED16:
+        return 2;
+    default:
+        return 1; // Unsigned8, Signed8, Bit, BitArea
+    }
+}
+
+// The bits of the parameter byte that the bit numbers first ... last name. Numbers outside
+// 0 ... 7 name no bit of the byte, so a wild number neither claims a foreign bit nor makes
+// the loop run long.
+std::uint8_t BitsOfByte(std::int32_t first, std::int32_t last) {
+    std::uint8_t mask = 0;
+    for (std::int32_t bit = std::max(first, 0); bit <= std::min(last, 7); ++bit)
+        mask = static_cast<std::uint8_t>(mask | (1u << bit));
+    return mask;
+}
+
+// Fills a definition from its data type line. The classification leaves a Bit(b) line's
+// bit number in value part 0 and its default in part 1, a BitArea(first-last) line's first
+// bit, last bit and default in parts 0, 1 and 2, and the default of the other types in
+// part 0.
+void GiveDataType(ExtUserPrmDataRecord& record, Kw kw, const CDbEntry& entry) {
+    record.TypeSeen = 1;
+    record.Length = DataTypeLength(kw);
+    switch (kw) {
+    case Kw::BIT: {
+        std::int32_t bit = ValueNumber(entry.m_Ready[0]);
+        record.BitMask = BitsOfByte(bit, bit);
+        record.DefaultValue = ValueNumber(entry.m_Ready[1]);
+        break;
+    }
+    case Kw::BITAREA:
+        record.BitMask = BitsOfByte(ValueNumber(entry.m_Ready[0]), ValueNumber(entry.m_Ready[1]));
+        record.DefaultValue = ValueNumber(entry.m_Ready[2]);
+        break;
+    default:
+        record.DefaultValue = ValueNumber(entry.m_Ready[0]);
+        break;
+    }
+}
+
+// A new record for a block that begins. When memory runs out the user is told and the
+// block has no record: its lines then store nothing.
+template <typename Record>
+std::unique_ptr<Record> NewRecord(const AppState& app, std::int32_t number) {
+    try {
+        auto record = std::make_unique<Record>();
+        record->Number = number;
+        return record;
+    } catch (const std::bad_alloc&) {
+        app.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
+        return nullptr;
+    }
+}
+
+// Text values are kept descending; the first value not greater than v is where v belongs.
+// Compared as unsigned 32-bit numbers.
+std::vector<std::uint32_t>::iterator PlaceOf(std::vector<std::uint32_t>& values, std::int32_t v) {
+    return std::lower_bound(values.begin(), values.end(), static_cast<std::uint32_t>(v),
+                            std::greater<>());
+}
+
+} // namespace
+
 std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
-    return {};
+    using S = HookStage;
+    constexpr int kOrder = hook_order::UserParameter;
+    static const RuleHook hooks[] = {
+        {Kw::EXTUSERPRMDATA, Kw::EXTUSERPRMDATA, S::FirstHeld, kOrder,
+         &SemanticChecker::OnExtUserPrmDataFirst},
+        // The driver gets here only when a current definition exists and the one-data-type
+        // rule held.
+        {Kw::UNSIGNED32, Kw::BITAREA, S::FirstHeld, kOrder, &SemanticChecker::OnDataTypeLineFirst},
+        {Kw::PRM_TEXT_REF, Kw::PRM_TEXT_REF, S::FirstHeld, kOrder,
+         &SemanticChecker::OnPrmTextRefFirst},
+        {Kw::ENDEXTUSERPRMDATA, Kw::ENDEXTUSERPRMDATA, S::FirstHeld, kBeforeBlockContent,
+         &SemanticChecker::OnExtUserPrmDataEndFirst},
+        {Kw::PRMTEXT, Kw::PRMTEXT, S::FirstHeld, kOrder, &SemanticChecker::OnPrmTextFirst},
+        {Kw::TEXT, Kw::TEXT, S::FirstHeld, kOrder, &SemanticChecker::OnTextFirst},
+    };
+    return hooks;
+}
+
+// A begin line ends the life of a record that an earlier block left current (it was never
+// closed with its mandatory content), also when its own value is not valid and so no
+// record follows: the lines of this block must not fill the earlier one.
+void SemanticChecker::OnExtUserPrmDataFirst(CDbEntry& entry, Kw) {
+    CurrentExtUserPrmData.reset();
+    if (entry.Valid)
+        DefineExtUserPrmData(ValueNumber(entry.m_Ready[0]));
+}
+
+void SemanticChecker::OnDataTypeLineFirst(CDbEntry& entry, Kw kw) {
+    if (CurrentExtUserPrmData)
+        GiveDataType(*CurrentExtUserPrmData, kw, entry);
+}
+
+void SemanticChecker::OnPrmTextRefFirst(CDbEntry& entry, Kw) {
+    if (!CurrentExtUserPrmData || !entry.Valid)
+        return;
+    CurrentExtUserPrmData->PrmTextRef = ValueNumber(entry.m_Ready[0]);
+    ResolvePrmTextRef(CurrentExtUserPrmData->PrmTextRef);
+}
+
+void SemanticChecker::OnExtUserPrmDataEndFirst(CDbEntry&, Kw) {
+    if (CurrentExtUserPrmData && Count(Kw::PRM_TEXT_REF) != 0)
+        CheckPrmTextDefault(CurrentExtUserPrmData->PrmTextRef, CurrentExtUserPrmData->DefaultValue);
+}
+
+void SemanticChecker::OnPrmTextFirst(CDbEntry& entry, Kw) {
+    CurrentPrmText.reset();
+    if (entry.Valid)
+        DefinePrmText(ValueNumber(entry.m_Ready[0]));
+}
+
+void SemanticChecker::OnTextFirst(CDbEntry& entry, Kw) {
+    if (CurrentPrmText && entry.Valid)
+        AddPrmTextValue(ValueNumber(entry.m_Ready[0]));
+}
+
+ExtUserPrmDataRecord* SemanticChecker::FindExtUserPrmData(std::int32_t number) {
+    auto found = std::find_if(ExtUserPrmDataList.begin(), ExtUserPrmDataList.end(),
+                              [number](const auto& record) { return record.Number == number; });
+    return found == ExtUserPrmDataList.end() ? nullptr : &*found;
+}
+
+PrmTextRecord* SemanticChecker::FindPrmText(std::int32_t number) {
+    auto found = std::find_if(PrmTextList.begin(), PrmTextList.end(),
+                              [number](const auto& record) { return record.Number == number; });
+    return found == PrmTextList.end() ? nullptr : &*found;
+}
+
+// The counters of the block's lines were set back to 0 by the driver when the begin line
+// passed its context rule.
+int SemanticChecker::DefineExtUserPrmData(std::int32_t number) {
+    CurrentExtUserPrmData.reset();
+    if (FindExtUserPrmData(number)) // the lines of this block then store nothing
+        return Report(LEVEL_ERROR, msg::AmbiguousExtUserPrmData, number, number);
+    CurrentExtUserPrmData = NewRecord<ExtUserPrmDataRecord>(app_, number);
+    return 1;
+}
+
+// Holds in any case: an unresolved reference is reported, the definition stays usable.
+int SemanticChecker::ResolvePrmTextRef(std::int32_t number) {
+    if (PrmTextRecord* text = FindPrmText(number))
+        text->Referenced = 1;
+    else
+        Report(LEVEL_ERROR, msg::UnresolvedPrmText, number);
+    return 1;
+}
+
+int SemanticChecker::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t defaultValue) {
+    PrmTextRecord* text = FindPrmText(textNumber);
+    if (!text) // the unresolved reference was reported at the Prm_Text_Ref line
+        return 1;
+    auto place = PlaceOf(text->Values, defaultValue);
+    if (place != text->Values.end() && *place == static_cast<std::uint32_t>(defaultValue))
+        return 1;
+    return Report(LEVEL_WARNING, msg::NoTextForDefault, textNumber, defaultValue);
+}
+
+int SemanticChecker::DefinePrmText(std::int32_t number) {
+    CurrentPrmText.reset();
+    if (FindPrmText(number))
+        return Report(LEVEL_ERROR, msg::AmbiguousPrmText, number, number);
+    CurrentPrmText = NewRecord<PrmTextRecord>(app_, number);
+    return 1;
+}
+
+int SemanticChecker::AddPrmTextValue(std::int32_t value) {
+    std::vector<std::uint32_t>& values = CurrentPrmText->Values;
+    auto place = PlaceOf(values, value);
+    if (place != values.end() && *place == static_cast<std::uint32_t>(value))
+        return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
+    try {
+        values.insert(place, static_cast<std::uint32_t>(value));
+    } catch (const std::bad_alloc&) {
+        app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+    }
+    return 1;
 }
 
 } // namespace kvf
