@@ -143,8 +143,10 @@ void SemanticChecker::OnPrmTextRefFirst(CDbEntry& entry, Kw) {
     ResolvePrmTextRef(CurrentExtUserPrmData->PrmTextRef);
 }
 
+// A definition without a data type line has no default value: the block content rule
+// reports the missing line, and no text is demanded for a default nobody wrote.
 void SemanticChecker::OnExtUserPrmDataEndFirst(CDbEntry&, Kw) {
-    if (CurrentExtUserPrmData && Count(Kw::PRM_TEXT_REF) != 0)
+    if (CurrentExtUserPrmData && CurrentExtUserPrmData->TypeSeen && Count(Kw::PRM_TEXT_REF) != 0)
         CheckPrmTextDefault(CurrentExtUserPrmData->PrmTextRef, CurrentExtUserPrmData->DefaultValue);
 }
 
