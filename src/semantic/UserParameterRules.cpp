@@ -211,6 +211,8 @@ int SemanticChecker::DefinePrmText(std::int32_t number) {
 }
 
 int SemanticChecker::AddPrmTextValue(std::int32_t value) {
+    if (!CurrentPrmText) // a refused or unreadable table keeps no values
+        return 1;
     std::vector<std::uint32_t>& values = CurrentPrmText->Values;
     auto place = PlaceOf(values, value);
     if (place != values.end() && *place == static_cast<std::uint32_t>(value))
