@@ -37,52 +37,40 @@ void BlankEqualSigns(std::string& value) {
             value[i] = ' ';
 }
 
-// A backslash continues the value unless a comment begins before it.
-bool IsContinuation(const std::string& value) {
-    std::size_t backslash = value.find('\\');
-    if (backslash == npos)
-        return false;
-    std::size_t semicolon = value.find(';');
-    if (semicolon == npos || semicolon > backslash)
-        return true;
-    if (value.find('"') >= semicolon)
-        return false;
-    std::size_t lastQuote = value.rfind('"', backslash);
-    std::string_view tail = std::string_view(value).substr(0, backslash);
-    if (lastQuote != npos)
-        tail = tail.substr(lastQuote);
-    return tail.find(';') == std::string_view::npos;
+// Where a comment starts: the first ';' outside double quotes. A ';' inside a quoted text
+// is part of the text, also on index lines, whose ')' mark stands before the quotes, and in
+// strings continued over lines. While lines are joined, a quote still open protects what
+// follows (the string goes on in the next line); in a whole value only a closed pair of
+// quotes does, so a stray quote does not swallow the comment.
+std::size_t CommentStart(std::string_view value, bool openQuoteProtects) {
+    bool inQuote = false;
+    std::size_t quoteStart = npos;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '"') {
+            inQuote = !inQuote;
+            quoteStart = i;
+        } else if (value[i] == ';' && !inQuote) {
+            return i;
+        }
+    }
+    return inQuote && !openQuoteProtects ? value.find(';', quoteStart) : npos;
 }
 
-// The comment cut: a ';' after the first value mark belongs to the quoted text, so the
-// value is kept up to the mark and from it up to the next ';'; otherwise everything from
-// the first ';' on goes.
-void CutComment(std::string& value) {
-    std::size_t semicolon = value.find(';');
-    if (semicolon == npos)
-        return;
-    std::size_t mark = value.find(kValueMark);
-    if (mark != npos && mark > semicolon) {
-        std::size_t next = value.find(';', mark);
-        if (next != npos)
-            value.erase(next);
-    } else {
-        value.erase(semicolon);
-    }
+// The backslash that continues a value on the next line: one followed by nothing but
+// white space up to the end or to a comment. A backslash inside a text ("C:\\TEMP") is a
+// character of it and joins nothing, so no following keyword line is swallowed.
+std::size_t ContinuationBackslash(std::string_view value) {
+    std::size_t comment = CommentStart(value, true);
+    std::string_view code = TrimRight(value.substr(0, comment));
+    return !code.empty() && code.back() == '\\' ? code.size() - 1 : npos;
 }
 
 // Opening quotes become blanks and closing quotes value marks, alternating, as long as no
 // comment starts before an opening quote.
-void MarkQuotes(std::string& value) {
-    std::size_t firstQuote = value.find('"');
-    if (firstQuote == npos)
-        return;
-    std::size_t firstSemicolon = value.find(';');
-    if (firstSemicolon != npos && firstSemicolon < firstQuote)
-        return;
+void MarkQuotes(std::string& value, std::size_t comment) {
     bool opening = true;
-    for (std::size_t pos = firstQuote; pos != npos; pos = value.find('"', pos + 1)) {
-        if (opening && firstSemicolon != npos && firstSemicolon < pos)
+    for (std::size_t pos = value.find('"'); pos != npos; pos = value.find('"', pos + 1)) {
+        if (opening && comment != npos && comment < pos)
             break;
         value[pos] = opening ? ' ' : kValueMark;
         opening = !opening;
@@ -153,12 +141,14 @@ class Reader {
             key = std::string(TrimRight(std::string_view(line).substr(0, separator)));
             value = line.substr(separator + 1);
             BlankEqualSigns(value);
-            if (IsContinuation(value)) {
+            if (ContinuationBackslash(value) != npos) {
                 firstLine = lineIndex_;
                 JoinContinuation(value);
             }
-            MarkQuotes(value);
-            CutComment(value);
+            std::size_t comment = CommentStart(value, false);
+            MarkQuotes(value, comment);
+            if (comment != npos)
+                value.erase(comment);
             value = std::string(Trim(value));
         }
 
@@ -173,22 +163,19 @@ class Reader {
         Dispatch(app_, std::move(key), ACTION_CLASSIFY, std::move(value));
     }
 
-    // Joins the following physical lines while the value holds a backslash.
+    // Joins the following physical lines while the value ends in a backslash: the
+    // backslash, what follows it and a comment go; the next line is appended as it is.
     void JoinContinuation(std::string& value) {
-        for (std::size_t backslash = value.find('\\'); backslash != npos;
-             backslash = value.find('\\')) {
-            std::size_t end = backslash + 1;
-            while (end < value.size() && IsSpace(value[end]))
-                ++end;
-            value.erase(backslash, end - backslash);
-            CutComment(value);
+        for (std::size_t backslash = ContinuationBackslash(value); backslash != npos;
+             backslash = ContinuationBackslash(value)) {
+            value.erase(backslash);
             std::size_t lineBreak = value.find_first_of("\r\n");
             if (lineBreak != npos)
                 value.erase(lineBreak);
-            if (next_ < count_) {
-                value += lines_.Line(next_++);
-                ++lineIndex_;
-            }
+            if (next_ >= count_)
+                break;
+            value += lines_.Line(next_++);
+            ++lineIndex_;
         }
     }
 

@@ -60,7 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
         KeyValueCase{"Key = 1 ; see a\\b", "Key", "1"},
         KeyValueCase{"Key = \"a\" \"b\"", "Key", "a" + M + "  b" + M},
         KeyValueCase{"Key = ; \"quoted\" comment", "Key", ""},
-        KeyValueCase{"Key = 1 (2)", "Key", "1  2" + M}));
+        KeyValueCase{"Key = 1 (2)", "Key", "1  2" + M},
+        // A ';' inside quotes is text, also behind an index mark; a stray quote does not
+        // hide the comment.
+        KeyValueCase{"Idx(1) = \"x;y\" ; c", "Idx", "1" + M + "    x;y" + M},
+        KeyValueCase{"Key = \"open ; comment", "Key", "open"},
+        // Only a trailing backslash continues a value.
+        KeyValueCase{"Key = \"C:\\TEMP\\A\"", "Key", "C:\\TEMP\\A" + M}));
 
 TEST(FileReader, HeaderStartsTheContent) {
     ReaderFixture f;
@@ -99,6 +105,14 @@ TEST(FileReader, ContinuationOnTheLastLineEndsThere) {
     ASSERT_EQ(f.database.Count(), 1u);
     EXPECT_EQ(f.database.At(0).Value, "1,");
     EXPECT_EQ(f.database.At(0).Line, 1);
+}
+
+TEST(FileReader, QuotedTextWithSemicolonContinuesOverLines) {
+    ReaderFixture f;
+    f.Read("#TALVERON_DP\nInfo = \"first; part \\\nsecond part\" ; c\nNext = 1\n");
+    ASSERT_EQ(f.database.Count(), 2u);
+    EXPECT_EQ(f.database.At(0).Value, "first; part second part" + M);
+    EXPECT_EQ(f.database.At(1).Key, "Next");
 }
 
 TEST(FileReader, QuotedTextContinuesOverLines) {
