@@ -77,11 +77,11 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
             break;
         }
         char conv = templ[j];
-        std::string spec(templ.substr(i, j - i));
+        std::string conversion(templ.substr(i, j - i));
         // Drop length modifiers: the value is formatted at the width the letter implies.
-        spec.erase(std::remove_if(spec.begin(), spec.end(),
+        conversion.erase(std::remove_if(conversion.begin(), conversion.end(),
                                   [](char ch) { return ch == 'l' || ch == 'h'; }),
-                   spec.end());
+                   conversion.end());
         if (std::string_view("sdiuxXoc").find(conv) == std::string_view::npos ||
             next >= args.size()) {
             out.append(templ.substr(i, j - i + 1));
@@ -92,7 +92,7 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         char buffer[64];
         if (conv == 's') {
             std::string text = arg.IsText ? arg.Text : std::to_string(arg.Number);
-            std::string fmt = spec + "s";
+            std::string fmt = conversion + "s";
             int n = std::snprintf(nullptr, 0, fmt.c_str(), text.c_str());
             if (n > 0) {
                 std::string piece(static_cast<std::size_t>(n) + 1, '\0');
@@ -101,7 +101,7 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
                 out += piece;
             }
         } else if (!arg.IsText) {
-            std::string fmt = spec + conv;
+            std::string fmt = conversion + conv;
             if (conv == 'd' || conv == 'i' || conv == 'c')
                 std::snprintf(buffer, sizeof buffer, fmt.c_str(), static_cast<int>(arg.Number));
             else
