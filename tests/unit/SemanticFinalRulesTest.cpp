@@ -7,12 +7,10 @@
 namespace kvf {
 namespace {
 
+using test::E;
 using test::SemanticTestDocument;
+using test::W;
 using Rows = std::vector<std::string>;
-
-template <typename... Args> std::string E(int line, int id, const Args&... args) {
-    return "E " + std::to_string(line) + ": " + FormatMessage(id, args...);
-}
 
 // The keywords every file needs, so that a case only shows the rules it is about.
 const std::vector<std::string_view> kGeneral = {

@@ -7,15 +7,10 @@
 namespace kvf {
 namespace {
 
+using test::E;
 using test::SemanticTestDocument;
+using test::W;
 using Rows = std::vector<std::string>;
-
-template <typename... Args> std::string E(int line, int id, const Args&... args) {
-    return "E " + std::to_string(line) + ": " + FormatMessage(id, args...);
-}
-template <typename... Args> std::string W(int line, int id, const Args&... args) {
-    return "W " + std::to_string(line) + ": " + FormatMessage(id, args...);
-}
 
 struct FileNameCase {
     const char* Path;

@@ -14,6 +14,7 @@
 #include "document/AsciiText.h"
 #include "document/Document.h"
 #include "document/TextLines.h"
+#include "output/MessageTable.h"
 #include "output/OutputRows.h"
 #include "semantic/SemanticChecker.h"
 
@@ -131,5 +132,13 @@ class SemanticTestDocument {
   private:
     std::vector<CDbEntry*> open_;
 };
+
+// Expected rows in the form the test document renders them: level, 0-based line, text.
+template <typename... Args> std::string E(int line, int id, const Args&... args) {
+    return "E " + std::to_string(line) + ": " + FormatMessage(id, args...);
+}
+template <typename... Args> std::string W(int line, int id, const Args&... args) {
+    return "W " + std::to_string(line) + ": " + FormatMessage(id, args...);
+}
 
 } // namespace kvf::test

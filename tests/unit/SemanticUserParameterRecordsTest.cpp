@@ -9,15 +9,10 @@
 namespace kvf {
 namespace {
 
+using test::E;
 using test::SemanticTestDocument;
+using test::W;
 using Rows = std::vector<std::string>;
-
-template <typename... Args> std::string E(int line, int id, const Args&... args) {
-    return "E " + std::to_string(line) + ": " + FormatMessage(id, args...);
-}
-template <typename... Args> std::string W(int line, int id, const Args&... args) {
-    return "W " + std::to_string(line) + ": " + FormatMessage(id, args...);
-}
 
 // A revision 5 slave file: lines 0 and 1; the lines of a case start at line 2.
 SemanticTestDocument& SlaveFile(SemanticTestDocument& doc) {
