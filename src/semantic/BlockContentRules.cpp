@@ -41,8 +41,10 @@ constexpr NamedKeyword kDataAreaKeywords[] = {
 // Moves a finished definition into its list. When memory runs out the definition is
 // dropped, the user is told, and the rule still counts as holding.
 template <typename Record>
-void StoreFinished(AppState& app, std::unique_ptr<Record>& current, std::vector<Record>& list) {
+void StoreFinished(AppState& app, std::unique_ptr<Record>& current, std::vector<Record>& list,
+                   std::unordered_map<std::int32_t, std::size_t>& byNumber) {
     try {
+        byNumber.emplace(current->Number, list.size()); // the first of a number is found
         list.push_back(std::move(*current));
     } catch (const std::bad_alloc&) {
         app.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
@@ -140,7 +142,7 @@ void SemanticChecker::OnJokerblockEndSecond(CDbEntry& entry, Kw) {
 int SemanticChecker::RequirePrmTextContent() {
     if (Count(Kw::TEXT) == 0) // the definition stays current until the next PrmText
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text", "Prm-Text-Definition");
-    StoreFinished(app_, CurrentPrmText, PrmTextList);
+    StoreFinished(app_, CurrentPrmText, PrmTextList, PrmTextByNumber);
     return 1;
 }
 
@@ -148,7 +150,7 @@ int SemanticChecker::RequireExtUserPrmDataContent() {
     if (!CurrentExtUserPrmData->TypeSeen)
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Data_Type_Name",
                       "Ext-User-Prm-Data-Definition");
-    StoreFinished(app_, CurrentExtUserPrmData, ExtUserPrmDataList);
+    StoreFinished(app_, CurrentExtUserPrmData, ExtUserPrmDataList, ExtUserPrmDataByNumber);
     return 1;
 }
 

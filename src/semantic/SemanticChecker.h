@@ -7,8 +7,10 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kvf {
@@ -37,7 +39,9 @@ struct ExtUserPrmDataRecord {
 struct PrmTextRecord {
     std::int32_t Number = 0;
     int Referenced = 0;
-    std::vector<std::uint32_t> Values; // descending, without duplicates
+    // Descending, without duplicates; a set, so a table of any size is filled in linear-
+    // logarithmic time whatever the order of its Text lines.
+    std::set<std::uint32_t, std::greater<>> Values;
 };
 
 // The values of the current Data_Area; all 0 at Data_Area_Beg.
@@ -144,6 +148,10 @@ class SemanticChecker {
     std::unique_ptr<PrmTextRecord> CurrentPrmText;
     std::vector<ExtUserPrmDataRecord> ExtUserPrmDataList;
     std::vector<PrmTextRecord> PrmTextList;
+    // Position in the list by number, so that looking a definition up costs the same in a
+    // file with a hundred thousand definitions as in one with ten.
+    std::unordered_map<std::int32_t, std::size_t> ExtUserPrmDataByNumber;
+    std::unordered_map<std::int32_t, std::size_t> PrmTextByNumber;
     // Occupancy words: bits 15-0 offset, 23-16 bit mask, 31-24 0xFF for a reference.
     std::vector<std::uint32_t> UnitPrmOccupancy;
     std::vector<std::uint32_t> XUnitPrmOccupancy;

@@ -94,13 +94,6 @@ std::unique_ptr<Record> NewRecord(const AppState& app, std::int32_t number) {
     }
 }
 
-// Text values are kept descending; the first value not greater than v is where v belongs.
-// Compared as unsigned 32-bit numbers.
-std::vector<std::uint32_t>::iterator PlaceOf(std::vector<std::uint32_t>& values, std::int32_t v) {
-    return std::lower_bound(values.begin(), values.end(), static_cast<std::uint32_t>(v),
-                            std::greater<>());
-}
-
 } // namespace
 
 std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
@@ -162,15 +155,13 @@ void SemanticChecker::OnTextFirst(CDbEntry& entry, Kw) {
 }
 
 ExtUserPrmDataRecord* SemanticChecker::FindExtUserPrmData(std::int32_t number) {
-    auto found = std::find_if(ExtUserPrmDataList.begin(), ExtUserPrmDataList.end(),
-                              [number](const auto& record) { return record.Number == number; });
-    return found == ExtUserPrmDataList.end() ? nullptr : &*found;
+    auto found = ExtUserPrmDataByNumber.find(number);
+    return found == ExtUserPrmDataByNumber.end() ? nullptr : &ExtUserPrmDataList[found->second];
 }
 
 PrmTextRecord* SemanticChecker::FindPrmText(std::int32_t number) {
-    auto found = std::find_if(PrmTextList.begin(), PrmTextList.end(),
-                              [number](const auto& record) { return record.Number == number; });
-    return found == PrmTextList.end() ? nullptr : &*found;
+    auto found = PrmTextByNumber.find(number);
+    return found == PrmTextByNumber.end() ? nullptr : &PrmTextList[found->second];
 }
 
 // The counters of the block's lines were set back to 0 by the driver when the begin line
@@ -196,8 +187,7 @@ int SemanticChecker::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t d
     PrmTextRecord* text = FindPrmText(textNumber);
     if (!text) // the unresolved reference was reported at the Prm_Text_Ref line
         return 1;
-    auto place = PlaceOf(text->Values, defaultValue);
-    if (place != text->Values.end() && *place == static_cast<std::uint32_t>(defaultValue))
+    if (text->Values.count(static_cast<std::uint32_t>(defaultValue)))
         return 1;
     return Report(LEVEL_WARNING, msg::NoTextForDefault, textNumber, defaultValue);
 }
@@ -213,12 +203,9 @@ int SemanticChecker::DefinePrmText(std::int32_t number) {
 int SemanticChecker::AddPrmTextValue(std::int32_t value) {
     if (!CurrentPrmText) // a refused or unreadable table keeps no values
         return 1;
-    std::vector<std::uint32_t>& values = CurrentPrmText->Values;
-    auto place = PlaceOf(values, value);
-    if (place != values.end() && *place == static_cast<std::uint32_t>(value))
-        return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
     try {
-        values.insert(place, static_cast<std::uint32_t>(value));
+        if (!CurrentPrmText->Values.insert(static_cast<std::uint32_t>(value)).second)
+            return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
     } catch (const std::bad_alloc&) {
         app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
