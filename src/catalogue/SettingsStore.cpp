@@ -27,4 +27,27 @@ void MemorySettingsStore::SetString(const std::string& section, const std::strin
     values_[{section, name}] = value;
 }
 
+int OverlaySettingsStore::GetInt(const std::string& section, const std::string& name,
+                                 int defaultValue) const {
+    if (overlay_.Contains(section, name))
+        return overlay_.GetInt(section, name, defaultValue);
+    return base_->GetInt(section, name, defaultValue);
+}
+
+void OverlaySettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
+    overlay_.SetInt(section, name, value);
+}
+
+std::string OverlaySettingsStore::GetString(const std::string& section, const std::string& name,
+                                            const std::string& defaultValue) const {
+    if (overlay_.Contains(section, name))
+        return overlay_.GetString(section, name, defaultValue);
+    return base_->GetString(section, name, defaultValue);
+}
+
+void OverlaySettingsStore::SetString(const std::string& section, const std::string& name,
+                                     const std::string& value) {
+    overlay_.SetString(section, name, value);
+}
+
 } // namespace kvf

@@ -52,29 +52,4 @@ void QtSettingsStore::SetString(const std::string& section, const std::string& n
     settings_->setValue(Key(section, name), QString::fromStdString(Windows1252ToUtf8(value)));
 }
 
-int OverlaySettingsStore::GetInt(const std::string& section, const std::string& name,
-                                 int defaultValue) const {
-    if (set_.count({section, name}))
-        return overlay_.GetInt(section, name, defaultValue);
-    return base_->GetInt(section, name, defaultValue);
-}
-
-void OverlaySettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
-    set_[{section, name}] = true;
-    overlay_.SetInt(section, name, value);
-}
-
-std::string OverlaySettingsStore::GetString(const std::string& section, const std::string& name,
-                                            const std::string& defaultValue) const {
-    if (set_.count({section, name}))
-        return overlay_.GetString(section, name, defaultValue);
-    return base_->GetString(section, name, defaultValue);
-}
-
-void OverlaySettingsStore::SetString(const std::string& section, const std::string& name,
-                                     const std::string& value) {
-    set_[{section, name}] = true;
-    overlay_.SetString(section, name, value);
-}
-
 } // namespace kvf

@@ -29,23 +29,4 @@ class QtSettingsStore : public SettingsStore {
     std::unique_ptr<QSettings> settings_;
 };
 
-// Values set for one run only, in front of a store that keeps everything else.
-class OverlaySettingsStore : public SettingsStore {
-  public:
-    explicit OverlaySettingsStore(SettingsStore& base) : base_(&base) {}
-
-    int GetInt(const std::string& section, const std::string& name,
-               int defaultValue) const override;
-    void SetInt(const std::string& section, const std::string& name, int value) override;
-    std::string GetString(const std::string& section, const std::string& name,
-                          const std::string& defaultValue) const override;
-    void SetString(const std::string& section, const std::string& name,
-                   const std::string& value) override;
-
-  private:
-    SettingsStore* base_;
-    MemorySettingsStore overlay_;
-    std::map<std::pair<std::string, std::string>, bool> set_;
-};
-
 } // namespace kvf

@@ -37,3 +37,18 @@ TEST(IniSettingsStore, NamesIgnoreCaseAndDefaultsApply) {
 
 } // namespace
 } // namespace kvf
+
+namespace kvf {
+namespace {
+
+TEST(OverlaySettingsStore, RunValuesStandInFrontAndTheStoreStaysUntouched) {
+    IniSettingsStore base = IniSettingsStore::FromText("[Settings]\nWarnings=0\n[X]\nY=z\n");
+    OverlaySettingsStore run(base);
+    run.SetInt("Settings", "Warnings", 1);
+    EXPECT_EQ(run.GetInt("Settings", "Warnings", 0), 1);
+    EXPECT_EQ(run.GetString("X", "Y", ""), "z");
+    EXPECT_EQ(base.GetInt("Settings", "Warnings", 7), 0);
+}
+
+} // namespace
+} // namespace kvf
