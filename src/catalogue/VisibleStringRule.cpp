@@ -40,7 +40,8 @@ bool IsAsciiLetterOrDigit(char c) {
 // The quoted string of the entry's lines, up to (not including) its closing quote, and the
 // text after that quote; false when there is no opening or no closing quote. A string
 // without closing quote continues over the following lines while its part ends in a
-// backslash: the text before the backslash stays, the next line is appended.
+// backslash (only blanks may follow it, as for the reader's continuation lines): the text
+// before the backslash stays, the next line is appended.
 bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, std::string& string,
                       std::string& after) {
     std::string line = lines.Line(entry.LongLine);
@@ -50,10 +51,10 @@ bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, std::string
     std::string part = line.substr(open + 1);
     int next = entry.LongLine + 1;
     while (part.find('"') == npos) {
-        std::size_t backslash = part.find('\\');
-        if (backslash == npos || next >= lines.LineCount())
+        std::string_view code = TrimRight(part);
+        if (code.empty() || code.back() != '\\' || next >= lines.LineCount())
             return false;
-        part = part.substr(0, backslash) + lines.Line(next++);
+        part = part.substr(0, code.size() - 1) + lines.Line(next++);
     }
     std::size_t close = part.find('"');
     string = part.substr(0, close);
