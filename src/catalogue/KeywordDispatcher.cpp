@@ -155,36 +155,36 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
     for (std::size_t i = 0; i < form.Captions.size(); ++i)
         form.Captions[i] = captions[i] ? Text(captions[i]) : std::string();
     const auto& parts = entry.m_Ready;
+    auto copyParts = [&](std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            form.Values[i] = parts[i];
+    };
     switch (row.Form) {
     case 1:
     case 2:
     case 3:
     case 4:
     case 5:
-        form.Values[0] = parts[0];
+        copyParts(1);
         break;
     case 6:
-        form.Values[0] = parts[0];
-        form.Values[1] = parts[1];
+        copyParts(2);
         form.Values[2] = Text(caption::ConfigString);
         break;
     case 10:
     case 11:
-        form.Values[0] = parts[0];
-        form.Values[1] = parts[1];
+        copyParts(2);
         break;
     case 9:
-        form.Values[0] = parts[0];
-        form.Values[1] = parts[1];
-        form.Values[3] = key;
+        copyParts(2);
+        form.Values[3] = key; // the data type name as written
         break;
     case 8:
-        form.Values[0] = parts[0];
-        form.Values[1] = parts[1];
-        form.Values[2] = parts[2];
+        copyParts(3);
         form.Values[3] = key;
         break;
     case 12:
+        // The slot form shows the name in its last field.
         form.Values[0] = parts[0];
         form.Values[3] = parts[1];
         form.Values[1] = parts[2];
