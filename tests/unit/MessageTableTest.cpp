@@ -535,6 +535,10 @@ TEST(MessageTableTest, TextsAreKeptByteForByte) {
          "Keyword \"Vendor_Name\": Unexpected character(s) found, missing quotation marks or "
          "string length \"32\" exeeded!"},
         {msg::RangeUInt, {}, "UINT: 0..4194967295 (unsigned 32 Bit)"},
+        {msg::CfgColumnVendorSpecific,
+         {},
+         "Vendor sp\x65"
+         "c."},
         {msg::HashKey,
          {"#X"},
          "Key #X: Keys beginning with a '#' can cause problems for "

@@ -81,7 +81,7 @@ constexpr MessageDef kMessages[] = {
     {48, "InputLength"},
     {49, "OutputLength"},
     {50, "Consistence"},
-    {51, "Vendor spec."},
+    {51, "Vendor sp\145c."}, // the abbreviated column header, byte for byte
     {65102, "Change settings for value %d..."},
     {65254, "String:"},
     {65255, "UINT:"},
