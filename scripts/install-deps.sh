@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds and tests with, where they are missing.
+# With --fuzz also clang and its runtime libraries, for the libFuzzer targets of CI.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev python3)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
