@@ -1,0 +1,53 @@
+#include "app/CKVFApp.h"
+
+#include "app/CMainFrame.h"
+
+namespace kvf {
+
+StartOptions ParseCommandLine(const QStringList& arguments) {
+    StartOptions options;
+    bool onlyFiles = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!onlyFiles && argument == "--") {
+            onlyFiles = true;
+        } else if (!onlyFiles && (argument == "--nosplash" || argument == "-nosplash" ||
+                                  argument == "/nosplash")) {
+            options.NoSplash = true;
+        } else if (!onlyFiles && argument.startsWith("-") && argument.size() > 1) {
+            options.Error = QString("Unknown option %1").arg(argument);
+        } else {
+            options.Files << argument;
+        }
+    }
+    return options;
+}
+
+void CKVFApp::FrameSink::AddMessage(int level, int line, const std::string& text,
+                                    const Document* document) {
+    if (Frame)
+        Frame->AddMessage(level, line, text, document);
+}
+
+void CKVFApp::FrameSink::ClearMessages() {
+    if (Frame)
+        Frame->ClearMessages();
+}
+
+CKVFApp::CKVFApp(std::unique_ptr<QtIniSettingsStore> store)
+    : store_(std::move(store)), state_(std::make_unique<AppState>(*store_, sink_)) {}
+
+CKVFApp::~CKVFApp() {
+    sink_.Frame = nullptr;
+    frame_.reset();
+}
+
+void CKVFApp::Start(const StartOptions& options) {
+    (void)options;
+    frame_ = std::make_unique<CMainFrame>(*store_);
+    frame_->AttachApp(*state_);
+    sink_.Frame = frame_.get();
+    frame_->show();
+}
+
+} // namespace kvf

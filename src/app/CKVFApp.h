@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/EditorSettings.h"
+#include "document/AppState.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace kvf {
+
+class CMainFrame;
+
+// What the command line asks for: files to open, and whether the splash may show.
+struct StartOptions {
+    QStringList Files;
+    bool NoSplash = false;
+    QString Error; // a usage error, shown instead of starting
+};
+StartOptions ParseCommandLine(const QStringList& arguments);
+
+// The application object: owns the settings store, the shared state and the main window.
+class CKVFApp {
+  public:
+    explicit CKVFApp(std::unique_ptr<QtIniSettingsStore> store);
+    ~CKVFApp();
+
+    // Builds the main window and carries out the command line.
+    void Start(const StartOptions& options);
+
+    AppState& State() { return *state_; }
+    CMainFrame& Frame() { return *frame_; }
+    QtIniSettingsStore& Store() { return *store_; }
+
+  private:
+    // The output window receives every report; until the frame exists nothing reports.
+    class FrameSink : public MessageSink {
+      public:
+        CMainFrame* Frame = nullptr;
+        void AddMessage(int level, int line, const std::string& text,
+                        const Document* document) override;
+        void ClearMessages() override;
+    };
+
+    std::unique_ptr<QtIniSettingsStore> store_;
+    FrameSink sink_;
+    std::unique_ptr<AppState> state_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+} // namespace kvf

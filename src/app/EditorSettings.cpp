@@ -1,0 +1,89 @@
+#include "app/EditorSettings.h"
+
+#include "app/UiText.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace kvf {
+namespace {
+
+QString Key(const std::string& section, const std::string& name) {
+    return QString::fromStdString(section + "/" + name);
+}
+
+} // namespace
+
+QString QtIniSettingsStore::UserFilePath() {
+    // The folder QSettings itself uses for "DORRIM"/"KVF_Ed" on this platform, so the
+    // editor and kvfcheck share one file.
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(base).filePath("DORRIM/KVF_Ed.conf");
+}
+
+QtIniSettingsStore::QtIniSettingsStore() : QtIniSettingsStore(UserFilePath()) {}
+
+QtIniSettingsStore::QtIniSettingsStore(const QString& path)
+    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+
+QtIniSettingsStore::~QtIniSettingsStore() = default;
+
+void QtIniSettingsStore::Sync() {
+    settings_->sync();
+}
+
+int QtIniSettingsStore::GetInt(const std::string& section, const std::string& name,
+                               int defaultValue) const {
+    bool ok = false;
+    int number = settings_->value(Key(section, name)).toInt(&ok);
+    return ok ? number : defaultValue;
+}
+
+void QtIniSettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
+    settings_->setValue(Key(section, name), value);
+}
+
+std::string QtIniSettingsStore::GetString(const std::string& section, const std::string& name,
+                                          const std::string& defaultValue) const {
+    QVariant value = settings_->value(Key(section, name));
+    if (!value.isValid())
+        return defaultValue;
+    // An INI value with commas reads back as a list; the store's values are plain texts.
+    if (value.typeId() == QMetaType::QStringList)
+        return ToBytes(value.toStringList().join(','));
+    return ToBytes(value.toString());
+}
+
+void QtIniSettingsStore::SetString(const std::string& section, const std::string& name,
+                                   const std::string& value) {
+    settings_->setValue(Key(section, name), FromBytes(value));
+}
+
+void EditorSettings::Read(const SettingsStore& store) {
+    Flatbar = store.GetInt("Settings", "Flatbar", 1);
+    NoSemanticCheck = store.GetInt("FailSafe", "NoSemanticCheck", 0);
+    NoWinPosSave = store.GetInt("FailSafe", "NoWinPosSave", 0);
+    ShowSplash = store.GetInt("Settings", "ShowSplash", 1);
+    CoolMenu = store.GetInt("Settings", "CoolMenu", 1);
+    LastDir = FromBytes(store.GetString("Settings", "LastDir", ""));
+    NoBackup = store.GetInt("Settings", "NoBackup", 0);
+    Syntax = store.GetInt("Settings", "Syntax", 0);
+    Warnings = store.GetInt("Settings", "Warnings", 0);
+}
+
+void EditorSettings::Write(SettingsStore& store) const {
+    store.SetInt("Settings", "Flatbar", Flatbar);
+    store.SetInt("FailSafe", "NoSemanticCheck", NoSemanticCheck);
+    store.SetInt("FailSafe", "NoWinPosSave", NoWinPosSave);
+    store.SetInt("Settings", "ShowSplash", ShowSplash);
+    store.SetInt("Settings", "CoolMenu", CoolMenu);
+    store.SetString("Settings", "LastDir", ToBytes(LastDir));
+    store.SetInt("Settings", "NoBackup", NoBackup);
+    store.SetInt("Settings", "Syntax", Syntax);
+    store.SetInt("Settings", "Warnings", Warnings);
+    store.SetInt("Settings", "Expert", 1);
+}
+
+} // namespace kvf

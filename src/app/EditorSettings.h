@@ -1,0 +1,58 @@
+#pragma once
+
+#include "catalogue/SettingsStore.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QSettings;
+
+namespace kvf {
+
+// The editor's settings store: QSettings over one INI file, by default the user's
+// "DORRIM"/"KVF_Ed" file that kvfcheck reads too.
+class QtIniSettingsStore : public SettingsStore {
+  public:
+    QtIniSettingsStore();                             // the user's file
+    explicit QtIniSettingsStore(const QString& path); // another INI file (tests)
+    ~QtIniSettingsStore() override;
+
+    int GetInt(const std::string& section, const std::string& name,
+               int defaultValue) const override;
+    void SetInt(const std::string& section, const std::string& name, int value) override;
+    std::string GetString(const std::string& section, const std::string& name,
+                          const std::string& defaultValue) const override;
+    void SetString(const std::string& section, const std::string& name,
+                   const std::string& value) override;
+
+    QSettings& Qt() { return *settings_; }
+    void Sync();
+
+    // Where the user's file lives: the user's config folder, DORRIM/KVF_Ed.conf.
+    static QString UserFilePath();
+
+  private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+// The values of the settings table, read when the main window is built and written back
+// when it goes. The store itself is what the engine consults during a run, so the frame
+// keeps both in step whenever the Settings dialog changes a value.
+struct EditorSettings {
+    int Flatbar = 1;
+    int NoSemanticCheck = 0;
+    int NoWinPosSave = 0;
+    int ShowSplash = 1;
+    int CoolMenu = 1;
+    QString LastDir;
+    int NoBackup = 0;
+    int Syntax = 0;
+    int Warnings = 0;
+
+    void Read(const SettingsStore& store);
+    void Write(SettingsStore& store) const; // writes "Expert" as 1 too
+};
+
+} // namespace kvf
