@@ -35,13 +35,23 @@ void CheckLineLengths(AppState& app, const CDbEntry& entry) {
             app.ReportMessage(LEVEL_WARNING, line, Text(msg::LineTooLong), app.CheckedDocument);
 }
 
-// One error per character that is not a letter, a digit, '.', '_', '#' or '-'.
+// Each row of the key-character rule repeats the whole key, so a line of garbage would
+// cost rows times key length; past this many rows per key the rest add nothing to read.
+constexpr int kMaxKeyCharacterRows = 16;
+
+// One error per character that is not a letter, a digit, '.', '_', '#' or '-', up to
+// kMaxKeyCharacterRows rows per key; the text is formatted once.
 void CheckKeyCharacters(AppState& app, const CDbEntry& entry, const std::string& key) {
+    std::string text;
+    int rows = 0;
     for (char c : key) {
         if (IsAsciiLetter(c) || IsDigit(c) || c == '.' || c == '_' || c == '#' || c == '-')
             continue;
-        app.ReportMessage(LEVEL_ERROR, entry.LongLine, FormatMessage(msg::KeywordCharacters, key),
-                          app.CheckedDocument);
+        if (rows++ == kMaxKeyCharacterRows)
+            break;
+        if (text.empty())
+            text = FormatMessage(msg::KeywordCharacters, key);
+        app.ReportMessage(LEVEL_ERROR, entry.LongLine, text, app.CheckedDocument);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "document/CheckRun.h"
 #include "document/Document.h"
 #include "document/FileReader.h"
+#include "document/TextEncoding.h"
 #include "output/OutputRows.h"
 
 #include <cerrno>
@@ -122,6 +123,10 @@ std::optional<std::string> ReadFile(const std::string& path, std::string& reason
     bytes << in.rdbuf();
     if (in.bad()) {
         reason = "read error";
+        return std::nullopt;
+    }
+    if (kvf::LooksLikeUtf16(bytes.view())) {
+        reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
         return std::nullopt;
     }
     return bytes.str();

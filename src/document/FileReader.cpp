@@ -16,6 +16,9 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
+// Some editors save UTF-8 text with a byte order mark; it is no part of the first line.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Replaces every `from` that stands before the line's first double quote and first ';'.
 void MarkParentheses(std::string& line, char from, char to) {
     std::size_t limit = std::min(line.find('"'), line.find(';'));
@@ -94,6 +97,8 @@ class Reader {
                 consumed_ += static_cast<long long>(line.size()) + 1;
                 ShowProgress(progress, length);
                 ++lineIndex_;
+                if (lineIndex_ == 0 && line.starts_with(kUtf8ByteOrderMark))
+                    line.erase(0, kUtf8ByteOrderMark.size());
                 line.erase(TrimRight(line).size());
                 line.erase(0, line.size() - TrimLeft(line).size());
                 ProcessPhysicalLine(std::move(line));
@@ -165,18 +170,62 @@ class Reader {
 
     // Joins the following physical lines while the value ends in a backslash: the
     // backslash, what follows it and a comment go; the next line is appended as it is.
+    // What is kept of the value so far has no comment and no line break, so only the
+    // appended line is scanned: its quotes continue the parity of the kept text, and when
+    // it holds no code the last code character of the kept text decides. The join stays
+    // linear in the length of the chain.
     void JoinContinuation(std::string& value) {
-        for (std::size_t backslash = ContinuationBackslash(value); backslash != npos;
-             backslash = ContinuationBackslash(value)) {
+        std::size_t backslash = ContinuationBackslash(value);
+        bool inQuote = false;        // quote parity of the kept text
+        std::size_t lastCode = npos; // last non-blank character of the kept text
+        std::size_t keptFrom = 0;    // start of the text not yet folded into that state
+        while (backslash != npos) {
             value.erase(backslash);
-            std::size_t lineBreak = value.find_first_of("\r\n");
+            std::size_t lineBreak = value.find_first_of("\r\n", keptFrom);
             if (lineBreak != npos)
                 value.erase(lineBreak);
+            if (backslash < keptFrom) {
+                // The backslash stood in the kept text; what it cut off is blanks.
+                lastCode = LastNonSpace(value, 0, value.size(), npos);
+            } else {
+                for (std::size_t i = keptFrom; i < value.size(); ++i)
+                    if (value[i] == '"')
+                        inQuote = !inQuote;
+                lastCode = LastNonSpace(value, keptFrom, value.size(), lastCode);
+            }
             if (next_ >= count_)
                 break;
+            keptFrom = value.size();
             value += lines_.Line(next_++);
             ++lineIndex_;
+            backslash = AppendedContinuation(value, keptFrom, inQuote, lastCode);
         }
+    }
+
+    // The last character in [from, to) that is no blank, or `otherwise`.
+    static std::size_t LastNonSpace(const std::string& text, std::size_t from, std::size_t to,
+                                    std::size_t otherwise) {
+        for (std::size_t i = to; i > from; --i)
+            if (!IsSpace(text[i - 1]))
+                return i - 1;
+        return otherwise;
+    }
+
+    // The continuing backslash of a value whose text before `appended` is known: no
+    // comment in it, quote parity `inQuote`, last code character `lastCode`.
+    static std::size_t AppendedContinuation(const std::string& value, std::size_t appended,
+                                            bool inQuote, std::size_t lastCode) {
+        std::size_t comment = value.size();
+        for (std::size_t i = appended; i < value.size(); ++i) {
+            if (value[i] == '"') {
+                inQuote = !inQuote;
+            } else if (value[i] == ';' && !inQuote) {
+                comment = i;
+                break;
+            }
+        }
+        std::size_t last = LastNonSpace(value, appended, comment, lastCode);
+        return last != npos && value[last] == '\\' ? last : npos;
     }
 
     AppState& app_;

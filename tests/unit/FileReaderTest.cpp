@@ -123,6 +123,48 @@ TEST(FileReader, QuotedTextContinuesOverLines) {
     EXPECT_EQ(f.database.At(0).Line, 2);
 }
 
+// Joins where what is already kept decides: a backslash left at the end of the kept text
+// continues once more when the next line holds no code, and a quote left open keeps a
+// ';' of the next line as text.
+struct JoinCase {
+    const char* text;
+    const char* value;
+    int lastLine;
+    const char* nextKey; // the entry after the joined one, or empty
+};
+
+TEST(FileReader, ContinuationJoinKeepsTheStateOfTheKeptText) {
+    const JoinCase cases[] = {
+        {"Key = a\\\\\\\n\nX = 1", "a\\X = 1", 3, ""},
+        {"Key = a \\ \\\n\n\nQ = 2", "a", 3, "Q"},
+        {"Key = \"x;\\\ny\" ; c\\\nZ = 1", "x;y\xA7", 2, "Z"},
+        {"Key = \"open\\\n;not a comment\\\nend\"", "open;not a commentend\xA7", 3, ""},
+        {"Key = 1,\\ ; comment\n  2", "1,  2", 2, ""},
+    };
+    for (const JoinCase& c : cases) {
+        ReaderFixture f;
+        f.Read("#TALVERON_DP\n" + std::string(c.text) + "\n");
+        ASSERT_GE(f.database.Count(), 1u) << c.text;
+        EXPECT_EQ(f.database.At(0).Value, c.value) << c.text;
+        EXPECT_EQ(f.database.At(0).LongLine, 1) << c.text;
+        EXPECT_EQ(f.database.At(0).Line, c.lastLine) << c.text;
+        std::string next = f.database.Count() > 1 ? f.database.At(1).Key : "";
+        EXPECT_EQ(next, c.nextKey) << c.text;
+    }
+}
+
+TEST(FileReader, ByteOrderMarkIsSkippedBeforeTheHeader) {
+    ReaderFixture f;
+    f.Read("\xEF\xBB\xBF#TALVERON_DP\nA = 1\n");
+    ASSERT_EQ(f.database.Count(), 1u);
+    EXPECT_EQ(f.database.At(0).Key, "A");
+    // Only at the start of the file.
+    ReaderFixture g;
+    g.Read("#TALVERON_DP\n\xEF\xBB\xBF#TALVERON_DP\n");
+    ASSERT_EQ(g.database.Count(), 1u);
+    EXPECT_EQ(g.database.At(0).Key, "\xEF\xBB\xBF#TALVERON_DP");
+}
+
 TEST(FileReader, CrLfAndLongLinesAndBinary) {
     ReaderFixture f;
     std::string longValue(5000, '7');

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# A long fuzzing run of the whole check run, as CI's short one but at low priority (the
+# machines are shared) and with a growing corpus kept in build-fuzz/corpus-long:
+#   bash scripts/fuzz.sh [libFuzzer flags...]     e.g. -runs=10000000 or -max_total_time=3600
+# Inputs grow up to 1 MiB and each has a time limit, so an input whose cost grows faster
+# than its size is reported as a timeout, like a crash.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh --fuzz
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKVF_BUILD_TESTS=OFF -DKVF_BUILD_BENCH=OFF -DKVF_BUILD_FUZZ=ON -DKVF_SANITIZE=OFF >/dev/null
+nice -n 19 cmake --build build-fuzz -j "$(nproc)" --target kvf_fuzz_check
+
+corpus=build-fuzz/corpus-long
+mkdir -p "$corpus" build-fuzz/findings
+n=0
+while IFS= read -r -d '' f; do
+  n=$((n + 1))
+  cp "$f" "$corpus/seed-$n"
+done < <(find tests/acceptance resources/samples -type f -iname '*.kv?' -print0)
+
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  nice -n 19 ./build-fuzz/fuzz/kvf_fuzz_check -timeout=10 -max_len=1048576 \
+  -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "$@" "$corpus"
