@@ -2,6 +2,8 @@
 
 #include "document/CDbEntry.h"
 #include "output/MessageTable.h"
+#include "semantic/DiagnosisLists.h"
+#include "semantic/ParameterOccupancy.h"
 #include "semantic/SemanticKeywordList.h"
 
 #include <array>
@@ -152,23 +154,42 @@ class SemanticChecker {
     // file with a hundred thousand definitions as in one with ten.
     std::unordered_map<std::int32_t, std::size_t> ExtUserPrmDataByNumber;
     std::unordered_map<std::int32_t, std::size_t> PrmTextByNumber;
-    // Occupancy words: bits 15-0 offset, 23-16 bit mask, 31-24 0xFF for a reference.
-    std::vector<std::uint32_t> UnitPrmOccupancy;
-    std::vector<std::uint32_t> XUnitPrmOccupancy;
-    std::vector<std::uint32_t> ModulePrmOccupancy;
-    std::vector<std::uint32_t> FModulePrmOccupancy;
-    std::vector<std::uint32_t> XModulePrmOccupancy;
+    // The parameter bytes in use: of the unit (plain and X_) for the whole file, of the
+    // current module (plain, F_ and X_).
+    ParameterOccupancy UnitPrmOccupancy;
+    ParameterOccupancy XUnitPrmOccupancy;
+    ParameterOccupancy ModulePrmOccupancy;
+    ParameterOccupancy FModulePrmOccupancy;
+    ParameterOccupancy XModulePrmOccupancy;
+    // One past the highest parameter byte the current module's plain, F_ and X_ parameters
+    // use; the module length rules compare them with the declared lengths.
     std::uint32_t UsedPrmLen = 0;
     std::uint32_t UsedFPrmLen = 0;
     std::uint32_t UsedXPrmLen = 0;
 
     // ---- State of the diagnosis rules --------------------------------------------------
-    std::vector<std::uint32_t> DiagBits, DiagBitHelps, DiagNotBits, DiagNotBitHelps, DiagAreaBits;
-    std::vector<std::uint32_t> XDiagBits, XDiagBitHelps, XDiagNotBits, XDiagNotBitHelps,
-        XDiagAreaBits;
-    std::vector<std::uint32_t> AreaValues, AreaValueHelps, XAreaValues, XAreaValueHelps;
-    std::vector<std::uint32_t> ModuleChannelDiags, ModuleChannelDiagHelps;
-    std::vector<std::uint32_t> UnitChannelDiags, UnitChannelDiagHelps;
+    // Bits of the whole file, of the current UnitDiagType block (X_), values of the current
+    // (X_) area and channel diagnosis types of the current module and of the unit.
+    DiagNumberList DiagBits{{}, "Diagnosis Bits", "Unit_Diag_Bit"};
+    DiagNumberList DiagBitHelps{{}, "Help Texts for Diagnosis Bits", "<Unknown>"};
+    DiagNumberList DiagNotBits{{}, "Diagnosis Bits", "Unit_Diag_Not_Bit"};
+    DiagNumberList DiagNotBitHelps{{}, "Help Texts for Diagnosis Bits", "<Unknown>"};
+    DiagNumberList DiagAreaBits{{}, "Diagnosis Area", "<Unknown>"};
+    DiagNumberList XDiagBits{{}, "Diagnosis Bits in UnitDiagType", "X_Unit_Diag_Bit"};
+    DiagNumberList XDiagBitHelps{{}, "Help Texts for Diagnosis Bits in UnitDiagType", "<Unknown>"};
+    DiagNumberList XDiagNotBits{{}, "Diagnosis Bits in UnitDiagType", "X_Unit_Diag_Not_Bit"};
+    DiagNumberList XDiagNotBitHelps{
+        {}, "Help Texts for Diagnosis Bits in UnitDiagType", "<Unknown>"};
+    DiagNumberList XDiagAreaBits{{}, "Diagnosis Area in UnitDiagType", "<Unknown>"};
+    DiagNumberList AreaValues{{}, "", "Value"};
+    DiagNumberList AreaValueHelps{{}, "", "<Unknown>"};
+    DiagNumberList XAreaValues{{}, "", "X_Value"};
+    DiagNumberList XAreaValueHelps{{}, "", "<Unknown>"};
+    DiagNumberList ModuleChannelDiags{{}, "Channel_Diag", "module's Channel_Diag", true};
+    DiagNumberList ModuleChannelDiagHelps{{}, "Channel_Diag", "<Unknown>", true};
+    DiagNumberList UnitChannelDiags{{}, "Channel_Diag", "unit's Channel_Diag", true};
+    DiagNumberList UnitChannelDiagHelps{{}, "Channel_Diag", "<Unknown>", true};
+    // The number of values the current (X_) area can take.
     std::uint32_t AreaValueRange = 0;
     std::uint32_t XAreaValueRange = 0;
 
@@ -239,9 +260,29 @@ class SemanticChecker {
     int CheckPrmTextDefault(std::int32_t textNumber, std::int32_t defaultValue);
     int DefinePrmText(std::int32_t number);
     int AddPrmTextValue(std::int32_t value);
+    int ClaimConstParameter(std::int32_t offset, std::int32_t count, bool inModule, bool f, bool x);
+    int ClaimRefParameter(std::int32_t offset, std::int32_t number, bool inModule, bool f, bool x);
+    int CheckExtUserPrmDataUsed(std::int32_t number);
+    int CheckPrmTextUsed(std::int32_t number);
+    int CheckUserPrmDataInvalidated();
+    int CheckUserPrmDataLength(std::int32_t count);
+    int CheckUserPrmDataLenInvalidated();
+    // plainLength: the module's declared plain and F_ parameter lengths together.
+    int CheckModulePrmLimit(std::int32_t plainLength, std::int32_t xLength);
+    // A feature switched on by the current line needs parameter data of this length.
+    int CheckMinimumPrmLen(std::int32_t minimum);
     // The finished record of a number, or none.
     ExtUserPrmDataRecord* FindExtUserPrmData(std::int32_t number);
     PrmTextRecord* FindPrmText(std::int32_t number);
+
+    // ---- Diagnosis definitions ------------------------------------------------------------
+    // Claims (insert) or tests the numbers first ... last against the list.
+    int ClaimDiagBits(DiagNumberList& list, std::uint32_t first, std::uint32_t last, bool insert);
+    int CheckDiagPosition(std::uint32_t bit);
+    int AddAreaValue(DiagNumberList& list, std::uint32_t range, std::uint32_t value);
+    int AddChannelDiag(DiagNumberList& list, std::uint32_t type);
+    int CheckHelpHasDefinition(const DiagNumberList& definitions, std::uint32_t value);
+    int CheckHelpsHaveDefinitions(const DiagNumberList& definitions, const DiagNumberList& helps);
 
   private:
     AppState& app_;
@@ -299,6 +340,29 @@ class SemanticChecker {
     void OnExtUserPrmDataEndFirst(CDbEntry& entry, semantic::Kw kw);
     void OnPrmTextFirst(CDbEntry& entry, semantic::Kw kw);
     void OnTextFirst(CDbEntry& entry, semantic::Kw kw);
+    // The occupancy of the telegram a parameter line claims bytes of (unit or current
+    // module; plain, F_ or X_); grows the module's used length to end + 1.
+    ParameterOccupancy& ClaimedTelegram(bool inModule, bool f, bool x, std::int64_t end);
+
+    void OnModulePrmPlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnParameterClaimFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDefinitionUsedSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnUserPrmDataSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMaxUserPrmDataLenSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModulePrmSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnDeclaredModulePrmLenSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModulePrmEndSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMinimumPrmLenSecond(CDbEntry& entry, semantic::Kw kw);
+
+    void OnDiagBitFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagAreaPlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnUnitDiagTypePlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnAreaValueFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleDiagPlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnChannelDiagFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagBlockEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagPositionSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagHelpSecond(CDbEntry& entry, semantic::Kw kw);
 };
 
 // The semantic part of a check run: creates the checker for the document, walks the

@@ -1,16 +1,15 @@
 // User parameter data: ExtUserPrmData and PrmText definitions, the references to them,
 // the occupancy of parameter bytes and the parameter lengths.
 //
-// Built so far: the records of the definition and text blocks. A block's begin line makes
-// a new current record, its data type line, Prm_Text_Ref and Text lines fill it, and the
-// block content rule at its end keyword moves it into ExtUserPrmDataList or PrmTextList
-// (BlockContentRules.cpp). A text table must stand before the definitions that name it.
-//
-// Still to plug in: the *_Ext_User_Prm_Data_Ref and *_Const lines, User_Prm_Data,
-// Max_User_Prm_Data_Len, the features that need a minimum parameter length, Module and
-// ENDMODULE, and the second-pass rules on unused definitions and texts. The reference
-// number range rule runs after this group's second-pass reference rules
-// (hook_order::UserParameter + 50).
+// A block's begin line makes a new current record, its data type line, Prm_Text_Ref and
+// Text lines fill it, and the block content rule at its end keyword moves it into
+// ExtUserPrmDataList or PrmTextList (BlockContentRules.cpp). Definitions and text tables
+// must stand before the lines that refer to them. The *_Ext_User_Prm_Data_Ref and *_Const
+// lines claim parameter bytes of the unit or of the current module; the lengths they reach
+// are judged against User_Prm_Data_Len, Max_User_Prm_Data_Len and X_Max_User_Prm_Data_Len.
+// The second pass reports definitions and text tables that nothing refers to. The reference
+// number range rule runs after this group's second-pass rules (hook_order::UserParameter
+// + 50).
 
 #include "catalogue/NumberReader.h"
 #include "document/AppState.h"
@@ -20,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <new>
 
 namespace kvf {
@@ -94,6 +94,20 @@ std::unique_ptr<Record> NewRecord(const AppState& app, std::int32_t number) {
     }
 }
 
+// The hooks below name runs of neighbouring keyword ids.
+constexpr bool Follow(std::initializer_list<Kw> run) {
+    int next = static_cast<int>(*run.begin());
+    for (Kw kw : run)
+        if (static_cast<int>(kw) != next++)
+            return false;
+    return true;
+}
+static_assert(Follow({Kw::EXT_USER_PRM_DATA_REF, Kw::EXT_USER_PRM_DATA_CONST}));
+static_assert(Follow({Kw::F_Ext_User_Prm_Data_Ref, Kw::F_Ext_User_Prm_Data_Const,
+                      Kw::X_Ext_User_Prm_Data_Ref, Kw::X_Ext_User_Prm_Data_Const}));
+static_assert(Follow({Kw::X_Ext_Module_Prm_Data_Len, Kw::F_Ext_Module_Prm_Data_Len}));
+static_assert(Follow({Kw::WD_Base_1ms_supp, Kw::Check_Cfg_Mode, Kw::Publisher_supp}));
+
 } // namespace
 
 std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
@@ -111,6 +125,29 @@ std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
          &SemanticChecker::OnExtUserPrmDataEndFirst},
         {Kw::PRMTEXT, Kw::PRMTEXT, S::FirstHeld, kOrder, &SemanticChecker::OnPrmTextFirst},
         {Kw::TEXT, Kw::TEXT, S::FirstHeld, kOrder, &SemanticChecker::OnTextFirst},
+        // Parameter bytes and lengths (ParameterLengthRules.cpp).
+        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &SemanticChecker::OnModulePrmPlaced},
+        {Kw::EXT_USER_PRM_DATA_REF, Kw::EXT_USER_PRM_DATA_CONST, S::FirstHeld, kOrder,
+         &SemanticChecker::OnParameterClaimFirst},
+        {Kw::F_Ext_User_Prm_Data_Ref, Kw::X_Ext_User_Prm_Data_Const, S::FirstHeld, kOrder,
+         &SemanticChecker::OnParameterClaimFirst},
+        {Kw::EXTUSERPRMDATA, Kw::EXTUSERPRMDATA, S::Second, kOrder,
+         &SemanticChecker::OnDefinitionUsedSecond},
+        {Kw::PRMTEXT, Kw::PRMTEXT, S::Second, kOrder, &SemanticChecker::OnDefinitionUsedSecond},
+        {Kw::User_Prm_Data, Kw::User_Prm_Data, S::Second, kOrder,
+         &SemanticChecker::OnUserPrmDataSecond},
+        {Kw::Max_User_Prm_Data_Len, Kw::Max_User_Prm_Data_Len, S::Second, kOrder,
+         &SemanticChecker::OnMaxUserPrmDataLenSecond},
+        {Kw::Module, Kw::Module, S::Second, kOrder, &SemanticChecker::OnModulePrmSecond},
+        {Kw::EXT_MODULE_PRM_DATA_LEN, Kw::EXT_MODULE_PRM_DATA_LEN, S::Second, kOrder,
+         &SemanticChecker::OnDeclaredModulePrmLenSecond},
+        {Kw::X_Ext_Module_Prm_Data_Len, Kw::F_Ext_Module_Prm_Data_Len, S::Second, kOrder,
+         &SemanticChecker::OnDeclaredModulePrmLenSecond},
+        {Kw::ENDMODULE, Kw::ENDMODULE, S::Second, kOrder, &SemanticChecker::OnModulePrmEndSecond},
+        {Kw::DPV1_Slave, Kw::DPV1_Slave, S::Second, kOrder,
+         &SemanticChecker::OnMinimumPrmLenSecond},
+        {Kw::WD_Base_1ms_supp, Kw::Publisher_supp, S::Second, kOrder,
+         &SemanticChecker::OnMinimumPrmLenSecond},
     };
     return hooks;
 }
@@ -152,6 +189,18 @@ void SemanticChecker::OnPrmTextFirst(CDbEntry& entry, Kw) {
 void SemanticChecker::OnTextFirst(CDbEntry& entry, Kw) {
     if (CurrentPrmText && entry.Valid)
         AddPrmTextValue(ValueNumber(entry.m_Ready[0]));
+}
+
+// Definitions and text tables are judged by their number, once the first pass has seen every
+// reference of the file.
+void SemanticChecker::OnDefinitionUsedSecond(CDbEntry& entry, Kw kw) {
+    if (!entry.Accepted || !entry.Valid)
+        return;
+    std::int32_t number = ValueNumber(entry.m_Ready[0]);
+    if (kw == Kw::EXTUSERPRMDATA)
+        CheckExtUserPrmDataUsed(number);
+    else
+        CheckPrmTextUsed(number);
 }
 
 ExtUserPrmDataRecord* SemanticChecker::FindExtUserPrmData(std::int32_t number) {

@@ -69,16 +69,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BlockCase{"AreaWithoutValue",
                   {"UNIT_DIAG_AREA = 16-23", "VALUE_HELP(0) = \"h\"", "UNIT_DIAG_AREA_END"},
-                  {E(5, msg::MissingKeywordInBlock, "Value", "Unit-Diag-Area-Definition")}},
+                  {E(5, msg::MissingKeywordInBlock, "Value", "Unit-Diag-Area-Definition"),
+                   W(5, msg::HelpWithoutDefinition, "Value", 0),
+                   W(3, msg::DiagLenRecommended, "UNIT_DIAG_AREA")}},
         BlockCase{"EachAreaNeedsItsOwnValue",
                   {"UNIT_DIAG_AREA = 16-23", "VALUE(0) = \"a\"", "UNIT_DIAG_AREA_END",
                    "UNIT_DIAG_AREA = 24-25", "UNIT_DIAG_AREA_END"},
-                  {E(7, msg::MissingKeywordInBlock, "Value", "Unit-Diag-Area-Definition")}},
+                  {E(7, msg::MissingKeywordInBlock, "Value", "Unit-Diag-Area-Definition"),
+                   W(3, msg::DiagLenRecommended, "UNIT_DIAG_AREA"),
+                   W(6, msg::DiagLenRecommended, "UNIT_DIAG_AREA")}},
         BlockCase{"ExtendedAreaWithoutValue",
                   {"UnitDiagType = 1", "X_Unit_Diag_Area = 24-25", "X_Value_Help(0) = \"h\"",
                    "X_Unit_Diag_Area_End", "X_Unit_Diag_Area = 26-27", "X_Value(0) = \"v\"",
                    "X_Unit_Diag_Area_End", "EndUnitDiagType"},
-                  {E(6, msg::MissingKeywordInBlock, "X_Value", "X-Unit-Diag-Area-Definition")}}),
+                  {E(6, msg::MissingKeywordInBlock, "X_Value", "X-Unit-Diag-Area-Definition"),
+                   W(6, msg::HelpWithoutDefinition, "X_Value", 0),
+                   W(4, msg::DiagLenRecommended, "X_Unit_Diag_Area"),
+                   W(7, msg::DiagLenRecommended, "X_Unit_Diag_Area")}}),
     [](const auto& info) { return info.param.Name; });
 
 INSTANTIATE_TEST_SUITE_P(

@@ -181,7 +181,8 @@ TEST(SemanticFinalTest, OpenBlocksInTableOrder) {
     Rows rows = doc.Run();
     int last = doc.document.Database.Last()->LongLine;
     EXPECT_EQ(rows,
-              (Rows{E(last, msg::MissingEndOfBlock, "Unit_Diag_Area", "Unit_Diag_Area_End"),
+              (Rows{W(last, msg::DiagLenRecommended, "UNIT_DIAG_AREA"),
+                    E(last, msg::MissingEndOfBlock, "Unit_Diag_Area", "Unit_Diag_Area_End"),
                     E(last, msg::MissingEndOfBlock, "ExtUserPrmData", "EndExtUserPrmData"),
                     E(last, msg::MissingEndOfBlock, "PrmText", "EndPrmText"),
                     E(last, msg::MissingEndOfBlock, "Module", "EndModule"),

@@ -101,6 +101,14 @@ class SemanticTestDocument {
         return Messages();
     }
 
+    // The first pass only.
+    std::vector<std::string> RunFirstPass() {
+        checker = std::make_unique<SemanticChecker>(app, document);
+        for (CDbEntry& entry : document.Database)
+            checker->CheckEntry(entry, PASS_FIRST);
+        return Messages();
+    }
+
     // The first and second pass only, without the final rules.
     std::vector<std::string> RunPasses() {
         checker = std::make_unique<SemanticChecker>(app, document);

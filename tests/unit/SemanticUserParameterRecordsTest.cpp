@@ -46,7 +46,7 @@ TEST_P(SemanticDataTypeLineTest, FillsTheDefinition) {
     SlaveFile(doc).Add({"EXTUSERPRMDATA = 7", c.Line, "ENDEXTUSERPRMDATA"});
     for (std::size_t i = 0; i < c.Parts.size(); ++i)
         doc.Entry(3).m_Ready[i] = c.Parts[i];
-    EXPECT_EQ(doc.RunPasses(), Rows{});
+    EXPECT_EQ(doc.RunFirstPass(), Rows{});
     ASSERT_EQ(doc.checker->ExtUserPrmDataList.size(), 1u);
     const ExtUserPrmDataRecord& record = doc.checker->ExtUserPrmDataList[0];
     EXPECT_EQ(record.Number, 7);
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct BlockCase {
     const char* Name;
     std::vector<std::string_view> Lines;   // from line 2 on
-    Rows Expected;                         // first and second pass
+    Rows Expected;                         // first pass
     std::vector<std::int32_t> Definitions; // numbers in ExtUserPrmDataList, in order
     std::vector<std::int32_t> Texts;       // numbers in PrmTextList, in order
 };
@@ -109,7 +109,7 @@ TEST_P(SemanticUserParameterBlockTest, ReportsAndKeeps) {
     SlaveFile(doc);
     for (std::string_view line : c.Lines)
         doc.Add(line);
-    EXPECT_EQ(doc.RunPasses(), c.Expected);
+    EXPECT_EQ(doc.RunFirstPass(), c.Expected);
     std::vector<std::int32_t> definitions, texts;
     for (const ExtUserPrmDataRecord& record : doc.checker->ExtUserPrmDataList)
         definitions.push_back(record.Number);
@@ -272,7 +272,7 @@ TEST(SemanticUserParameterRecordsTest, InvalidLinesStoreNothing) {
                         "ENDEXTUSERPRMDATA"});
     // The invalid reference still counts as this block's Prm_Text_Ref, so the default
     // rule runs with the number it was never given and finds no table.
-    EXPECT_EQ(doc.RunPasses(), Rows{});
+    EXPECT_EQ(doc.RunFirstPass(), Rows{});
     ASSERT_EQ(doc.checker->PrmTextList.size(), 1u);
     EXPECT_EQ(Descending(doc.checker->PrmTextList[0].Values), std::vector<std::uint32_t>{1});
     EXPECT_EQ(doc.checker->PrmTextList[0].Referenced, 0);
@@ -286,7 +286,7 @@ TEST(SemanticUserParameterRecordsTest, ReferenceIsKeptAndMarksTheTable) {
                         "ENDPRMTEXT", "PRMTEXT = 3", "TEXT(0) = \"d\"", "ENDPRMTEXT",
                         "EXTUSERPRMDATA = 1", "Bit(2) = 0", "PRM_TEXT_REF = 2",
                         "ENDEXTUSERPRMDATA"});
-    EXPECT_EQ(doc.RunPasses(), Rows{});
+    EXPECT_EQ(doc.RunFirstPass(), Rows{});
     const auto& texts = doc.checker->PrmTextList;
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(Descending(texts[0].Values), (std::vector<std::uint32_t>{9, 5, 0}));
