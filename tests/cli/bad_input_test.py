@@ -78,10 +78,12 @@ CASES = [
      {INSIDE_MODULE: 99_999}),
     ("NESTED.kvf", HEADER + b"".join(b'ExtUserPrmData = %d "P"\n' % i for i in range(50_000)),
      1, [], False, {INSIDE_EXT: 49_999}),
+    # At the one entry's line: the missing parameter length of User_Prm_Data and the ten
+    # final rows.
     ("CHAIN.kvf", chain(200_000), 1,
      ["Info\t---\t... check finished without errors.",
       'Error\tLine 2\tUndefined Keyword"Vendor_Name"."Vendor_Name" is mandatory for all KVF '
-      "files."], False, {"Line 2": 10}),
+      "files."], False, {"Line 2": 11}),
 ]
 
 
