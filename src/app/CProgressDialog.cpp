@@ -1,0 +1,84 @@
+#include "app/CProgressDialog.h"
+
+#include "output/MessageIds.h"
+#include "views/ViewText.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace kvf {
+
+CProgressDialog::CProgressDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), owner_(owner),
+      bar_(new QProgressBar(this)), percent_(new QLabel(this)), status_(new QLabel(this)) {
+    bar_->setRange(0, 100);
+    bar_->setTextVisible(false);
+    percent_->setAlignment(Qt::AlignCenter);
+    status_->setMinimumWidth(260);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bar_);
+    layout->addWidget(percent_);
+    layout->addWidget(status_);
+    setModal(false);
+}
+
+void CProgressDialog::Begin(const std::string& caption) {
+    setWindowTitle(views::FromCodePage(caption));
+    bar_->setValue(0);
+    percent_->setText(views::ViewText(msg::ProgressPercent, 0, '%'));
+    status_->clear();
+    running_ = true;
+    if (owner_) {
+        ownerWasEnabled_ = owner_->isEnabled();
+        owner_->setEnabled(false);
+    }
+    // The dialog itself stays usable while its owner is disabled.
+    setEnabled(true);
+    clock_.start();
+    ShowWhenDue();
+}
+
+void CProgressDialog::Step() {
+    if (!running_)
+        return;
+    const int value = std::min(bar_->value() + 1, bar_->maximum());
+    bar_->setValue(value);
+    percent_->setText(views::ViewText(msg::ProgressPercent, value, '%'));
+    ShowWhenDue();
+    QCoreApplication::processEvents();
+}
+
+void CProgressDialog::Status(const std::string& text) {
+    if (running_)
+        status_->setText(views::FromCodePage(text));
+}
+
+void CProgressDialog::End() {
+    if (!running_)
+        return;
+    running_ = false;
+    hide();
+    if (owner_)
+        owner_->setEnabled(ownerWasEnabled_);
+}
+
+int CProgressDialog::Value() const {
+    return bar_->value();
+}
+
+QString CProgressDialog::PercentText() const {
+    return percent_->text();
+}
+
+QString CProgressDialog::StatusText() const {
+    return status_->text();
+}
+
+void CProgressDialog::ShowWhenDue() {
+    if (!isVisible() && clock_.elapsed() >= showDelay_)
+        show();
+}
+
+} // namespace kvf

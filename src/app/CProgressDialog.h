@@ -1,0 +1,49 @@
+#pragma once
+
+#include "document/ProgressSink.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+
+class QLabel;
+class QProgressBar;
+
+namespace kvf {
+
+// The progress dialog of long operations (loading and colouring a large file): a bar from
+// 0 to 100, the percentage and a status line. While it runs its owner is disabled, so no
+// second command can start, and pending window events are processed at every step, so the
+// program stays responsive. Short operations finish before the dialog would show.
+class CProgressDialog : public QDialog, public ProgressSink {
+    Q_OBJECT
+  public:
+    explicit CProgressDialog(QWidget* owner);
+
+    // How long an operation runs before the dialog shows; 0 shows it at once.
+    void SetShowDelay(int milliseconds) { showDelay_ = milliseconds; }
+
+    void Begin(const std::string& caption) override;
+    void Step() override;
+    void Status(const std::string& text) override;
+    void End() override;
+
+    int Value() const;
+    QString PercentText() const;
+    QString StatusText() const;
+    bool Running() const { return running_; }
+
+  private:
+    void ShowWhenDue();
+
+    QPointer<QWidget> owner_;
+    QProgressBar* bar_;
+    QLabel* percent_;
+    QLabel* status_;
+    QElapsedTimer clock_;
+    int showDelay_ = 300;
+    bool running_ = false;
+    bool ownerWasEnabled_ = true;
+};
+
+} // namespace kvf

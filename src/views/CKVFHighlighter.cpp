@@ -1,0 +1,52 @@
+#include "views/CKVFHighlighter.h"
+
+#include <QColor>
+#include <QFont>
+
+namespace kvf::views {
+namespace {
+
+// The colour table: red, green, blue and whether the slot is drawn bold.
+struct ColourSlot {
+    TokenKind Kind;
+    int Red, Green, Blue;
+    bool Bold;
+};
+
+constexpr ColourSlot kColourTable[] = {
+    {TokenKind::Comment, 9, 115, 57, false},
+    {TokenKind::String, 159, 17, 255, false},
+    {TokenKind::Keyword, 0, 0, 230, true},
+    {TokenKind::SecondWord, 178, 147, 4, false},
+};
+
+} // namespace
+
+CKVFHighlighter::CKVFHighlighter(QTextDocument* document)
+    : QSyntaxHighlighter(document), words_(HighlightWords::Standard()) {
+    for (const ColourSlot& slot : kColourTable)
+        formats_[static_cast<std::size_t>(slot.Kind)] = FormatOf(slot.Kind);
+}
+
+QTextCharFormat CKVFHighlighter::FormatOf(TokenKind kind) {
+    QTextCharFormat format;
+    for (const ColourSlot& slot : kColourTable) {
+        if (slot.Kind != kind)
+            continue;
+        format.setForeground(QColor(slot.Red, slot.Green, slot.Blue));
+        format.setFontWeight(slot.Bold ? QFont::Bold : QFont::Normal);
+    }
+    return format;
+}
+
+void CKVFHighlighter::highlightBlock(const QString& text) {
+    if (suspended_)
+        return;
+    ++linesScanned_;
+    for (const HighlightToken& token : ScanLine(text, words_)) {
+        setFormat(token.Start, token.Length, formats_[static_cast<std::size_t>(token.Kind)]);
+        lastKind_ = token.Kind;
+    }
+}
+
+} // namespace kvf::views

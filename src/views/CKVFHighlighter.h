@@ -1,0 +1,47 @@
+#pragma once
+
+#include "views/HighlightScanner.h"
+
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+
+#include <array>
+
+namespace kvf::views {
+
+// Colours a KVF text as the user types: comments, strings, keywords of the catalogue and the
+// words of the second list. Each line is coloured on its own (no token spans a line break),
+// so an edit re-colours exactly the lines it touched.
+class CKVFHighlighter : public QSyntaxHighlighter {
+    Q_OBJECT
+  public:
+    explicit CKVFHighlighter(QTextDocument* document);
+
+    HighlightWords& Words() { return words_; }
+    const HighlightWords& Words() const { return words_; }
+
+    // The format of a colour slot: its colour, bold only for keywords.
+    static QTextCharFormat FormatOf(TokenKind kind);
+
+    // While suspended, lines are left uncoloured; a large text can be set first and coloured
+    // afterwards with a progress dialog.
+    void SetSuspended(bool suspended) { suspended_ = suspended; }
+
+    // How many lines have been coloured since creation: how the tests and the benchmarks see
+    // that an edit re-colours only the lines it touched.
+    long long LinesScanned() const { return linesScanned_; }
+    // The kind of the last token coloured, for the progress dialog's status line.
+    TokenKind LastTokenKind() const { return lastKind_; }
+
+  protected:
+    void highlightBlock(const QString& text) override;
+
+  private:
+    HighlightWords words_;
+    std::array<QTextCharFormat, 4> formats_;
+    bool suspended_ = false;
+    long long linesScanned_ = 0;
+    TokenKind lastKind_ = TokenKind::Keyword;
+};
+
+} // namespace kvf::views

@@ -1,0 +1,224 @@
+#include "views/CKVFTextView.h"
+
+#include "catalogue/SettingsStore.h"
+#include "catalogue/UserKeys.h"
+#include "document/AlertSink.h"
+#include "document/CDbEntry.h"
+#include "document/ProgressSink.h"
+#include "output/MessageIds.h"
+#include "views/CKVFHighlighter.h"
+#include "views/EntryLineRewrite.h"
+#include "views/ViewText.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace kvf {
+namespace {
+
+// Tab stops every fifth of an inch; the text in a 10-point fixed-pitch font.
+constexpr double kTabStopInches = 0.2;
+constexpr int kFontPointSize = 10;
+
+QFont FixedPitchFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(kFontPointSize);
+    font.setBold(false);
+    // Where no such face is installed, the system's own fixed-pitch face.
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(kFontPointSize);
+    }
+    return font;
+}
+
+// The status line of the progress dialog names what the scanner met last.
+int ProgressStatusId(views::TokenKind kind) {
+    switch (kind) {
+    case views::TokenKind::Comment:
+        return msg::ScanningComment;
+    case views::TokenKind::String:
+        return msg::ScanningString;
+    case views::TokenKind::Keyword:
+    case views::TokenKind::SecondWord:
+        break;
+    }
+    return msg::ScanningKeyword;
+}
+
+} // namespace
+
+CKVFTextView::CKVFTextView(QWidget* parent)
+    : QPlainTextEdit(parent), highlighter_(new views::CKVFHighlighter(document())) {
+    setFont(FixedPitchFont());
+    setTabStopDistance(kTabStopInches * logicalDpiX());
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setAcceptDrops(true);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CKVFTextView::ReportCaret);
+}
+
+CKVFTextView::~CKVFTextView() = default;
+
+void CKVFTextView::SetDocumentText(const QString& text, ProgressSink* progress) {
+    // With a progress dialog the text is set uncoloured and coloured line by line after.
+    highlighter_->SetSuspended(progress != nullptr);
+    setPlainText(text);
+    highlighter_->SetSuspended(false);
+    if (progress != nullptr)
+        HighlightAll(progress);
+}
+
+void CKVFTextView::HighlightAll(ProgressSink* progress) {
+    highlighter_->SetSuspended(false);
+    if (progress == nullptr) {
+        highlighter_->rehighlight();
+        return;
+    }
+    progress->Begin(FormatMessage(msg::ProcessingFile));
+    const long long lineCount = document()->blockCount();
+    long long line = 0;
+    int percent = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        highlighter_->rehighlightBlock(block);
+        const int reached = static_cast<int>(++line * 100 / lineCount);
+        if (reached == percent)
+            continue;
+        if (progress->ShowsStatus())
+            progress->Status(FormatMessage(ProgressStatusId(highlighter_->LastTokenKind())));
+        for (; percent < reached; ++percent)
+            progress->Step();
+    }
+    progress->End();
+}
+
+void CKVFTextView::ApplyUserKeyHighlighting(const SettingsStore& settings) {
+    if (settings.GetInt("Settings", "Syntax", 0) == 0)
+        return;
+    const std::string summary =
+        settings.GetString(std::string(kUserKeysSection), std::string(kUserKeysSummary), "");
+    QStringList keys;
+    for (const QString& key : views::FromCodePage(summary).split(u',', Qt::SkipEmptyParts)) {
+        if (!key.trimmed().isEmpty())
+            keys << key.trimmed();
+    }
+    highlighter_->Words().AddKeywords(keys);
+    highlighter_->rehighlight();
+}
+
+int CKVFTextView::SelectLine(int line) {
+    const int lineCount = document()->blockCount();
+    if (line < 0 || line >= lineCount)
+        return lineCount;
+    const QTextBlock block = document()->findBlockByNumber(line);
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    // Without line wrapping the scroll position counts lines: the line becomes the first.
+    verticalScrollBar()->setValue(line);
+    return lineCount;
+}
+
+bool CKVFTextView::ReplaceEntryLines(CDbEntry& entry) {
+    const int lineCount = document()->blockCount();
+    if (isReadOnly() || entry.LongLine < 0 || entry.Line < entry.LongLine ||
+        entry.Line >= lineCount)
+        return false; // the entry no longer matches the text
+    const QTextBlock first = document()->findBlockByNumber(entry.LongLine);
+    QStringList oldLines;
+    QTextBlock block = first;
+    for (int line = entry.LongLine; line <= entry.Line; ++line, block = block.next())
+        oldLines << block.text();
+    const QTextBlock last = block.previous();
+
+    const QString key = views::FromCodePage(entry.Key);
+    const bool moduleReference =
+        key.compare(QStringLiteral("Module_Reference"), Qt::CaseInsensitive) == 0;
+    const auto rewritten =
+        views::RewriteEntryLines(oldLines, key, views::FromCodePage(entry.Value), moduleReference);
+    if (!rewritten) {
+        Alert(msg::LineLengthUnexpected);
+        return false;
+    }
+
+    QTextCursor cursor(document());
+    cursor.setPosition(first.position());
+    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    cursor.beginEditBlock();
+    cursor.insertText(rewritten->Lines.join(u'\n'));
+    cursor.endEditBlock();
+    entry.Line = entry.LongLine + rewritten->LastLineOffset;
+    return true;
+}
+
+void CKVFTextView::setReadOnlyDocument(bool readOnly) {
+    setReadOnly(readOnly);
+    // The caret still moves and reports where it is.
+    if (readOnly)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+int CKVFTextView::CaretLine() const {
+    return textCursor().blockNumber();
+}
+
+int CKVFTextView::CaretColumn() const {
+    return textCursor().positionInBlock();
+}
+
+void CKVFTextView::ReportCaret() {
+    emit caretMoved(CaretLine() + 1, CaretColumn() + 1);
+}
+
+void CKVFTextView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit lineDoubleClicked(CaretLine());
+}
+
+// Files dropped here are refused (the main window opens them); dragged text still moves.
+void CKVFTextView::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void CKVFTextView::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void CKVFTextView::dropEvent(QDropEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->accept();
+        Alert(msg::DropNotAllowed);
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
+}
+
+void CKVFTextView::Alert(int messageId) {
+    if (alerts_ != nullptr) {
+        alerts_->Alert(FormatMessage(messageId));
+        return;
+    }
+    QMessageBox::warning(this, QApplication::applicationName(), views::ViewText(messageId));
+}
+
+} // namespace kvf

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QPrintPreviewDialog;
+
+namespace kvf {
+
+struct CDbEntry;
+class AlertSink;
+class ProgressSink;
+class SettingsStore;
+namespace views {
+class CKVFHighlighter;
+}
+
+// The editing pane of a document window: the whole KVF file as plain text in a fixed-pitch
+// font, coloured as the user types, with the caret position reported to the frame, entry
+// rewriting for the input view, and printing with a header and a footer. The text is the
+// document's content; the view keeps no model of its own.
+class CKVFTextView : public QPlainTextEdit {
+    Q_OBJECT
+  public:
+    explicit CKVFTextView(QWidget* parent = nullptr);
+    ~CKVFTextView() override;
+
+    views::CKVFHighlighter& Highlighter() { return *highlighter_; }
+
+    // Sets the whole text, as loading a document does, and colours it; a progress dialog
+    // (when given) shows the colouring pass. The undo history starts afresh.
+    void SetDocumentText(const QString& text, ProgressSink* progress = nullptr);
+    // Colours the whole text again, stepping the progress dialog when one is given.
+    void HighlightAll(ProgressSink* progress = nullptr);
+
+    // Colours registered user-defined keys like keywords when the "Syntax" setting is on.
+    void ApplyUserKeyHighlighting(const SettingsStore& settings);
+
+    // Selects a 0-based line without its line break and scrolls it to the top. A line
+    // beyond the last changes nothing. Returns the line count.
+    int SelectLine(int line);
+
+    // Rewrites the physical lines of an entry with its key and new value as one undoable
+    // step and sets the entry's Line to its new last line. Refuses, with a message when a
+    // line is longer than 1024 characters, and changes nothing; false then.
+    bool ReplaceEntryLines(CDbEntry& entry);
+
+    // A read-only document can be read, selected and printed, not changed.
+    void setReadOnlyDocument(bool readOnly);
+
+    // Where refusals are reported; a warning box when none is set.
+    void setAlertSink(AlertSink* alerts) { alerts_ = alerts; }
+
+    // The caret as the status bar shows it, 0-based.
+    int CaretLine() const;
+    int CaretColumn() const;
+
+    // Printing. The header shows the document's name up to its first '.' with the
+    // document type's extension; the printer is shared with the frame's Print Setup when
+    // one is set.
+    void setPrintDocumentName(const QString& documentName);
+    QString PrintHeaderName() const;
+    void setPrinter(QPrinter* printer);
+    QPrinter& Printer();
+    // Draws the text with frame, header and footer on every page; returns the page count.
+    int PrintTo(QPrinter& printer);
+    // A print preview of the text on the view's printer, not yet shown.
+    QPrintPreviewDialog* CreatePrintPreview(QWidget* parent);
+
+  public slots:
+    void FilePrint();
+    void FilePrintPreview();
+    void FilePrintSetup();
+
+  signals:
+    // 1-based, as the status bar shows it.
+    void caretMoved(int line, int column);
+    // The user double-clicked a line (0-based): the tree selects the entry of that line.
+    void lineDoubleClicked(int line);
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void ReportCaret();
+    void Alert(int messageId);
+
+    views::CKVFHighlighter* highlighter_;
+    AlertSink* alerts_ = nullptr;
+    QString printDocumentName_;
+    QPrinter* sharedPrinter_ = nullptr;
+    std::unique_ptr<QPrinter> ownPrinter_;
+};
+
+} // namespace kvf
