@@ -1,3 +1,4 @@
+#include "catalogue/SettingsStore.h"
 #include "document/AlertSink.h"
 #include "document/CDbEntry.h"
 #include "document/ProgressSink.h"
@@ -53,6 +54,7 @@ class TextViewTest : public QObject {
     void replaceEntryLinesRefusesAStaleEntry();
     void loadingColoursWithProgress();
     void readOnlyRefusesTyping();
+    void userKeysAreColouredOnlyWithTheSyntaxSetting();
     void printsEveryPageWithTheHeaderName();
 };
 
@@ -252,6 +254,19 @@ void TextViewTest::printsEveryPageWithTheHeaderName() {
     // Some 60 lines fit a page.
     QVERIFY2(pages >= 4 && pages <= 12, qPrintable(QString::number(pages)));
     QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
+}
+
+void TextViewTest::userKeysAreColouredOnlyWithTheSyntaxSetting() {
+    for (int syntax : {0, 1}) {
+        kvf::MemorySettingsStore settings;
+        settings.SetInt("Settings", "Syntax", syntax);
+        settings.SetString("UserKeys", "Summary", "MY_KEY,OTHER_KEY,");
+        CKVFTextView view;
+        view.SetDocumentText(QStringLiteral("My_Key = 1"));
+        view.ApplyUserKeyHighlighting(settings);
+        const auto formats = view.document()->firstBlock().layout()->formats();
+        QCOMPARE(formats.size(), syntax);
+    }
 }
 
 QTEST_MAIN(TextViewTest)
