@@ -52,9 +52,9 @@ void BM_Keystroke(benchmark::State& state) {
         QCoreApplication::sendEvent(&view, &press);
     }
     state.counters["lines"] = view.document()->blockCount();
-    state.counters["scanned_per_key"] = benchmark::Counter(
-        static_cast<double>(view.Highlighter().LinesScanned() - scannedBefore) /
-        static_cast<double>(state.iterations()));
+    state.counters["scanned_per_key"] =
+        benchmark::Counter(static_cast<double>(view.Highlighter().LinesScanned() - scannedBefore) /
+                           static_cast<double>(state.iterations()));
 }
 
 // The scanner alone over every line of a file.

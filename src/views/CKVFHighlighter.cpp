@@ -39,7 +39,20 @@ QTextCharFormat CKVFHighlighter::FormatOf(TokenKind kind) {
     return format;
 }
 
+void CKVFHighlighter::HighlightLines(const QTextBlock& first, int count) {
+    if (!first.isValid() || count <= 0)
+        return;
+    linesLeftInPass_ = count;
+    ++passStamp_;
+    rehighlightBlock(first);
+    linesLeftInPass_ = 0;
+}
+
 void CKVFHighlighter::highlightBlock(const QString& text) {
+    if (linesLeftInPass_ > 0) {
+        if (--linesLeftInPass_ > 0)
+            setCurrentBlockState(passStamp_);
+    }
     if (suspended_)
         return;
     ++linesScanned_;

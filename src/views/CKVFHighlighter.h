@@ -3,6 +3,7 @@
 #include "views/HighlightScanner.h"
 
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextCharFormat>
 
 #include <array>
@@ -27,6 +28,10 @@ class CKVFHighlighter : public QSyntaxHighlighter {
     // afterwards with a progress dialog.
     void SetSuspended(bool suspended) { suspended_ = suspended; }
 
+    // Colours `count` lines from `first` on in one pass (a part of a large text, between two
+    // steps of the progress dialog).
+    void HighlightLines(const QTextBlock& first, int count);
+
     // How many lines have been coloured since creation: how the tests and the benchmarks see
     // that an edit re-colours only the lines it touched.
     long long LinesScanned() const { return linesScanned_; }
@@ -40,6 +45,10 @@ class CKVFHighlighter : public QSyntaxHighlighter {
     HighlightWords words_;
     std::array<QTextCharFormat, 4> formats_;
     bool suspended_ = false;
+    // A pass over several lines: each line but the last gets a new state, which makes the
+    // base class go on to the next line.
+    int linesLeftInPass_ = 0;
+    int passStamp_ = 0;
     long long linesScanned_ = 0;
     TokenKind lastKind_ = TokenKind::Keyword;
 };

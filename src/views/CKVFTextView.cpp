@@ -87,19 +87,23 @@ void CKVFTextView::HighlightAll(ProgressSink* progress) {
         return;
     }
     progress->Begin(FormatMessage(msg::ProcessingFile));
-    const long long lineCount = document()->blockCount();
-    long long line = 0;
+    // One pass per percent of the lines, a step of the dialog after each.
+    const int lineCount = document()->blockCount();
     int percent = 0;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        highlighter_->rehighlightBlock(block);
-        const int reached = static_cast<int>(++line * 100 / lineCount);
-        if (reached == percent)
-            continue;
-        if (progress->ShowsStatus())
-            progress->Status(FormatMessage(ProgressStatusId(highlighter_->LastTokenKind())));
-        for (; percent < reached; ++percent)
-            progress->Step();
+    int line = 0;
+    while (line < lineCount) {
+        const int next = static_cast<int>((percent + 1LL) * lineCount / 100);
+        if (next > line) {
+            highlighter_->HighlightLines(document()->findBlockByNumber(line), next - line);
+            line = next;
+            if (progress->ShowsStatus())
+                progress->Status(FormatMessage(ProgressStatusId(highlighter_->LastTokenKind())));
+        }
+        ++percent;
+        progress->Step();
     }
+    for (; percent < 100; ++percent)
+        progress->Step();
     progress->End();
 }
 
