@@ -251,17 +251,19 @@ int SemanticChecker::ClaimRefParameter(std::int32_t offset, std::int32_t number,
     return holds;
 }
 
-// Second pass: every reference of the file has been seen.
+// Second pass: every reference of the file has been seen. A block whose number was refused
+// as a duplicate (or that was never finished) has no record of its own and passes silently;
+// the unused number is reported once, at the block that defined it.
 int SemanticChecker::CheckExtUserPrmDataUsed(std::int32_t number) {
     const ExtUserPrmDataRecord* definition = FindExtUserPrmData(number);
-    if (!definition || definition->Referenced)
+    if (!definition || definition->Line != CurrentLine || definition->Referenced)
         return 1;
     return Report(LEVEL_WARNING, msg::UnreferencedExtUserPrmData, number);
 }
 
 int SemanticChecker::CheckPrmTextUsed(std::int32_t number) {
     const PrmTextRecord* text = FindPrmText(number);
-    if (!text || text->Referenced)
+    if (!text || text->Line != CurrentLine || text->Referenced)
         return 1;
     return Report(LEVEL_WARNING, msg::UnreferencedPrmText, number);
 }

@@ -35,12 +35,14 @@ struct ExtUserPrmDataRecord {
     std::uint8_t BitMask = 0xFF; // bits of the byte the parameter uses
     std::int32_t DefaultValue = 2147483647;
     std::int32_t PrmTextRef = -1;
+    int Line = 0; // the line of its ExtUserPrmData entry
 };
 
 // One PrmText block: kept in PrmTextList once it was closed with at least one Text line.
 struct PrmTextRecord {
     std::int32_t Number = 0;
     int Referenced = 0;
+    int Line = 0; // the line of its PrmText entry
     // Descending, without duplicates; a set, so a table of any size is filled in linear-
     // logarithmic time whatever the order of its Text lines.
     std::set<std::uint32_t, std::greater<>> Values;

@@ -83,10 +83,11 @@ void GiveDataType(ExtUserPrmDataRecord& record, Kw kw, const CDbEntry& entry) {
 // A new record for a block that begins. When memory runs out the user is told and the
 // block has no record: its lines then store nothing.
 template <typename Record>
-std::unique_ptr<Record> NewRecord(const AppState& app, std::int32_t number) {
+std::unique_ptr<Record> NewRecord(const AppState& app, std::int32_t number, int line) {
     try {
         auto record = std::make_unique<Record>();
         record->Number = number;
+        record->Line = line;
         return record;
     } catch (const std::bad_alloc&) {
         app.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
@@ -219,7 +220,7 @@ int SemanticChecker::DefineExtUserPrmData(std::int32_t number) {
     CurrentExtUserPrmData.reset();
     if (FindExtUserPrmData(number)) // the lines of this block then store nothing
         return Report(LEVEL_ERROR, msg::AmbiguousExtUserPrmData, number, number);
-    CurrentExtUserPrmData = NewRecord<ExtUserPrmDataRecord>(app_, number);
+    CurrentExtUserPrmData = NewRecord<ExtUserPrmDataRecord>(app_, number, CurrentLine);
     return 1;
 }
 
@@ -245,7 +246,7 @@ int SemanticChecker::DefinePrmText(std::int32_t number) {
     CurrentPrmText.reset();
     if (FindPrmText(number))
         return Report(LEVEL_ERROR, msg::AmbiguousPrmText, number, number);
-    CurrentPrmText = NewRecord<PrmTextRecord>(app_, number);
+    CurrentPrmText = NewRecord<PrmTextRecord>(app_, number, CurrentLine);
     return 1;
 }
 
