@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPen>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -24,6 +25,7 @@ const QString kDefaultExtension = QStringLiteral(".KVF");
 constexpr double kPageMarginInches = 0.5;
 constexpr double kTabStopInches = 0.2;
 constexpr double kFramePaddingInches = 0.08;
+constexpr double kFrameLineInches = 0.01;
 constexpr int kHeaderPointSize = 9;
 
 QFont HeaderFont() {
@@ -46,7 +48,8 @@ struct PageGeometry {
 PageGeometry LayOutPage(const QRectF& area, double resolution, double lineHeight) {
     PageGeometry page;
     const double padding = kFramePaddingInches * resolution;
-    page.Frame = area.adjusted(0, 0, -1, -1);
+    const double halfLine = kFrameLineInches * resolution / 2;
+    page.Frame = area.adjusted(halfLine, halfLine, -halfLine, -halfLine);
     const QRectF inner = page.Frame.adjusted(padding, padding, -padding, -padding);
     page.Header = QRectF(inner.left(), inner.top(), inner.width(), 2 * lineHeight);
     page.Footer = QRectF(inner.left(), inner.bottom() - lineHeight, inner.width(), lineHeight);
@@ -117,8 +120,9 @@ int CKVFTextView::PrintTo(QPrinter& printer) {
         if (index > 0)
             printer.newPage();
         painter.setFont(HeaderFont());
-        painter.setPen(Qt::black);
+        painter.setPen(QPen(Qt::black, kFrameLineInches * resolution));
         painter.drawRect(page.Frame);
+        painter.setPen(Qt::black);
         const QRectF firstLine(page.Header.topLeft(), QSizeF(page.Header.width(), lineHeight));
         painter.drawText(firstLine, Qt::AlignLeft | Qt::AlignVCenter, programName);
         painter.drawText(firstLine, Qt::AlignRight | Qt::AlignVCenter, date);
