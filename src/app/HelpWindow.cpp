@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -49,6 +50,10 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& pageFolder)
                                        : tr("KVF Editor Help - %1").arg(title));
     });
     browser_->setOpenExternalLinks(true);
+    // The pages' common style sheet, applied to every page the browser shows.
+    QFile styleSheet(pageFolder_ + QStringLiteral("/help.css"));
+    if (styleSheet.open(QIODevice::ReadOnly))
+        browser_->document()->setDefaultStyleSheet(QString::fromUtf8(styleSheet.readAll()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
