@@ -62,6 +62,10 @@ struct DataAreaState {
 
 class SemanticChecker;
 
+namespace semantic {
+struct PrerequisiteCall;
+}
+
 // Where a rule group plugs into the walk: at a keyword (or a run of keyword ids), in one
 // stage of a pass. Hooks of one keyword and stage run in ascending Order.
 enum class HookStage : std::uint8_t {
@@ -253,6 +257,20 @@ class SemanticChecker {
     int RequireDataAreaContent();
     int RequireJokerblockSlot(unsigned slotCount);
 
+    // ---- Baud rates and timing ----------------------------------------------------------
+    int RequireMaxTsdrForBaudrate(int rate);
+    int RequireMasterTimesForBaudrate(int rate);
+    int CheckBaudrateInInterfaces(int rate);
+    int RequireBaudrateForMaxTsdr(int rate);
+    int RequireBaudrateForMasterTime(int rate);
+    int RequireBaudrateForDelay(int rate);
+    int CheckMinSlaveInterval(std::int32_t interval);
+
+    // ---- Keyword prerequisites -----------------------------------------------------------
+    // The prerequisite's value and its name as the message prints it.
+    int RequirePrerequisite(std::int32_t prerequisite, std::string_view name);
+    int RestrictToPrerequisite(std::int32_t prerequisite, std::string_view name);
+
     // ---- Modules and slots ---------------------------------------------------------------
     int CheckProtocolIdent(std::int32_t value);
 
@@ -335,6 +353,16 @@ class SemanticChecker {
     void OnReferenceNumberSecond(CDbEntry& entry, semantic::Kw kw);
 
     void OnProtocolIdentFirst(CDbEntry& entry, semantic::Kw kw);
+
+    void OnRateSupportSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMaxTsdrSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMasterTimeSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnInterfaceDelayFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnInterfaceDelaySecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMinSlaveIntervalSecond(CDbEntry& entry, semantic::Kw kw);
+
+    void OnPrerequisiteSecond(CDbEntry& entry, semantic::Kw kw);
+    std::int32_t PrerequisiteValueOf(const semantic::PrerequisiteCall& call) const;
 
     void OnExtUserPrmDataFirst(CDbEntry& entry, semantic::Kw kw);
     void OnDataTypeLineFirst(CDbEntry& entry, semantic::Kw kw);

@@ -180,8 +180,10 @@ TEST(SemanticFinalTest, OpenBlocksInTableOrder) {
         entry.hParent = nullptr;
     Rows rows = doc.Run();
     int last = doc.document.Database.Last()->LongLine;
+    // The interface names no delay, so the supported rate is warned about in the second pass.
     EXPECT_EQ(rows,
               (Rows{W(last, msg::DiagLenRecommended, "UNIT_DIAG_AREA"),
+                    W(7, msg::BaudrateNotInPhysicalInterface, "9.6_supp"),
                     E(last, msg::MissingEndOfBlock, "Unit_Diag_Area", "Unit_Diag_Area_End"),
                     E(last, msg::MissingEndOfBlock, "ExtUserPrmData", "EndExtUserPrmData"),
                     E(last, msg::MissingEndOfBlock, "PrmText", "EndPrmText"),
