@@ -182,8 +182,8 @@ TEST(SemanticFinalTest, OpenBlocksInTableOrder) {
     int last = doc.document.Database.Last()->LongLine;
     // The interface names no delay, so the supported rate is warned about in the second pass.
     EXPECT_EQ(rows,
-              (Rows{W(last, msg::DiagLenRecommended, "UNIT_DIAG_AREA"),
-                    W(7, msg::BaudrateNotInPhysicalInterface, "9.6_supp"),
+              (Rows{W(7, msg::BaudrateNotInPhysicalInterface, "9.6_supp"),
+                    W(last, msg::DiagLenRecommended, "UNIT_DIAG_AREA"),
                     E(last, msg::MissingEndOfBlock, "Unit_Diag_Area", "Unit_Diag_Area_End"),
                     E(last, msg::MissingEndOfBlock, "ExtUserPrmData", "EndExtUserPrmData"),
                     E(last, msg::MissingEndOfBlock, "PrmText", "EndPrmText"),
