@@ -16,10 +16,9 @@ namespace {
 using namespace kvf;
 
 struct Workbench {
-    explicit Workbench(int lines)
-        : text(bench::SyntheticKvf(lines)), lines(VectorTextLines::FromBytes(text)) {}
+    explicit Workbench(int lines) : text(bench::SyntheticKvf(lines)), lines(text) {}
     std::string text;
-    VectorTextLines lines;
+    BufferTextLines lines;
     MemorySettingsStore settings;
     OutputRows rows{settings};
     AppState app{settings, rows};
@@ -35,7 +34,7 @@ void SetCounters(benchmark::State& state, const Workbench& bench) {
 void BM_SplitLines(benchmark::State& state) {
     Workbench bench(static_cast<int>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(VectorTextLines::FromBytes(bench.text));
+        benchmark::DoNotOptimize(BufferTextLines(bench.text).LineCount());
     SetCounters(state, bench);
 }
 
@@ -62,6 +61,50 @@ void BM_CheckRun(benchmark::State& state) {
     }
     SetCounters(state, bench);
 }
+
+// Hostile shapes that must stay linear: a value continued over range(0) lines, and one
+// line of range(0) bytes. Doubling the size should double the time.
+std::string ContinuationChain(int lines) {
+    std::string text = "#TALVERON_DP\nUser_Prm_Data = 0x00,\\\n";
+    for (int i = 0; i < lines; ++i)
+        text += "0x01,\\\n";
+    return text + "0x02\n";
+}
+
+std::string LongLine(int bytes) {
+    return "#TALVERON_DP\nVendor_Name = \"" + std::string(static_cast<std::size_t>(bytes), 'A') +
+           "\"\n";
+}
+
+void CheckText(benchmark::State& state, const std::string& text) {
+    BufferTextLines lines(text);
+    MemorySettingsStore settings;
+    OutputRows rows{settings};
+    AppState app{settings, rows};
+    Document document(app, lines, "ACME1234.kvf", "/bench/ACME1234.kvf");
+    for (auto _ : state) {
+        Check(app, document);
+        benchmark::DoNotOptimize(rows.Rows().size());
+        rows.ClearMessages();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(text.size()));
+}
+
+void BM_ContinuationChain(benchmark::State& state) {
+    CheckText(state, ContinuationChain(static_cast<int>(state.range(0))));
+}
+
+void BM_LongLine(benchmark::State& state) {
+    CheckText(state, LongLine(static_cast<int>(state.range(0))));
+}
+
+BENCHMARK(BM_ContinuationChain)
+    ->Arg(50'000)
+    ->Arg(100'000)
+    ->Arg(200'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongLine)->Arg(1 << 20)->Arg(2 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_SplitLines)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndClassify)

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > kMaxInput)
         return -1; // keeps a larger corpus file out of the corpus
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    VectorTextLines lines = VectorTextLines::FromBytes(bytes);
+    BufferTextLines lines{std::string(bytes)};
     MemorySettingsStore settings;
     settings.SetString("UserKeys", "MYKEY", "1;2;-5-5");
     OutputRows rows(settings);

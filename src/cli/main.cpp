@@ -11,6 +11,7 @@
 #include "output/OutputRows.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -114,22 +115,32 @@ std::optional<std::string> ReadFile(const std::string& path, std::string& reason
         reason = "is a directory";
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    // One read into one buffer: the size is known up front, and a file that grows while it
+    // is read is read to its end.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file) {
         reason = std::strerror(errno);
         return std::nullopt;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
+    std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::string bytes(error ? 0 : static_cast<std::size_t>(size), '\0');
+    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    bytes.resize(got);
+    char more[65536];
+    while (!std::ferror(file.get()) && !std::feof(file.get())) {
+        std::size_t n = std::fread(more, 1, sizeof more, file.get());
+        bytes.append(more, n);
+    }
+    if (std::ferror(file.get())) {
         reason = "read error";
         return std::nullopt;
     }
-    if (kvf::LooksLikeUtf16(bytes.view())) {
+    if (kvf::LooksLikeUtf16(bytes)) {
         reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
         return std::nullopt;
     }
-    return bytes.str();
+    return bytes;
 }
 
 class StderrAlerts : public kvf::AlertSink {
@@ -197,7 +208,7 @@ int main(int argc, char** argv) {
             continue;
         }
         alerts.SetFile(path);
-        kvf::VectorTextLines lines = kvf::VectorTextLines::FromBytes(*bytes);
+        kvf::BufferTextLines lines(std::move(*bytes));
         std::string title = std::filesystem::path(path).filename().string();
         std::error_code error;
         std::string pathName = std::filesystem::absolute(path, error).string();

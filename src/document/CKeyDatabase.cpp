@@ -4,24 +4,44 @@
 
 namespace kvf {
 
-CKeyDatabase::~CKeyDatabase() { Clear(); }
+CKeyDatabase::~CKeyDatabase() {
+    Clear();
+}
+
+std::vector<CDbEntry>& CKeyDatabase::ChunkWithRoom() {
+    if (count_ == chunks_.size() * kChunk) {
+        chunks_.emplace_back();
+        chunks_.back().reserve(kChunk);
+    }
+    return chunks_[count_ / kChunk];
+}
 
 CDbEntry& CKeyDatabase::Append(std::unique_ptr<CDbEntry> entry) {
-    entries_.push_back(std::move(entry));
-    return *entries_.back();
+    CDbEntry& added = ChunkWithRoom().emplace_back(std::move(*entry));
+    ++count_;
+    return added;
+}
+
+CDbEntry& CKeyDatabase::Emplace(std::string key, std::string value, int lastLine, int firstLine) {
+    CDbEntry& added =
+        ChunkWithRoom().emplace_back(std::move(key), std::move(value), lastLine, firstLine);
+    ++count_;
+    return added;
 }
 
 void CKeyDatabase::Clear() {
-    while (!entries_.empty()) {
+    while (count_ > 0) {
         if (app_)
-            app_->ForgetEntry(entries_.back().get());
-        entries_.pop_back();
+            app_->ForgetEntry(&At(count_ - 1));
+        chunks_[(count_ - 1) / kChunk].pop_back();
+        if (--count_ % kChunk == 0)
+            chunks_.pop_back();
     }
 }
 
 long CKeyDatabase::IndexOf(const CDbEntry* entry) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].get() == entry)
+    for (std::size_t i = 0; i < count_; ++i)
+        if (&At(i) == entry)
             return static_cast<long>(i);
     return -1;
 }

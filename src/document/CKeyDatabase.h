@@ -13,7 +13,7 @@ class AppState;
 // The ordered, owning list of a document's entries. Entries are only appended and only
 // removed all together, so pointers to entries stay valid until Clear().
 class CKeyDatabase {
-public:
+  public:
     // The database resets the application's CurrentEntry and OpenBlockEntry when it
     // destroys the entries they refer to, so neither can dangle.
     explicit CKeyDatabase(AppState* app = nullptr) : app_(app) {}
@@ -24,38 +24,47 @@ public:
     void SetAppState(AppState* app) { app_ = app; }
 
     CDbEntry& Append(std::unique_ptr<CDbEntry> entry);
+    // Creates an entry in place at the end (the reader's way: no allocation of its own).
+    CDbEntry& Emplace(std::string key, std::string value, int lastLine, int firstLine);
     void Clear();
-    std::size_t Count() const { return entries_.size(); }
-    bool Empty() const { return entries_.empty(); }
-    CDbEntry& At(std::size_t index) { return *entries_[index]; }
-    const CDbEntry& At(std::size_t index) const { return *entries_[index]; }
-    CDbEntry* Last() { return entries_.empty() ? nullptr : entries_.back().get(); }
+    std::size_t Count() const { return count_; }
+    bool Empty() const { return count_ == 0; }
+    CDbEntry& At(std::size_t index) { return chunks_[index / kChunk][index % kChunk]; }
+    const CDbEntry& At(std::size_t index) const { return chunks_[index / kChunk][index % kChunk]; }
+    CDbEntry* Last() { return count_ == 0 ? nullptr : &At(count_ - 1); }
 
     // Index of an entry of this database, or -1. Linear: meant for reports, not hot loops.
     long IndexOf(const CDbEntry* entry) const;
 
     class Iterator {
-    public:
-        using Inner = std::vector<std::unique_ptr<CDbEntry>>::const_iterator;
-        explicit Iterator(Inner it) : it_(it) {}
-        CDbEntry& operator*() const { return **it_; }
-        CDbEntry* operator->() const { return it_->get(); }
+      public:
+        Iterator(const CKeyDatabase* database, std::size_t index)
+            : database_(database), index_(index) {}
+        CDbEntry& operator*() const { return const_cast<CDbEntry&>(database_->At(index_)); }
+        CDbEntry* operator->() const { return &**this; }
         Iterator& operator++() {
-            ++it_;
+            ++index_;
             return *this;
         }
-        bool operator!=(const Iterator& other) const { return it_ != other.it_; }
-        bool operator==(const Iterator& other) const { return it_ == other.it_; }
+        bool operator!=(const Iterator& other) const { return index_ != other.index_; }
+        bool operator==(const Iterator& other) const { return index_ == other.index_; }
 
-    private:
-        Inner it_;
+      private:
+        const CKeyDatabase* database_;
+        std::size_t index_;
     };
-    Iterator begin() const { return Iterator(entries_.begin()); }
-    Iterator end() const { return Iterator(entries_.end()); }
+    Iterator begin() const { return Iterator(this, 0); }
+    Iterator end() const { return Iterator(this, count_); }
 
-private:
+  private:
+    // Entries live in chunks that never grow past their first capacity, so an entry never
+    // moves and a file's entries cost a few allocations, not one each.
+    static constexpr std::size_t kChunk = 1024;
+    std::vector<CDbEntry>& ChunkWithRoom();
+
     AppState* app_;
-    std::vector<std::unique_ptr<CDbEntry>> entries_;
+    std::vector<std::vector<CDbEntry>> chunks_;
+    std::size_t count_ = 0;
 };
 
 } // namespace kvf

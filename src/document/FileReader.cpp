@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <new>
+#include <span>
 
 namespace kvf {
 namespace {
@@ -19,25 +20,26 @@ constexpr std::size_t npos = std::string::npos;
 // Some editors save UTF-8 text with a byte order mark; it is no part of the first line.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// Replaces every `from` that stands before the line's first double quote and first ';'.
-void MarkParentheses(std::string& line, char from, char to) {
+// Parentheses before the line's first double quote and first ';': an opening one becomes
+// a blank, a closing one the value mark.
+void MarkParentheses(std::string& line) {
     std::size_t limit = std::min(line.find('"'), line.find(';'));
-    for (std::size_t i = 0; i < line.size() && i < limit; ++i)
-        if (line[i] == from)
-            line[i] = to;
-}
-
-// The separator: the first '=' or the first blank, whichever comes first.
-std::size_t FindSeparator(const std::string& line) {
-    return std::min(line.find('='), line.find(' '));
+    for (std::size_t i = 0; i < line.size() && i < limit; ++i) {
+        if (line[i] == '(')
+            line[i] = ' ';
+        else if (line[i] == ')')
+            line[i] = kValueMark;
+    }
 }
 
 // Equal signs before the value's first double quote become blanks.
-void BlankEqualSigns(std::string& value) {
-    std::size_t limit = value.find('"');
-    for (std::size_t i = 0; i < value.size() && i < limit; ++i)
-        if (value[i] == '=')
-            value[i] = ' ';
+void BlankEqualSigns(std::span<char> value) {
+    for (char& c : value) {
+        if (c == '"')
+            return;
+        if (c == '=')
+            c = ' ';
+    }
 }
 
 // Where a comment starts: the first ';' outside double quotes. A ';' inside a quoted text
@@ -70,9 +72,11 @@ std::size_t ContinuationBackslash(std::string_view value) {
 
 // Opening quotes become blanks and closing quotes value marks, alternating, as long as no
 // comment starts before an opening quote.
-void MarkQuotes(std::string& value, std::size_t comment) {
+void MarkQuotes(std::span<char> value, std::size_t comment) {
     bool opening = true;
-    for (std::size_t pos = value.find('"'); pos != npos; pos = value.find('"', pos + 1)) {
+    for (std::size_t pos = 0; pos < value.size(); ++pos) {
+        if (value[pos] != '"')
+            continue;
         if (opening && comment != npos && comment < pos)
             break;
         value[pos] = opening ? ' ' : kValueMark;
@@ -93,15 +97,13 @@ class Reader {
             length += lines_.LineLength(i) + 1;
         try {
             while (next_ < count_) {
-                std::string line = lines_.Line(next_++);
+                std::string_view line = lines_.LineView(next_++, scratch_);
                 consumed_ += static_cast<long long>(line.size()) + 1;
                 ShowProgress(progress, length);
                 ++lineIndex_;
                 if (lineIndex_ == 0 && line.starts_with(kUtf8ByteOrderMark))
-                    line.erase(0, kUtf8ByteOrderMark.size());
-                line.erase(TrimRight(line).size());
-                line.erase(0, line.size() - TrimLeft(line).size());
-                ProcessPhysicalLine(std::move(line));
+                    line.remove_prefix(kUtf8ByteOrderMark.size());
+                ProcessPhysicalLine(Trim(line));
             }
         } catch (const std::bad_alloc&) {
             app_.Alert(std::string(MessageText(msg::OutOfMemoryEntry)));
@@ -119,9 +121,9 @@ class Reader {
             progress.Step();
     }
 
-    void ProcessPhysicalLine(std::string line) {
+    void ProcessPhysicalLine(std::string_view line) {
         bool isHeaderLine = false;
-        std::string_view beforeComment = Trim(std::string_view(line).substr(0, line.find(';')));
+        std::string_view beforeComment = Trim(line.substr(0, line.find(';')));
         if (!beforeComment.empty() && !headerFound_ &&
             EqualsNoCase(beforeComment, "#TALVERON_DP")) {
             headerFound_ = true;
@@ -129,43 +131,48 @@ class Reader {
         }
         if (line.empty() || line[0] == ';' || !headerFound_ || isHeaderLine)
             return;
-        ProcessKeywordLine(std::move(line));
+        ProcessKeywordLine(line);
     }
 
-    void ProcessKeywordLine(std::string line) {
-        MarkParentheses(line, '(', ' ');
-        MarkParentheses(line, ')', kValueMark);
+    // The line is marked in a buffer kept from line to line, so that reading costs no
+    // allocation beyond the entry's own strings.
+    void ProcessKeywordLine(std::string_view physical) {
+        std::string& line = line_;
+        line.assign(physical);
+        MarkParentheses(line);
 
-        std::string key;
-        std::string value;
+        std::string_view key;
+        std::string_view value;
         int firstLine = -1;
-        std::size_t separator = FindSeparator(line);
+        std::size_t separator = line.find_first_of("= ");
         if (separator == npos) {
-            key = std::string(TrimRight(std::string_view(line).substr(0, line.find(';'))));
+            key = TrimRight(std::string_view(line).substr(0, line.find(';')));
         } else {
-            key = std::string(TrimRight(std::string_view(line).substr(0, separator)));
-            value = line.substr(separator + 1);
-            BlankEqualSigns(value);
+            key = TrimRight(std::string_view(line).substr(0, separator));
+            std::span<char> rest(line.data() + separator + 1, line.size() - separator - 1);
+            BlankEqualSigns(rest);
+            value = std::string_view(rest.data(), rest.size());
             if (ContinuationBackslash(value) != npos) {
                 firstLine = lineIndex_;
-                JoinContinuation(value);
+                joined_.assign(value);
+                JoinContinuation(joined_);
+                rest = std::span<char>(joined_.data(), joined_.size());
+                value = joined_;
             }
             std::size_t comment = CommentStart(value, false);
-            MarkQuotes(value, comment);
-            if (comment != npos)
-                value.erase(comment);
-            value = std::string(Trim(value));
+            MarkQuotes(rest, comment);
+            value = Trim(value.substr(0, comment));
         }
 
         if (app_.Progress().ShowsStatus())
             app_.Progress().Status(FormatMessage(msg::KeywordFound, key));
         int first = firstLine >= 0 ? firstLine : lineIndex_;
-        // Appended before it is classified, so that the database owns it while the
+        // Added before it is classified, so that the database owns it while the
         // dispatcher links it into the shared state.
         CDbEntry& entry =
-            database_.Append(std::make_unique<CDbEntry>(key, value, lineIndex_, first));
+            database_.Emplace(std::string(key), std::string(value), lineIndex_, first);
         app_.CurrentEntry = &entry;
-        Dispatch(app_, std::move(key), ACTION_CLASSIFY, std::move(value));
+        Dispatch(app_, entry.Key, ACTION_CLASSIFY, entry.Value);
     }
 
     // Joins the following physical lines while the value ends in a backslash: the
@@ -196,7 +203,7 @@ class Reader {
             if (next_ >= count_)
                 break;
             keptFrom = value.size();
-            value += lines_.Line(next_++);
+            value += lines_.LineView(next_++, scratch_);
             ++lineIndex_;
             backslash = AppendedContinuation(value, keptFrom, inQuote, lastCode);
         }
@@ -236,6 +243,9 @@ class Reader {
     int lineIndex_ = -1;
     bool headerFound_ = false;
     long long consumed_ = 0;
+    std::string scratch_; // a line of lines that are not held as bytes
+    std::string line_;    // the keyword line being marked
+    std::string joined_;  // a value joined from continuation lines
     int lastPercent_ = 0;
 };
 

@@ -2,6 +2,30 @@
 
 namespace kvf {
 
+BufferTextLines::BufferTextLines(std::string bytes) : bytes_(std::move(bytes)) {
+    std::size_t lines = 0;
+    for (char c : bytes_)
+        lines += c == '\n';
+    starts_.reserve(lines + 2);
+    std::size_t start = 0;
+    while (start < bytes_.size()) {
+        starts_.push_back(start);
+        std::size_t end = bytes_.find('\n', start);
+        start = end == std::string::npos ? bytes_.size() + 1 : end + 1;
+    }
+    starts_.push_back(start);
+}
+
+std::string_view BufferTextLines::View(int index) const {
+    if (index < 0 || index >= LineCount())
+        return {};
+    std::size_t start = starts_[static_cast<std::size_t>(index)];
+    std::size_t end = starts_[static_cast<std::size_t>(index) + 1] - 1; // its LF, or the end
+    if (end < bytes_.size() && end > start && bytes_[end - 1] == '\r')
+        --end;
+    return std::string_view(bytes_).substr(start, end - start);
+}
+
 VectorTextLines VectorTextLines::FromBytes(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
