@@ -3,7 +3,8 @@
 # With --fuzz also clang and its runtime libraries, for the libFuzzer targets of CI.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev python3)
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev libcli11-dev
+  nlohmann-json3-dev python3)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi

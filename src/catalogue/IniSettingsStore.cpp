@@ -1,55 +1,197 @@
 #include "catalogue/IniSettingsStore.h"
 
 #include "document/AsciiText.h"
+#include "output/Windows1252.h"
 
-#include <cctype>
 #include <cstdlib>
+#include <optional>
 
 namespace kvf {
 namespace {
 
-// QSettings writes special characters of names as %XX.
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// A code point as UTF-8; what no character can be becomes U+FFFD.
+void AppendUtf8(std::string& out, unsigned long code) {
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        code = 0xFFFD;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A section or value name: '\' stands for '/', %XX and %UXXXX for a character.
 std::string DecodeName(std::string_view name) {
     std::string out;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '%' && i + 2 < name.size() &&
-            std::isxdigit(static_cast<unsigned char>(name[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(name[i + 2]))) {
-            out += static_cast<char>(
-                std::strtol(std::string(name.substr(i + 1, 2)).c_str(), nullptr, 16));
-            i += 2;
-        } else {
-            out += name[i];
+        char c = name[i];
+        if (c == '\\') {
+            out += '/';
+            continue;
         }
+        if (c == '%') {
+            std::size_t digits = i + 1 < name.size() && name[i + 1] == 'U' ? 4 : 2;
+            std::size_t first = digits == 4 ? i + 2 : i + 1;
+            unsigned long code = 0;
+            bool ok = first + digits <= name.size();
+            for (std::size_t k = 0; ok && k < digits; ++k) {
+                int d = HexDigit(name[first + k]);
+                ok = d >= 0;
+                code = code * 16 + static_cast<unsigned long>(d);
+            }
+            if (ok) {
+                AppendUtf8(out, code);
+                i = first + digits - 1;
+                continue;
+            }
+        }
+        out += c;
     }
     return out;
 }
 
-std::string DecodeValue(std::string_view value) {
-    value = Trim(value);
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
-        return std::string(value);
+// The backslash escape at value[i] (just after the backslash); advances i past it.
+void ReadEscape(std::string_view value, std::size_t& i, std::string& out) {
+    char c = value[i++];
+    switch (c) {
+    case 'a':
+        out += '\a';
+        return;
+    case 'b':
+        out += '\b';
+        return;
+    case 'f':
+        out += '\f';
+        return;
+    case 'n':
+        out += '\n';
+        return;
+    case 'r':
+        out += '\r';
+        return;
+    case 't':
+        out += '\t';
+        return;
+    case 'v':
+        out += '\v';
+        return;
+    case '"':
+    case '\'':
+    case '?':
+    case '\\':
+        out += c;
+        return;
+    default:
+        break;
+    }
+    unsigned long code = 0;
+    if (c == 'x') {
+        if (i >= value.size() || HexDigit(value[i]) < 0)
+            return; // "\x" without digits stands for nothing
+        while (i < value.size() && HexDigit(value[i]) >= 0 && code <= 0x10FFFF)
+            code = code * 16 + static_cast<unsigned long>(HexDigit(value[i++]));
+        AppendUtf8(out, code);
+    } else if (c >= '0' && c <= '7') {
+        code = static_cast<unsigned long>(c - '0');
+        while (i < value.size() && value[i] >= '0' && value[i] <= '7' && code <= 0x10FFFF)
+            code = code * 8 + static_cast<unsigned long>(value[i++] - '0');
+        AppendUtf8(out, code);
+    }
+    // Any other escaped character is dropped, as the writer's reader does.
+}
+
+// The text of a value as the writer meant it: quotes and escapes read, outer blanks gone.
+std::string UnescapeValue(std::string_view value) {
     std::string out;
-    for (std::size_t i = 1; i + 1 < value.size(); ++i) {
+    std::size_t keep = 0; // text up to here stays, even blanks (quoted or escaped)
+    bool quoted = false;
+    std::size_t i = 0;
+    while (i < value.size() && (value[i] == ' ' || value[i] == '\t'))
+        ++i;
+    while (i < value.size()) {
         char c = value[i];
-        if (c == '\\' && i + 2 < value.size()) {
-            char next = value[++i];
-            out += next == 'n' ? '\n' : next == 't' ? '\t' : next == 'r' ? '\r' : next;
+        if (c == '\\' && i + 1 < value.size()) {
+            ++i;
+            ReadEscape(value, i, out);
+            keep = out.size();
+        } else if (c == '"') {
+            quoted = !quoted;
+            ++i;
+            keep = out.size();
+            while (!quoted && i < value.size() && (value[i] == ' ' || value[i] == '\t'))
+                ++i; // blanks between quoted parts are no text
+        } else if (c == ',' && !quoted) {
+            // The writer's list separator: the items are read without the blanks around
+            // them and joined with commas again.
+            out.resize(keep);
+            out += ',';
+            keep = out.size();
+            for (++i; i < value.size() && (value[i] == ' ' || value[i] == '\t');)
+                ++i;
         } else {
             out += c;
+            ++i;
+            if (quoted || (c != ' ' && c != '\t'))
+                keep = out.size();
         }
     }
+    out.resize(keep);
     return out;
+}
+
+// The writer marks a value that is no plain text with a leading '@'.
+std::optional<std::string> ValueText(std::string text) {
+    if (text.empty() || text[0] != '@')
+        return text;
+    if (text.starts_with("@@"))
+        return text.substr(1);
+    for (std::string_view wrapper : {"@ByteArray(", "@String("})
+        if (text.starts_with(wrapper) && text.back() == ')')
+            return text.substr(wrapper.size(), text.size() - wrapper.size() - 1);
+    if (text.find('(') != std::string::npos && text.back() == ')')
+        return std::nullopt; // a typed value (@Invalid(), @Variant(...), @Rect(...))
+    return text;
+}
+
+std::string ToStore(std::string_view utf8) {
+    return Utf8ToWindows1252(utf8);
 }
 
 } // namespace
 
 IniSettingsStore IniSettingsStore::FromText(std::string_view text) {
     IniSettingsStore store;
+    store.Merge(text);
+    return store;
+}
+
+void IniSettingsStore::Merge(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     std::string section = "General";
     std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
         std::string_view line = Trim(text.substr(start, end - start));
@@ -57,16 +199,17 @@ IniSettingsStore IniSettingsStore::FromText(std::string_view text) {
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {
-            section = DecodeName(Trim(line.substr(1, line.size() - 2)));
+            section = ToStore(DecodeName(Trim(line.substr(1, line.size() - 2))));
             continue;
         }
         std::size_t equals = line.find('=');
         if (equals == std::string_view::npos)
             continue;
-        store.SetString(section, DecodeName(Trim(line.substr(0, equals))),
-                        DecodeValue(line.substr(equals + 1)));
+        std::string name = ToStore(DecodeName(Trim(line.substr(0, equals))));
+        std::optional<std::string> value = ValueText(UnescapeValue(line.substr(equals + 1)));
+        if (value)
+            SetString(section, name, ToStore(*value));
     }
-    return store;
 }
 
 int IniSettingsStore::GetInt(const std::string& section, const std::string& name,

@@ -7,15 +7,28 @@
 
 namespace kvf {
 
-// A settings store read from INI text: `[Section]` lines and `Name=Value` lines. The value
-// is everything after the first '=', so a hand-written `MY_KEY=1;2;UCHAR` keeps its
-// semicolons; a value in double quotes (as QSettings writes one) loses the quotes and its
-// backslash escapes are read. Lines starting with ';' or '#' are comments. Sections and
-// names ignore ASCII case, as the settings store of the original platform did. Values set
-// later stay in memory.
+// A settings store read from INI text, as the editor's settings library writes it and as
+// users write it by hand: `[Section]` lines and `Name=Value` lines.
+//
+// - Values follow the writer's quoting: parts in double quotes keep their blanks, backslash
+//   escapes (\n, \t, \", \\, \xHHHH, octal ...) are read inside and outside quotes, blanks
+//   around an unquoted value are dropped, "@@" stands for a leading '@', "@ByteArray(...)"
+//   and "@String(...)" hold text, and other "@Type(...)" values hold no text (absent).
+// - Unquoted commas separate the items of a list; the items are joined with commas again,
+//   without the blanks around them.
+// - A ';' inside a value is text, so a hand-written `MY_KEY=1;2;UCHAR` keeps its
+//   semicolons (the writer quotes such values anyway). Lines starting with ';' or '#' are
+//   comments.
+// - Names and sections are written with %XX, %UXXXX and '\' for '/'; they are decoded.
+// - The text is UTF-8 (a byte that is not UTF-8 counts as a Windows-1252 character); the
+//   store holds Windows-1252 bytes, as the engine does everywhere.
+// - Sections and names ignore ASCII case, as the settings store of the original platform
+//   did. A later value of the same name wins. Values set later stay in memory.
 class IniSettingsStore : public SettingsStore {
   public:
     static IniSettingsStore FromText(std::string_view text);
+    // Reads more INI text into the store; its values win over those read before.
+    void Merge(std::string_view text);
 
     int GetInt(const std::string& section, const std::string& name,
                int defaultValue) const override;

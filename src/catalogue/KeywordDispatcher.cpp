@@ -32,7 +32,8 @@ void CheckLineLengths(AppState& app, const CDbEntry& entry) {
     const TextLines& lines = app.CheckedDocument->Lines();
     for (int line = entry.LongLine; line <= entry.Line; ++line)
         if (lines.LineLength(line) > kMaxLineLength)
-            app.ReportMessage(LEVEL_WARNING, line, Text(msg::LineTooLong), app.CheckedDocument);
+            app.ReportMessage(LEVEL_WARNING, line, msg::LineTooLong, Text(msg::LineTooLong),
+                              app.CheckedDocument);
 }
 
 // Each row of the key-character rule repeats the whole key, so a line of garbage would
@@ -51,7 +52,8 @@ void CheckKeyCharacters(AppState& app, const CDbEntry& entry, const std::string&
             break;
         if (text.empty())
             text = FormatMessage(msg::KeywordCharacters, key);
-        app.ReportMessage(LEVEL_ERROR, entry.LongLine, text, app.CheckedDocument);
+        app.ReportMessage(LEVEL_ERROR, entry.LongLine, msg::KeywordCharacters, text,
+                          app.CheckedDocument);
     }
 }
 
@@ -367,7 +369,7 @@ void Dispatch(AppState& app, std::string key, int action, std::string value) {
         app.OpenHelpTopic(std::string(kUnknownKeyTopic));
     } else if (action == ACTION_CHECK && !key.empty()) {
         int id = key[0] == '#' ? msg::HashKey : msg::UnknownKey;
-        app.ReportMessage(LEVEL_WARNING, entry ? entry->LongLine : -1, FormatMessage(id, key),
+        app.ReportMessage(LEVEL_WARNING, entry ? entry->LongLine : -1, id, FormatMessage(id, key),
                           app.CheckedDocument);
     }
 }

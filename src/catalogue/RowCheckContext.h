@@ -27,12 +27,12 @@ struct RowCheck {
 
     // A message whose first argument is the key.
     template <typename... Args> void Report(int level, int id, const Args&... args) {
-        App.ReportMessage(level, Entry.LongLine, FormatMessage(id, Entry.Key, args...),
+        App.ReportMessage(level, Entry.LongLine, id, FormatMessage(id, Entry.Key, args...),
                           App.CheckedDocument);
     }
     // A message without arguments.
     void ReportPlain(int level, int id) {
-        App.ReportMessage(level, Entry.LongLine, FormatMessage(id), App.CheckedDocument);
+        App.ReportMessage(level, Entry.LongLine, id, FormatMessage(id), App.CheckedDocument);
     }
     template <typename... Args> void Error(int id, const Args&... args) {
         Report(LEVEL_ERROR, id, args...);

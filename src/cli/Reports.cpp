@@ -1,28 +1,22 @@
 #include "cli/Reports.h"
 
+#include "cli/JsonOutput.h"
 #include "document/CKeyDatabase.h"
-#include "output/JsonText.h"
 #include "output/Windows1252.h"
 
 #include <unordered_map>
 
-namespace kvf {
+namespace kvf::cli {
 namespace {
 
 bool HasLine(const OutputRow& row) {
     return LineText(row.Level, row.Line) != "---";
 }
 
-std::string GccSeverity(int level) {
-    switch (level) {
-    case LEVEL_ERROR:
-    case LEVEL_FATAL:
+const char* GccSeverity(const OutputRow& row) {
+    if (IsErrorRow(row))
         return "error";
-    case LEVEL_WARNING:
-        return "warning";
-    default:
-        return "note";
-    }
+    return IsWarningRow(row) ? "warning" : "note";
 }
 
 void PrintText(std::ostream& out, const std::vector<OutputRow>& rows) {
@@ -31,47 +25,62 @@ void PrintText(std::ostream& out, const std::vector<OutputRow>& rows) {
             << Windows1252ToUtf8(row.Text) << '\n';
 }
 
-void PrintGcc(std::ostream& out, const std::string& fileName, const std::vector<OutputRow>& rows) {
+void PrintGcc(std::ostream& out, const std::string& path, const std::vector<OutputRow>& rows) {
     for (const OutputRow& row : rows) {
-        out << fileName << ':';
+        out << path << ':';
         if (HasLine(row))
             out << row.Line + 1 << ':';
-        out << ' ' << GccSeverity(row.Level) << ": " << Windows1252ToUtf8(row.Text) << '\n';
+        out << ' ' << GccSeverity(row) << ": " << Windows1252ToUtf8(row.Text);
+        if (row.Id != 0)
+            out << " [" << row.Id << ']';
+        out << '\n';
     }
 }
 
-void PrintJson(std::ostream& out, const std::string& fileName, const std::vector<OutputRow>& rows) {
+void PrintJson(std::ostream& out, const std::string& path, const std::vector<OutputRow>& rows) {
     int errors = 0;
     int warnings = 0;
-    out << "{\"file\": " << JsonString(fileName) << ", \"rows\": [";
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const OutputRow& row = rows[i];
-        errors += row.Level == LEVEL_ERROR || row.Level == LEVEL_FATAL;
-        warnings += row.Level == LEVEL_WARNING;
-        out << (i ? ", " : "") << "{\"exception\": " << JsonString(LevelText(row.Level))
-            << ", \"line\": ";
-        if (HasLine(row))
-            out << row.Line + 1;
-        else
-            out << "null";
-        out << ", \"text\": " << JsonString(row.Text) << '}';
+    Json list = Json::array();
+    for (const OutputRow& row : rows) {
+        errors += IsErrorRow(row);
+        warnings += IsWarningRow(row);
+        Json item;
+        item["exception"] = Windows1252ToUtf8(LevelText(row.Level));
+        item["line"] = HasLine(row) ? Json(row.Line + 1) : Json(nullptr);
+        item["id"] = row.Id != 0 ? Json(row.Id) : Json(nullptr);
+        item["text"] = Windows1252ToUtf8(row.Text);
+        list.push_back(std::move(item));
     }
-    out << "], \"errors\": " << errors << ", \"warnings\": " << warnings << "}\n";
+    Json document;
+    document["file"] = path;
+    document["rows"] = std::move(list);
+    document["errors"] = errors;
+    document["warnings"] = warnings;
+    out << DumpJson(document) << '\n';
 }
 
 } // namespace
 
-void PrintRows(std::ostream& out, ReportFormat format, const std::string& fileName,
+bool IsErrorRow(const OutputRow& row) {
+    return row.Level == LEVEL_ERROR || row.Level == LEVEL_FATAL;
+}
+
+bool IsWarningRow(const OutputRow& row) {
+    return row.Level == LEVEL_WARNING;
+}
+
+void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
                const std::vector<OutputRow>& rows) {
     switch (format) {
     case ReportFormat::Text:
         PrintText(out, rows);
         break;
     case ReportFormat::Gcc:
-        PrintGcc(out, fileName, rows);
+        PrintGcc(out, path, rows);
         break;
     case ReportFormat::Json:
-        PrintJson(out, fileName, rows);
+    case ReportFormat::Sarif: // a log over all files; the caller writes it
+        PrintJson(out, path, rows);
         break;
     }
 }
@@ -82,22 +91,26 @@ void PrintDatabase(std::ostream& out, const CKeyDatabase& database) {
     for (const CDbEntry& entry : database)
         index[&entry] = n++;
     for (const CDbEntry& e : database) {
-        out << "{\"Valid\": " << e.Valid << ", \"Accepted\": " << e.Accepted
-            << ", \"Type\": " << e.Type << ", \"ValueCount\": " << e.ValueCount
-            << ", \"Line\": " << e.Line << ", \"LongLine\": " << e.LongLine
-            << ", \"TreeGroup\": " << e.TreeGroup << ", \"ModuleFlag\": " << e.ModuleFlag
-            << ", \"RangeLen\": " << JsonString(e.RangeLen) << ", \"Key\": " << JsonString(e.Key)
-            << ", \"Value\": " << JsonString(e.Value) << ", \"hParent\": ";
+        Json entry;
+        entry["Valid"] = e.Valid;
+        entry["Accepted"] = e.Accepted;
+        entry["Type"] = e.Type;
+        entry["ValueCount"] = e.ValueCount;
+        entry["Line"] = e.Line;
+        entry["LongLine"] = e.LongLine;
+        entry["TreeGroup"] = e.TreeGroup;
+        entry["ModuleFlag"] = e.ModuleFlag;
+        entry["RangeLen"] = Windows1252ToUtf8(e.RangeLen);
+        entry["Key"] = Windows1252ToUtf8(e.Key);
+        entry["Value"] = Windows1252ToUtf8(e.Value);
         auto parent = e.hParent ? index.find(e.hParent) : index.end();
-        if (parent != index.end())
-            out << parent->second;
-        else
-            out << "null";
-        out << ", \"m_Ready\": [";
-        for (std::size_t i = 0; i < e.m_Ready.size(); ++i)
-            out << (i ? ", " : "") << JsonString(e.m_Ready[i]);
-        out << "]}\n";
+        entry["hParent"] = parent != index.end() ? Json(parent->second) : Json(nullptr);
+        Json ready = Json::array();
+        for (const std::string& part : e.m_Ready)
+            ready.push_back(Windows1252ToUtf8(part));
+        entry["m_Ready"] = std::move(ready);
+        out << DumpJson(entry) << '\n';
     }
 }
 
-} // namespace kvf
+} // namespace kvf::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Options.h"
 #include "output/OutputRows.h"
 
 #include <ostream>
@@ -7,17 +8,22 @@
 #include <vector>
 
 namespace kvf {
-
 class CKeyDatabase;
+}
 
-enum class ReportFormat { Text, Gcc, Json };
+namespace kvf::cli {
 
-// The rows of one check run: tab-separated rows as the output window shows them, gcc-style
-// diagnostics, or one JSON document.
-void PrintRows(std::ostream& out, ReportFormat format, const std::string& fileName,
+// The rows of one file's check run: tab-separated rows as the output window shows them,
+// gcc-style diagnostics, or one JSON document. (SARIF covers all files at once, see
+// SarifReport.h.)
+void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
                const std::vector<OutputRow>& rows);
 
 // The entry database as JSON lines, one object per entry, in file order.
 void PrintDatabase(std::ostream& out, const CKeyDatabase& database);
 
-} // namespace kvf
+// Whether a row is an Error or Fatal Error, and whether it is a Warning.
+bool IsErrorRow(const OutputRow& row);
+bool IsWarningRow(const OutputRow& row);
+
+} // namespace kvf::cli

@@ -17,13 +17,18 @@ void AppState::Alert(const std::string& text) const {
         alerts_->Alert(text);
 }
 
-void AppState::ReportMessage(int level, int line, const std::string& text,
+void AppState::ReportMessage(int level, int line, int id, const std::string& text,
                              const Document* document) {
-    messages_->AddMessage(level, line, text, document);
+    bool finding = level >= LEVEL_ERROR && level <= LEVEL_WARNING;
+    if (finding && id != 0 && !selection_.IsSelected(id))
+        return;
+    messages_->AddIdentifiedMessage(level, line, id, text, document);
     ++MessageCounter;
 }
 
-void AppState::ClearMessages() { messages_->ClearMessages(); }
+void AppState::ClearMessages() {
+    messages_->ClearMessages();
+}
 
 void AppState::ForgetEntry(const CDbEntry* entry) {
     if (CurrentEntry == entry)

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "catalogue/HelpService.h"
-#include "document/AlertSink.h"
 #include "catalogue/SettingsStore.h"
+#include "document/AlertSink.h"
 #include "document/CDbEntry.h"
 #include "document/ProgressSink.h"
+#include "output/MessageSelection.h"
 #include "output/MessageSink.h"
 
 #include <array>
@@ -26,7 +27,7 @@ struct InputFormData {
 // share. The application object (or kvfcheck, or a test) owns one and hands it around;
 // there is no global state.
 class AppState {
-public:
+  public:
     AppState(SettingsStore& settings, MessageSink& messages, HelpService* help = nullptr,
              ProgressSink* progress = nullptr);
 
@@ -47,19 +48,28 @@ public:
     void SetAlertSink(AlertSink* alerts) { alerts_ = alerts; }
 
     // The one reporting operation of all checkers: adds a row (the sink may hide
-    // warnings) and counts the call either way.
-    void ReportMessage(int level, int line, const std::string& text, const Document* document);
+    // warnings) and counts the call either way. A finding (Error, Fatal Error, Warning)
+    // that the message selection leaves out is neither added nor counted.
+    void ReportMessage(int level, int line, int id, const std::string& text,
+                       const Document* document);
+    // A row without a message id: always reported.
+    void ReportMessage(int level, int line, const std::string& text, const Document* document) {
+        ReportMessage(level, line, 0, text, document);
+    }
+    // Which findings are reported; everything unless the shell selects otherwise.
+    void SetMessageSelection(const MessageSelection& selection) { selection_ = selection; }
     void ClearMessages();
 
     // Called by a database that destroys an entry: no shared pointer may outlive it.
     void ForgetEntry(const CDbEntry* entry);
 
-private:
+  private:
     SettingsStore* settings_;
     MessageSink* messages_;
     HelpService* help_;
     ProgressSink* progress_;
     AlertSink* alerts_ = nullptr;
+    MessageSelection selection_;
     NullProgress noProgress_;
 };
 

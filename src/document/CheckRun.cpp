@@ -17,8 +17,12 @@ std::string Text(int id) {
     return std::string(MessageText(id));
 }
 
-void Frame(AppState& app, const std::string& text) {
-    app.ReportMessage(LEVEL_FRAME, 0, text, nullptr);
+void Frame(AppState& app, int id, const std::string& text) {
+    app.ReportMessage(LEVEL_FRAME, 0, id, text, nullptr);
+}
+
+void Frame(AppState& app, int id) {
+    Frame(app, id, Text(id));
 }
 
 bool IsKv(char c, char lower) {
@@ -34,7 +38,7 @@ void SyntaxCheck(AppState& app, Document& document) {
 
 void SemanticCheck(AppState& app, Document& document, const std::string& fileName,
                    CheckRunHooks& hooks) {
-    Frame(app, FormatMessage(msg::StartSemanticCheck, fileName));
+    Frame(app, msg::StartSemanticCheck, FormatMessage(msg::StartSemanticCheck, fileName));
     app.MessageCounter = 0;
     hooks.StatusText(Text(msg::SemanticCheckStatus));
     app.OpenBlockEntry = nullptr;
@@ -44,25 +48,30 @@ void SemanticCheck(AppState& app, Document& document, const std::string& fileNam
         app.Alert(Text(msg::OutOfMemorySemantic));
     }
     if (app.MessageCounter == 0)
-        Frame(app, Text(msg::CheckFinishedWithoutErrors));
-    Frame(app, Text(msg::StopSemanticCheck));
+        Frame(app, msg::CheckFinishedWithoutErrors);
+    Frame(app, msg::StopSemanticCheck);
 }
 
 } // namespace
 
-std::string FileNameWarning(const std::string& fileName) {
+int FileNameWarningId(const std::string& fileName) {
     std::size_t lastDot = fileName.rfind('.');
     if (lastDot == std::string::npos)
-        return FormatMessage(msg::FileNameMissingDot, fileName);
+        return msg::FileNameMissingDot;
     std::string extension = fileName.substr(lastDot + 1);
     if (extension.size() != 3 || !IsKv(extension[0], 'k') || !IsKv(extension[1], 'v'))
-        return FormatMessage(msg::FileNameExtension, fileName);
+        return msg::FileNameExtension;
     std::string stem = fileName.substr(0, lastDot);
     if (stem.find('.') != std::string::npos)
-        return FormatMessage(msg::FileNameTooManyDots, fileName);
+        return msg::FileNameTooManyDots;
     if (stem.size() > 8)
-        return FormatMessage(msg::FileNameTooLong, fileName);
-    return {};
+        return msg::FileNameTooLong;
+    return 0;
+}
+
+std::string FileNameWarning(const std::string& fileName) {
+    int id = FileNameWarningId(fileName);
+    return id ? FormatMessage(id, fileName) : std::string();
 }
 
 void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks) {
@@ -85,23 +94,23 @@ void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
     h.WaitCursor(true);
 
     std::string fileName = document.Title.substr(0, document.Title.find('*'));
-    Frame(app, FormatMessage(msg::StartSyntaxCheck, fileName));
-    if (std::string warning = FileNameWarning(fileName); !warning.empty())
-        app.ReportMessage(LEVEL_WARNING, -1, warning, nullptr);
+    Frame(app, msg::StartSyntaxCheck, FormatMessage(msg::StartSyntaxCheck, fileName));
+    if (int warning = FileNameWarningId(fileName); warning != 0)
+        app.ReportMessage(LEVEL_WARNING, -1, warning, FormatMessage(warning, fileName), nullptr);
     app.MessageCounter = 0;
     h.StatusText(Text(msg::SyntaxCheckStatus));
 
     if (document.Database.Empty())
-        app.ReportMessage(LEVEL_FATAL, -1, Text(msg::DatabaseEmpty), nullptr);
+        app.ReportMessage(LEVEL_FATAL, -1, msg::DatabaseEmpty, Text(msg::DatabaseEmpty), nullptr);
     SyntaxCheck(app, document);
     if (app.MessageCounter == 0)
-        Frame(app, Text(msg::CheckFinishedWithoutErrors));
-    Frame(app, Text(msg::StopSyntaxCheck));
+        Frame(app, msg::CheckFinishedWithoutErrors);
+    Frame(app, msg::StopSyntaxCheck);
 
     if (app.Settings().GetInt("FailSafe", "NoSemanticCheck", 0) == 0)
         SemanticCheck(app, document, fileName, h);
     else
-        Frame(app, Text(msg::SkippingSemanticCheck));
+        Frame(app, msg::SkippingSemanticCheck);
 
     h.StatusText(Text(msg::IdleStatus));
     h.WaitCursor(false);

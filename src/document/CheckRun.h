@@ -26,7 +26,9 @@ void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks = nullptr);
 // entry, then the semantic check unless "FailSafe"/"NoSemanticCheck" is 1.
 void Check(AppState& app, Document& document, CheckRunHooks* hooks = nullptr);
 
-// The file-name warning of a document title, or an empty text when the name conforms.
+// The file-name warning of a document title (its message id and its text), or 0 and an
+// empty text when the name conforms.
+int FileNameWarningId(const std::string& fileName);
 std::string FileNameWarning(const std::string& fileName);
 
 } // namespace kvf

@@ -20,6 +20,13 @@ class MessageSink {
     virtual ~MessageSink() = default;
     virtual void AddMessage(int level, int line, const std::string& text,
                             const Document* document) = 0;
+    // A row with the id of its message in the string table (0: none). A sink that shows
+    // no ids need not override it.
+    virtual void AddIdentifiedMessage(int level, int line, int id, const std::string& text,
+                                      const Document* document) {
+        (void)id;
+        AddMessage(level, line, text, document);
+    }
     virtual void ClearMessages() = 0;
 };
 

@@ -27,9 +27,14 @@ std::string LineText(int level, int line) {
 
 void OutputRows::AddMessage(int level, int line, const std::string& text,
                             const Document* document) {
+    AddIdentifiedMessage(level, line, 0, text, document);
+}
+
+void OutputRows::AddIdentifiedMessage(int level, int line, int id, const std::string& text,
+                                      const Document* document) {
     if (level == LEVEL_WARNING && settings_->GetInt("Settings", "Warnings", 0) == 1)
         return;
-    rows_.push_back(OutputRow{level, line, text, document});
+    rows_.push_back(OutputRow{level, line, text, document, id});
     if (document)
         target_ = document;
 }

@@ -18,6 +18,7 @@ struct OutputRow {
     int Line = 0;
     std::string Text;
     const Document* Target = nullptr;
+    int Id = 0; // the message's id in the string table; 0 for none
 };
 
 // The output window's rows without the window: what kvfcheck prints and what the editor's
@@ -28,6 +29,8 @@ class OutputRows : public MessageSink {
 
     void AddMessage(int level, int line, const std::string& text,
                     const Document* document) override;
+    void AddIdentifiedMessage(int level, int line, int id, const std::string& text,
+                              const Document* document) override;
     void ClearMessages() override;
 
     const std::vector<OutputRow>& Rows() const { return rows_; }

@@ -70,8 +70,8 @@ const SemanticChecker::HookTable& SemanticChecker::Hooks() {
 SemanticChecker::SemanticChecker(AppState& app, Document& document)
     : app_(app), document_(document) {}
 
-void SemanticChecker::Emit(int level) {
-    app_.ReportMessage(level, CurrentLine, MessageText, &document_);
+void SemanticChecker::Emit(int level, int id) {
+    app_.ReportMessage(level, CurrentLine, id, MessageText, &document_);
 }
 
 void SemanticChecker::CheckEntry(CDbEntry& entry, int pass) {

@@ -119,7 +119,7 @@ class SemanticChecker {
     template <typename... Args> int Report(int level, int id, const Args&... args) {
         MessageTemplate = kvf::MessageText(id);
         MessageText = FormatMessage(id, args...);
-        Emit(level);
+        Emit(level, id);
         return 0;
     }
 
@@ -308,7 +308,7 @@ class SemanticChecker {
     AppState& app_;
     Document& document_;
 
-    void Emit(int level);
+    void Emit(int level, int id);
 
     void FirstPass(semantic::Kw kw, CDbEntry& entry);
     void SecondPass(semantic::Kw kw, CDbEntry& entry);

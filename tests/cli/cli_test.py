@@ -104,8 +104,8 @@ class KvfcheckTest(unittest.TestCase):
         self.write("ACME1234.kvf", BROKEN)
         run = self.run_kvfcheck("--no-semantic", "--format", "gcc", "ACME1234.kvf")
         lines = run.stdout.decode("utf-8").splitlines()
-        self.assertIn('ACME1234.kvf:2: error: Key "FMS_supp": Boolean expected or unexpected format!', lines)
-        self.assertIn("ACME1234.kvf: note: ...stop syntax check", lines)
+        self.assertIn('ACME1234.kvf:2: error: Key "FMS_supp": Boolean expected or unexpected format! [134]', lines)
+        self.assertIn("ACME1234.kvf: note: ...stop syntax check [65183]", lines)
 
     def test_json_format(self):
         self.write("ACME1234.kvf", BROKEN)
@@ -114,7 +114,7 @@ class KvfcheckTest(unittest.TestCase):
         self.assertEqual(doc["file"], "ACME1234.kvf")
         self.assertEqual(doc["errors"], 1)
         self.assertEqual(doc["warnings"], 1)
-        self.assertEqual(doc["rows"][1], {"exception": "Error", "line": 2,
+        self.assertEqual(doc["rows"][1], {"exception": "Error", "line": 2, "id": 134,
                                           "text": 'Key "FMS_supp": Boolean expected or unexpected format!'})
         self.assertIsNone(doc["rows"][0]["line"])
 

@@ -1,6 +1,9 @@
 #include "catalogue/IniSettingsStore.h"
+#include "catalogue/UserSettingsFile.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace kvf {
 namespace {
@@ -24,6 +27,48 @@ TEST(IniSettingsStore, ReadsHandWrittenAndQuotedValues) {
     EXPECT_EQ(store.GetString("UserKeys", "A B", ""), "x");
 }
 
+// Values as the editor's settings library writes them, and what the store holds (bytes of
+// Windows-1252; absent values read as "<absent>").
+struct WrittenValue {
+    const char* line;
+    const char* value;
+};
+
+class IniWrittenValues : public ::testing::TestWithParam<WrittenValue> {};
+
+TEST_P(IniWrittenValues, ReadAsWritten) {
+    IniSettingsStore store = IniSettingsStore::FromText(std::string("[S]\n") + GetParam().line);
+    EXPECT_EQ(store.GetString("S", "V", "<absent>"), GetParam().value) << GetParam().line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quoting, IniWrittenValues,
+    ::testing::Values(
+        WrittenValue{"V=plain", "plain"}, WrittenValue{"V=  padded  ", "padded"},
+        WrittenValue{"V=\" keep blanks \"", " keep blanks "},
+        WrittenValue{"V=\"a,b\" , \"c\"", "a,b,c"}, WrittenValue{"V=\"one\" \"two\"", "onetwo"},
+        WrittenValue{"V=\"x=1;y=2\"", "x=1;y=2"}, WrittenValue{"V=tab\\there", "tab\there"},
+        WrittenValue{"V=line\\nbreak\\r", "line\nbreak\r"},
+        WrittenValue{"V=C:\\\\TEMP", "C:\\TEMP"}, WrittenValue{"V=\\x41\\x42 ", "AB"},
+        WrittenValue{"V=\\101\\060", "A0"}, WrittenValue{"V=caf\\xe9", "caf\xe9"},
+        WrittenValue{"V=caf\xc3\xa9", "caf\xe9"}, WrittenValue{"V=\\x20ac", "\x80"},
+        WrittenValue{"V=M\xfcller", "M\xfcller"}, WrittenValue{"V=\\q", ""},
+        WrittenValue{"V=@@at", "@at"}, WrittenValue{"V=@ByteArray(raw;text)", "raw;text"},
+        WrittenValue{"V=@String(s)", "s"}, WrittenValue{"V=@Invalid()", "<absent>"},
+        WrittenValue{"V=\"@Variant(\\0\\0\\0\\x7f)\"", "<absent>"}, WrittenValue{"V=", ""}));
+
+TEST(IniSettingsStore, NamesAreDecodedAsWritten) {
+    IniSettingsStore store = IniSettingsStore::FromText("\xEF\xBB\xBF[Sec%20One]\r"
+                                                        "a\\b=slash\r"
+                                                        "%U00E4x=umlaut\r"
+                                                        "p%25=percent\r"
+                                                        "bad%zz=kept\r");
+    EXPECT_EQ(store.GetString("Sec One", "a/b", ""), "slash");
+    EXPECT_EQ(store.GetString("Sec One", "\xe4x", ""), "umlaut");
+    EXPECT_EQ(store.GetString("Sec One", "p%", ""), "percent");
+    EXPECT_EQ(store.GetString("Sec One", "bad%zz", ""), "kept");
+}
+
 TEST(IniSettingsStore, NamesIgnoreCaseAndDefaultsApply) {
     IniSettingsStore store = IniSettingsStore::FromText("[failsafe]\nnosemanticcheck=1\n"
                                                         "[Settings]\nWarnings=yes\n");
@@ -33,6 +78,42 @@ TEST(IniSettingsStore, NamesIgnoreCaseAndDefaultsApply) {
     store.SetInt("Settings", "Warnings", 0);
     EXPECT_EQ(store.GetInt("settings", "WARNINGS", 7), 0);
     EXPECT_EQ(IniSettingsStore::FromText("").GetString("A", "B", "d"), "d");
+}
+
+TEST(IniSettingsStore, LaterTextWins) {
+    IniSettingsStore store = IniSettingsStore::FromText("[S]\nA=system\nB=system\n");
+    store.Merge("[S]\nA=user\n");
+    EXPECT_EQ(store.GetString("S", "A", ""), "user");
+    EXPECT_EQ(store.GetString("S", "B", ""), "system");
+}
+
+struct SettingsFilesCase {
+    std::map<std::string, std::string> environment;
+    std::vector<std::string> files;
+};
+
+TEST(UserSettingsFiles, FollowTheConfigurationFolders) {
+    const std::vector<SettingsFilesCase> cases = {
+        {{{"HOME", "/home/ann"}},
+         {"/home/ann/.config/DORRIM/KVF_Ed.conf", "/home/ann/.config/DORRIM.conf",
+          "/etc/xdg/DORRIM/KVF_Ed.conf", "/etc/xdg/DORRIM.conf"}},
+        {{{"HOME", "/home/ann/"}, {"XDG_CONFIG_HOME", "/cfg"}, {"XDG_CONFIG_DIRS", "/a::/b/"}},
+         {"/cfg/DORRIM/KVF_Ed.conf", "/cfg/DORRIM.conf", "/a/DORRIM/KVF_Ed.conf",
+          "/b/DORRIM/KVF_Ed.conf", "/a/DORRIM.conf", "/b/DORRIM.conf"}},
+        {{{"HOME", "/h"}, {"XDG_CONFIG_HOME", ""}},
+         {"/h/.config/DORRIM/KVF_Ed.conf", "/h/.config/DORRIM.conf", "/etc/xdg/DORRIM/KVF_Ed.conf",
+          "/etc/xdg/DORRIM.conf"}},
+        {{},
+         {"/.config/DORRIM/KVF_Ed.conf", "/.config/DORRIM.conf", "/etc/xdg/DORRIM/KVF_Ed.conf",
+          "/etc/xdg/DORRIM.conf"}},
+    };
+    for (const SettingsFilesCase& c : cases) {
+        auto environment = [&c](const char* name) -> const char* {
+            auto it = c.environment.find(name);
+            return it == c.environment.end() ? nullptr : it->second.c_str();
+        };
+        EXPECT_EQ(UserSettingsFiles(environment), c.files);
+    }
 }
 
 } // namespace

@@ -1,0 +1,34 @@
+# What `cmake --install` puts in place, and the Debian package `cpack -G DEB` builds of it.
+include(GNUInstallDirs)
+
+install(TARGETS kvfcheck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/man/kvfcheck.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(TARGET kvf-editor)
+  install(TARGETS kvf-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+# The editor's help pages and templates, where they exist.
+foreach(folder help templates)
+  if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/resources/${folder})
+    install(DIRECTORY resources/${folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kvf-editor/${folder})
+  endif()
+endforeach()
+# The desktop entry starts the editor only where it is installed (TryExec).
+install(FILES resources/kvf-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/icons/kvf-editor.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES resources/mime/kvf-editor.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+
+set(CPACK_PACKAGE_NAME "kvf-editor")
+set(CPACK_PACKAGE_VENDOR "KVF Editor team")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor and checker for KVF device-description files")
+set(CPACK_PACKAGE_DESCRIPTION
+    "kvfcheck checks KVF files of the TALVERON fieldbus from the command line and in CI \
+pipelines (text, gcc, JSON and SARIF output); the KVF Editor edits them.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "KVF Editor team <kvf-editor@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION "devel")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Depends from the libraries the programs link (none but the C and C++ runtimes for kvfcheck).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_GENERATOR "DEB")
+include(CPack)

@@ -1,0 +1,116 @@
+#include "cli/FileCheck.h"
+
+#include "cli/Reports.h"
+#include "document/AlertSink.h"
+#include "document/AppState.h"
+#include "document/CheckRun.h"
+#include "document/Document.h"
+#include "document/FileReader.h"
+#include "document/TextEncoding.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+
+namespace kvf::cli {
+namespace {
+
+// The editor's message boxes, as lines for standard error.
+class CollectedAlerts : public AlertSink {
+  public:
+    CollectedAlerts(std::string path, std::string& out) : path_(std::move(path)), out_(&out) {}
+    void Alert(const std::string& text) override {
+        std::string oneLine = text;
+        for (char& c : oneLine)
+            if (c == '\n')
+                c = ' ';
+        *out_ += "kvfcheck: " + path_ + ": " + oneLine + '\n';
+    }
+
+  private:
+    std::string path_;
+    std::string* out_;
+};
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        reason = "is a directory";
+        return false;
+    }
+    // One read into one buffer: the size is known up front, and a file that grows while it
+    // is read is read to its end.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    std::uintmax_t size = std::filesystem::file_size(path, error);
+    bytes.assign(error ? 0 : static_cast<std::size_t>(size), '\0');
+    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    bytes.resize(got);
+    char more[65536];
+    while (!std::ferror(file.get()) && !std::feof(file.get())) {
+        std::size_t n = std::fread(more, 1, sizeof more, file.get());
+        bytes.append(more, n);
+    }
+    if (std::ferror(file.get())) {
+        reason = "read error";
+        return false;
+    }
+    return true;
+}
+
+FileResult CheckFile(const std::string& path, SettingsStore& settings,
+                     const MessageSelection& selection, FileAction action) {
+    FileResult result;
+    result.Path = path;
+    std::string bytes;
+    std::string reason;
+    bool read = ReadWholeFile(path, bytes, reason);
+    if (read && LooksLikeUtf16(bytes)) {
+        read = false;
+        reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
+    }
+    if (!read) {
+        result.Failed = true;
+        result.Problem = "cannot read '" + path + "': " + reason;
+        result.Diagnostics = "kvfcheck: " + result.Problem + '\n';
+        return result;
+    }
+
+    OutputRows rows(settings);
+    AppState app(settings, rows);
+    app.SetMessageSelection(selection);
+    CollectedAlerts alerts(path, result.Diagnostics);
+    app.SetAlertSink(&alerts);
+
+    BufferTextLines lines(std::move(bytes));
+    std::string title = std::filesystem::path(path).filename().string();
+    std::error_code error;
+    std::string pathName = std::filesystem::absolute(path, error).string();
+    Document document(app, lines, title, error ? path : pathName);
+
+    if (action == FileAction::DumpDatabase) {
+        BuildDatabase(app, document.Database, lines);
+        app.CurrentEntry = nullptr;
+        std::ostringstream dump;
+        PrintDatabase(dump, document.Database);
+        result.DatabaseDump = std::move(dump).str();
+        return result;
+    }
+    Check(app, document);
+    result.Rows = rows.Rows();
+    for (OutputRow& row : result.Rows)
+        row.Target = nullptr; // the document ends here
+    app.CheckedDocument = nullptr;
+    return result;
+}
+
+} // namespace kvf::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "output/OutputRows.h"
+
+#include <string>
+#include <vector>
+
+namespace kvf {
+class MessageSelection;
+class SettingsStore;
+} // namespace kvf
+
+namespace kvf::cli {
+
+// What checking one file gives: the rows of its check run (or its entry database as JSON
+// lines), what goes to standard error, and whether the file could be read at all. A result
+// holds no reference to the run that made it, so results can be made on other threads and
+// printed later in argument order.
+struct FileResult {
+    std::string Path;
+    bool Failed = false;     // nothing could be checked; Problem says why
+    std::string Problem;     // why the file could not be read, searched or checked
+    std::string Diagnostics; // lines for standard error
+    std::vector<OutputRow> Rows;
+    std::string DatabaseDump; // --dump-db: JSON lines
+};
+
+enum class FileAction { Check, DumpDatabase };
+
+// Checks one file as the editor does when it opens the file and runs Check KVF. The store
+// is only read, so one store serves files checked at the same time.
+FileResult CheckFile(const std::string& path, SettingsStore& settings,
+                     const MessageSelection& selection, FileAction action);
+
+// Reads a whole file; on failure returns false with the reason.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
+
+} // namespace kvf::cli

@@ -1,0 +1,19 @@
+#include "cli/MessageList.h"
+
+#include "output/MessageTable.h"
+#include "output/OutputRows.h"
+#include "output/Windows1252.h"
+
+namespace kvf::cli {
+
+void PrintMessageList(std::ostream& out) {
+    for (const ReportedMessage& message : FindingMessages()) {
+        std::string text = Windows1252ToUtf8(message.Text);
+        for (char& c : text)
+            if (c == '\n' || c == '\t')
+                c = ' '; // one message, one line
+        out << message.Id << '\t' << LevelText(message.Level) << '\t' << text << '\n';
+    }
+}
+
+} // namespace kvf::cli

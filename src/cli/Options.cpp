@@ -1,0 +1,101 @@
+#include "cli/Options.h"
+
+#include "cli/ExitStatus.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <map>
+
+namespace kvf::cli {
+namespace {
+
+const char* const kDescription =
+    "Checks KVF device-description files as the editor's Check KVF (F7) does and prints the\n"
+    "rows of the output window, one per line: Exception, Line-Nr. and Probable Cause,\n"
+    "separated by tabs.";
+
+const char* const kFooter =
+    R"(A directory is searched recursively for files named *.kv? (any case); they are checked
+in name order. Files are reported in the order of the arguments, also with -j.
+
+Rule selection: every finding has a message id (see --list-messages). The settings file
+can select them too, in a section [Checks] with the values Disable and EnableOnly (lists
+of ids); the command line adds to Disable and replaces EnableOnly. A row that is not
+selected is neither printed nor counted. The rows that frame a check run (Start ...,
+...stop ...) are always printed.
+
+Exit status: 0 when no row is an Error or Fatal Error (or, with --fail-on warning, a
+Warning), 1 when one is, 2 for bad usage or a file that cannot be read (the reason goes
+to standard error).)";
+
+const std::map<std::string, ReportFormat> kFormats = {{"text", ReportFormat::Text},
+                                                      {"gcc", ReportFormat::Gcc},
+                                                      {"json", ReportFormat::Json},
+                                                      {"sarif", ReportFormat::Sarif}};
+
+const std::map<std::string, FailOn> kFailOn = {{"error", FailOn::Error},
+                                               {"warning", FailOn::Warning}};
+
+} // namespace
+
+ParsedCommandLine ParseCommandLine(int argc, char** argv) {
+    ParsedCommandLine parsed;
+    Options& o = parsed.options;
+
+    CLI::App app(kDescription, "kvfcheck");
+    app.footer(kFooter);
+    app.get_formatter()->column_width(26);
+    app.add_flag("--no-semantic", o.noSemantic,
+                 "skip the semantic check (FailSafe \"NoSemanticCheck\" for this run)");
+    app.add_flag("--suppress-warnings", o.suppressWarnings,
+                 "add no Warning rows (Settings \"Warnings\" for this run)");
+    app.add_option("--settings", o.settingsFile,
+                   "read the settings from this INI file (groups Settings, FailSafe, UserKeys, "
+                   "Checks) instead of the editor's settings of the user")
+        ->type_name("FILE");
+    app.add_option("--format", o.format,
+                   "text (default): tab-separated rows; gcc: FILE:LINE: error|warning|note: "
+                   "TEXT [ID]; json: one JSON document per file; sarif: one SARIF 2.1.0 log "
+                   "for all files")
+        ->transform(CLI::CheckedTransformer(kFormats))
+        ->type_name("FORMAT");
+    app.add_option("--fail-on", o.failOn,
+                   "error (default): exit 1 on Error and Fatal Error rows; warning: on Warning "
+                   "rows too")
+        ->transform(CLI::CheckedTransformer(kFailOn))
+        ->type_name("LEVEL");
+    app.add_option("--disable", o.disable, "neither print nor count these message ids")
+        ->delimiter(',')
+        ->allow_extra_args(false)
+        ->type_name("ID[,ID...]");
+    app.add_option("--enable-only", o.enableOnly,
+                   "print and count only these message ids (besides the frame rows)")
+        ->delimiter(',')
+        ->allow_extra_args(false)
+        ->type_name("ID[,ID...]");
+    app.add_option("-j,--jobs", o.jobs, "check N files at once (0: one per processor)")
+        ->type_name("N");
+    app.add_flag("--list-messages", o.listMessages,
+                 "print every message id with its level and text, then exit");
+    app.add_flag("--dump-db", o.dumpDatabase,
+                 "print the entry database that loading builds, one JSON object per entry, "
+                 "instead of checking");
+    app.add_option("paths", o.paths, "KVF files, or directories to search for *.kv? files")
+        ->type_name("FILE|DIR");
+
+    try {
+        app.parse(argc, argv);
+        if (o.paths.empty() && !o.listMessages)
+            throw CLI::ValidationError("no file given");
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        parsed.exitStatus = kExitClean;
+    } catch (const CLI::ParseError& error) {
+        std::cerr << "kvfcheck: " << error.what() << "\nTry 'kvfcheck --help'.\n";
+        parsed.exitStatus = kExitTrouble;
+    }
+    return parsed;
+}
+
+} // namespace kvf::cli
