@@ -2,7 +2,19 @@
 include(GNUInstallDirs)
 
 install(TARGETS kvfcheck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES resources/man/kvfcheck.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages are installed compressed.
+find_program(GZIP_PROGRAM gzip)
+if(GZIP_PROGRAM)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/kvfcheck.1.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/resources/man/kvfcheck.1
+            ${PROJECT_BINARY_DIR}/kvfcheck.1
+    COMMAND ${GZIP_PROGRAM} -9 -n -f ${PROJECT_BINARY_DIR}/kvfcheck.1
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/man/kvfcheck.1 VERBATIM)
+  add_custom_target(kvfcheck-man ALL DEPENDS ${PROJECT_BINARY_DIR}/kvfcheck.1.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/kvfcheck.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  install(FILES resources/man/kvfcheck.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 if(TARGET kvf-editor)
   install(TARGETS kvf-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -28,6 +40,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "KVF Editor team <kvf-editor@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION "devel")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES TRUE)
 # Depends from the libraries the programs link (none but the C and C++ runtimes for kvfcheck).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_GENERATOR "DEB")
