@@ -181,11 +181,6 @@ std::string ToStore(std::string_view utf8) {
 
 IniSettingsStore IniSettingsStore::FromText(std::string_view text) {
     IniSettingsStore store;
-    store.Merge(text);
-    return store;
-}
-
-void IniSettingsStore::Merge(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     std::string section = "General";
@@ -208,8 +203,9 @@ void IniSettingsStore::Merge(std::string_view text) {
         std::string name = ToStore(DecodeName(Trim(line.substr(0, equals))));
         std::optional<std::string> value = ValueText(UnescapeValue(line.substr(equals + 1)));
         if (value)
-            SetString(section, name, ToStore(*value));
+            store.SetString(section, name, ToStore(*value));
     }
+    return store;
 }
 
 int IniSettingsStore::GetInt(const std::string& section, const std::string& name,

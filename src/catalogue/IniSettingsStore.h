@@ -23,12 +23,10 @@ namespace kvf {
 // - The text is UTF-8 (a byte that is not UTF-8 counts as a Windows-1252 character); the
 //   store holds Windows-1252 bytes, as the engine does everywhere.
 // - Sections and names ignore ASCII case, as the settings store of the original platform
-//   did. A later value of the same name wins. Values set later stay in memory.
+//   did. A later line of the same name wins. Values set later stay in memory.
 class IniSettingsStore : public SettingsStore {
   public:
     static IniSettingsStore FromText(std::string_view text);
-    // Reads more INI text into the store; its values win over those read before.
-    void Merge(std::string_view text);
 
     int GetInt(const std::string& section, const std::string& name,
                int defaultValue) const override;

@@ -26,28 +26,16 @@ bool CheckIds(const std::vector<std::string>& ids, const char* option, std::ostr
     return unknown.empty();
 }
 
-// The settings file's text; a user without a settings file has the defaults.
+// The settings file's store; a user without a settings file has the defaults.
 std::unique_ptr<SettingsStore> ReadSettingsFile(const Options& options, std::ostream& errors) {
     std::string path;
     if (options.settingsFile) {
         path = *options.settingsFile;
     } else {
-        std::vector<std::string> candidates = UserSettingsFiles();
-        std::string text;
-        auto store = std::make_unique<IniSettingsStore>();
-        // The least specific file first, so that the user's own file wins.
-        for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
-            std::error_code error;
-            if (!std::filesystem::exists(*it, error))
-                continue;
-            std::string reason;
-            if (!ReadWholeFile(*it, text, reason)) {
-                errors << "kvfcheck: cannot read settings file '" << *it << "': " << reason << '\n';
-                return nullptr;
-            }
-            store->Merge(text);
-        }
-        return store;
+        path = UserSettingsFile();
+        std::error_code error;
+        if (!std::filesystem::exists(path, error))
+            return std::make_unique<IniSettingsStore>();
     }
     std::string text;
     std::string reason;
@@ -55,9 +43,7 @@ std::unique_ptr<SettingsStore> ReadSettingsFile(const Options& options, std::ost
         errors << "kvfcheck: cannot read settings file '" << path << "': " << reason << '\n';
         return nullptr;
     }
-    auto store = std::make_unique<IniSettingsStore>();
-    store->Merge(text);
-    return store;
+    return std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The editor writes its settings with QSettings; kvfcheck reads the same file with the
-// engine's INI reader. Every value written here must read back the same.
+// engine's INI reader. Both look in the same place, and every value written here must read
+// back the same.
 
+#include "app/EditorSettings.h"
 #include "catalogue/IniSettingsStore.h"
 #include "catalogue/UserSettingsFile.h"
 #include "output/Windows1252.h"
@@ -75,9 +77,8 @@ TEST(SettingsFile, WrittenByTheEditorReadByTheEngine) {
         fileName = settings.fileName();
     }
     // The engine looks where the editor wrote.
-    std::vector<std::string> files = UserSettingsFiles();
-    ASSERT_FALSE(files.empty());
-    EXPECT_EQ(files.front(), fileName.toStdString());
+    EXPECT_EQ(UserSettingsFile(), fileName.toStdString());
+    EXPECT_EQ(UserSettingsFile(), QtIniSettingsStore::UserFilePath().toStdString());
 
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -80,39 +80,27 @@ TEST(IniSettingsStore, NamesIgnoreCaseAndDefaultsApply) {
     EXPECT_EQ(IniSettingsStore::FromText("").GetString("A", "B", "d"), "d");
 }
 
-TEST(IniSettingsStore, LaterTextWins) {
-    IniSettingsStore store = IniSettingsStore::FromText("[S]\nA=system\nB=system\n");
-    store.Merge("[S]\nA=user\n");
-    EXPECT_EQ(store.GetString("S", "A", ""), "user");
-    EXPECT_EQ(store.GetString("S", "B", ""), "system");
+TEST(IniSettingsStore, LaterLinesWin) {
+    IniSettingsStore store = IniSettingsStore::FromText("[S]\nA=first\nB=first\n[s]\na=second\n");
+    EXPECT_EQ(store.GetString("S", "A", ""), "second");
+    EXPECT_EQ(store.GetString("S", "B", ""), "first");
 }
 
-struct SettingsFilesCase {
-    std::map<std::string, std::string> environment;
-    std::vector<std::string> files;
-};
-
-TEST(UserSettingsFiles, FollowTheConfigurationFolders) {
-    const std::vector<SettingsFilesCase> cases = {
-        {{{"HOME", "/home/ann"}},
-         {"/home/ann/.config/DORRIM/KVF_Ed.conf", "/home/ann/.config/DORRIM.conf",
-          "/etc/xdg/DORRIM/KVF_Ed.conf", "/etc/xdg/DORRIM.conf"}},
-        {{{"HOME", "/home/ann/"}, {"XDG_CONFIG_HOME", "/cfg"}, {"XDG_CONFIG_DIRS", "/a::/b/"}},
-         {"/cfg/DORRIM/KVF_Ed.conf", "/cfg/DORRIM.conf", "/a/DORRIM/KVF_Ed.conf",
-          "/b/DORRIM/KVF_Ed.conf", "/a/DORRIM.conf", "/b/DORRIM.conf"}},
-        {{{"HOME", "/h"}, {"XDG_CONFIG_HOME", ""}},
-         {"/h/.config/DORRIM/KVF_Ed.conf", "/h/.config/DORRIM.conf", "/etc/xdg/DORRIM/KVF_Ed.conf",
-          "/etc/xdg/DORRIM.conf"}},
-        {{},
-         {"/.config/DORRIM/KVF_Ed.conf", "/.config/DORRIM.conf", "/etc/xdg/DORRIM/KVF_Ed.conf",
-          "/etc/xdg/DORRIM.conf"}},
+TEST(UserSettingsFile, FollowsTheConfigurationFolder) {
+    using Environment = std::map<std::string, std::string>;
+    const std::vector<std::pair<Environment, std::string>> cases = {
+        {{{"HOME", "/home/ann"}}, "/home/ann/.config/DORRIM/KVF_Ed.conf"},
+        {{{"HOME", "/home/ann/"}, {"XDG_CONFIG_HOME", "/cfg"}}, "/cfg/DORRIM/KVF_Ed.conf"},
+        {{{"HOME", "/h"}, {"XDG_CONFIG_HOME", ""}}, "/h/.config/DORRIM/KVF_Ed.conf"},
+        {{{"XDG_CONFIG_HOME", "/cfg/"}}, "/cfg/DORRIM/KVF_Ed.conf"},
+        {{}, "/.config/DORRIM/KVF_Ed.conf"},
     };
-    for (const SettingsFilesCase& c : cases) {
-        auto environment = [&c](const char* name) -> const char* {
-            auto it = c.environment.find(name);
-            return it == c.environment.end() ? nullptr : it->second.c_str();
+    for (const auto& [variables, file] : cases) {
+        auto environment = [&variables](const char* name) -> const char* {
+            auto it = variables.find(name);
+            return it == variables.end() ? nullptr : it->second.c_str();
         };
-        EXPECT_EQ(UserSettingsFiles(environment), c.files);
+        EXPECT_EQ(UserSettingsFile(environment), file);
     }
 }
 
