@@ -1,13 +1,13 @@
 #include "cli/MessageList.h"
 
-#include "output/MessageTable.h"
+#include "output/FindingMessages.h"
 #include "output/OutputRows.h"
 #include "output/Windows1252.h"
 
 namespace kvf::cli {
 
 void PrintMessageList(std::ostream& out) {
-    for (const ReportedMessage& message : FindingMessages()) {
+    for (const FindingMessage& message : FindingMessages()) {
         std::string text = Windows1252ToUtf8(message.Text);
         for (char& c : text)
             if (c == '\n' || c == '\t')

@@ -2,7 +2,7 @@
 
 #include "cli/JsonOutput.h"
 #include "cli/Reports.h"
-#include "output/MessageTable.h"
+#include "output/FindingMessages.h"
 #include "output/Windows1252.h"
 
 #include <filesystem>
@@ -43,7 +43,7 @@ Json Message(const std::string& utf8) {
 // The rules: every message of the table that a check reports as a finding.
 Json Rules(std::map<int, std::size_t>& ruleIndex) {
     Json rules = Json::array();
-    for (const ReportedMessage& message : FindingMessages()) {
+    for (const FindingMessage& message : FindingMessages()) {
         Json rule;
         rule["id"] = RuleId(message.Id);
         rule["shortDescription"] = Message(Windows1252ToUtf8(message.Text));

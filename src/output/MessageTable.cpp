@@ -47,15 +47,6 @@ std::span<const MessageDef> AllMessages() {
     return Table();
 }
 
-// TEMPORARY until the table carries levels.
-std::vector<ReportedMessage> FindingMessages() {
-    std::vector<ReportedMessage> found;
-    for (const MessageDef& m : Table())
-        if ((m.Id >= 130 && m.Id <= 147) || (m.Id >= 64201 && m.Id <= 64666))
-            found.push_back(ReportedMessage{m.Id, 1, m.Text});
-    return found;
-}
-
 std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args) {
     std::string out;
     out.reserve(templ.size() + 32);
@@ -89,8 +80,8 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         std::string conversion(templ.substr(i, j - i));
         // Drop length modifiers: the value is formatted at the width the letter implies.
         conversion.erase(std::remove_if(conversion.begin(), conversion.end(),
-                                        [](char ch) { return ch == 'l' || ch == 'h'; }),
-                         conversion.end());
+                                  [](char ch) { return ch == 'l' || ch == 'h'; }),
+                   conversion.end());
         if (std::string_view("sdiuxXoc").find(conv) == std::string_view::npos ||
             next >= args.size()) {
             out.append(templ.substr(i, j - i + 1));

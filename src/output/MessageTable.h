@@ -22,16 +22,6 @@ bool HasMessage(int id);
 // Every text, sorted by id (for tests and tools).
 std::span<const MessageDef> AllMessages();
 
-// A message that a check reports as a finding, with its level.
-struct ReportedMessage {
-    int Id;
-    int Level;
-    std::string_view Text;
-};
-
-// Every message a check can report as a finding, sorted by id.
-std::vector<ReportedMessage> FindingMessages();
-
 // An argument of a formatted message: a string or an integer.
 struct MessageArg {
     MessageArg(const std::string& text) : IsText(true), Text(text) {}
