@@ -18,12 +18,10 @@ endif()
 if(TARGET kvf-editor)
   install(TARGETS kvf-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-# The editor's help pages and templates, where they exist.
-foreach(folder help templates)
-  if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/resources/${folder})
-    install(DIRECTORY resources/${folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kvf-editor/${folder})
-  endif()
-endforeach()
+# The editor's templates, where they exist (its help pages are built into it).
+if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/resources/templates)
+  install(DIRECTORY resources/templates/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kvf-editor/templates)
+endif()
 # The desktop entry starts the editor only where it is installed (TryExec).
 install(FILES resources/kvf-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/icons/kvf-editor.svg
