@@ -1,6 +1,8 @@
 #include "app/CKVFApp.h"
 
+#include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/SplashScreen.h"
 
 namespace kvf {
 
@@ -39,15 +41,22 @@ CKVFApp::CKVFApp(std::unique_ptr<QtIniSettingsStore> store)
 
 CKVFApp::~CKVFApp() {
     sink_.Frame = nullptr;
+    state_->SetAlertSink(nullptr);
     frame_.reset();
 }
 
 void CKVFApp::Start(const StartOptions& options) {
-    (void)options;
     frame_ = std::make_unique<CMainFrame>(*store_);
     frame_->AttachApp(*state_);
     sink_.Frame = frame_.get();
+    state_->SetAlertSink(frame_.get());
+    if (!options.NoSplash && frame_->Settings().ShowSplash)
+        (new SplashScreen)->ShowFor();
     frame_->show();
+    if (options.Files.isEmpty())
+        frame_->NewDocument();
+    else
+        frame_->OpenPaths(options.Files, false);
 }
 
 } // namespace kvf

@@ -1,28 +1,38 @@
 #pragma once
 
 #include "app/EditorSettings.h"
+#include "document/AlertSink.h"
 #include "output/MessageSink.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
 
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
 namespace kvf {
 
 class AppState;
+class CChildFrame;
 class CMyListBoxBar;
+class FindReplaceDialog;
 class QtIniSettingsStore;
 
 // The main window: documents in an MDI area, the toolbar, the status bar with its five
-// panes and the output window docked at the bottom. It is the message sink of the
-// application: reporting shows the output window when it is hidden.
-class CMainFrame : public QMainWindow, public MessageSink {
+// panes and the output window docked at the bottom. It is the application's message sink
+// (reporting shows the output window when it is hidden) and its alert sink.
+class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     Q_OBJECT
   public:
+    static constexpr int kRecentFiles = 9;
+
     explicit CMainFrame(QtIniSettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -31,24 +41,66 @@ class CMainFrame : public QMainWindow, public MessageSink {
     void AddMessage(int level, int line, const std::string& text,
                     const Document* document) override;
     void ClearMessages() override;
+    void Alert(const std::string& text) override;
+    // Tests answer message boxes themselves.
+    void SetAlertHandler(std::function<void(const QString&)> handler) {
+        alertHandler_ = std::move(handler);
+    }
+
+    // File commands without their dialogs.
+    CChildFrame* NewDocument();
+    // Opens the paths as the Open command does after its dialog: the attribute checks,
+    // read-only where asked or marked, LastDir. Returns the windows opened.
+    QList<CChildFrame*> OpenPaths(const QStringList& paths, bool readOnlyTicked);
+    bool SaveDocument(CChildFrame* frame);
+    bool SaveDocumentAs(CChildFrame* frame, const QString& path);
+    void Rebuild();
+    void Check();
+
+    CChildFrame* ActiveChild() const;
+    QList<CChildFrame*> Children() const;
+    CChildFrame* ChildOf(const Document* document) const;
 
     CMyListBoxBar* OutputWindow() const { return output_; }
     QMdiArea* MdiArea() const { return mdi_; }
     EditorSettings& Settings() { return settings_; }
+    QLabel* MessagePane() const { return messagePane_; }
     QLabel* CaretPane() const { return caretPane_; }
     QLabel* ModifiedPane() const { return modifiedPane_; }
     QToolBar* MainToolBar() const { return toolBar_; }
+    QStringList RecentFiles() const { return recent_; }
+    QAction* Command(const QString& name) const;
 
+    // Applies changed settings to the store the engine reads during a run.
+    void ApplySettings(const EditorSettings& settings);
     // Writes the settings and the bars' placement; done once, when the window closes.
     void SaveSettings();
 
+  public slots:
+    void OnFileOpen();
+    void OnSettings();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    QAction* AddCommand(QMenu* menu, const QString& name, const QString& text,
+                        const QKeySequence& key, std::function<void()> handler, bool needsDocument);
     void CreateMenus();
     void CreateStatusBar();
     void ApplyFlatbar();
+    void UpdateStatusPanes();
+    void UpdateCommands();
+    void AddRecentFile(const QString& path);
+    void RebuildRecentMenu();
+    CChildFrame* AddChild();
+    bool SaveAsDialog(CChildFrame* frame);
+    void ShowFind(bool replace);
+    void Navigate(const Document* document, int line);
+    void RunCheck(bool fullCheck);
+    void PrintActive(bool preview);
 
     QtIniSettingsStore* store_;
     EditorSettings settings_;
@@ -62,6 +114,14 @@ class CMainFrame : public QMainWindow, public MessageSink {
     QLabel* caretPane_ = nullptr;
     QLabel* modifiedPane_ = nullptr;
     QAction* flatbarAction_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QStringList recent_;
+    QList<QAction*> documentCommands_;
+    QPointer<FindReplaceDialog> find_;
+    QPointer<FindReplaceDialog> replace_;
+    std::function<void(const QString&)> alertHandler_;
+    int untitledCount_ = 0;
     bool settingsSaved_ = false;
 };
 

@@ -1,0 +1,128 @@
+#include "app/CChildFrame.h"
+
+#include "app/CKVF_EdDoc.h"
+#include "app/UiText.h"
+#include "catalogue/KeywordDispatcher.h"
+#include "document/AppState.h"
+#include "views/EntryGroupsPane.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+namespace kvf {
+
+CChildFrame::CChildFrame(AppState& app, QWidget* parent)
+    : QMdiSubWindow(parent), app_(&app), split_(new QSplitter(Qt::Horizontal, this)),
+      rightSplit_(new QSplitter(Qt::Vertical)), tree_(new EntryGroupsPane),
+      text_(new QPlainTextEdit), input_(new QTextBrowser) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    doc_ = new CKVF_EdDoc(app, *text_->document(), this);
+
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    input_->setOpenLinks(false);
+    split_->addWidget(tree_);
+    split_->addWidget(rightSplit_);
+    rightSplit_->addWidget(text_);
+    rightSplit_->addWidget(input_);
+    split_->setStretchFactor(1, 1);
+    rightSplit_->setStretchFactor(0, 1);
+    setWidget(split_);
+    setFocusProxy(text_);
+
+    connect(doc_, &CKVF_EdDoc::titleChanged, this, &QWidget::setWindowTitle);
+    connect(text_->document(), &QTextDocument::modificationChanged, this,
+            &CChildFrame::modifiedChanged);
+    connect(text_, &QPlainTextEdit::cursorPositionChanged, this, &CChildFrame::UpdateCaret);
+    connect(tree_, &EntryGroupsPane::entryChosen, this, &CChildFrame::ShowEntry);
+}
+
+CChildFrame::~CChildFrame() = default;
+
+void CChildFrame::ApplyInitialLayout(const QSize& size) {
+    resize(size);
+    int height = widget() ? widget()->height() : size.height();
+    int textHeight = std::max(20, height - 70);
+    split_->setSizes({200, std::max(20, size.width() - 200)});
+    rightSplit_->setSizes({textHeight, std::max(0, height - textHeight)});
+    text_->setFocus();
+}
+
+void CChildFrame::ToggleSplit() {
+    if (second_) {
+        delete second_;
+        text_->setFocus();
+        return;
+    }
+    second_ = new QPlainTextEdit;
+    second_->setDocument(text_->document());
+    second_->setFont(text_->font());
+    second_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    second_->setReadOnly(text_->isReadOnly());
+    rightSplit_->insertWidget(0, second_);
+    int textHeight = rightSplit_->sizes().value(1);
+    rightSplit_->setSizes(
+        {textHeight / 2, textHeight - textHeight / 2, rightSplit_->sizes().value(2)});
+}
+
+void CChildFrame::SelectLine(int line) {
+    QTextBlock block = text_->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    text_->setTextCursor(cursor);
+    text_->centerCursor();
+}
+
+void CChildFrame::RefreshViews() {
+    tree_->Rebuild(doc_->Engine());
+    text_->setReadOnly(doc_->IsReadOnly());
+}
+
+void CChildFrame::ShowEntry(int entryIndex, int line) {
+    CKeyDatabase& database = doc_->Engine().Database;
+    if (entryIndex < 0 || static_cast<std::size_t>(entryIndex) >= database.Count())
+        return;
+    CDbEntry& entry = database.At(static_cast<std::size_t>(entryIndex));
+    app_->CurrentEntry = &entry;
+    Dispatch(*app_, entry.Key, ACTION_SHOW, entry.Value);
+    input_->setPlainText(FromBytes(app_->InputForm.HelpText));
+    SelectLine(line);
+}
+
+void CChildFrame::UpdateCaret() {
+    QTextCursor cursor = text_->textCursor();
+    caretLine_ = cursor.blockNumber();
+    caretColumn_ = cursor.positionInBlock();
+    emit caretMoved(caretLine_, caretColumn_);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (doc_->IsModified() && !doc_->IsReadOnly()) {
+        auto answer = QMessageBox::question(
+            this, "KVF_Ed", QString("Save changes to %1?").arg(doc_->FileName()),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel) {
+            event->ignore();
+            return;
+        }
+        bool saved = answer == QMessageBox::No ||
+                     (doc_->IsUntitled() ? (SaveAsHandler && SaveAsHandler()) : doc_->Save());
+        if (!saved) {
+            event->ignore();
+            return;
+        }
+    }
+    // The output window's rows may point at this document: they go first.
+    emit closing(this);
+    app_->ClearMessages();
+    event->accept();
+}
+
+} // namespace kvf

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include <functional>
+
+class QPlainTextEdit;
+class QSplitter;
+class QTextBrowser;
+
+namespace kvf {
+
+class AppState;
+class CKVF_EdDoc;
+class EntryGroupsPane;
+
+// A document window: the tree pane on the left (200 pixels), on the right the text view
+// over the input pane. The text view is the active view. The window owns its document.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+  public:
+    CChildFrame(AppState& app, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CKVF_EdDoc& Doc() const { return *doc_; }
+    QPlainTextEdit* TextView() const { return text_; }
+    EntryGroupsPane* TreePane() const { return tree_; }
+    QTextBrowser* InputPane() const { return input_; }
+
+    // Selects line `line` (0-based) in the text view and scrolls it into view.
+    void SelectLine(int line);
+    // Shows the document's database again in the panes that show it.
+    void RefreshViews();
+    // The caret as the status bar shows it, 0-based.
+    int CaretLine() const { return caretLine_; }
+    int CaretColumn() const { return caretColumn_; }
+
+    // Gives the window its first size and splits it as a new document window is split.
+    void ApplyInitialLayout(const QSize& size);
+    // Window Split: a second view of the same text above the first, or none again.
+    void ToggleSplit();
+    QPlainTextEdit* SecondView() const { return second_; }
+
+    // Asked when an untitled document is to be saved on closing (the Save As dialog).
+    std::function<bool()> SaveAsHandler;
+
+  signals:
+    void caretMoved(int line, int column);
+    void modifiedChanged(bool modified);
+    void closing(CChildFrame* frame);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ShowEntry(int entryIndex, int line);
+    void UpdateCaret();
+
+    AppState* app_;
+    QSplitter* split_;
+    QSplitter* rightSplit_;
+    EntryGroupsPane* tree_;
+    QPlainTextEdit* text_;
+    QTextBrowser* input_;
+    QPointer<QPlainTextEdit> second_;
+    CKVF_EdDoc* doc_;
+    int caretLine_ = 0;
+    int caretColumn_ = 0;
+};
+
+} // namespace kvf

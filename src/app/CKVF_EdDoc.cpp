@@ -1,0 +1,185 @@
+#include "app/CKVF_EdDoc.h"
+
+#include "app/UiText.h"
+#include "document/AppState.h"
+#include "document/CheckRun.h"
+#include "output/MessageIds.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace kvf {
+namespace {
+
+// Clears a flag on every way out of a scope.
+class FlagScope {
+  public:
+    explicit FlagScope(bool& flag) : flag_(&flag) { *flag_ = true; }
+    ~FlagScope() { *flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+  private:
+    bool* flag_;
+};
+
+QString JoinForEditor(const SplitText& split) {
+    QString text;
+    for (std::size_t i = 0; i < split.Lines.size(); ++i) {
+        if (i > 0)
+            text += QChar('\n');
+        text += FromBytes(split.Lines[i]);
+    }
+    return text;
+}
+
+} // namespace
+
+CKVF_EdDoc::CKVF_EdDoc(AppState& app, QTextDocument& text, QObject* parent)
+    : QObject(parent), app_(&app), text_(&text), lines_(text), engine_(app, lines_, "", "") {
+    saved_ = SplitText::FromBytes("");
+    connect(text_, &QTextDocument::modificationChanged, this, [this] { UpdateTitle(); });
+}
+
+CKVF_EdDoc::~CKVF_EdDoc() = default;
+
+QString CKVF_EdDoc::BackupPath(const QString& path) {
+    QString name = QFileInfo(path).fileName();
+    qsizetype dot = name.indexOf('.');
+    if (dot >= 0)
+        name.truncate(dot);
+    return QDir::current().absoluteFilePath(name + ".bak");
+}
+
+bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
+    FlagScope loading(loadInProgress_);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        app_->Alert(std::string(MessageText(msg::LoadFailed)));
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        app_->Alert(std::string(MessageText(msg::LoadFailed)));
+        return false;
+    }
+    file.close();
+
+    saved_ = SplitText::FromBytes(std::string_view(bytes.constData(), bytes.size()));
+    text_->setPlainText(JoinForEditor(saved_));
+    text_->setModified(false);
+    engine_.ReadOnly = readOnly;
+    SetPath(path);
+
+    WriteBackup();
+    // The database always comes from the text in memory, so a backup that could not be
+    // written never leaves the document without its entries.
+    BuildDatabase();
+    return true;
+}
+
+void CKVF_EdDoc::WriteBackup() {
+    QString backup = BackupPath(path_);
+    // A file whose own name is its backup name ("dev.bak" opened from the current
+    // folder) must not be truncated, nor deleted for NoBackup.
+    if (QFileInfo(backup).canonicalFilePath() == QFileInfo(path_).canonicalFilePath())
+        return;
+    QFile file(backup);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+        app_->Alert(std::string(MessageText(msg::BackupCreateFailed)));
+        return;
+    }
+    std::string bytes = saved_.ToBytes();
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size()))
+        app_->Alert(std::string(MessageText(msg::BackupWriteFailed)));
+    if (!file.flush()) {
+        app_->Alert(std::string(MessageText(msg::BackupCloseFailed)));
+        return; // the backup stays
+    }
+    file.close();
+    if (app_->Settings().GetInt("Settings", "NoBackup", 0) == 1)
+        QFile::remove(backup);
+}
+
+void CKVF_EdDoc::BuildDatabase() {
+    Rebuild(*app_, engine_);
+}
+
+void CKVF_EdDoc::InitNew(const QString& title) {
+    saved_ = SplitText::FromBytes("");
+    text_->setPlainText(QString());
+    text_->setModified(false);
+    path_.clear();
+    fileName_ = title;
+    engine_.ReadOnly = false;
+    engine_.PathName.clear();
+    UpdateTitle();
+    BuildDatabase();
+}
+
+std::vector<std::string> CKVF_EdDoc::CurrentLines() const {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(text_->blockCount()));
+    for (QTextBlock block = text_->begin(); block.isValid(); block = block.next())
+        lines.push_back(ToBytes(block.text()));
+    return lines;
+}
+
+std::string CKVF_EdDoc::Bytes() const {
+    return ComposeBytes(saved_, CurrentLines());
+}
+
+bool CKVF_EdDoc::Save(const QString& path) {
+    FlagScope saving(loadInProgress_);
+    if (engine_.ReadOnly) {
+        // Refused: the edits are not on disk, so the document stays modified.
+        app_->Alert(std::string(MessageText(msg::FileWriteProtected)));
+        return false;
+    }
+    std::string bytes = Bytes();
+    // The old file is replaced only once every byte is written: a failed write leaves
+    // it whole and the document still modified.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly) &&
+                   file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                       static_cast<qint64>(bytes.size());
+    if (!written || !file.commit()) {
+        file.cancelWriting();
+        app_->Alert(std::string(MessageText(msg::SaveWriteFailed)));
+        return false;
+    }
+    saved_ = SplitText::FromBytes(bytes);
+    SetPath(path);
+    text_->setModified(false);
+    UpdateTitle();
+    return true;
+}
+
+void CKVF_EdDoc::SetPath(const QString& path) {
+    path_ = path;
+    fileName_ = QFileInfo(path).fileName();
+    engine_.PathName = ToBytes(QFileInfo(path).absoluteFilePath());
+    UpdateTitle();
+}
+
+bool CKVF_EdDoc::IsModified() const {
+    return text_->isModified();
+}
+
+QString CKVF_EdDoc::Title() const {
+    return fileName_ + (IsModified() ? "*" : "");
+}
+
+void CKVF_EdDoc::UpdateTitle() {
+    QString title = Title();
+    engine_.Title = ToBytes(title);
+    emit titleChanged(title);
+}
+
+} // namespace kvf

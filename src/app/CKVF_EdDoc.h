@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/LineBreaks.h"
+#include "app/QtTextLines.h"
+#include "document/Document.h"
+
+#include <QObject>
+#include <QString>
+
+class QTextDocument;
+
+namespace kvf {
+
+class AppState;
+
+// One open KVF file. Its text lives in the text view's document (the master copy); this
+// object holds the path, the entry database built from the text, the read-only flag and
+// the line breaks of the file as read, so a save writes back exactly what was read
+// wherever the user did not edit.
+class CKVF_EdDoc : public QObject {
+    Q_OBJECT
+  public:
+    CKVF_EdDoc(AppState& app, QTextDocument& text, QObject* parent = nullptr);
+    ~CKVF_EdDoc() override;
+
+    // Reads the file into the text, writes the ".bak" copy (deleted again with NoBackup)
+    // and builds the database from the text. False when the file cannot be read; the
+    // failures of the backup copy are reported and the load goes on.
+    bool Load(const QString& path, bool readOnly);
+    // A new, untitled document: empty text, empty database.
+    void InitNew(const QString& title);
+    // Writes the text to `path` through a temporary file that replaces the old one only
+    // when everything was written. False (and still modified) when nothing was saved.
+    bool Save(const QString& path);
+    bool Save() { return Save(path_); }
+
+    // The file's backup name: the name cut before its first '.', plus ".bak", in the
+    // current directory.
+    static QString BackupPath(const QString& path);
+
+    // The text as the bytes a save would write.
+    std::string Bytes() const;
+
+    QString Path() const { return path_; }
+    QString FileName() const { return fileName_; }
+    // The title the window shows: the file name, with '*' while modified.
+    QString Title() const;
+    bool IsUntitled() const { return path_.isEmpty(); }
+    bool IsModified() const;
+    bool IsReadOnly() const { return engine_.ReadOnly; }
+    bool LoadInProgress() const { return loadInProgress_; }
+
+    QTextDocument& Text() const { return *text_; }
+    Document& Engine() { return engine_; }
+    const Document& Engine() const { return engine_; }
+
+  signals:
+    void titleChanged(const QString& title);
+
+  private:
+    void WriteBackup();
+    void BuildDatabase();
+    void SetPath(const QString& path);
+    void UpdateTitle();
+    std::vector<std::string> CurrentLines() const;
+
+    AppState* app_;
+    QTextDocument* text_;
+    QtTextLines lines_;
+    Document engine_;
+    SplitText saved_; // the text as read or last saved
+    QString path_;
+    QString fileName_;
+    bool loadInProgress_ = false;
+};
+
+} // namespace kvf

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvf {
+
+// A file's text as lines and the line break that ended each one ("\r\n", "\n", "\r"),
+// so that saving writes back exactly the bytes that were read wherever the user did not
+// edit. The last line has no break; a file that ends with a break ends with an empty line.
+struct SplitText {
+    std::vector<std::string> Lines;
+    std::vector<std::string> Breaks; // same size as Lines; the last one is empty
+
+    static SplitText FromBytes(std::string_view bytes);
+    std::string ToBytes() const;
+    // The break most lines use, for lines the user adds; CR LF for a text without breaks.
+    std::string DominantBreak() const;
+};
+
+// The bytes of `current` lines, given the text as it was read or last saved: unchanged
+// lines at the start and the end keep their own breaks, changed lines take the break of
+// the line they replace, added lines the file's dominant break.
+std::string ComposeBytes(const SplitText& original, const std::vector<std::string>& current);
+
+} // namespace kvf
