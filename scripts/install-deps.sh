@@ -3,8 +3,10 @@
 # With --fuzz also clang and its runtime libraries, for the libFuzzer targets of CI.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev libcli11-dev
-  nlohmann-json3-dev python3)
+# qt6-qpa-plugins runs the editor's tests offscreen; xvfb, xauth and the fonts draw the
+# screenshots of scripts/screenshots.sh.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev python3 xvfb xauth fonts-dejavu-core)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -46,10 +47,13 @@ CChildFrame::~CChildFrame() = default;
 
 void CChildFrame::ApplyInitialLayout(const QSize& size) {
     resize(size);
-    int height = widget() ? widget()->height() : size.height();
-    int textHeight = std::max(20, height - 70);
-    split_->setSizes({200, std::max(20, size.width() - 200)});
-    rightSplit_->setSizes({textHeight, std::max(0, height - textHeight)});
+    if (layout())
+        layout()->activate(); // the panes get their real sizes now, not at the next show
+    // The input pane keeps 70 pixels; the text view takes the rest, at least 20.
+    int available = rightSplit_->height() - rightSplit_->handleWidth();
+    int textHeight = std::max(20, available - 70);
+    split_->setSizes({200, std::max(20, split_->width() - 200 - split_->handleWidth())});
+    rightSplit_->setSizes({textHeight, std::max(0, available - textHeight)});
     text_->setFocus();
 }
 

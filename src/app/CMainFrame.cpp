@@ -119,6 +119,12 @@ CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     SaveSettings();
+    // The document windows go while this object is still whole: they report to it as
+    // they are destroyed.
+    disconnect(mdi_, nullptr, this, nullptr);
+    QMdiArea* area = mdi_;
+    mdi_ = nullptr; // the handlers see that the documents are going
+    delete area;
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& name, const QString& text,
@@ -404,7 +410,7 @@ void CMainFrame::ApplyFlatbar() {
 }
 
 void CMainFrame::UpdateStatusPanes() {
-    CChildFrame* child = ActiveChild();
+    CChildFrame* child = mdi_ ? ActiveChild() : nullptr;
     if (!child) {
         caretPane_->setText(Text(msg::NoLine));
         modifiedPane_->setText(Text(msg::NoLine));
@@ -417,7 +423,7 @@ void CMainFrame::UpdateStatusPanes() {
 }
 
 void CMainFrame::UpdateCommands() {
-    bool hasDocument = ActiveChild() != nullptr;
+    bool hasDocument = mdi_ && ActiveChild() != nullptr;
     for (QAction* action : documentCommands_)
         action->setEnabled(hasDocument);
 }
@@ -476,8 +482,8 @@ CChildFrame* CMainFrame::NewDocument() {
     CChildFrame* child = AddChild();
     child->Doc().InitNew(QString("%1%2").arg(Text(msg::DocumentTypeName)).arg(++untitledCount_));
     child->RefreshViews();
-    child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
     child->show();
+    child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
     child->TextView()->setFocus();
     return child;
 }
@@ -522,9 +528,10 @@ QList<CChildFrame*> CMainFrame::OpenPaths(const QStringList& paths, bool readOnl
             child->deleteLater();
             continue;
         }
+        child->TextView()->moveCursor(QTextCursor::Start);
         child->RefreshViews();
-        child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
         child->show();
+        child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
         child->TextView()->setFocus();
         AddRecentFile(info.absoluteFilePath());
         opened << child;

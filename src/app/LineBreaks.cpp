@@ -63,7 +63,8 @@ std::string ComposeBytes(const SplitText& original, const std::vector<std::strin
         if (i + 1 == current.size())
             break; // the last line never has a break of its own
         if (i < prefix) {
-            bytes += original.Breaks[i];
+            // The old last line had no break: text now follows it.
+            bytes += i + 1 < before.size() ? original.Breaks[i] : added;
         } else if (i >= current.size() - suffix) {
             bytes += original.Breaks[before.size() - (current.size() - i)];
         } else {

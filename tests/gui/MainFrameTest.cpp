@@ -1,47 +1,318 @@
-#include "app/CMainFrame.h"
-#include "document/AppState.h"
-#include "views/CMyListBoxBar.h"
+// The main window: start-up state, the Open command's checks, status panes, output
+// window navigation, settings and their persistence.
+#include "FrameFixture.h"
+#include "GuiTestSupport.h"
 
+#include "app/SettingsDialog.h"
+#include "views/EntryGroupsPane.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QSettings>
-#include <QStatusBar>
-#include <QTemporaryDir>
+#include <QSplitter>
 #include <QTest>
+#include <QTextBlock>
+#include <QToolBar>
 #include <QTreeView>
 
 using namespace kvf;
 
+namespace {
+
+const QByteArray kDevice = "#TALVERON_DP\r\n"
+                           "GSD_Revision = 1\r\n"
+                           "Vendor_Name = \"ACME\"\r\n"
+                           "Model_Name = \"Device\"\r\n"
+                           "Revision = \"1\"\r\n";
+
+int CaretLine(CChildFrame* child) {
+    return child->TextView()->textCursor().blockNumber();
+}
+
+} // namespace
+
 class MainFrameTest : public QObject {
     Q_OBJECT
+    QTemporaryDir cwd_;
+    QString previousDir_;
+
   private slots:
-    void outputWindowStartsWithWelcomeRow() {
-        QTemporaryDir dir;
-        QtIniSettingsStore store(dir.filePath("settings.ini"));
-        CMainFrame frame(store);
-        CMyListBoxBar* output = frame.OutputWindow();
+    void init() {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(cwd_.path());
+    }
+    void cleanup() { QDir::setCurrent(previousDir_); }
+
+    void startsWithWelcomeRowAndEmptyPanes() {
+        FrameFixture f;
+        CMyListBoxBar* output = f.frame->OutputWindow();
         QCOMPARE(output->windowTitle(), QString("Output Window"));
         QCOMPARE(output->RowCount(), 1);
         QCOMPARE(output->CellText(0, 0), QString("Info"));
         QCOMPARE(output->CellText(0, 1), QString("---"));
-        QCOMPARE(frame.dockWidgetArea(output), Qt::BottomDockWidgetArea);
-        QCOMPARE(frame.CaretPane()->text(), QString("---"));
+        QCOMPARE(f.frame->dockWidgetArea(output), Qt::BottomDockWidgetArea);
+        QCOMPARE(f.frame->CaretPane()->text(), QString("---"));
+        QCOMPARE(f.frame->ModifiedPane()->text(), QString("---"));
+        QVERIFY(!f.frame->Command("cmd_extras_check")->isEnabled());
+        auto* header = output->List()->header();
+        QCOMPARE(header->model()->headerData(0, Qt::Horizontal).toString(), QString("Exception"));
+        QCOMPARE(header->model()->headerData(1, Qt::Horizontal).toString(), QString("Line-Nr."));
+        QCOMPARE(header->model()->headerData(2, Qt::Horizontal).toString(),
+                 QString("Probable Cause"));
+        QCOMPARE(output->List()->columnWidth(0), 100);
+        QCOMPARE(output->List()->columnWidth(1), 80);
     }
 
-    void settingsAreWrittenAtExitWithExpert() {
+    void commandsHaveTheirKeys_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("new") << "cmd_file_new"
+                             << "Ctrl+N";
+        QTest::newRow("open") << "cmd_file_open"
+                              << "Ctrl+O";
+        QTest::newRow("save") << "cmd_file_save"
+                              << "Ctrl+S";
+        QTest::newRow("print") << "cmd_file_print"
+                               << "Ctrl+P";
+        QTest::newRow("undo") << "cmd_edit_undo"
+                              << "Ctrl+Z";
+        QTest::newRow("cut") << "cmd_edit_cut"
+                             << "Ctrl+X";
+        QTest::newRow("copy") << "cmd_edit_copy"
+                              << "Ctrl+C";
+        QTest::newRow("paste") << "cmd_edit_paste"
+                               << "Ctrl+V";
+        QTest::newRow("find") << "cmd_edit_find"
+                              << "Ctrl+F";
+        QTest::newRow("replace") << "cmd_edit_replace"
+                                 << "Ctrl+R";
+        QTest::newRow("rebuild") << "cmd_extras_rebuild"
+                                 << "F5";
+        QTest::newRow("check") << "cmd_extras_check"
+                               << "F7";
+    }
+    void commandsHaveTheirKeys() {
+        QFETCH(QString, command);
+        QFETCH(QString, key);
+        FrameFixture f;
+        QAction* action = f.frame->Command(command);
+        QVERIFY(action);
+        QCOMPARE(action->shortcut(), QKeySequence(key));
+    }
+
+    void openedDocumentWindowIsSplit() {
+        FrameFixture f;
+        QList<CChildFrame*> opened = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false);
+        QCOMPARE(opened.size(), 1);
+        CChildFrame* child = opened.first();
+        QCOMPARE(child->windowTitle(), QString("dev.kvf"));
+        auto* split = qobject_cast<QSplitter*>(child->widget());
+        QVERIFY(split);
+        QCOMPARE(split->sizes().first(), 200);
+        auto* right = qobject_cast<QSplitter*>(split->widget(1));
+        QVERIFY(right);
+        QCOMPARE(right->widget(0), child->TextView());
+        QCOMPARE(right->sizes().first(), std::max(20, right->height() - right->handleWidth() - 70));
+        QCOMPARE(f.frame->ModifiedPane()->text(), QString("Original"));
+        QCOMPARE(f.frame->CaretPane()->text(), QString("Line: 1, Char: 1"));
+        // The interim tree lists the entries under their groups.
+        QVERIFY(!child->TreePane()->findItems("Vendor_Name (3)", Qt::MatchRecursive).isEmpty());
+
+        QTest::keyClicks(child->TextView(), "x");
+        QCOMPARE(child->windowTitle(), QString("dev.kvf*"));
+        QCOMPARE(f.frame->ModifiedPane()->text(), QString("Modified"));
+        QCOMPARE(f.frame->CaretPane()->text(), QString("Line: 1, Char: 2"));
+    }
+
+    void openChecksAttributes() {
+        FrameFixture f;
+        QString hidden = f.Write(".hidden.kvf", kDevice);
+        QList<CChildFrame*> opened = f.frame->OpenPaths({hidden}, false);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(f.alerts.size(), 1);
+        QVERIFY(
+            f.alerts[0].startsWith("The selected file \"" + hidden + "\" has the hidden flag."));
+        QVERIFY(opened[0]->Doc().IsReadOnly());
+        QVERIFY(opened[0]->TextView()->isReadOnly());
+        QVERIFY(!f.frame->SaveDocument(opened[0]));
+        QCOMPARE(f.alerts.last(), QString("Error: The current file is write-protected!"));
+
+        // A missing name reads as every attribute: read-only, then directory, then stop.
+        f.alerts.clear();
+        QString good = f.Write("good.kvf", kDevice);
+        opened = f.frame->OpenPaths({f.dir.filePath("missing.kvf"), good}, false);
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(f.alerts.size(), 2);
+        QVERIFY(f.alerts[0].contains("has the read-only flag"));
+        QVERIFY(f.alerts[1].contains("is marked as a directory"));
+
+        // The dialog's read-only box opens any file read-only, without a message.
+        f.alerts.clear();
+        opened = f.frame->OpenPaths({good}, true);
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(f.alerts.isEmpty());
+        QVERIFY(opened[0]->Doc().IsReadOnly());
+        QCOMPARE(f.frame->Settings().LastDir, f.dir.path());
+    }
+
+    void outputRowsNavigate() {
+        FrameFixture f;
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
+        const Document* document = &child->Doc().Engine();
+        CMyListBoxBar* output = f.frame->OutputWindow();
+        output->ClearMessages();
+        f.app->ReportMessage(1, 3, "fourth line", document);
+        f.app->ReportMessage(1, 0, "first line", document);
+        f.app->ReportMessage(3, -1, "no line", nullptr);
+        f.app->ReportMessage(-1, 2, "frame row", nullptr);
+        QCOMPARE(f.Rows(), (QStringList{"Error\tLine 4\tfourth line", "Error\tLine 1\tfirst line",
+                                        "Warning\t---\tno line", "Info\t---\tframe row"}));
+        QCOMPARE(output->TargetDocument(), document);
+
+        QTreeView* list = output->List();
+        auto click = [&](int row) {
+            QRect rect = list->visualRect(list->model()->index(row, 2));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        };
+        click(0);
+        QCOMPARE(CaretLine(child), 3);
+        QCOMPARE(child->TextView()->textCursor().selectedText(),
+                 QString("Model_Name = \"Device\""));
+        child->SelectLine(1);
+        click(1); // the first line of the file does not navigate
+        QCOMPARE(CaretLine(child), 1);
+        click(2); // nor does a row without a line
+        QCOMPARE(CaretLine(child), 1);
+
+        // Up from the second row moves to the first, which navigates.
+        click(1);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(CaretLine(child), 3);
+        // Down on the last row does nothing.
+        child->SelectLine(1);
+        list->setCurrentIndex(list->model()->index(3, 0));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(CaretLine(child), 1);
+    }
+
+    void reportingShowsHiddenOutputAndWarningsCanBeHidden() {
+        FrameFixture f;
+        CMyListBoxBar* output = f.frame->OutputWindow();
+        output->hide();
+        EditorSettings settings = f.frame->Settings();
+        settings.Warnings = 1;
+        f.frame->ApplySettings(settings);
+        f.app->ReportMessage(3, 4, "a warning", nullptr);
+        QVERIFY(output->isVisible());
+        QCOMPARE(output->RowCount(), 1);
+        QCOMPARE(f.app->MessageCounter, 1);
+        f.app->ReportMessage(1, 4, "an error", nullptr);
+        QCOMPARE(output->RowCount(), 2);
+    }
+
+    void closingClearsTheOutputWindow() {
+        FrameFixture f;
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
+        f.app->ReportMessage(1, 2, "row", &child->Doc().Engine());
+        child->close();
+        QCOMPARE(f.frame->OutputWindow()->RowCount(), 0);
+        QVERIFY(!f.frame->OutputWindow()->TargetDocument());
+        QTRY_COMPARE(f.frame->CaretPane()->text(), QString("---"));
+    }
+
+    void settingsDialogCopiesSevenBoxes() {
+        EditorSettings settings;
+        SettingsDialog dialog(settings);
+        QVERIFY(!dialog.SyntaxBox()->isEnabled());
+        QVERIFY(!dialog.NoSemanticBox()->isEnabled());
+        QVERIFY(!dialog.NoWinPosSaveBox()->isEnabled());
+        QVERIFY(dialog.ShowSplashBox()->isChecked());
+        dialog.ShowSplashBox()->setChecked(false);
+        dialog.CoolMenuBox()->setChecked(false);
+        dialog.NoBackupBox()->setChecked(true);
+        dialog.WarningsBox()->setChecked(true);
+        dialog.SyntaxBox()->setChecked(true);
+        dialog.NoSemanticBox()->setChecked(true);
+        dialog.NoWinPosSaveBox()->setChecked(true);
+        dialog.CopyTo(settings);
+        QCOMPARE(settings.ShowSplash, 0);
+        QCOMPARE(settings.CoolMenu, 0);
+        QCOMPARE(settings.NoBackup, 1);
+        QCOMPARE(settings.Warnings, 1);
+        QCOMPARE(settings.Syntax, 1);
+        QCOMPARE(settings.NoSemanticCheck, 1);
+        QCOMPARE(settings.NoWinPosSave, 1);
+    }
+
+    void settingsPersistAcrossRuns() {
         QTemporaryDir dir;
         QString path = dir.filePath("settings.ini");
+        QByteArray movedState;
         {
             QtIniSettingsStore store(path);
             CMainFrame frame(store);
+            QCOMPARE(frame.Settings().Flatbar, 1);
             frame.Settings().NoBackup = 1;
             frame.Settings().LastDir = "/tmp/kvf files";
+            frame.Command("cmd_view_flatbar")->setChecked(false);
+            frame.show();
+            frame.addDockWidget(Qt::TopDockWidgetArea, frame.OutputWindow());
+            movedState = frame.saveState();
         }
         QSettings written(path, QSettings::IniFormat);
         QCOMPARE(written.value("Settings/Expert").toInt(), 1);
         QCOMPARE(written.value("Settings/NoBackup").toInt(), 1);
-        QCOMPARE(written.value("Settings/Flatbar").toInt(), 1);
+        QCOMPARE(written.value("Settings/Flatbar").toInt(), 0);
         QCOMPARE(written.value("Settings/LastDir").toString(), QString("/tmp/kvf files"));
-        QVERIFY(written.contains("FloatBars"));
+        QCOMPARE(written.value("FloatBars").toByteArray(), movedState);
+        {
+            QtIniSettingsStore store(path);
+            CMainFrame frame(store);
+            QCOMPARE(frame.Settings().NoBackup, 1);
+            QVERIFY(!frame.Command("cmd_view_flatbar")->isChecked());
+            QCOMPARE(frame.dockWidgetArea(frame.OutputWindow()), Qt::TopDockWidgetArea);
+            frame.Settings().NoWinPosSave = 1;
+            frame.addDockWidget(Qt::BottomDockWidgetArea, frame.OutputWindow());
+        }
+        // With NoWinPosSave the bars' placement is neither saved nor restored.
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("FloatBars").toByteArray(),
+                 movedState);
+        QtIniSettingsStore store(path);
+        CMainFrame frame(store);
+        QCOMPARE(frame.dockWidgetArea(frame.OutputWindow()), Qt::BottomDockWidgetArea);
+    }
+
+    void recentFilesKeepNine() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("settings.ini");
+        QStringList files;
+        {
+            FrameFixture f;
+            for (int i = 0; i < 11; ++i)
+                files << f.Write(QString("d%1.kvf").arg(i), kDevice);
+            f.frame->OpenPaths(files, false);
+            QCOMPARE(f.frame->RecentFiles().size(), 9);
+            QCOMPARE(f.frame->RecentFiles().first(), QFileInfo(files.last()).absoluteFilePath());
+            f.frame->SaveSettings();
+            QFile::copy(f.settingsPath, path);
+        }
+        QtIniSettingsStore store(path);
+        CMainFrame frame(store);
+        QCOMPARE(frame.RecentFiles().size(), 9);
+        QVERIFY(frame.RecentFiles().first().endsWith("d10.kvf"));
+    }
+
+    void newDocumentIsEmptyAndUntitled() {
+        FrameFixture f;
+        CChildFrame* child = f.frame->NewDocument();
+        QCOMPARE(child->windowTitle(), QString("KVF1"));
+        QVERIFY(child->Doc().Text().isEmpty());
+        QVERIFY(child->Doc().IsUntitled());
     }
 };
 

@@ -1,0 +1,74 @@
+// The editor's own costs on a large file: opening it (read, text into the editor, backup
+// copy, database) and Check KVF on the editor's text.
+#include "SyntheticKvf.h"
+
+#include "app/CKVF_EdDoc.h"
+#include "catalogue/SettingsStore.h"
+#include "document/AppState.h"
+#include "document/CheckRun.h"
+#include "output/OutputRows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Editor {
+    kvf::MemorySettingsStore settings;
+    kvf::OutputRows rows{settings};
+    kvf::AppState app{settings, rows};
+    QPlainTextEdit view;
+    kvf::CKVF_EdDoc doc{app, *view.document()};
+};
+
+QString WriteSample(const QTemporaryDir& dir, int lines) {
+    std::string bytes = kvf::bench::SyntheticKvf(lines);
+    QString path = dir.filePath("bench.kvf");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+void BM_OpenDocument(benchmark::State& state) {
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    QString path = WriteSample(dir, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Editor editor;
+        editor.doc.Load(path, false);
+        benchmark::DoNotOptimize(editor.doc.Engine().Database.Count());
+    }
+}
+
+void BM_CheckEditorText(benchmark::State& state) {
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    Editor editor;
+    editor.doc.Load(WriteSample(dir, static_cast<int>(state.range(0))), false);
+    for (auto _ : state) {
+        kvf::Check(editor.app, editor.doc.Engine());
+        benchmark::DoNotOptimize(editor.rows.Rows().size());
+    }
+    state.counters["rows"] = static_cast<double>(editor.rows.Rows().size());
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenDocument)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckEditorText)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    // The widgets need an application; no window is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

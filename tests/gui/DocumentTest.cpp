@@ -1,0 +1,263 @@
+// Loading, saving and the backup copy of a document, without windows.
+#include "GuiTestSupport.h"
+
+#include "app/CKVF_EdDoc.h"
+#include "app/LineBreaks.h"
+#include "catalogue/SettingsStore.h"
+#include "document/AlertSink.h"
+#include "document/AppState.h"
+#include "output/OutputRows.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace kvf;
+
+namespace {
+
+struct RecordedAlerts : AlertSink {
+    QStringList Texts;
+    void Alert(const std::string& text) override { Texts << QString::fromStdString(text); }
+};
+
+// An application state with its own settings and sinks, as each test needs one.
+struct Fixture {
+    MemorySettingsStore settings;
+    OutputRows rows{settings};
+    AppState app{settings, rows};
+    RecordedAlerts alerts;
+    QTextDocument text;
+    CKVF_EdDoc doc{app, text};
+    Fixture() { app.SetAlertSink(&alerts); }
+};
+
+// Every KVF input of the acceptance cases.
+QStringList AcceptanceInputs() {
+    QStringList files;
+    QDirIterator it(QString(KVF_SOURCE_DIR) + "/tests/acceptance", QDir::Files,
+                    QDirIterator::Subdirectories);
+    const QStringList caseFiles = {"expected", "expected.jsonl", "args", "settings.ini", "why",
+                                   "exit"};
+    while (it.hasNext()) {
+        QString path = it.next();
+        if (!caseFiles.contains(QFileInfo(path).fileName()))
+            files << path;
+    }
+    return files;
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir work_;
+    QString previousDir_;
+
+  private slots:
+    void init() {
+        // The backup copy goes to the current folder: each test gets a clean one.
+        previousDir_ = QDir::currentPath();
+        QVERIFY(QDir(work_.path()).mkpath("cwd"));
+        QDir::setCurrent(work_.filePath("cwd"));
+    }
+    void cleanup() {
+        QDir::setCurrent(previousDir_);
+        QDir(work_.filePath("cwd")).removeRecursively();
+    }
+
+    void lineBreaksSplitAndCompose_data() {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QStringList>("edited");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("unchanged crlf")
+            << QByteArray("a\r\nb\r\n") << QStringList{"a", "b", ""} << QByteArray("a\r\nb\r\n");
+        QTest::newRow("mixed kept") << QByteArray("a\nb\r\nc\rd") << QStringList{"a", "b", "c", "d"}
+                                    << QByteArray("a\nb\r\nc\rd");
+        QTest::newRow("changed line keeps its break")
+            << QByteArray("a\nb\r\nc\n") << QStringList{"a", "B", "c", ""}
+            << QByteArray("a\nB\r\nc\n");
+        QTest::newRow("added line takes the dominant break")
+            << QByteArray("a\r\nb\r\nc\n") << QStringList{"a", "new", "b", "c", ""}
+            << QByteArray("a\r\nnew\r\nb\r\nc\n");
+        QTest::newRow("removed line")
+            << QByteArray("a\nb\r\nc\r\n") << QStringList{"a", "c", ""} << QByteArray("a\nc\r\n");
+        QTest::newRow("text after the last line gains a break")
+            << QByteArray("a\nb") << QStringList{"a", "b", "c"} << QByteArray("a\nb\nc");
+        QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
+    }
+    void lineBreaksSplitAndCompose() {
+        QFETCH(QByteArray, original);
+        QFETCH(QStringList, edited);
+        QFETCH(QByteArray, expected);
+        SplitText split = SplitText::FromBytes(original.toStdString());
+        QCOMPARE(QByteArray::fromStdString(split.ToBytes()), original);
+        std::vector<std::string> lines;
+        for (const QString& line : edited)
+            lines.push_back(line.toStdString());
+        QCOMPARE(QByteArray::fromStdString(ComposeBytes(split, lines)), expected);
+    }
+
+    // Open and save without an edit gives the file back byte for byte.
+    void roundTripIsByteExact_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        for (const QString& path : AcceptanceInputs())
+            QTest::newRow(qPrintable(QDir(KVF_SOURCE_DIR).relativeFilePath(path)))
+                << ReadBytes(path);
+        QTest::newRow("mixed line ends") << QByteArray("#TALVERON_DP\r\nA = 1\nB = 2\rC = 3\r\n\n");
+        QTest::newRow("no final break") << QByteArray("#TALVERON_DP\r\nVendor_Name = \"x\"");
+        QTest::newRow("every byte") << [] {
+            QByteArray all;
+            for (int b = 1; b < 256; ++b)
+                if (b != '\n' && b != '\r')
+                    all.append(char(b));
+            return all + "\r\n" + all;
+        }();
+        QTest::newRow("line above 1024")
+            << QByteArray("#TALVERON_DP\r\n") + QByteArray(3000, 'x') + "\r\nEnd = 1\r\n";
+    }
+    void roundTripIsByteExact() {
+        QFETCH(QByteArray, bytes);
+        Fixture f;
+        QString path = work_.filePath("round.kvf");
+        QVERIFY(WriteBytes(path, bytes));
+        QVERIFY(f.doc.Load(path, false));
+        QVERIFY(!f.doc.IsModified());
+        QVERIFY(f.doc.Save(work_.filePath("copy.kvf")));
+        QCOMPARE(ReadBytes(work_.filePath("copy.kvf")), bytes);
+        QVERIFY(f.alerts.Texts.isEmpty());
+    }
+
+    void editChangesOnlyTheEditedBytes() {
+        Fixture f;
+        QByteArray bytes("#TALVERON_DP\r\nA = 1\nB = 2\r\nC = \xe4\r\n");
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, bytes));
+        QVERIFY(f.doc.Load(path, false));
+        QTextCursor cursor(f.text.findBlockByNumber(2));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText("0");
+        QVERIFY(f.doc.IsModified());
+        QCOMPARE(f.doc.Title(), QString("dev.kvf*"));
+        QCOMPARE(f.doc.Engine().Title, std::string("dev.kvf*"));
+        QVERIFY(f.doc.Save());
+        QCOMPARE(ReadBytes(path), QByteArray("#TALVERON_DP\r\nA = 1\nB = 20\r\nC = \xe4\r\n"));
+        QVERIFY(!f.doc.IsModified());
+        QCOMPARE(f.doc.Title(), QString("dev.kvf"));
+    }
+
+    void databaseComesFromTheText() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, "#TALVERON_DP\r\nVendor_Name = \"ACME\"\r\nRevision = \"1\"\r\n"));
+        QVERIFY(f.doc.Load(path, false));
+        QCOMPARE(f.doc.Engine().Database.Count(), std::size_t(2));
+        QCOMPARE(f.doc.Engine().Database.At(1).LongLine, 2);
+    }
+
+    void backupNamesAndNoBackup_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("noBackup");
+        QTest::addColumn<QString>("backup");
+        QTest::newRow("dev.kvf") << "dev.kvf" << 0 << "dev.bak";
+        QTest::newRow("my.dev.kvf") << "my.dev.kvf" << 0 << "my.bak";
+        QTest::newRow("NoBackup") << "dev.kvf" << 1 << QString();
+    }
+    void backupNamesAndNoBackup() {
+        QFETCH(QString, name);
+        QFETCH(int, noBackup);
+        QFETCH(QString, backup);
+        Fixture f;
+        f.settings.SetInt("Settings", "NoBackup", noBackup);
+        QByteArray bytes("#TALVERON_DP\nVendor_Name = \"ACME\"\n");
+        QVERIFY(QDir(work_.path()).mkpath("files"));
+        QString path = work_.filePath("files/" + name);
+        QVERIFY(WriteBytes(path, bytes));
+        QVERIFY(f.doc.Load(path, false));
+        QStringList left = QDir::current().entryList(QDir::Files);
+        if (backup.isEmpty()) {
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(',')));
+        } else {
+            QCOMPARE(left, QStringList{backup});
+            QCOMPARE(ReadBytes(backup), bytes);
+        }
+    }
+
+    // A failed backup leaves a usable document: the entries come from the text.
+    void failedBackupKeepsTheDatabase() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, "#TALVERON_DP\nVendor_Name = \"ACME\"\n"));
+        QVERIFY(QDir::current().mkdir("dev.bak")); // the backup name is taken by a folder
+        QVERIFY(f.doc.Load(path, false));
+        QCOMPARE(f.alerts.Texts, QStringList{"Could not create Backup File!"});
+        QCOMPARE(f.doc.Engine().Database.Count(), std::size_t(1));
+    }
+
+    // A file opened under its own backup name is neither emptied nor deleted.
+    void fileNamedLikeItsBackupSurvives() {
+        Fixture f;
+        f.settings.SetInt("Settings", "NoBackup", 1);
+        QByteArray bytes("#TALVERON_DP\nVendor_Name = \"ACME\"\n");
+        QVERIFY(WriteBytes("dev.bak", bytes));
+        QVERIFY(f.doc.Load(QDir::current().filePath("dev.bak"), false));
+        QCOMPARE(ReadBytes("dev.bak"), bytes);
+    }
+
+    void readOnlyRefusesSaving() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        QByteArray bytes("#TALVERON_DP\n");
+        QVERIFY(WriteBytes(path, bytes));
+        QVERIFY(f.doc.Load(path, true));
+        QTextCursor(&f.text).insertText("X = 1\n");
+        QVERIFY(!f.doc.Save());
+        QCOMPARE(f.alerts.Texts, QStringList{"Error: The current file is write-protected!"});
+        QCOMPARE(ReadBytes(path), bytes);
+        QVERIFY(f.doc.IsModified());
+    }
+
+    // A write that fails half-way leaves the old file whole and the document modified.
+    void failedWriteLeavesTheOldFile() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        QByteArray old("#TALVERON_DP\nVendor_Name = \"old\"\n");
+        QVERIFY(WriteBytes(path, old));
+        QVERIFY(f.doc.Load(path, false));
+        QTextCursor cursor(&f.text);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QString(200000, 'x'));
+
+        // Files may not grow past 4 KiB while the save runs.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        bool saved = f.doc.Save();
+        setrlimit(RLIMIT_FSIZE, &previous);
+
+        QVERIFY(!saved);
+        QCOMPARE(f.alerts.Texts, QStringList{"Error while writing to file!"});
+        QCOMPARE(ReadBytes(path), old);
+        QVERIFY(f.doc.IsModified());
+        QCOMPARE(QDir(work_.path()).entryList({"dev.kvf*"}, QDir::Files), QStringList{"dev.kvf"});
+    }
+
+    void unreadableFileIsNotOpened() {
+        Fixture f;
+        QVERIFY(!f.doc.Load(work_.filePath("missing.kvf"), false));
+        QCOMPARE(f.alerts.Texts, QStringList{"Error while loading file!"});
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"

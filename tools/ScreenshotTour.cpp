@@ -1,0 +1,100 @@
+// Draws the editor's windows as a user sees them and writes them as PNG files: the main
+// window with a sample file, the output rows after Check KVF, the Settings dialog and the
+// print preview. Run under a real X server (scripts/screenshots.sh uses Xvfb).
+#include "app/CChildFrame.h"
+#include "app/CKVFApp.h"
+#include "app/CMainFrame.h"
+#include "views/CMyListBoxBar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+bool Shoot(QWidget* widget, const QString& path) {
+    QApplication::processEvents();
+    QTest::qWait(300);
+    QPixmap shot = widget->screen()->grabWindow(
+        0, widget->frameGeometry().x(), widget->frameGeometry().y(),
+        widget->frameGeometry().width(), widget->frameGeometry().height());
+    bool ok = shot.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// Grabs the next modal dialog of `type` once it is up, then closes it.
+template <typename Dialog> void ShootNextDialog(const QString& path, bool* ok) {
+    QTimer::singleShot(800, [path, ok] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<Dialog*>(top); dialog && dialog->isVisible()) {
+                *ok = Shoot(dialog, path);
+                dialog->reject();
+                return;
+            }
+        }
+        std::printf("FAILED no dialog for %s\n", qPrintable(path));
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: kvf_screenshots KVF-FILE OUTPUT-FOLDER\n");
+        return 2;
+    }
+    QString sample = QFileInfo(argv[1]).absoluteFilePath();
+    QDir out(argv[2]);
+    out.mkpath(".");
+    // Its own settings and backup folder, so the user's are left alone.
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    auto store = std::make_unique<kvf::QtIniSettingsStore>(work.filePath("settings.ini"));
+    kvf::CKVFApp app(std::move(store));
+    kvf::StartOptions options;
+    options.NoSplash = true;
+    options.Files << sample;
+    app.Start(options);
+    kvf::CMainFrame& frame = app.Frame();
+    frame.resize(1200, 820);
+    frame.move(20, 20);
+    QTest::qWait(500);
+
+    bool ok = Shoot(&frame, out.filePath("main-window.png"));
+    // Check KVF with its key, as a user presses it, then the first finding is clicked.
+    QTest::keyClick(frame.ActiveChild()->TextView(), Qt::Key_F7);
+    QTest::qWait(300);
+    kvf::CMyListBoxBar* output = frame.OutputWindow();
+    for (int row = 0; row < output->RowCount(); ++row) {
+        if (output->CellText(row, 1).startsWith("Line")) {
+            output->NavigateFromRow(row);
+            break;
+        }
+    }
+    ok = Shoot(&frame, out.filePath("check-output.png")) && ok;
+
+    bool dialogOk = false;
+    ShootNextDialog<QDialog>(out.filePath("settings-dialog.png"), &dialogOk);
+    frame.OnSettings();
+    ok = ok && dialogOk;
+
+    bool previewOk = false;
+    ShootNextDialog<QPrintPreviewDialog>(out.filePath("print-preview.png"), &previewOk);
+    frame.Command("cmd_file_preview")->trigger();
+    ok = ok && previewOk;
+
+    for (kvf::CChildFrame* child : frame.Children())
+        child->Doc().Text().setModified(false);
+    return ok ? 0 : 1;
+}
