@@ -4,6 +4,7 @@
 #include "app/CChildFrame.h"
 #include "app/CKVFApp.h"
 #include "app/CMainFrame.h"
+#include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
 
 #include <QAction>
@@ -92,6 +93,7 @@ int main(int argc, char* argv[]) {
     bool previewOk = false;
     ShootNextDialog<QPrintPreviewDialog>(out.filePath("print-preview.png"), &previewOk);
     frame.Command("cmd_file_preview")->trigger();
+    QTest::qWait(1500); // the preview opens without blocking; the shot is taken meanwhile
     ok = ok && previewOk;
 
     for (kvf::CChildFrame* child : frame.Children())

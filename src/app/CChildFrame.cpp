@@ -4,6 +4,7 @@
 #include "app/UiText.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "document/AppState.h"
+#include "views/CKVFTextView.h"
 #include "views/EntryGroupsPane.h"
 
 #include <QCloseEvent>
@@ -19,13 +20,11 @@ namespace kvf {
 
 CChildFrame::CChildFrame(AppState& app, QWidget* parent)
     : QMdiSubWindow(parent), app_(&app), split_(new QSplitter(Qt::Horizontal, this)),
-      rightSplit_(new QSplitter(Qt::Vertical)), tree_(new EntryGroupsPane),
-      text_(new QPlainTextEdit), input_(new QTextBrowser) {
+      rightSplit_(new QSplitter(Qt::Vertical)), tree_(new EntryGroupsPane), text_(new CKVFTextView),
+      input_(new QTextBrowser) {
     setAttribute(Qt::WA_DeleteOnClose);
     doc_ = new CKVF_EdDoc(app, *text_->document(), this);
 
-    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     input_->setOpenLinks(false);
     split_->addWidget(tree_);
     split_->addWidget(rightSplit_);
@@ -41,6 +40,9 @@ CChildFrame::CChildFrame(AppState& app, QWidget* parent)
             &CChildFrame::modifiedChanged);
     connect(text_, &QPlainTextEdit::cursorPositionChanged, this, &CChildFrame::UpdateCaret);
     connect(tree_, &EntryGroupsPane::entryChosen, this, &CChildFrame::ShowEntry);
+    connect(text_, &CKVFTextView::lineDoubleClicked, tree_, &EntryGroupsPane::SelectEntryForLine);
+    connect(doc_, &CKVF_EdDoc::titleChanged, this,
+            [this] { text_->setPrintDocumentName(doc_->FileName()); });
 }
 
 CChildFrame::~CChildFrame() = default;
@@ -75,18 +77,12 @@ void CChildFrame::ToggleSplit() {
 }
 
 void CChildFrame::SelectLine(int line) {
-    QTextBlock block = text_->document()->findBlockByNumber(line);
-    if (!block.isValid())
-        return;
-    QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    text_->setTextCursor(cursor);
-    text_->centerCursor();
+    text_->SelectLine(line);
 }
 
 void CChildFrame::RefreshViews() {
     tree_->Rebuild(doc_->Engine());
-    text_->setReadOnly(doc_->IsReadOnly());
+    text_->setReadOnlyDocument(doc_->IsReadOnly());
 }
 
 void CChildFrame::ShowEntry(int entryIndex, int line) {

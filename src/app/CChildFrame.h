@@ -6,13 +6,13 @@
 
 #include <functional>
 
-class QPlainTextEdit;
 class QSplitter;
 class QTextBrowser;
 
 namespace kvf {
 
 class AppState;
+class CKVFTextView;
 class CKVF_EdDoc;
 class EntryGroupsPane;
 
@@ -25,7 +25,7 @@ class CChildFrame : public QMdiSubWindow {
     ~CChildFrame() override;
 
     CKVF_EdDoc& Doc() const { return *doc_; }
-    QPlainTextEdit* TextView() const { return text_; }
+    CKVFTextView* TextView() const { return text_; }
     EntryGroupsPane* TreePane() const { return tree_; }
     QTextBrowser* InputPane() const { return input_; }
 
@@ -62,7 +62,7 @@ class CChildFrame : public QMdiSubWindow {
     QSplitter* split_;
     QSplitter* rightSplit_;
     EntryGroupsPane* tree_;
-    QPlainTextEdit* text_;
+    CKVFTextView* text_;
     QTextBrowser* input_;
     QPointer<QPlainTextEdit> second_;
     CKVF_EdDoc* doc_;

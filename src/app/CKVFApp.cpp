@@ -2,6 +2,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
+#include "app/HelpWindow.h"
 #include "app/SplashScreen.h"
 
 namespace kvf {
@@ -37,7 +38,9 @@ void CKVFApp::FrameSink::ClearMessages() {
 }
 
 CKVFApp::CKVFApp(std::unique_ptr<QtIniSettingsStore> store)
-    : store_(std::move(store)), state_(std::make_unique<AppState>(*store_, sink_)) {}
+    : store_(std::move(store)), help_(std::make_unique<HelpWindow>()),
+      helpService_(std::make_unique<CHelpService>(*help_)),
+      state_(std::make_unique<AppState>(*store_, sink_, helpService_.get())) {}
 
 CKVFApp::~CKVFApp() {
     sink_.Frame = nullptr;
@@ -49,6 +52,7 @@ void CKVFApp::Start(const StartOptions& options) {
     frame_ = std::make_unique<CMainFrame>(*store_);
     frame_->AttachApp(*state_);
     sink_.Frame = frame_.get();
+    frame_->SetHelpWindow(help_.get());
     state_->SetAlertSink(frame_.get());
     if (!options.NoSplash && frame_->Settings().ShowSplash)
         (new SplashScreen)->ShowFor();

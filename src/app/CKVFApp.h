@@ -9,7 +9,9 @@
 
 namespace kvf {
 
+class CHelpService;
 class CMainFrame;
+class HelpWindow;
 
 // What the command line asks for: files to open, and whether the splash may show.
 struct StartOptions {
@@ -44,6 +46,8 @@ class CKVFApp {
 
     std::unique_ptr<QtIniSettingsStore> store_;
     FrameSink sink_;
+    std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<CHelpService> helpService_;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<CMainFrame> frame_;
 };

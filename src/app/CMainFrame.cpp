@@ -3,11 +3,13 @@
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/FindReplaceDialog.h"
+#include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
 #include "app/UiText.h"
 #include "document/AppState.h"
 #include "document/CheckRun.h"
 #include "output/MessageIds.h"
+#include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
 #include "views/EntryGroupsPane.h"
 
@@ -26,9 +28,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -77,7 +78,7 @@ QString DialogFilter() {
 
 CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
     : QMainWindow(parent), store_(&store), mdi_(new QMdiArea(this)),
-      output_(new CMyListBoxBar(store, this)) {
+      output_(new CMyListBoxBar(store, this)), printer_(std::make_unique<QPrinter>()) {
     settings_.Read(store);
     setObjectName("MainFrame");
     setWindowTitle(Text(msg::DocumentTypeName));
@@ -180,9 +181,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(
         file, "cmd_file_setup", "P&rint Setup...", {},
         [this] {
-            static QPrinter printer;
-            QPrintDialog dialog(&printer, this);
-            dialog.setWindowTitle("Print Setup");
+            QPageSetupDialog dialog(printer_.get(), this);
             dialog.exec();
         },
         false);
@@ -346,15 +345,17 @@ void CMainFrame::CreateMenus() {
     AddCommand(
         help, "cmd_help_index", "Help &Index", {},
         [this] {
-            if (app_)
-                app_->OpenHelpTopic("wnd_main.htm");
+            if (help_)
+                help_->ShowContext(HelpContext::HelpIndex);
         },
         false);
     AddCommand(
         help, "cmd_help_context", "Help &Finder", QKeySequence(Qt::Key_F1),
         [this] {
-            if (app_)
-                app_->OpenHelpTopic(ActiveChild() ? "wnd_child.htm" : "wnd_main.htm");
+            // The page of the window the user is in.
+            if (help_)
+                help_->ShowContext(ActiveChild() ? HelpContext::ChildWindow
+                                                 : HelpContext::MainWindow);
         },
         false);
     help->addSeparator();
@@ -475,6 +476,8 @@ CChildFrame* CMainFrame::AddChild() {
         UpdateCommands();
     });
     child->SaveAsHandler = [this, child] { return SaveAsDialog(child); };
+    child->TextView()->setAlertSink(this);
+    child->TextView()->setPrinter(printer_.get());
     return child;
 }
 
@@ -657,18 +660,10 @@ void CMainFrame::PrintActive(bool preview) {
     CChildFrame* child = ActiveChild();
     if (!child)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(child->Doc().FileName());
-    if (preview) {
-        QPrintPreviewDialog dialog(&printer, this);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, child->TextView(),
-                [child](QPrinter* target) { child->TextView()->print(target); });
-        dialog.exec();
-        return;
-    }
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        child->TextView()->print(&printer);
+    if (preview)
+        child->TextView()->FilePrintPreview();
+    else
+        child->TextView()->FilePrint();
 }
 
 void CMainFrame::OnSettings() {

@@ -9,12 +9,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace kvf {
@@ -23,6 +25,7 @@ class AppState;
 class CChildFrame;
 class CMyListBoxBar;
 class FindReplaceDialog;
+class HelpWindow;
 class QtIniSettingsStore;
 
 // The main window: documents in an MDI area, the toolbar, the status bar with its five
@@ -37,6 +40,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     ~CMainFrame() override;
 
     void AttachApp(AppState& app) { app_ = &app; }
+    // Where help requests go; without a help window they do nothing.
+    void SetHelpWindow(HelpWindow* help) { help_ = help; }
 
     void AddMessage(int level, int line, const std::string& text,
                     const Document* document) override;
@@ -119,6 +124,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QStringList recent_;
     QList<QAction*> documentCommands_;
     QPointer<FindReplaceDialog> find_;
+    HelpWindow* help_ = nullptr;
+    std::unique_ptr<QPrinter> printer_; // shared by Print Setup and every document
     QPointer<FindReplaceDialog> replace_;
     std::function<void(const QString&)> alertHandler_;
     int untitledCount_ = 0;

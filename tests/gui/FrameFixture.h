@@ -3,6 +3,7 @@
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
+#include "views/CKVFTextView.h"
 #include "document/AppState.h"
 #include "views/CMyListBoxBar.h"
 
