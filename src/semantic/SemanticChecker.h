@@ -3,6 +3,7 @@
 #include "document/CDbEntry.h"
 #include "output/MessageTable.h"
 #include "semantic/DiagnosisLists.h"
+#include "semantic/ModuleConfig.h"
 #include "semantic/ParameterOccupancy.h"
 #include "semantic/SemanticKeywordList.h"
 
@@ -200,12 +201,11 @@ class SemanticChecker {
     std::uint32_t XAreaValueRange = 0;
 
     // ---- State of the module and slot rules --------------------------------------------
-    static constexpr int kMaxCfgIdents = 244;
     int CfgIdentCount = 0;
     // Indexed by identifier number 1..244; element 0 is unused.
-    std::array<std::uint32_t, kMaxCfgIdents + 1> CfgOutFormat{}, CfgInFormat{}, CfgOutLength{},
+    std::array<std::uint32_t, kMaxCfgIdentifiers + 1> CfgOutFormat{}, CfgInFormat{}, CfgOutLength{},
         CfgInLength{}, CfgOutAreaSum{}, CfgInAreaSum{};
-    std::vector<std::int32_t> ModuleReferences; // ascending, the whole file
+    std::set<std::int32_t> ModuleReferences; // every accepted Module_Reference of the file
     std::int32_t DeclaredPrmLen = 0;
     std::int32_t DeclaredFPrmLen = 0;
     std::int32_t DeclaredXPrmLen = 0;
@@ -272,7 +272,23 @@ class SemanticChecker {
     int RestrictToPrerequisite(std::int32_t prerequisite, std::string_view name);
 
     // ---- Modules and slots ---------------------------------------------------------------
+    void DecodeModuleConfig(const CDbEntry& entry);
+    int CheckModuleIoLengths(const CDbEntry& entry);
+    int CheckModuleReference(std::int32_t reference);
+    int CheckModulePrmLengths();
+    int CheckMaxDataLen(std::int32_t value);
+    int CheckModulOffset(std::int32_t value);
+    int CheckSlotNumber(std::int32_t slot);
+    int CheckSlotBound(std::int32_t slot);
+    int CheckSlotDefault(std::int32_t reference);
+    int CheckJokerblockSlot(std::int32_t slot);
     int CheckProtocolIdent(std::int32_t value);
+
+    // ---- Data areas ----------------------------------------------------------------------
+    int CheckCfgIdentifierExists();
+    int AddDataType(std::int32_t value);
+    int CheckDataAreaEnd();
+    int CheckDataAreaCoverage();
 
     // ---- User parameter definitions and text tables --------------------------------------
     int DefineExtUserPrmData(std::int32_t number);
@@ -353,6 +369,25 @@ class SemanticChecker {
     void OnReferenceNumberSecond(CDbEntry& entry, semantic::Kw kw);
 
     void OnProtocolIdentFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleIoLengthsSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleReferenceFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDeclaredPrmLenFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDeclaredPrmLenSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnMaxDataLenSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModulOffsetSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnSlotDefinitionFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnSlotFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnSlotSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnJokerblockSlotSecond(CDbEntry& entry, semantic::Kw kw);
+    std::int32_t& DeclaredLengthOf(semantic::Kw kw);
+
+    void OnDataAreaBeginFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDataAreaValueFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDataTypeFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDataAreaEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleEndCoverageFirst(CDbEntry& entry, semantic::Kw kw);
 
     void OnRateSupportSecond(CDbEntry& entry, semantic::Kw kw);
     void OnMaxTsdrSecond(CDbEntry& entry, semantic::Kw kw);
