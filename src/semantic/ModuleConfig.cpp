@@ -49,6 +49,14 @@ class ConfigItems {
     bool done_ = false;
 };
 
+// The vendor-specific bytes a special identifier announces. The count 15 stands for none,
+// as the syntax check of the configuration reads it; both walks read it so, or a list the
+// syntax check accepts would hide up to 15 identifiers from the length sums.
+int VendorByteCount(std::uint8_t byte) {
+    int count = byte & 0x0F;
+    return count == 0x0F ? 0 : count;
+}
+
 CfgPart PartOf(std::uint8_t byte, std::uint32_t length) {
     return CfgPart{CfgFormat(byte), length};
 }
@@ -110,7 +118,7 @@ DecodedModuleConfig DecodeCfgIdentifiers(std::string_view configText) {
             continue;
         }
         ident.Special = true;
-        ident.VendorBytes = (byte & 0x0F) == 0x0F ? 0 : byte & 0x0F;
+        ident.VendorBytes = VendorByteCount(byte);
         pending = ident.VendorBytes;
         outputLengthDue = (byte & kOutputLengthFollows) != 0;
         inputLengthDue = (byte & kInputLengthFollows) != 0;
@@ -148,7 +156,7 @@ std::optional<ModuleIoSums> SumModuleIoLengths(std::string_view configText) {
             if (IsSpecialCfgIdentifier(byte)) {
                 outputLengthDue = (byte & kOutputLengthFollows) != 0;
                 inputLengthDue = (byte & kInputLengthFollows) != 0;
-                vendorBytes = byte & 0x0F; // here 15 means 15 vendor bytes
+                vendorBytes = VendorByteCount(byte);
             }
         }
     }

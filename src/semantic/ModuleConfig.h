@@ -70,8 +70,8 @@ struct DecodedModuleConfig {
 DecodedModuleConfig DecodeCfgIdentifiers(std::string_view configText);
 
 // The input and output bytes of a module as the Max_Input_Len and Max_Output_Len rule adds
-// them up: a walk of its own in which every item must pass the 8-bit number rule and a
-// vendor count of 15 means 15 vendor bytes. No value when an item is refused.
+// them up: a walk of its own in which every item must pass the 8-bit number rule (no value
+// when an item is refused); a vendor count of 15 stands for none, as in the decoding.
 struct ModuleIoSums {
     std::uint32_t Input = 0;
     std::uint32_t Output = 0;
