@@ -25,7 +25,7 @@ std::string_view DirectionWord(bool output) {
 }
 
 // The lengths, format and area sum of one direction of the identifier a data area names.
-// Identifiers beyond the tables have no lengths and keep no sum.
+// Numbers outside the identifiers 1 ... 244 have no lengths and keep no sum.
 struct IdentifierSide {
     std::uint32_t Length = 0;
     std::uint32_t Format = 0;
@@ -154,11 +154,10 @@ int SemanticChecker::CheckDataAreaEnd() {
 
     IdentifierSide side;
     auto ident = static_cast<std::uint32_t>(area.CfgIdentifier);
-    if (ident <= static_cast<std::uint32_t>(kMaxCfgIdentifiers)) {
+    if (ident >= 1 && ident <= static_cast<std::uint32_t>(kMaxCfgIdentifiers)) {
         side.Length = output ? CfgOutLength[ident] : CfgInLength[ident];
         side.Format = output ? CfgOutFormat[ident] : CfgInFormat[ident];
-        if (ident != 0)
-            side.AreaSum = output ? &CfgOutAreaSum[ident] : &CfgInAreaSum[ident];
+        side.AreaSum = output ? &CfgOutAreaSum[ident] : &CfgInAreaSum[ident];
     }
     auto areaLength = static_cast<std::uint32_t>(area.AreaLength);
     if (side.Length < areaLength)

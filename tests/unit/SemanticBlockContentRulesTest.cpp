@@ -102,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"SlotDefinition", "EndSlotDefinition"},
                   {E(4, msg::MissingMandatoryInBlock, "Slot", "Slot-Definition")}},
         BlockCase{"SlotDefinitionWithSlot",
-                  {"SlotDefinition", "Slot(1) = \"s\" 1 1", "EndSlotDefinition"},
+                  {"Max_Module = 1", "Module = \"A\" 0x10", "Module_Reference = 1", "EndModule",
+                   "SlotDefinition", "Slot(1) = \"s\" 1 1", "EndSlotDefinition"},
                   {}},
         BlockCase{"DataAreaWithoutItsKeywords",
                   {"Module = \"A\" 0x10", "Module_Reference = 1", "Data_Area_Beg", "Data_Area_End",
@@ -140,7 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "Data_Type = 5",
                    "Data_Area_End",
                    "EndModule"},
-                  {E(24, msg::MissingMandatoryInBlock, "Length", "Data_Area")}}),
+                  // Without its length the area is shorter than its data type.
+                  {E(24, msg::MissingMandatoryInBlock, "Length", "Data_Area"),
+                   E(24, msg::DataTypesExceedLength, 1, 0)}}),
     [](const auto& info) { return info.param.Name; });
 
 INSTANTIATE_TEST_SUITE_P(

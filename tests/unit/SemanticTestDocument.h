@@ -6,6 +6,8 @@
 //   "Key = Value"     an entry; m_Ready[0] is the value
 //   "Key(i) = Value"  an indexed entry; m_Ready[0] is i, m_Ready[1] the value
 //   "?..."            the same, but the syntax check did not find the value valid
+//   "Module = "name" bytes"            m_Ready[0] is the name, m_Ready[1] the bytes
+//   "Slot(n) = "name" default allowed" m_Ready[0..3] are n, the name, default and allowed
 //
 // Block begin keys open a block (later entries get it as hParent), block end keys stand in
 // the open block and close it. Line i of the list has LongLine i.
@@ -74,6 +76,8 @@ class SemanticTestDocument {
         } else {
             entry->m_Ready[0] = value;
         }
+        if (EqualsNoCase(key, "Module") || EqualsNoCase(key, "Slot"))
+            SplitQuotedName(*entry, EqualsNoCase(key, "Slot") ? 1 : 0, value);
         entry->hParent = open_.empty() ? nullptr : open_.back();
         CDbEntry& added = document.Database.Append(std::move(entry));
         for (const BlockKeys& block : kBlocks) {
@@ -139,6 +143,25 @@ class SemanticTestDocument {
 
   private:
     std::vector<CDbEntry*> open_;
+
+    // A quoted name into part `at`, the text after it into the next part; for a slot that
+    // text is the default and the allowed values.
+    static void SplitQuotedName(CDbEntry& entry, std::size_t at, std::string_view value) {
+        std::size_t open = value.find('"');
+        std::size_t close = value.find('"', open + 1);
+        if (open == std::string_view::npos || close == std::string_view::npos)
+            return;
+        entry.m_Ready[at] = std::string(value.substr(open + 1, close - open - 1));
+        std::string_view rest = Trim(value.substr(close + 1));
+        if (at == 0) {
+            entry.m_Ready[1] = std::string(rest);
+            return;
+        }
+        std::size_t blank = rest.find(' ');
+        entry.m_Ready[2] = std::string(rest.substr(0, blank));
+        entry.m_Ready[3] =
+            blank == std::string_view::npos ? "" : std::string(Trim(rest.substr(blank)));
+    }
 };
 
 // Expected rows in the form the test document renders them: level, 0-based line, text.
