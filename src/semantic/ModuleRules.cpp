@@ -3,7 +3,7 @@
 // Modul_Offset and Protocol_Ident.
 //
 // Plugs in at Module (both passes), Module_Reference, the module parameter length
-// keywords (both passes), ENDMODULE, Max_Data_Len, Modul_Offset, SlotDefinition (first
+// keywords (first pass), ENDMODULE, Max_Data_Len, Modul_Offset, SlotDefinition (first
 // pass, before its multiplicity rule), Slot, Jokerblock_Slot and Protocol_Ident.
 
 #include "catalogue/NumberReader.h"
@@ -31,12 +31,8 @@ std::span<const RuleHook> SemanticChecker::ModuleHooks() {
          &SemanticChecker::OnModuleReferenceFirst},
         {Kw::EXT_MODULE_PRM_DATA_LEN, Kw::EXT_MODULE_PRM_DATA_LEN, S::FirstHeld, kOrder,
          &SemanticChecker::OnDeclaredPrmLenFirst},
-        {Kw::EXT_MODULE_PRM_DATA_LEN, Kw::EXT_MODULE_PRM_DATA_LEN, S::Second, kOrder,
-         &SemanticChecker::OnDeclaredPrmLenSecond},
         {Kw::X_Ext_Module_Prm_Data_Len, Kw::F_Ext_Module_Prm_Data_Len, S::FirstHeld, kOrder,
          &SemanticChecker::OnDeclaredPrmLenFirst},
-        {Kw::X_Ext_Module_Prm_Data_Len, Kw::F_Ext_Module_Prm_Data_Len, S::Second, kOrder,
-         &SemanticChecker::OnDeclaredPrmLenSecond},
         {Kw::ENDMODULE, Kw::ENDMODULE, S::FirstHeld, kOrder, &SemanticChecker::OnModuleEndFirst},
         {Kw::Max_Data_Len, Kw::Max_Data_Len, S::Second, kOrder,
          &SemanticChecker::OnMaxDataLenSecond},
@@ -67,12 +63,11 @@ void SemanticChecker::OnModuleFirst(CDbEntry& entry, Kw) {
          {&CfgOutFormat, &CfgInFormat, &CfgOutLength, &CfgInLength, &CfgOutAreaSum, &CfgInAreaSum})
         table->fill(0);
     DeclaredPrmLen = DeclaredFPrmLen = DeclaredXPrmLen = 0;
-    UsedPrmLen = UsedFPrmLen = UsedXPrmLen = 0;
     DecodeModuleConfig(entry);
 }
 
+// The user parameter group learns the declared lengths again in the second pass.
 void SemanticChecker::OnModuleIoLengthsSecond(CDbEntry& entry, Kw) {
-    DeclaredPrmLen = DeclaredFPrmLen = DeclaredXPrmLen = 0;
     if (entry.Valid)
         CheckModuleIoLengths(entry);
 }
@@ -95,13 +90,6 @@ std::int32_t& SemanticChecker::DeclaredLengthOf(Kw kw) {
 
 void SemanticChecker::OnDeclaredPrmLenFirst(CDbEntry& entry, Kw kw) {
     if (entry.Valid)
-        DeclaredLengthOf(kw) = ValueNumber(entry.m_Ready[0]);
-}
-
-// The second pass learns the declared lengths again, module by module, for the module
-// parameter limit rule at each EndModule.
-void SemanticChecker::OnDeclaredPrmLenSecond(CDbEntry& entry, Kw kw) {
-    if (entry.Accepted && entry.Valid)
         DeclaredLengthOf(kw) = ValueNumber(entry.m_Ready[0]);
 }
 

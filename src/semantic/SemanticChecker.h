@@ -373,7 +373,6 @@ class SemanticChecker {
     void OnModuleIoLengthsSecond(CDbEntry& entry, semantic::Kw kw);
     void OnModuleReferenceFirst(CDbEntry& entry, semantic::Kw kw);
     void OnDeclaredPrmLenFirst(CDbEntry& entry, semantic::Kw kw);
-    void OnDeclaredPrmLenSecond(CDbEntry& entry, semantic::Kw kw);
     void OnModuleEndFirst(CDbEntry& entry, semantic::Kw kw);
     void OnMaxDataLenSecond(CDbEntry& entry, semantic::Kw kw);
     void OnModulOffsetSecond(CDbEntry& entry, semantic::Kw kw);
