@@ -96,7 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "F_Ext_User_Prm_Data_Ref(0) = 5", "X_Ext_User_Prm_Data_Const(0) = 0x01",
                    "EndModule", "Module = \"N\" 0x10", "Ext_User_Prm_Data_Const(1) = 0x01",
                    "Ext_User_Prm_Data_Const(1) = 0x01"},
-                  {W(26, msg::MultipleUseOfOffset, 1)}}),
+                  // Undeclared F_ and X_ bytes are reported at the module end.
+                  {E(23, msg::ModulePrmLengthMismatch, "F-Parameter", "F_Ext_Module_Prm_Data_Len"),
+                   E(23, msg::ModulePrmLengthMismatch, "X-Parameter", "X_Ext_Module_Prm_Data_Len"),
+                   W(26, msg::MultipleUseOfOffset, 1)}}),
     [](const auto& info) { return info.param.Name; });
 
 INSTANTIATE_TEST_SUITE_P(
