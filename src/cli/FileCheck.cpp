@@ -1,5 +1,6 @@
 #include "cli/FileCheck.h"
 
+#include "cli/ModuleExplanation.h"
 #include "cli/Reports.h"
 #include "document/AlertSink.h"
 #include "document/AppState.h"
@@ -9,9 +10,9 @@
 #include "document/TextEncoding.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <cstdio>
 #include <memory>
 #include <sstream>
 
@@ -68,7 +69,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
 }
 
 FileResult CheckFile(const std::string& path, SettingsStore& settings,
-                     const MessageSelection& selection, FileAction action) {
+                     const MessageSelection& selection, FileAction action, ReportFormat format) {
     FileResult result;
     result.Path = path;
     std::string bytes;
@@ -103,6 +104,14 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
         std::ostringstream dump;
         PrintDatabase(dump, document.Database);
         result.DatabaseDump = std::move(dump).str();
+        return result;
+    }
+    if (action == FileAction::ExplainModules) {
+        BuildDatabase(app, document.Database, lines);
+        app.CurrentEntry = nullptr;
+        std::ostringstream explanation;
+        PrintModuleExplanation(explanation, format, path, document.Database);
+        result.ModuleExplanation = std::move(explanation).str();
         return result;
     }
     Check(app, document);

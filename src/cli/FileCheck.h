@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Options.h"
 #include "output/OutputRows.h"
 
 #include <string>
@@ -22,15 +23,17 @@ struct FileResult {
     std::string Problem;     // why the file could not be read, searched or checked
     std::string Diagnostics; // lines for standard error
     std::vector<OutputRow> Rows;
-    std::string DatabaseDump; // --dump-db: JSON lines
+    std::string DatabaseDump;      // --dump-db: JSON lines
+    std::string ModuleExplanation; // --explain-module: text or JSON
 };
 
-enum class FileAction { Check, DumpDatabase };
+enum class FileAction { Check, DumpDatabase, ExplainModules };
 
 // Checks one file as the editor does when it opens the file and runs Check KVF. The store
 // is only read, so one store serves files checked at the same time.
 FileResult CheckFile(const std::string& path, SettingsStore& settings,
-                     const MessageSelection& selection, FileAction action);
+                     const MessageSelection& selection, FileAction action,
+                     ReportFormat format = ReportFormat::Text);
 
 // Reads a whole file; on failure returns false with the reason.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);

@@ -81,6 +81,10 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
     app.add_flag("--dump-db", o.dumpDatabase,
                  "print the entry database that loading builds, one JSON object per entry, "
                  "instead of checking");
+    app.add_flag("--explain-module", o.explainModules,
+                 "print, instead of checking, every Module with its line and Module_Reference "
+                 "and one row per configuration identifier (bytes, direction, length, unit, "
+                 "consistency, vendor bytes); JSON with --format json");
     app.add_option("paths", o.paths, "KVF files, or directories to search for *.kv? files")
         ->type_name("FILE|DIR");
 

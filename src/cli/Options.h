@@ -15,6 +15,7 @@ struct Options {
     bool noSemantic = false;
     bool suppressWarnings = false;
     bool dumpDatabase = false;
+    bool explainModules = false;
     bool listMessages = false;
     std::optional<std::string> settingsFile;
     ReportFormat format = ReportFormat::Text;

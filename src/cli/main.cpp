@@ -49,7 +49,9 @@ int main(int argc, char** argv) {
         return kExitTrouble;
 
     std::vector<InputFile> inputs = ExpandArguments(options.paths);
-    FileAction action = options.dumpDatabase ? FileAction::DumpDatabase : FileAction::Check;
+    FileAction action = options.dumpDatabase     ? FileAction::DumpDatabase
+                        : options.explainModules ? FileAction::ExplainModules
+                                                 : FileAction::Check;
     auto work = [&](std::size_t i) {
         const InputFile& input = inputs[i];
         if (!input.Problem.empty()) {
@@ -60,7 +62,8 @@ int main(int argc, char** argv) {
             result.Diagnostics = "kvfcheck: " + result.Problem + '\n';
             return result;
         }
-        return CheckFile(input.Path, settings->Store(), settings->Selection(), action);
+        return CheckFile(input.Path, settings->Store(), settings->Selection(), action,
+                         options.format);
     };
 
     int status = kExitClean;
@@ -73,6 +76,8 @@ int main(int argc, char** argv) {
             status = kExitFindings;
         if (action == FileAction::DumpDatabase)
             std::cout << result.DatabaseDump;
+        else if (action == FileAction::ExplainModules)
+            std::cout << result.ModuleExplanation;
         else if (options.format == ReportFormat::Sarif)
             sarif.push_back(std::move(result));
         else if (!result.Failed)
