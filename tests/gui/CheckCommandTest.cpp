@@ -82,7 +82,7 @@ class CheckCommandTest : public QObject {
         QTemporaryDir work;
         QDir::setCurrent(work.path());
         FrameFixture f;
-        QByteArray onDisk = "#TALVERON_DP\r\nGSD_Revision = 1\r\n";
+        QByteArray onDisk = "#TALVERON_DP\r\nKVF_Revision = 1\r\n";
         QString path = f.Write("dev.kvf", onDisk);
         CChildFrame* child = f.frame->OpenPaths({path}, false).first();
         QTextCursor cursor(&child->Doc().Text());

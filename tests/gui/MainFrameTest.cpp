@@ -25,7 +25,7 @@ using namespace kvf;
 namespace {
 
 const QByteArray kDevice = "#TALVERON_DP\r\n"
-                           "GSD_Revision = 1\r\n"
+                           "KVF_Revision = 1\r\n"
                            "Vendor_Name = \"ACME\"\r\n"
                            "Model_Name = \"Device\"\r\n"
                            "Revision = \"1\"\r\n";
