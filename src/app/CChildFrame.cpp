@@ -4,8 +4,9 @@
 #include "app/UiText.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "document/AppState.h"
+#include "document/CheckRun.h"
 #include "views/CKVFTextView.h"
-#include "views/EntryGroupsPane.h"
+#include "views/CKVFTreeView.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -20,10 +21,11 @@ namespace kvf {
 
 CChildFrame::CChildFrame(AppState& app, QWidget* parent)
     : QMdiSubWindow(parent), app_(&app), split_(new QSplitter(Qt::Horizontal, this)),
-      rightSplit_(new QSplitter(Qt::Vertical)), tree_(new EntryGroupsPane), text_(new CKVFTextView),
-      input_(new QTextBrowser) {
+      rightSplit_(new QSplitter(Qt::Vertical)), text_(new CKVFTextView), input_(new QTextBrowser) {
     setAttribute(Qt::WA_DeleteOnClose);
     doc_ = new CKVF_EdDoc(app, *text_->document(), this);
+    tree_ = new CKVFTreeView(app, doc_->Engine(), *text_);
+    tree_->RebuildDocument = [this] { RebuildDatabase(); };
 
     input_->setOpenLinks(false);
     split_->addWidget(tree_);
@@ -39,8 +41,9 @@ CChildFrame::CChildFrame(AppState& app, QWidget* parent)
     connect(text_->document(), &QTextDocument::modificationChanged, this,
             &CChildFrame::modifiedChanged);
     connect(text_, &QPlainTextEdit::cursorPositionChanged, this, &CChildFrame::UpdateCaret);
-    connect(tree_, &EntryGroupsPane::entryChosen, this, &CChildFrame::ShowEntry);
-    connect(text_, &CKVFTextView::lineDoubleClicked, tree_, &EntryGroupsPane::SelectEntryForLine);
+    connect(tree_, &CKVFTreeView::formChanged, this, &CChildFrame::ShowForm);
+    connect(tree_, &CKVFTreeView::databaseStale, this, [this] { input_->setEnabled(false); });
+    connect(text_, &CKVFTextView::lineDoubleClicked, tree_, &CKVFTreeView::SelectEntryForLine);
     connect(doc_, &CKVF_EdDoc::titleChanged, this,
             [this] { text_->setPrintDocumentName(doc_->FileName()); });
 }
@@ -81,19 +84,27 @@ void CChildFrame::SelectLine(int line) {
 }
 
 void CChildFrame::RefreshViews() {
-    tree_->Rebuild(doc_->Engine());
+    tree_->setEnabled(true);
+    input_->setEnabled(true);
+    tree_->RebuildTree();
+    ShowForm();
     text_->setReadOnlyDocument(doc_->IsReadOnly());
 }
 
-void CChildFrame::ShowEntry(int entryIndex, int line) {
-    CKeyDatabase& database = doc_->Engine().Database;
-    if (entryIndex < 0 || static_cast<std::size_t>(entryIndex) >= database.Count())
-        return;
-    CDbEntry& entry = database.At(static_cast<std::size_t>(entryIndex));
-    app_->CurrentEntry = &entry;
-    Dispatch(*app_, entry.Key, ACTION_SHOW, entry.Value);
+void CChildFrame::RebuildDatabase() {
+    class ViewHooks : public CheckRunHooks {
+      public:
+        explicit ViewHooks(CChildFrame* frame) : frame_(frame) {}
+        void ViewsChanged(Document&) override { frame_->RefreshViews(); }
+
+      private:
+        CChildFrame* frame_;
+    } hooks(this);
+    Rebuild(*app_, doc_->Engine(), &hooks);
+}
+
+void CChildFrame::ShowForm() {
     input_->setPlainText(FromBytes(app_->InputForm.HelpText));
-    SelectLine(line);
 }
 
 void CChildFrame::UpdateCaret() {

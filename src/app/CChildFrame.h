@@ -14,7 +14,7 @@ namespace kvf {
 class AppState;
 class CKVFTextView;
 class CKVF_EdDoc;
-class EntryGroupsPane;
+class CKVFTreeView;
 
 // A document window: the tree pane on the left (200 pixels), on the right the text view
 // over the input pane. The text view is the active view. The window owns its document.
@@ -26,13 +26,16 @@ class CChildFrame : public QMdiSubWindow {
 
     CKVF_EdDoc& Doc() const { return *doc_; }
     CKVFTextView* TextView() const { return text_; }
-    EntryGroupsPane* TreePane() const { return tree_; }
+    CKVFTreeView* TreeView() const { return tree_; }
     QTextBrowser* InputPane() const { return input_; }
 
     // Selects line `line` (0-based) in the text view and scrolls it into view.
     void SelectLine(int line);
-    // Shows the document's database again in the panes that show it.
+    // Shows the document's database again in the panes that show it. A rebuild enables the
+    // tree and the input view again, which a database gone stale disabled.
     void RefreshViews();
+    // Rebuilds the database from the text and refreshes the views (Check Syntax's rebuild).
+    void RebuildDatabase();
     // The caret as the status bar shows it, 0-based.
     int CaretLine() const { return caretLine_; }
     int CaretColumn() const { return caretColumn_; }
@@ -55,13 +58,13 @@ class CChildFrame : public QMdiSubWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void ShowEntry(int entryIndex, int line);
+    void ShowForm();
     void UpdateCaret();
 
     AppState* app_;
     QSplitter* split_;
     QSplitter* rightSplit_;
-    EntryGroupsPane* tree_;
+    CKVFTreeView* tree_ = nullptr;
     CKVFTextView* text_;
     QTextBrowser* input_;
     QPointer<QPlainTextEdit> second_;

@@ -11,7 +11,7 @@
 #include "output/MessageIds.h"
 #include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
-#include "views/EntryGroupsPane.h"
+#include "views/CKVFTreeView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -637,7 +637,7 @@ void CMainFrame::Navigate(const Document* document, int line) {
     CChildFrame* child = ChildOf(document);
     if (!child)
         return;
-    child->TreePane()->SelectEntryForLine(line);
+    child->TreeView()->SelectEntryForLine(line);
     child->SelectLine(line);
     mdi_->setActiveSubWindow(child);
 }

@@ -3,7 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
-#include "views/EntryGroupsPane.h"
+#include "views/CKVFTreeView.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -90,7 +90,11 @@ class CheckCommandTest : public QObject {
         cursor.insertText("Vendor_Name = \"ACME\" junk\r\n");
         f.frame->Rebuild();
         QCOMPARE(child->Doc().Engine().Database.Count(), std::size_t(2));
-        QVERIFY(!child->TreePane()->findItems("Vendor_Name (3)", Qt::MatchRecursive).isEmpty());
+        QVERIFY(!child->TreeView()
+                     ->Model()
+                     .match(child->TreeView()->Model().RootIndex(), Qt::DisplayRole,
+                            "Vendor_Name (3)", 1, Qt::MatchRecursive | Qt::MatchExactly)
+                     .isEmpty());
 
         f.frame->Check();
         QStringList rows = f.Rows();

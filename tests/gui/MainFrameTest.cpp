@@ -4,7 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/SettingsDialog.h"
-#include "views/EntryGroupsPane.h"
+#include "views/CKVFTreeView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -121,7 +121,11 @@ class MainFrameTest : public QObject {
         QCOMPARE(f.frame->ModifiedPane()->text(), QString("Original"));
         QCOMPARE(f.frame->CaretPane()->text(), QString("Line: 1, Char: 1"));
         // The interim tree lists the entries under their groups.
-        QVERIFY(!child->TreePane()->findItems("Vendor_Name (3)", Qt::MatchRecursive).isEmpty());
+        QVERIFY(!child->TreeView()
+                     ->Model()
+                     .match(child->TreeView()->Model().RootIndex(), Qt::DisplayRole,
+                            "Vendor_Name (3)", 1, Qt::MatchRecursive | Qt::MatchExactly)
+                     .isEmpty());
 
         QTest::keyClicks(child->TextView(), "x");
         QCOMPARE(child->windowTitle(), QString("dev.kvf*"));

@@ -1,0 +1,258 @@
+#include "views/CKVFTreeView.h"
+
+#include "catalogue/KeywordDispatcher.h"
+#include "document/AppState.h"
+#include "document/CheckRun.h"
+#include "document/Document.h"
+#include "output/MessageIds.h"
+#include "output/Windows1252.h"
+#include "views/CKVFTextView.h"
+#include "views/EntryDetails.h"
+#include "views/ViewText.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace kvf {
+namespace {
+
+// The part of a line the stale-database check reads.
+constexpr int kCheckedLineLength = 255;
+// The keyboard's context menu opens this far inside the view's top-left corner.
+constexpr int kKeyboardMenuOffset = 5;
+
+std::string Bytes(const QString& text) {
+    return Utf8ToWindows1252(text.toStdString());
+}
+
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+CKVFTreeView::CKVFTreeView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent)
+    : QTreeView(parent), app_(&app), document_(&document), text_(&text) {
+    setModel(&model_);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+    RebuildDocument = [this] { Rebuild(*app_, *document_); };
+}
+
+CKVFTreeView::~CKVFTreeView() = default;
+
+void CKVFTreeView::RebuildTree() {
+    if (!isEnabled())
+        return;
+    WaitCursor wait;
+    rebuilding_ = true;
+    model_.Rebuild(document_->Database);
+    expandAll();
+    // The root is selected as the tree is built; the selection does not move the text.
+    setCurrentIndex(model_.RootIndex());
+    scrollTo(model_.RootIndex());
+    rebuilding_ = false;
+    document_->RebuildFlag = false;
+}
+
+void CKVFTreeView::RelabelEntry(const CDbEntry& entry) {
+    model_.Relabel(entry);
+}
+
+bool CKVFTreeView::LineHoldsKey(int line, const QString& key) const {
+    QTextBlock block = text_->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return false;
+    QString text = block.text().left(kCheckedLineLength).trimmed();
+    if (text.startsWith(u';'))
+        return false;
+    return text.contains(key) || key == QStringLiteral("Module_Reference");
+}
+
+void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
+    if (rebuilding_ || !current.isValid())
+        return;
+    const QString label = model_.Label(current);
+    const qsizetype open = label.indexOf(u'(');
+    if (open < 0) {
+        // The root, a group or "no database": the about text, and the text from its top.
+        Dispatch(*app_, Bytes(label), ACTION_SHOW, std::string());
+        emit formChanged();
+        if (sync_)
+            text_->SelectLine(0);
+        return;
+    }
+    const QString key = label.left(open).trimmed();
+    const qsizetype close = label.indexOf(u')', open);
+    const int line = label.mid(open + 1, close - open - 1).toInt() - 1;
+
+    const bool fresh = document_->RebuildFlag;
+    if (!fresh && !LineHoldsKey(line, key)) {
+        setEnabled(false);
+        emit databaseStale();
+        Inform(msg::DatabaseNeedsUpdate);
+        return;
+    }
+    CDbEntry* entry = model_.EntryAt(current);
+    if (!entry)
+        return;
+    app_->CurrentEntry = entry;
+    if (sync_ && !fresh)
+        text_->SelectLine(entry->LongLine);
+    if (!fresh) {
+        Dispatch(*app_, entry->Key, ACTION_SHOW, entry->Value);
+        emit formChanged();
+    }
+}
+
+void CKVFTreeView::SelectEntryForLine(int line) {
+    if (!isEnabled())
+        return;
+    sync_ = false;
+    setCurrentIndex(model_.RootIndex());
+    // Depth first from the root, as the labels stand: the first node whose line number
+    // is line + 1.
+    const QString wanted = QString::number(static_cast<long long>(line) + 1);
+    std::vector<QModelIndex> pending{model_.RootIndex()};
+    bool found = false;
+    while (!pending.empty() && !found) {
+        QModelIndex node = pending.back();
+        pending.pop_back();
+        const QString label = model_.Label(node);
+        const qsizetype open = label.indexOf(u'(');
+        const qsizetype close = label.indexOf(u')', open);
+        if (open >= 0 && close > open && label.mid(open + 1, close - open - 1) == wanted) {
+            setCurrentIndex(node);
+            scrollTo(node);
+            found = true;
+            break;
+        }
+        for (int row = model_.rowCount(node) - 1; row >= 0; --row)
+            pending.push_back(model_.index(row, 0, node));
+    }
+    if (!found)
+        Inform(msg::TreeEntryNotFound);
+    sync_ = true;
+}
+
+void CKVFTreeView::KeyInfo() {
+    if (!app_->CurrentEntry) {
+        Inform(msg::NoDatabase);
+        return;
+    }
+    Dispatch(*app_, app_->CurrentEntry->Key, ACTION_GLOSSARY, std::string());
+}
+
+void CKVFTreeView::CheckSyntax() {
+    app_->ClearMessages();
+    if (!app_->CurrentEntry) {
+        Inform(msg::NoDatabase);
+        return;
+    }
+    const int longLine = app_->CurrentEntry->LongLine;
+    const std::string key = app_->CurrentEntry->Key;
+    RebuildDocument();
+    CDbEntry* match = nullptr;
+    for (CDbEntry& entry : document_->Database) {
+        if (entry.LongLine == longLine && entry.Key == key) {
+            match = &entry;
+            break;
+        }
+    }
+    if (!match) {
+        Inform(msg::EditorContentsChanged);
+        return;
+    }
+    app_->CurrentEntry = match;
+    WaitCursor wait;
+    app_->ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
+                        std::string(MessageText(msg::StartSingleSyntaxCheck)), nullptr);
+    app_->CheckedDocument = document_;
+    app_->MessageCounter = 0;
+    Dispatch(*app_, key, ACTION_CHECK, std::string());
+    if (app_->MessageCounter == 0)
+        app_->ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
+                            std::string(MessageText(msg::CheckFinishedWithoutErrors)), nullptr);
+    app_->ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
+                        std::string(MessageText(msg::StopSingleSyntaxCheck)), nullptr);
+}
+
+void CKVFTreeView::ShowDetails() {
+    if (!app_->CurrentEntry) {
+        Inform(msg::NoDatabase);
+        return;
+    }
+    delete details_;
+    auto* box = new QDialog(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(views::ViewText(msg::DetailsTitle));
+    auto* layout = new QVBoxLayout(box);
+    auto* note = new QLabel(views::ViewText(msg::DetailsNote), box);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* fields = new QPlainTextEdit(box);
+    fields->setObjectName("details");
+    fields->setReadOnly(true);
+    fields->setLineWrapMode(QPlainTextEdit::NoWrap);
+    fields->setPlainText(
+        views::EntryDetailsLines(*app_->CurrentEntry, document_->Database).join(u'\n'));
+    layout->addWidget(fields);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+    connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+    layout->addWidget(buttons);
+    box->resize(520, 380);
+    details_ = box;
+    box->open();
+}
+
+QMenu* CKVFTreeView::CreateContextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(views::ViewText(msg::MenuKeyInfo), this, &CKVFTreeView::KeyInfo);
+    menu->addAction(views::ViewText(msg::MenuCheckSyntax), this, &CKVFTreeView::CheckSyntax);
+    menu->addAction(views::ViewText(msg::MenuUserKey), this, &CKVFTreeView::userKeyRequested);
+    menu->addAction(views::ViewText(msg::MenuShowDetails), this, &CKVFTreeView::ShowDetails);
+    return menu;
+}
+
+void CKVFTreeView::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint at = event->reason() == QContextMenuEvent::Keyboard
+                    ? mapToGlobal(QPoint(kKeyboardMenuOffset, kKeyboardMenuOffset))
+                    : event->globalPos();
+    CreateContextMenu()->popup(at);
+    event->accept();
+}
+
+void CKVFTreeView::mousePressEvent(QMouseEvent* event) {
+    // The right button selects the node under the cursor before the menu opens.
+    if (event->button() == Qt::RightButton) {
+        QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid())
+            setCurrentIndex(index);
+        event->accept();
+        return;
+    }
+    QTreeView::mousePressEvent(event);
+}
+
+void CKVFTreeView::Inform(int messageId) {
+    app_->Alert(FormatMessage(messageId));
+}
+
+} // namespace kvf

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "views/KeywordTreeModel.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTreeView>
+
+#include <functional>
+
+class QMenu;
+
+namespace kvf {
+
+class AppState;
+class CKVFTextView;
+class Document;
+struct CDbEntry;
+
+// The first pane of a document window: the document's entries as a keyword tree. Selecting
+// an entry makes it the current entry, moves the text view to its line and fills the input
+// form; a node whose line no longer holds its key disables the tree (and, through
+// databaseStale, the input view) until the next Rebuild. The context menu offers the
+// keyword's help, a check of the one entry, the user-defined key settings and a details box.
+class CKVFTreeView : public QTreeView {
+    Q_OBJECT
+  public:
+    CKVFTreeView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent = nullptr);
+    ~CKVFTreeView() override;
+
+    KeywordTreeModel& Model() { return model_; }
+
+    // Builds the nodes from the document's database again; nothing while disabled.
+    void RebuildTree();
+    // Selects the entry node of a 0-based line without moving the text view; nothing while
+    // disabled. "No Tree-Entry found!" when no entry begins on that line.
+    void SelectEntryForLine(int line);
+    // Shows an entry's changed key or line in its node.
+    void RelabelEntry(const CDbEntry& entry);
+
+    // The context menu's commands.
+    void KeyInfo();
+    void CheckSyntax();
+    void ShowDetails();
+    QDialog* DetailsBox() const { return details_; }
+    // The context menu as it opens (for the keyboard and for tests).
+    QMenu* CreateContextMenu();
+
+    // How Check Syntax rebuilds the database; by default without the frame's hooks.
+    std::function<void()> RebuildDocument;
+
+  signals:
+    // The input form was filled for the selected node: the input view shows it.
+    void formChanged();
+    // The database no longer matches the text: the tree disabled itself.
+    void databaseStale();
+    // The context menu's User Key... command.
+    void userKeyRequested();
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void OnCurrentChanged(const QModelIndex& current);
+    bool LineHoldsKey(int line, const QString& key) const;
+    void Inform(int messageId);
+
+    AppState* app_;
+    Document* document_;
+    CKVFTextView* text_;
+    KeywordTreeModel model_;
+    QPointer<QDialog> details_;
+    bool sync_ = true; // a selection moves the text view
+    bool rebuilding_ = false;
+};
+
+} // namespace kvf
