@@ -71,6 +71,14 @@ class Install(unittest.TestCase):
         self.assertIn(b"text/x-kvf", magic)
         self.assertIn(b"#TALVERON_DP", magic)
 
+    def test_templates_where_the_editor_looks_for_them(self):
+        # The editor looks beside its program in ../share/kvf-editor/templates.
+        source = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "templates")
+        shipped = sorted(n for n in os.listdir(source) if n.endswith(".tpl"))
+        installed = self.path("share/kvf-editor/templates")
+        self.assertTrue(shipped)
+        self.assertEqual(sorted(os.listdir(installed)), shipped)
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=1)
