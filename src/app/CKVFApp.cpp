@@ -58,7 +58,7 @@ void CKVFApp::Start(const StartOptions& options) {
         (new SplashScreen)->ShowFor();
     frame_->show();
     if (options.Files.isEmpty())
-        frame_->NewDocument();
+        frame_->OnFileNew(); // the template dialog; cancelled, no document opens
     else
         frame_->OpenPaths(options.Files, false);
 }

@@ -58,19 +58,11 @@ QString CKVF_EdDoc::BackupPath(const QString& path) {
 
 bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
     FlagScope loading(loadInProgress_);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        app_->Alert(std::string(MessageText(msg::LoadFailed)));
+    std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
         return false;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        app_->Alert(std::string(MessageText(msg::LoadFailed)));
-        return false;
-    }
-    file.close();
 
-    saved_ = SplitText::FromBytes(std::string_view(bytes.constData(), bytes.size()));
+    saved_ = SplitText::FromBytes(std::string_view(bytes->constData(), bytes->size()));
     text_->setPlainText(JoinForEditor(saved_));
     text_->setModified(false);
     engine_.ReadOnly = readOnly;
@@ -81,6 +73,20 @@ bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
     // written never leaves the document without its entries.
     BuildDatabase();
     return true;
+}
+
+std::optional<QByteArray> CKVF_EdDoc::ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        app_->Alert(std::string(MessageText(msg::LoadFailed)));
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        app_->Alert(std::string(MessageText(msg::LoadFailed)));
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 void CKVF_EdDoc::WriteBackup() {
@@ -121,6 +127,21 @@ void CKVF_EdDoc::InitNew(const QString& title) {
     engine_.PathName.clear();
     UpdateTitle();
     BuildDatabase();
+}
+
+bool CKVF_EdDoc::InitFromTemplate(const QString& title, const QString& templatePath) {
+    InitNew(title);
+    FlagScope loading(loadInProgress_);
+    std::optional<QByteArray> bytes = ReadWholeFile(templatePath);
+    if (!bytes)
+        return false;
+    // The template's line ends and encoding are what a first save writes.
+    saved_ = SplitText::FromBytes(std::string_view(bytes->constData(), bytes->size()));
+    text_->setPlainText(JoinForEditor(saved_));
+    text_->setModified(false);
+    UpdateTitle();
+    BuildDatabase();
+    return true;
 }
 
 std::vector<std::string> CKVF_EdDoc::CurrentLines() const {

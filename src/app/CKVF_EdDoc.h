@@ -4,8 +4,11 @@
 #include "app/QtTextLines.h"
 #include "document/Document.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QTextDocument;
 
@@ -29,6 +32,10 @@ class CKVF_EdDoc : public QObject {
     bool Load(const QString& path, bool readOnly);
     // A new, untitled document: empty text, empty database.
     void InitNew(const QString& title);
+    // A new, untitled document whose text is the template file's: read as a file is read,
+    // database built, not modified. A template is never written, so it gets no backup
+    // copy. False (and an empty document) when the file cannot be read.
+    bool InitFromTemplate(const QString& title, const QString& templatePath);
     // Writes the text to `path` through a temporary file that replaces the old one only
     // when everything was written. False (and still modified) when nothing was saved.
     bool Save(const QString& path);
@@ -58,6 +65,8 @@ class CKVF_EdDoc : public QObject {
     void titleChanged(const QString& title);
 
   private:
+    // The whole file, or no value after the load failure has been shown.
+    std::optional<QByteArray> ReadWholeFile(const QString& path);
     void WriteBackup();
     void BuildDatabase();
     void SetPath(const QString& path);

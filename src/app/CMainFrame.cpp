@@ -5,6 +5,7 @@
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
+#include "app/TemplateDialog.h"
 #include "app/UiText.h"
 #include "document/AppState.h"
 #include "document/CheckRun.h"
@@ -152,7 +153,7 @@ void CMainFrame::CreateMenus() {
 
     QMenu* file = menuBar()->addMenu("&File");
     QAction* fileNew = AddCommand(
-        file, "cmd_file_new", "&New", QKeySequence("Ctrl+N"), [this] { NewDocument(); }, false);
+        file, "cmd_file_new", "&New", QKeySequence("Ctrl+N"), [this] { OnFileNew(); }, false);
     QAction* fileOpen = AddCommand(
         file, "cmd_file_open", "&Open...", QKeySequence("Ctrl+O"), [this] { OnFileOpen(); }, false);
     AddCommand(
@@ -484,11 +485,52 @@ CChildFrame* CMainFrame::AddChild() {
 CChildFrame* CMainFrame::NewDocument() {
     CChildFrame* child = AddChild();
     child->Doc().InitNew(QString("%1%2").arg(Text(msg::DocumentTypeName)).arg(++untitledCount_));
+    ShowNewChild(child);
+    return child;
+}
+
+CChildFrame* CMainFrame::NewDocumentFromTemplate(const QString& templatePath) {
+    CChildFrame* child = AddChild();
+    const QString title = QString("%1%2").arg(Text(msg::DocumentTypeName)).arg(untitledCount_ + 1);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool loaded = child->Doc().InitFromTemplate(title, templatePath);
+    QApplication::restoreOverrideCursor();
+    if (!loaded) {
+        mdi_->removeSubWindow(child);
+        child->deleteLater();
+        return nullptr;
+    }
+    ++untitledCount_;
+    child->TextView()->moveCursor(QTextCursor::Start);
+    ShowNewChild(child);
+    return child;
+}
+
+void CMainFrame::ShowNewChild(CChildFrame* child) {
     child->RefreshViews();
     child->show();
     child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
     child->TextView()->setFocus();
-    return child;
+    UpdateStatusPanes();
+    UpdateCommands();
+}
+
+void CMainFrame::OnFileNew() {
+    if (!store_)
+        return;
+    TemplateDialog dialog(
+        *store_, [this](const QString& text) { Alert(ToBytes(text)); }, this);
+    dialog.exec();
+    switch (dialog.Choice()) {
+    case TemplateChoice::Cancel:
+        break;
+    case TemplateChoice::EmptyDocument:
+        NewDocument();
+        break;
+    case TemplateChoice::OpenTemplate:
+        NewDocumentFromTemplate(dialog.ChosenPath());
+        break;
+    }
 }
 
 QList<CChildFrame*> CMainFrame::OpenPaths(const QStringList& paths, bool readOnlyTicked) {

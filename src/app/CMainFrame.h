@@ -54,6 +54,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
 
     // File commands without their dialogs.
     CChildFrame* NewDocument();
+    // A new untitled document with the template file's text; none when it cannot be read.
+    CChildFrame* NewDocumentFromTemplate(const QString& templatePath);
     // Opens the paths as the Open command does after its dialog: the attribute checks,
     // read-only where asked or marked, LastDir. Returns the windows opened.
     QList<CChildFrame*> OpenPaths(const QStringList& paths, bool readOnlyTicked);
@@ -82,6 +84,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void SaveSettings();
 
   public slots:
+    // File New: the template dialog decides whether and how a document is created.
+    void OnFileNew();
     void OnFileOpen();
     void OnSettings();
 
@@ -101,6 +105,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void AddRecentFile(const QString& path);
     void RebuildRecentMenu();
     CChildFrame* AddChild();
+    void ShowNewChild(CChildFrame* child);
     bool SaveAsDialog(CChildFrame* frame);
     void ShowFind(bool replace);
     void Navigate(const Document* document, int line);
