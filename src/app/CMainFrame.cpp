@@ -6,6 +6,8 @@
 #include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
 #include "app/TemplateDialog.h"
+#include "app/UserKeyCommand.h"
+#include "app/UserKeyDialog.h"
 #include "app/UiText.h"
 #include "document/AppState.h"
 #include "document/CheckRun.h"
@@ -478,6 +480,9 @@ CChildFrame* CMainFrame::AddChild() {
     });
     child->SaveAsHandler = [this, child] { return SaveAsDialog(child); };
     child->TextView()->setAlertSink(this);
+    // Registered user-defined keys are coloured from the start when "Syntax" asks for it.
+    if (app_)
+        child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
     child->TextView()->setPrinter(printer_.get());
     return child;
 }
@@ -715,6 +720,30 @@ void CMainFrame::OnSettings() {
     EditorSettings changed = settings_;
     dialog.CopyTo(changed);
     ApplySettings(changed);
+}
+
+void CMainFrame::OnUserKey() {
+    CDbEntry* entry = app_ ? app_->CurrentEntry : nullptr;
+    CChildFrame* owner = nullptr;
+    for (CChildFrame* child : Children())
+        if (DocumentHoldsEntry(child->Doc().Engine(), entry))
+            owner = child;
+    if (!owner) {
+        Alert(std::string(MessageText(msg::NoDatabase)));
+        return;
+    }
+    UserKeyDialog dialog(app_->Settings(), *entry, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The dialog was modal: the entry is still the one it was opened for.
+    ApplyUserKeyRegistration(*app_, owner->Doc().Engine(), *entry, dialog.DataTypeIndex(),
+                             dialog.GroupIndex(), ToBytes(dialog.RangeText()));
+    const int line = entry->LongLine;
+    owner->RefreshViews(); // the tree files the entry under its new group
+    owner->TreePane()->SelectEntryForLine(line);
+    CheckOneEntry(*app_, owner->Doc().Engine(), *entry);
+    for (CChildFrame* child : Children())
+        child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
 }
 
 void CMainFrame::ApplySettings(const EditorSettings& settings) {

@@ -88,6 +88,9 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void OnFileNew();
     void OnFileOpen();
     void OnSettings();
+    // User Key... of the keyword tree: registers the current entry's key and applies the
+    // registration at once (the entry's group in the tree, its check, the highlighting).
+    void OnUserKey();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace kvf {
+
+class AppState;
+class Document;
+struct CDbEntry;
+
+// The registration of "User Key..." as OK stores it: the key, its data type, group and range
+// in the settings store, the key in "Summary", and the entry's type, group and range at
+// once. The document's other entries of the same key follow, as a rebuild would classify
+// them, unless the catalogue knows the key (then its row still classifies them).
+void ApplyUserKeyRegistration(AppState& app, Document& document, CDbEntry& entry, int dataTypeIndex,
+                              int groupIndex, const std::string& rangeText);
+
+// The check of one entry with its frame rows: the output window is cleared, "Start
+// Syntax-Check...", the entry's syntax check, "... check finished without errors." when it
+// reported nothing, "Stop Syntax-Check...".
+void CheckOneEntry(AppState& app, Document& document, CDbEntry& entry);
+
+// Whether `entry` is one of the document's entries (the current entry is application-wide
+// and may belong to another window).
+bool DocumentHoldsEntry(const Document& document, const CDbEntry* entry);
+
+} // namespace kvf

@@ -1,0 +1,222 @@
+// User Key...: the dialog's opening state and enabled fields, and the command that stores a
+// registration and applies it at once to the entry, the tree, the check and the colours.
+#include "FrameFixture.h"
+#include "GuiTestSupport.h"
+
+#include "app/UserKeyDialog.h"
+#include "catalogue/SettingsStore.h"
+#include "views/EntryGroupsPane.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <functional>
+
+using namespace kvf;
+
+namespace {
+
+const QByteArray kDevice = "#TALVERON_DP\r\n"
+                           "Vendor_Name = \"ACME\"\r\n"
+                           "MY_KEY = 300\r\n"
+                           "my_key = 0xFF\r\n";
+constexpr int kKeyLine = 2; // 0-based line of the first MY_KEY
+
+// Answers the next modal User Key dialog with `act` once it is up.
+void WhenDialogOpens(std::function<void(UserKeyDialog*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<UserKeyDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(dialog);
+    });
+}
+
+CDbEntry& EntryOnLine(CChildFrame* child, int line) {
+    for (CDbEntry& entry : child->Doc().Engine().Database)
+        if (entry.LongLine == line)
+            return entry;
+    qFatal("no entry on line %d", line);
+}
+
+// The label of the group node above the tree node labelled `label`.
+QString GroupOfNode(QAbstractItemView* tree, const QString& label) {
+    QAbstractItemModel* model = tree->model();
+    QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, label, 1,
+                                         Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? QString() : found.first().parent().data().toString();
+}
+
+} // namespace
+
+class UserKeyDialogTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cwd_;
+    QString previousDir_;
+
+  private slots:
+    void init() {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(cwd_.path());
+    }
+    void cleanup() { QDir::setCurrent(previousDir_); }
+
+    void opensWithTheEntrysSettings_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<unsigned>("treeGroup");
+        QTest::addColumn<int>("dataTypeButton");
+        QTest::addColumn<int>("groupButton");
+        QTest::addColumn<bool>("rangeEnabled");
+        QTest::newRow("unknown key") << int(TYPE_USER_KEY) << 0u << 0 << -1 << true;
+        QTest::newRow("integer, master") << int(TYPE_SIMPLE_UINT) << unsigned(PARENT_MASTER) << 1
+                                         << 2 << true;
+        QTest::newRow("bool, slave") << int(TYPE_SIMPLE_BOOL) << unsigned(PARENT_SLAVE) << 2 << 1
+                                     << false;
+        QTest::newRow("octets, module") << int(TYPE_OCTET_STRING) << unsigned(PARENT_MODULE) << 3
+                                        << 3 << false;
+        QTest::newRow("group without button")
+            << int(TYPE_SIMPLE_STRING) << unsigned(PARENT_SLAVE_EXT) << 0 << -1 << true;
+    }
+    void opensWithTheEntrysSettings() {
+        QFETCH(int, type);
+        QFETCH(unsigned, treeGroup);
+        QFETCH(int, dataTypeButton);
+        QFETCH(int, groupButton);
+        QFETCH(bool, rangeEnabled);
+        MemorySettingsStore settings;
+        CDbEntry entry("MY_KEY", "= 1", 0, 0);
+        entry.Type = type;
+        entry.TreeGroup = treeGroup;
+        entry.RangeLen = "10-20";
+        UserKeyDialog dialog(settings, entry);
+        QCOMPARE(dialog.windowTitle(), QString("Change Settings for User-defined Key..."));
+        QCOMPARE(dialog.DataTypeIndex(), dataTypeButton);
+        QCOMPARE(dialog.GroupIndex(), groupButton);
+        QCOMPARE(dialog.RangeText(), QString("10-20"));
+        QCOMPARE(dialog.RangeField()->isEnabled(), rangeEnabled);
+        QCOMPARE(dialog.RangeLabel()->isEnabled(), rangeEnabled);
+        QCOMPARE(dialog.SummaryBox()->toPlainText(), QString("..no keys defined.."));
+        QVERIFY(dialog.SummaryBox()->isReadOnly());
+    }
+
+    void dataTypeSwitchesTheRangeField() {
+        MemorySettingsStore settings;
+        settings.SetString("UserKeys", "Summary", "A_KEY,B_KEY,");
+        CDbEntry entry("MY_KEY", "= 1", 0, 0);
+        UserKeyDialog dialog(settings, entry);
+        QCOMPARE(dialog.SummaryBox()->toPlainText(), QString("A_KEY,B_KEY,"));
+        const QList<std::pair<int, bool>> steps = {{2, false}, {1, true}, {3, false}, {0, true}};
+        for (auto [button, enabled] : steps) {
+            dialog.DataTypeButtons()->button(button)->click();
+            QCOMPARE(dialog.DataTypeIndex(), button);
+            QCOMPARE(dialog.RangeField()->isEnabled(), enabled);
+            QCOMPARE(dialog.RangeLabel()->isEnabled(), enabled);
+        }
+    }
+
+    void withoutCurrentEntryNoDialogOpens() {
+        FrameFixture f;
+        f.frame->OnUserKey();
+        QCOMPARE(f.alerts, QStringList{"No database exists."});
+        // An entry of a document that was closed is no current entry either.
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
+        CDbEntry outside("MY_KEY", "= 1", 0, 0);
+        f.app->CurrentEntry = &outside;
+        f.frame->OnUserKey();
+        QCOMPARE(f.alerts.size(), 2);
+        QVERIFY(child);
+    }
+
+    void okStoresAndAppliesAtOnce() {
+        FrameFixture f;
+        f.store->SetInt("Settings", "Syntax", 1);
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
+        CDbEntry& entry = EntryOnLine(child, kKeyLine);
+        CDbEntry& twin = EntryOnLine(child, kKeyLine + 1);
+        QCOMPARE(GroupOfNode(child->TreePane(), "MY_KEY (3)"), QString("User-defined Keys"));
+        f.app->CurrentEntry = &entry;
+
+        WhenDialogOpens([](UserKeyDialog* dialog) {
+            dialog->DataTypeButtons()->button(1)->click();
+            dialog->GroupButtons()->button(2)->click();
+            dialog->RangeField()->setText("UCHAR");
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        f.frame->OnUserKey();
+
+        QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string("1;2;UCHAR"));
+        QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_KEY,"));
+        QCOMPARE(entry.Type, int(TYPE_SIMPLE_UINT));
+        QCOMPARE(entry.TreeGroup, unsigned(PARENT_MASTER));
+        QCOMPARE(entry.RangeLen, std::string("UCHAR"));
+        // The same key elsewhere in the file is classified by the registration too.
+        QCOMPARE(twin.TreeGroup, unsigned(PARENT_MASTER));
+        QCOMPARE(GroupOfNode(child->TreePane(), "MY_KEY (3)"), QString("Master Keys"));
+        QCOMPARE(GroupOfNode(child->TreePane(), "my_key (4)"), QString("Master Keys"));
+        QCOMPARE(f.Rows(), (QStringList{
+                               "Info\t---\tStart Syntax-Check...",
+                               "Error\tLine 3\tKey \"MY_KEY\": Value exceeds limit (UCHAR: 0..255 "
+                               "(unsigned 8 Bit))!",
+                               "Info\t---\tStop Syntax-Check...",
+                           }));
+        // Coloured as a keyword now that it is registered.
+        QTextBlock line = child->Doc().Text().findBlockByNumber(kKeyLine);
+        QVERIFY(!line.layout()->formats().isEmpty());
+
+        // The twin passes its check: the frame rows say so.
+        f.app->CurrentEntry = &twin;
+        WhenDialogOpens([](UserKeyDialog* dialog) {
+            QCOMPARE(dialog->DataTypeIndex(), 1);
+            QCOMPARE(dialog->GroupIndex(), 2);
+            QCOMPARE(dialog->RangeText(), QString("UCHAR"));
+            QCOMPARE(dialog->SummaryBox()->toPlainText(), QString("MY_KEY,"));
+            dialog->accept();
+        });
+        f.frame->OnUserKey();
+        QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_KEY,"));
+        QCOMPARE(f.Rows(), (QStringList{"Info\t---\tStart Syntax-Check...",
+                                        "Info\t---\t... check finished without errors.",
+                                        "Info\t---\tStop Syntax-Check..."}));
+    }
+
+    void cancelChangesNothing() {
+        FrameFixture f;
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
+        CDbEntry& entry = EntryOnLine(child, kKeyLine);
+        const int type = entry.Type;
+        const unsigned group = entry.TreeGroup;
+        f.app->CurrentEntry = &entry;
+        const int rows = f.frame->OutputWindow()->RowCount();
+        WhenDialogOpens([](UserKeyDialog* dialog) {
+            dialog->DataTypeButtons()->button(1)->click();
+            dialog->GroupButtons()->button(2)->click();
+            dialog->reject();
+        });
+        f.frame->OnUserKey();
+        QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string());
+        QCOMPARE(f.store->GetString("UserKeys", "Summary", "none"), std::string("none"));
+        QCOMPARE(entry.Type, type);
+        QCOMPARE(entry.TreeGroup, group);
+        QCOMPARE(f.frame->OutputWindow()->RowCount(), rows);
+    }
+
+    void registrationClassifiesTheNextBuild() {
+        FrameFixture f;
+        f.store->SetString("UserKeys", "MY_KEY", "2;1;");
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
+        QCOMPARE(EntryOnLine(child, kKeyLine).Type, int(TYPE_SIMPLE_BOOL));
+        QCOMPARE(GroupOfNode(child->TreePane(), "my_key (4)"), QString("Slave Keys"));
+    }
+};
+
+QTEST_MAIN(UserKeyDialogTest)
+#include "UserKeyDialogTest.moc"
