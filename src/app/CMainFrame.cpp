@@ -6,15 +6,15 @@
 #include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
 #include "app/TemplateDialog.h"
+#include "app/UiText.h"
 #include "app/UserKeyCommand.h"
 #include "app/UserKeyDialog.h"
-#include "app/UiText.h"
 #include "document/AppState.h"
 #include "document/CheckRun.h"
 #include "output/MessageIds.h"
 #include "views/CKVFTextView.h"
-#include "views/CMyListBoxBar.h"
 #include "views/CKVFTreeView.h"
+#include "views/CMyListBoxBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -480,6 +480,7 @@ CChildFrame* CMainFrame::AddChild() {
     });
     child->SaveAsHandler = [this, child] { return SaveAsDialog(child); };
     child->TextView()->setAlertSink(this);
+    connect(child->TreeView(), &CKVFTreeView::userKeyRequested, this, &CMainFrame::OnUserKey);
     // Registered user-defined keys are coloured from the start when "Syntax" asks for it.
     if (app_)
         child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
@@ -738,12 +739,15 @@ void CMainFrame::OnUserKey() {
     // The dialog was modal: the entry is still the one it was opened for.
     ApplyUserKeyRegistration(*app_, owner->Doc().Engine(), *entry, dialog.DataTypeIndex(),
                              dialog.GroupIndex(), ToBytes(dialog.RangeText()));
-    const int line = entry->LongLine;
-    owner->RefreshViews(); // the tree files the entry under its new group
-    owner->TreePane()->SelectEntryForLine(line);
-    CheckOneEntry(*app_, owner->Doc().Engine(), *entry);
     for (CChildFrame* child : Children())
         child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
+    // The tree files the entry under its new group and shows it selected again; a text
+    // edited since the last rebuild makes the tree ask for a rebuild instead.
+    const int line = entry->LongLine;
+    owner->TreeView()->RebuildTree();
+    owner->TreeView()->SelectEntryForLine(line);
+    if (owner->TreeView()->isEnabled())
+        CheckOneEntry(*app_, owner->Doc().Engine(), *entry);
 }
 
 void CMainFrame::ApplySettings(const EditorSettings& settings) {

@@ -28,17 +28,17 @@ void ApplyUserKeyRegistration(AppState& app, Document& document, CDbEntry& entry
 
 void CheckOneEntry(AppState& app, Document& document, CDbEntry& entry) {
     app.ClearMessages();
-    app.ReportMessage(LEVEL_FRAME, 0, std::string(MessageText(msg::StartSingleSyntaxCheck)),
-                      nullptr);
+    app.ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
+                      std::string(MessageText(msg::StartSingleSyntaxCheck)), nullptr);
     app.CheckedDocument = &document;
     app.MessageCounter = 0;
     app.CurrentEntry = &entry;
     Dispatch(app, entry.Key, ACTION_CHECK, "");
     if (app.MessageCounter == 0)
-        app.ReportMessage(LEVEL_FRAME, 0, std::string(MessageText(msg::CheckFinishedWithoutErrors)),
-                          nullptr);
-    app.ReportMessage(LEVEL_FRAME, 0, std::string(MessageText(msg::StopSingleSyntaxCheck)),
-                      nullptr);
+        app.ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
+                          std::string(MessageText(msg::CheckFinishedWithoutErrors)), nullptr);
+    app.ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
+                      std::string(MessageText(msg::StopSingleSyntaxCheck)), nullptr);
 }
 
 bool DocumentHoldsEntry(const Document& document, const CDbEntry* entry) {

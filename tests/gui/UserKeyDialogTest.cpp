@@ -5,7 +5,7 @@
 
 #include "app/UserKeyDialog.h"
 #include "catalogue/SettingsStore.h"
-#include "views/EntryGroupsPane.h"
+#include "views/CKVFTreeView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -77,12 +78,12 @@ class UserKeyDialogTest : public QObject {
         QTest::addColumn<int>("groupButton");
         QTest::addColumn<bool>("rangeEnabled");
         QTest::newRow("unknown key") << int(TYPE_USER_KEY) << 0u << 0 << -1 << true;
-        QTest::newRow("integer, master") << int(TYPE_SIMPLE_UINT) << unsigned(PARENT_MASTER) << 1
-                                         << 2 << true;
-        QTest::newRow("bool, slave") << int(TYPE_SIMPLE_BOOL) << unsigned(PARENT_SLAVE) << 2 << 1
-                                     << false;
-        QTest::newRow("octets, module") << int(TYPE_OCTET_STRING) << unsigned(PARENT_MODULE) << 3
-                                        << 3 << false;
+        QTest::newRow("integer, master")
+            << int(TYPE_SIMPLE_UINT) << unsigned(PARENT_MASTER) << 1 << 2 << true;
+        QTest::newRow("bool, slave")
+            << int(TYPE_SIMPLE_BOOL) << unsigned(PARENT_SLAVE) << 2 << 1 << false;
+        QTest::newRow("octets, module")
+            << int(TYPE_OCTET_STRING) << unsigned(PARENT_MODULE) << 3 << 3 << false;
         QTest::newRow("group without button")
             << int(TYPE_SIMPLE_STRING) << unsigned(PARENT_SLAVE_EXT) << 0 << -1 << true;
     }
@@ -142,8 +143,16 @@ class UserKeyDialogTest : public QObject {
         CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
         CDbEntry& entry = EntryOnLine(child, kKeyLine);
         CDbEntry& twin = EntryOnLine(child, kKeyLine + 1);
-        QCOMPARE(GroupOfNode(child->TreePane(), "MY_KEY (3)"), QString("User-defined Keys"));
-        f.app->CurrentEntry = &entry;
+        QCOMPARE(GroupOfNode(child->TreeView(), "MY_KEY (3)"), QString("User-defined Keys"));
+        // As the user asks: the node selected, then User Key... of the tree's context menu.
+        child->TreeView()->SelectEntryForLine(kKeyLine);
+        QCOMPARE(f.app->CurrentEntry, &entry);
+        QMenu* menu = child->TreeView()->CreateContextMenu();
+        QAction* userKey = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == "User Key...")
+                userKey = action;
+        QVERIFY(userKey);
 
         WhenDialogOpens([](UserKeyDialog* dialog) {
             dialog->DataTypeButtons()->button(1)->click();
@@ -151,7 +160,8 @@ class UserKeyDialogTest : public QObject {
             dialog->RangeField()->setText("UCHAR");
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-        f.frame->OnUserKey();
+        userKey->trigger();
+        delete menu;
 
         QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string("1;2;UCHAR"));
         QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_KEY,"));
@@ -160,8 +170,8 @@ class UserKeyDialogTest : public QObject {
         QCOMPARE(entry.RangeLen, std::string("UCHAR"));
         // The same key elsewhere in the file is classified by the registration too.
         QCOMPARE(twin.TreeGroup, unsigned(PARENT_MASTER));
-        QCOMPARE(GroupOfNode(child->TreePane(), "MY_KEY (3)"), QString("Master Keys"));
-        QCOMPARE(GroupOfNode(child->TreePane(), "my_key (4)"), QString("Master Keys"));
+        QCOMPARE(GroupOfNode(child->TreeView(), "MY_KEY (3)"), QString("Master Keys"));
+        QCOMPARE(GroupOfNode(child->TreeView(), "my_key (4)"), QString("Master Keys"));
         QCOMPARE(f.Rows(), (QStringList{
                                "Info\t---\tStart Syntax-Check...",
                                "Error\tLine 3\tKey \"MY_KEY\": Value exceeds limit (UCHAR: 0..255 "
@@ -214,7 +224,7 @@ class UserKeyDialogTest : public QObject {
         f.store->SetString("UserKeys", "MY_KEY", "2;1;");
         CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
         QCOMPARE(EntryOnLine(child, kKeyLine).Type, int(TYPE_SIMPLE_BOOL));
-        QCOMPARE(GroupOfNode(child->TreePane(), "my_key (4)"), QString("Slave Keys"));
+        QCOMPARE(GroupOfNode(child->TreeView(), "my_key (4)"), QString("Slave Keys"));
     }
 };
 
