@@ -5,6 +5,7 @@
 #include "catalogue/KeywordDispatcher.h"
 #include "document/AppState.h"
 #include "document/CheckRun.h"
+#include "views/CInputView.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
 
@@ -15,19 +16,19 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTextBlock>
-#include <QTextBrowser>
 
 namespace kvf {
 
 CChildFrame::CChildFrame(AppState& app, QWidget* parent)
     : QMdiSubWindow(parent), app_(&app), split_(new QSplitter(Qt::Horizontal, this)),
-      rightSplit_(new QSplitter(Qt::Vertical)), text_(new CKVFTextView), input_(new QTextBrowser) {
+      rightSplit_(new QSplitter(Qt::Vertical)), text_(new CKVFTextView) {
     setAttribute(Qt::WA_DeleteOnClose);
     doc_ = new CKVF_EdDoc(app, *text_->document(), this);
     tree_ = new CKVFTreeView(app, doc_->Engine(), *text_);
     tree_->RebuildDocument = [this] { RebuildDatabase(); };
+    input_ = new CInputView(app, doc_->Engine(), *text_);
+    input_->SetTreeView(tree_);
 
-    input_->setOpenLinks(false);
     split_->addWidget(tree_);
     split_->addWidget(rightSplit_);
     rightSplit_->addWidget(text_);
@@ -104,7 +105,7 @@ void CChildFrame::RebuildDatabase() {
 }
 
 void CChildFrame::ShowForm() {
-    input_->setPlainText(FromBytes(app_->InputForm.HelpText));
+    input_->OnUpdate();
 }
 
 void CChildFrame::UpdateCaret() {

@@ -7,11 +7,11 @@
 #include <functional>
 
 class QSplitter;
-class QTextBrowser;
 
 namespace kvf {
 
 class AppState;
+class CInputView;
 class CKVFTextView;
 class CKVF_EdDoc;
 class CKVFTreeView;
@@ -27,7 +27,7 @@ class CChildFrame : public QMdiSubWindow {
     CKVF_EdDoc& Doc() const { return *doc_; }
     CKVFTextView* TextView() const { return text_; }
     CKVFTreeView* TreeView() const { return tree_; }
-    QTextBrowser* InputPane() const { return input_; }
+    CInputView* InputView() const { return input_; }
 
     // Selects line `line` (0-based) in the text view and scrolls it into view.
     void SelectLine(int line);
@@ -66,7 +66,7 @@ class CChildFrame : public QMdiSubWindow {
     QSplitter* rightSplit_;
     CKVFTreeView* tree_ = nullptr;
     CKVFTextView* text_;
-    QTextBrowser* input_;
+    CInputView* input_ = nullptr;
     QPointer<QPlainTextEdit> second_;
     CKVF_EdDoc* doc_;
     int caretLine_ = 0;

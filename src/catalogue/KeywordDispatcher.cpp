@@ -193,6 +193,13 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
         break;
     case 8:
         copyParts(3);
+        if (row.Rule == ValueRule::BitAreaLine) {
+            // A bit area shows as it is written, "first-last", so that its four parts fit the
+            // three fields and come back unchanged from a store.
+            form.Values[0] = parts[1].empty() ? parts[0] : parts[0] + "-" + parts[1];
+            form.Values[1] = parts[2];
+            form.Values[2] = parts[3];
+        }
         form.Values[3] = key;
         break;
     case 12:
@@ -207,8 +214,24 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
     }
 }
 
-void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row) {
+bool IsDataTypeRule(ValueRule rule) {
+    return rule == ValueRule::DataTypeLine || rule == ValueRule::BitLine ||
+           rule == ValueRule::BitAreaLine;
+}
+
+// A parameter data type line is written in the shape of the data type the form chose: a
+// bit line whose type became Unsigned8 is written as a number line, and the other way
+// round, so that the line reads back as the type it names.
+const CatalogueRow& DataTypeRowChosen(const CatalogueRow& row, const std::string& chosen) {
+    if (!IsDataTypeRule(row.Rule))
+        return row;
+    CatalogueMatch match = KeywordCatalogue::Instance().Find(chosen);
+    return match && IsDataTypeRule(match.Row->Rule) ? *match.Row : row;
+}
+
+void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& entryRow) {
     InputFormData& form = app.InputForm;
+    const CatalogueRow& row = DataTypeRowChosen(entryRow, form.Values[3]);
     form.FormKind = row.Form;
     auto& parts = entry.m_Ready;
     const auto& values = form.Values;
@@ -247,15 +270,28 @@ void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row) {
         return;
     case ValueRule::DataTypeLine:
         copy(2);
+        parts[2].clear();
+        parts[3].clear();
         entry.Value = " " + parts[0] + " " + parts[1];
         entry.Key = values[3];
         return;
     case ValueRule::BitLine:
-    case ValueRule::BitAreaLine:
         copy(3);
+        parts[3].clear();
         entry.Value = "(" + parts[0] + ") " + parts[1] + " " + parts[2];
         entry.Key = values[3];
         return;
+    case ValueRule::BitAreaLine: {
+        // The area field holds "first-last"; the parts are those classification reads.
+        std::size_t dash = values[0].find('-');
+        parts[0] = values[0].substr(0, dash);
+        parts[1] = dash == std::string::npos ? std::string() : values[0].substr(dash + 1);
+        parts[2] = values[1];
+        parts[3] = values[2];
+        entry.Value = "(" + values[0] + ") " + values[1] + " " + values[2];
+        entry.Key = values[3];
+        return;
+    }
     case ValueRule::Slot:
         parts[0] = values[0];
         parts[1] = values[3];

@@ -8,6 +8,7 @@
 #include "output/Windows1252.h"
 #include "views/CKVFTextView.h"
 #include "views/EntryDetails.h"
+#include "views/EntryTextMatch.h"
 #include "views/ViewText.h"
 
 #include <QApplication>
@@ -23,8 +24,6 @@
 namespace kvf {
 namespace {
 
-// The part of a line the stale-database check reads.
-constexpr int kCheckedLineLength = 255;
 // The keyboard's context menu opens this far inside the view's top-left corner.
 constexpr int kKeyboardMenuOffset = 5;
 
@@ -75,16 +74,6 @@ void CKVFTreeView::RelabelEntry(const CDbEntry& entry) {
     model_.Relabel(entry);
 }
 
-bool CKVFTreeView::LineHoldsKey(int line, const QString& key) const {
-    QTextBlock block = text_->document()->findBlockByNumber(line);
-    if (!block.isValid())
-        return false;
-    QString text = block.text().left(kCheckedLineLength).trimmed();
-    if (text.startsWith(u';'))
-        return false;
-    return text.contains(key) || key == QStringLiteral("Module_Reference");
-}
-
 void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     if (rebuilding_ || !current.isValid())
         return;
@@ -103,7 +92,7 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     const int line = label.mid(open + 1, close - open - 1).toInt() - 1;
 
     const bool fresh = document_->RebuildFlag;
-    if (!fresh && !LineHoldsKey(line, key)) {
+    if (!fresh && !views::LineHoldsKey(*text_->document(), line, key)) {
         setEnabled(false);
         emit databaseStale();
         Inform(msg::DatabaseNeedsUpdate);

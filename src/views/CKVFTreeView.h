@@ -63,7 +63,6 @@ class CKVFTreeView : public QTreeView {
 
   private:
     void OnCurrentChanged(const QModelIndex& current);
-    bool LineHoldsKey(int line, const QString& key) const;
     void Inform(int messageId);
 
     AppState* app_;

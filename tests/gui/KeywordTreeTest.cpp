@@ -5,13 +5,13 @@
 #include "catalogue/KeywordDispatcher.h"
 #include "views/CKVFTreeView.h"
 
+#include "views/CInputView.h"
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
 
 using namespace kvf;
 
@@ -196,7 +196,7 @@ class KeywordTreeTest : public QObject {
 
         tree->setCurrentIndex(Find(tree, "KVF_Revision (2)"));
         QVERIFY(!tree->isEnabled());
-        QVERIFY(!child->InputPane()->isEnabled());
+        QVERIFY(!child->InputView()->isEnabled());
         QCOMPARE(f.alerts.size(), 1);
         QCOMPARE(f.alerts.first(), QString("The internal database informations\nneed an update. "
                                            "Please use REBUILD\nin the EXTRAS menu or press F5."));
@@ -206,7 +206,7 @@ class KeywordTreeTest : public QObject {
 
         f.frame->Rebuild();
         QVERIFY(tree->isEnabled());
-        QVERIFY(child->InputPane()->isEnabled());
+        QVERIFY(child->InputView()->isEnabled());
         QVERIFY(Find(tree, "Max_Modules_Gone (7)").isValid());
         QVERIFY(!Find(tree, "KVF_Revision (2)").isValid());
     }

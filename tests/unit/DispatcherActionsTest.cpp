@@ -120,8 +120,33 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"ExtUserPrmData = 1 \"P\"", {"2", "Q", "", ""}, "=2 \"Q\"", "ExtUserPrmData"},
         StoreCase{"Unsigned8 1 0-9", {"2", "0-5", "", "Signed8"}, " 2 0-5", "Signed8"},
         StoreCase{"Bit(1) 0 0-1", {"3", "1", "0-1", "BitArea"}, "(3) 1 0-1", "BitArea"},
+        StoreCase{"Bit(2) 1 0-1", {"1", "0-5", "", "Unsigned8"}, " 1 0-5", "Unsigned8"},
+        StoreCase{"Unsigned8 1 0-9", {"3", "1", "0-1", "Bit"}, "(3) 1 0-1", "Bit"},
+        StoreCase{"BitArea(0-3) 2 0-15", {"4-7", "1", "0-9", "BitArea"}, "(4-7) 1 0-9", "BitArea"},
         StoreCase{"Slot(1) = \"S\" 2 1-4", {"1", "3", "1-5", "T"}, "(1) = \"T\" 3 1-5", "Slot"},
         StoreCase{"EndModule", {"x", "", "", ""}, "", "EndModule"}));
+
+// Shown, stored unchanged and read again, a line keeps its key and every value part.
+class ShowStoreRoundTrip : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShowStoreRoundTrip, KeepsTheParts) {
+    Fixture f;
+    CDbEntry& entry = f.Load(GetParam());
+    const std::string key = entry.Key;
+    const auto parts = entry.m_Ready;
+    Dispatch(f.app, entry.Key, ACTION_SHOW, "");
+    Dispatch(f.app, entry.Key, ACTION_STORE, "");
+    Fixture again;
+    CDbEntry& reread = again.Load(entry.Key + entry.Value);
+    EXPECT_EQ(reread.Key, key);
+    EXPECT_EQ(reread.m_Ready, parts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ShowStoreRoundTrip,
+                         ::testing::Values("BitArea(0-3) 2 0-15", "BITAREA(4-5) 1 0,1,3",
+                                           "Bit(7) 0 0-1", "Unsigned16 4 1-9",
+                                           "Module=\"In\" 0x10,0x20", "Slot(3)=\"S\" 5 5-9",
+                                           "Unit_Diag_Area=16-23"));
 
 TEST(DispatcherActions, GlossaryOpensTheTopic) {
     Fixture f;

@@ -1,0 +1,467 @@
+#include "views/CInputView.h"
+
+#include "catalogue/KeywordCatalogue.h"
+#include "catalogue/KeywordDispatcher.h"
+#include "document/AppState.h"
+#include "document/Document.h"
+#include "output/MessageIds.h"
+#include "views/CKVFTextView.h"
+#include "views/CKVFTreeView.h"
+#include "views/EntryTextMatch.h"
+#include "views/ViewText.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTreeWidget>
+
+namespace kvf {
+namespace {
+
+// The data types of parameter lines, as the list offers them: the numeric ones first,
+// then the bit types.
+constexpr std::array<const char*, 8> kDataTypes = {
+    "Unsigned32", "Unsigned16", "Unsigned8", "Signed32", "Signed16", "Signed8", "Bit", "BitArea"};
+constexpr std::size_t kNumericDataTypes = 6;
+
+bool IsNumericDataType(const QString& type) {
+    for (std::size_t i = 0; i < kNumericDataTypes; ++i)
+        if (type.compare(QLatin1String(kDataTypes[i]), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+std::string Bytes(const QString& text) {
+    return Utf8ToWindows1252(text.toStdString());
+}
+
+QString Shown(const std::string& bytes) {
+    return views::FromCodePage(bytes);
+}
+
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+void Frame(AppState& app, int id) {
+    app.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
+}
+
+} // namespace
+
+CInputView::CInputView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent)
+    : QWidget(parent), app_(&app), document_(&document), text_(&text) {
+    BuildControls();
+    OnUpdate();
+}
+
+CInputView::~CInputView() = default;
+
+void CInputView::BuildControls() {
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(2, 2, 2, 2);
+    // The pane may be as low as the window makes it; the form scrolls, the help box too.
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumHeight(20);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    form_ = new QWidget(scroll);
+    scroll->setWidget(form_);
+    auto* grid = new QGridLayout(form_);
+    grid->setContentsMargins(4, 4, 4, 4);
+
+    auto label = [this](int id) { return new QLabel(views::ViewText(id), form_); };
+    auto field = [this](const char* name) {
+        auto* edit = new QLineEdit(form_);
+        edit->setObjectName(name);
+        return edit;
+    };
+
+    apply_ = new QPushButton(views::ViewText(msg::ApplyButton), form_);
+    help_ = new QPushButton(views::ViewText(msg::HelpLabel), form_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(apply_);
+    buttons->addWidget(help_);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 0, 0, 1, 4);
+
+    stringLabel_ = label(msg::InputStringLabel);
+    string_ = new QPlainTextEdit(form_);
+    string_->setObjectName("string");
+    string_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    string_->setFixedHeight(string_->fontMetrics().lineSpacing() * 3 + 10);
+    grid->addWidget(stringLabel_, 1, 0);
+    grid->addWidget(string_, 1, 1, 1, 3);
+
+    uintLabel_ = label(msg::InputUintLabel);
+    uint_ = field("uint");
+    // Digits, or a hexadecimal number as the files write identifiers.
+    uint_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("0[xX][0-9a-fA-F]*|[0-9]*")), uint_));
+    grid->addWidget(uintLabel_, 2, 0);
+    grid->addWidget(uint_, 2, 1);
+
+    choiceLabel_ = label(msg::InputChoiceLabel);
+    auto* choiceRow = new QHBoxLayout;
+    auto* group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        choices_[i] = new QRadioButton(form_);
+        group->addButton(choices_[i], static_cast<int>(i));
+        choiceRow->addWidget(choices_[i]);
+    }
+    choiceRow->addStretch(1);
+    grid->addWidget(choiceLabel_, 3, 0);
+    grid->addLayout(choiceRow, 3, 1, 1, 3);
+
+    boolLabel_ = label(msg::InputBoolLabel);
+    bool_ = new QCheckBox(form_);
+    grid->addWidget(boolLabel_, 4, 0);
+    grid->addWidget(bool_, 4, 1, 1, 3);
+
+    areaLabel_ = label(msg::InputAreaLabel);
+    defaultLabel_ = label(msg::InputDefaultLabel);
+    rangeLabel_ = label(msg::InputRangeLabel);
+    area_ = field("area");
+    default_ = field("default");
+    range_ = field("range");
+    grid->addWidget(areaLabel_, 5, 1);
+    grid->addWidget(defaultLabel_, 5, 2);
+    grid->addWidget(rangeLabel_, 5, 3);
+    grid->addWidget(area_, 6, 1);
+    grid->addWidget(default_, 6, 2);
+    grid->addWidget(range_, 6, 3);
+
+    dataTypeLabel_ = label(msg::UserKeyDataTypeLabel);
+    dataType_ = new QComboBox(form_);
+    for (const char* type : kDataTypes)
+        dataType_->addItem(QLatin1String(type));
+    grid->addWidget(dataTypeLabel_, 7, 0);
+    grid->addWidget(dataType_, 7, 1);
+    connect(dataType_, &QComboBox::textActivated, this, &CInputView::OnDataTypeChanged);
+
+    slotNameLabel_ = label(msg::InputSlotNameLabel);
+    slotName_ = field("slotName");
+    grid->addWidget(slotNameLabel_, 8, 0);
+    grid->addWidget(slotName_, 8, 1, 1, 3);
+
+    configList_ = new QTreeWidget(form_);
+    configList_->setRootIsDecorated(false);
+    configList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    configList_->setAllColumnsShowFocus(true);
+    configList_->setHeaderLabels(
+        {views::ViewText(msg::CfgColumnIdentFormat), views::ViewText(msg::CfgColumnIoSelect),
+         views::ViewText(msg::CfgColumnInputLength), views::ViewText(msg::CfgColumnOutputLength),
+         views::ViewText(msg::CfgColumnConsistence),
+         views::ViewText(msg::CfgColumnVendorSpecific)});
+    for (int column = 0; column < configList_->columnCount(); ++column)
+        configList_->setColumnWidth(column, 100);
+    configList_->setMinimumHeight(90);
+    grid->addWidget(configList_, 9, 0, 1, 4);
+
+    picture_ = new QLabel(form_);
+    picture_->setPixmap(style()->standardIcon(QStyle::SP_FileDialogInfoView).pixmap(48, 48));
+    picture_->setAlignment(Qt::AlignCenter);
+    grid->addWidget(picture_, 10, 0, 1, 4);
+    grid->setRowStretch(11, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    helpBox_ = new QPlainTextEdit(this);
+    helpBox_->setObjectName("help");
+    helpBox_->setReadOnly(true);
+    outer->addWidget(scroll, 3);
+    outer->addWidget(separator);
+    outer->addWidget(helpBox_, 2);
+
+    connect(apply_, &QPushButton::clicked, this, &CInputView::OnApply);
+    connect(help_, &QPushButton::clicked, this, &CInputView::ShowHelp);
+}
+
+void CInputView::HideAll() {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             apply_,      stringLabel_,   string_,     uintLabel_,  uint_,   choiceLabel_,
+             choices_[0], choices_[1],    choices_[2], boolLabel_,  bool_,   areaLabel_,
+             area_,       defaultLabel_,  default_,    rangeLabel_, range_,  dataTypeLabel_,
+             dataType_,   slotNameLabel_, slotName_,   configList_, picture_})
+        control->hide();
+}
+
+void CInputView::ShowSmallFields(int count) {
+    QLabel* labels[] = {areaLabel_, defaultLabel_, rangeLabel_};
+    QLineEdit* fields[] = {area_, default_, range_};
+    const InputFormData& form = app_->InputForm;
+    for (int i = 0; i < count; ++i) {
+        labels[i]->setText(Shown(form.Captions[static_cast<std::size_t>(i)]));
+        fields[i]->setText(Shown(form.Values[static_cast<std::size_t>(i)]));
+        labels[i]->show();
+        fields[i]->show();
+    }
+}
+
+void CInputView::SelectDataType(const std::string& type) {
+    const QString wanted = Shown(type);
+    int index = dataType_->findText(wanted, Qt::MatchFixedString); // ignoring case
+    dataType_->setCurrentIndex(index);
+    dataTypeLabel_->setText(Shown(app_->InputForm.Captions[3]));
+    dataTypeLabel_->show();
+    dataType_->show();
+}
+
+void CInputView::OnUpdate() {
+    HideAll();
+    const InputFormData& form = app_->InputForm;
+    helpBox_->setPlainText(Shown(form.HelpText));
+    const int kind = form.FormKind;
+    if (kind != 0 && kind != 7)
+        apply_->show();
+    switch (kind) {
+    case 1:
+        string_->setPlainText(Shown(form.Values[0]));
+        stringLabel_->show();
+        string_->show();
+        break;
+    case 2:
+        uint_->setText(Shown(form.Values[0]));
+        uintLabel_->show();
+        uint_->show();
+        break;
+    case 3:
+    case 4: {
+        const int count = kind == 3 ? 3 : 2;
+        int checked = 0;
+        for (int n = 0; n < count; ++n)
+            if (form.Values[0] == std::to_string(n))
+                checked = n;
+        choiceLabel_->show();
+        for (int n = 0; n < count; ++n) {
+            QRadioButton* button = choices_[static_cast<std::size_t>(n)];
+            button->setText(Shown(form.Captions[static_cast<std::size_t>(n)]));
+            button->setChecked(n == checked);
+            button->show();
+        }
+        break;
+    }
+    case 5:
+        bool_->setText(Shown(form.Captions[0]));
+        bool_->setChecked(form.Values[0] == "1");
+        boolLabel_->show();
+        bool_->show();
+        break;
+    case 6:
+        string_->setPlainText(Shown(form.Values[0]));
+        stringLabel_->show();
+        string_->show();
+        rangeLabel_->setText(Shown(form.Values[2]));
+        range_->setText(Shown(form.Values[1]));
+        rangeLabel_->show();
+        range_->show();
+        break;
+    case 8:
+        ShowSmallFields(3);
+        SelectDataType(form.Values[3]);
+        break;
+    case 9:
+        ShowSmallFields(2);
+        SelectDataType(form.Values[3]);
+        break;
+    case 10:
+        ShowSmallFields(2);
+        break;
+    case 11:
+        string_->setPlainText(Shown(form.Values[1]));
+        stringLabel_->show();
+        string_->show();
+        rangeLabel_->setText(Shown(form.Captions[0]));
+        range_->setText(Shown(form.Values[0]));
+        rangeLabel_->show();
+        range_->show();
+        break;
+    case 12:
+        ShowSmallFields(3);
+        slotName_->setText(Shown(form.Values[3]));
+        slotNameLabel_->show();
+        slotName_->show();
+        break;
+    case 7:
+        break;
+    default:
+        picture_->show();
+        break;
+    }
+}
+
+void CInputView::ReadFields() {
+    InputFormData& form = app_->InputForm;
+    auto& values = form.Values;
+    // The chosen data type keeps the spelling the line has when it is still the same type.
+    auto chosenType = [&] {
+        const QString chosen = dataType_->currentText();
+        if (dataType_->currentIndex() >= 0 &&
+            chosen.compare(Shown(values[3]), Qt::CaseInsensitive) != 0)
+            values[3] = Bytes(chosen);
+    };
+    switch (form.FormKind) {
+    case 1:
+        values[0] = Bytes(string_->toPlainText());
+        break;
+    case 2:
+        values[0] = Bytes(uint_->text());
+        break;
+    case 3:
+    case 4: {
+        const int count = form.FormKind == 3 ? 3 : 2;
+        int checked = 0;
+        for (int n = 0; n < count; ++n)
+            if (choices_[static_cast<std::size_t>(n)]->isChecked())
+                checked = n;
+        values[0] = std::to_string(checked);
+        break;
+    }
+    case 5:
+        values[0].assign(1, bool_->isChecked() ? '1' : '0');
+        break;
+    case 6:
+        values[1] = Bytes(range_->text());
+        break;
+    case 8:
+        values[0] = Bytes(area_->text());
+        values[1] = Bytes(default_->text());
+        values[2] = Bytes(range_->text());
+        chosenType();
+        break;
+    case 9:
+        values[0] = Bytes(area_->text());
+        values[1] = Bytes(default_->text());
+        chosenType();
+        break;
+    case 10:
+        values[0] = Bytes(area_->text());
+        values[1] = Bytes(default_->text());
+        break;
+    case 11:
+        values[1] = Bytes(string_->toPlainText());
+        values[0] = Bytes(range_->text());
+        break;
+    case 12:
+        values[0] = Bytes(area_->text());
+        values[1] = Bytes(default_->text());
+        values[2] = Bytes(range_->text());
+        values[3] = Bytes(slotName_->text());
+        break;
+    default:
+        break;
+    }
+}
+
+void CInputView::OnDataTypeChanged(const QString& type) {
+    InputFormData& form = app_->InputForm;
+    if (form.FormKind != 8 && form.FormKind != 9)
+        return;
+    if (type.compare(Shown(form.Values[3]), Qt::CaseInsensitive) != 0)
+        form.Values[3] = Bytes(type);
+    // A numeric line has a default and allowed values; a bit line has its bit (or area)
+    // before them. The fields move along, so nothing typed is lost by choosing a type.
+    if (IsNumericDataType(type)) {
+        if (form.FormKind == 8) {
+            area_->setText(default_->text());
+            default_->setText(range_->text());
+            range_->clear();
+        }
+        form.FormKind = 9;
+        form.Captions[0] = std::string(MessageText(caption::DefaultValue));
+        form.Captions[1] = std::string(MessageText(caption::MinMaxOrAllowedValues));
+        form.Captions[2].clear();
+        rangeLabel_->hide();
+        range_->hide();
+    } else {
+        if (form.FormKind == 9) {
+            range_->setText(default_->text());
+            default_->setText(area_->text());
+            area_->clear();
+        }
+        form.FormKind = 8;
+        form.Captions[0] = std::string(MessageText(caption::AreaOrTextReference));
+        form.Captions[1] = std::string(MessageText(caption::DefaultValue));
+        form.Captions[2] = std::string(MessageText(caption::MinMaxOrAllowedValues));
+        rangeLabel_->setText(Shown(form.Captions[2]));
+        rangeLabel_->show();
+        range_->show();
+    }
+    areaLabel_->setText(Shown(form.Captions[0]));
+    defaultLabel_->setText(Shown(form.Captions[1]));
+}
+
+void CInputView::OnApply() {
+    if (document_->ReadOnly) {
+        app_->Alert(std::string(MessageText(msg::FileWriteProtected)));
+        return;
+    }
+    ReadFields();
+    CDbEntry* entry = app_->CurrentEntry;
+    if (!entry) {
+        app_->Alert(std::string(MessageText(msg::NoDatabase)));
+        return;
+    }
+    // The lines are rewritten where the database put the entry: when the text moved since,
+    // they would overwrite other lines. The database needs a rebuild first.
+    if (entry->Line >= text_->document()->blockCount() ||
+        !views::LineHoldsKey(*text_->document(), entry->LongLine, Shown(entry->Key))) {
+        setEnabled(false);
+        if (tree_)
+            tree_->setEnabled(false);
+        app_->Alert(std::string(MessageText(msg::DatabaseNeedsUpdate)));
+        return;
+    }
+    const std::string key = entry->Key;
+    const std::string value = entry->Value;
+    const auto parts = entry->m_Ready;
+    Dispatch(*app_, entry->Key, ACTION_STORE, std::string());
+    if (!text_->ReplaceEntryLines(*entry)) {
+        // The text was not changed (the view told why): neither is the entry.
+        entry->Key = key;
+        entry->Value = value;
+        entry->m_Ready = parts;
+        return;
+    }
+    if (tree_)
+        tree_->RelabelEntry(*entry);
+
+    app_->ClearMessages();
+    app_->CheckedDocument = document_;
+    WaitCursor wait;
+    Frame(*app_, msg::StartSingleSyntaxCheck);
+    Dispatch(*app_, entry->Key, ACTION_CHECK, std::string());
+    Frame(*app_, msg::StopSingleSyntaxCheck);
+}
+
+void CInputView::ShowHelp() {
+    if (!app_->CurrentEntry) {
+        app_->Alert(std::string(MessageText(msg::NoDatabase)));
+        return;
+    }
+    Dispatch(*app_, app_->CurrentEntry->Key, ACTION_GLOSSARY, std::string());
+}
+
+} // namespace kvf

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+
+namespace kvf {
+
+class AppState;
+class CKVFTextView;
+class CKVFTreeView;
+class Document;
+
+// The third pane of a document window: the help text of the selected keyword and the form
+// of its value, in the layout the input form's FormKind names (0-12). The view owns no
+// data: it shows the application's input form and, on Apply, writes the fields back into
+// it, stores them into the current entry, rewrites the entry's lines in the text and checks
+// the entry.
+class CInputView : public QWidget {
+    Q_OBJECT
+  public:
+    CInputView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent = nullptr);
+    ~CInputView() override;
+
+    // The tree whose node Apply relabels and which a stale database disables.
+    void SetTreeView(CKVFTreeView* tree) { tree_ = tree; }
+
+    // Hides every control, shows the help text and the layout of the current FormKind.
+    void OnUpdate();
+    // Write protection, fields into the form, store, rewrite the lines, relabel, check.
+    void OnApply();
+    // A data type was chosen in the list (layouts 8 and 9).
+    void OnDataTypeChanged(const QString& type);
+
+    // The controls, for the frame's tests and screenshots.
+    QPushButton* ApplyButton() const { return apply_; }
+    QPushButton* HelpButton() const { return help_; }
+    QPlainTextEdit* StringField() const { return string_; }
+    QLineEdit* UintField() const { return uint_; }
+    QRadioButton* Choice(int n) const { return choices_[static_cast<std::size_t>(n)]; }
+    QCheckBox* BoolBox() const { return bool_; }
+    QLineEdit* AreaField() const { return area_; }
+    QLineEdit* DefaultField() const { return default_; }
+    QLineEdit* RangeField() const { return range_; }
+    QLabel* AreaLabel() const { return areaLabel_; }
+    QLabel* DefaultLabel() const { return defaultLabel_; }
+    QLabel* RangeLabel() const { return rangeLabel_; }
+    QComboBox* DataTypeList() const { return dataType_; }
+    QLabel* DataTypeLabel() const { return dataTypeLabel_; }
+    QLineEdit* SlotNameField() const { return slotName_; }
+    QTreeWidget* ConfigList() const { return configList_; }
+    QPlainTextEdit* HelpBox() const { return helpBox_; }
+    QLabel* Picture() const { return picture_; }
+
+  private:
+    void BuildControls();
+    void HideAll();
+    void ReadFields();
+    void ShowSmallFields(int count);
+    void SelectDataType(const std::string& type);
+    void ShowHelp();
+
+    AppState* app_;
+    Document* document_;
+    CKVFTextView* text_;
+    CKVFTreeView* tree_ = nullptr;
+
+    QWidget* form_ = nullptr;
+    QPushButton* apply_ = nullptr;
+    QPushButton* help_ = nullptr;
+    QLabel* stringLabel_ = nullptr;
+    QPlainTextEdit* string_ = nullptr;
+    QLabel* uintLabel_ = nullptr;
+    QLineEdit* uint_ = nullptr;
+    QLabel* choiceLabel_ = nullptr;
+    std::array<QRadioButton*, 3> choices_{};
+    QLabel* boolLabel_ = nullptr;
+    QCheckBox* bool_ = nullptr;
+    QLabel* areaLabel_ = nullptr;
+    QLineEdit* area_ = nullptr;
+    QLabel* defaultLabel_ = nullptr;
+    QLineEdit* default_ = nullptr;
+    QLabel* rangeLabel_ = nullptr;
+    QLineEdit* range_ = nullptr;
+    QLabel* dataTypeLabel_ = nullptr;
+    QComboBox* dataType_ = nullptr;
+    QLabel* slotNameLabel_ = nullptr;
+    QLineEdit* slotName_ = nullptr;
+    QTreeWidget* configList_ = nullptr;
+    QPlainTextEdit* helpBox_ = nullptr;
+    QLabel* picture_ = nullptr;
+};
+
+} // namespace kvf

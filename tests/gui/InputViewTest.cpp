@@ -1,0 +1,232 @@
+// The input view: every layout shown and applied unchanged leaves the file byte for byte;
+// Apply's steps (write protection, store, rewrite, relabel, single-entry check); the data
+// type list; and the refusals that keep text and database as they were.
+#include "FrameFixture.h"
+
+#include "views/CInputView.h"
+#include "views/CKVFTreeView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace kvf;
+
+namespace {
+
+// One line of every layout, written as Apply writes it.
+const QByteArray kEveryLayout = "#TALVERON_DP\r\n"
+                                "Vendor_Name=\"ACME\"\r\n"
+                                "Ident_Number=0x0815\r\n"
+                                "Repeater_Ctrl_Sig=2\r\n"
+                                "Station_Type=0\r\n"
+                                "Auto_Baud_supp=1\r\n"
+                                "Module=\"8 DI\" 0x10,0x20\r\n"
+                                "1\r\n"
+                                "EndModule\r\n"
+                                "ExtUserPrmData=1 \"Mode\"\r\n"
+                                "Bit(3) 1 0-1\r\n"
+                                "EndExtUserPrmData\r\n"
+                                "ExtUserPrmData=2 \"Range\"\r\n"
+                                "BitArea(0-3) 2 0-15\r\n"
+                                "EndExtUserPrmData\r\n"
+                                "ExtUserPrmData=3 \"Level\"\r\n"
+                                "Unsigned8 1 0-9\r\n"
+                                "EndExtUserPrmData\r\n"
+                                "Unit_Diag_Area=16-23\r\n"
+                                "Unit_Diag_Bit(7)=\"Hot\"\r\n"
+                                "SlotDefinition\r\n"
+                                "Slot(1) = \"Head\" 1 1-2\r\n"
+                                "EndSlotDefinition\r\n";
+
+QModelIndex Find(CKVFTreeView* tree, const QString& label) {
+    QModelIndexList found = tree->Model().match(tree->Model().RootIndex(), Qt::DisplayRole, label,
+                                                1, Qt::MatchRecursive | Qt::MatchExactly);
+    return found.isEmpty() ? QModelIndex() : found.first();
+}
+
+} // namespace
+
+class InputViewTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cwd_;
+    QString previousDir_;
+
+    CChildFrame* Open(FrameFixture& f, const QByteArray& bytes, bool readOnly = false) {
+        return f.frame->OpenPaths({f.Write("dev.kvf", bytes)}, readOnly).first();
+    }
+    static void Select(CChildFrame* child, const QString& label) {
+        QModelIndex node = Find(child->TreeView(), label);
+        QVERIFY2(node.isValid(), qPrintable(label));
+        child->TreeView()->setCurrentIndex(node);
+    }
+
+  private slots:
+    void init() {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(cwd_.path());
+    }
+    void cleanup() { QDir::setCurrent(previousDir_); }
+
+    void everyLayoutAppliedUnchangedKeepsTheFile_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("formKind");
+        QTest::newRow("0 group") << "Slave Keys" << 0;
+        QTest::newRow("1 string") << "Vendor_Name (2)" << 1;
+        QTest::newRow("2 number") << "Ident_Number (3)" << 2;
+        QTest::newRow("3 three choices") << "Repeater_Ctrl_Sig (4)" << 3;
+        QTest::newRow("4 two choices") << "Station_Type (5)" << 4;
+        QTest::newRow("5 Boolean") << "Auto_Baud_supp (6)" << 5;
+        QTest::newRow("6 module") << "Module (7)" << 6;
+        QTest::newRow("7 block end") << "EndModule (9)" << 7;
+        QTest::newRow("8 bit") << "Bit (11)" << 8;
+        QTest::newRow("8 bit area") << "BitArea (14)" << 8;
+        QTest::newRow("9 number type") << "Unsigned8 (17)" << 9;
+        QTest::newRow("10 area") << "Unit_Diag_Area (19)" << 10;
+        QTest::newRow("11 index text") << "Unit_Diag_Bit (20)" << 11;
+        QTest::newRow("11 reference") << "ExtUserPrmData (10)" << 11;
+        QTest::newRow("12 slot") << "Slot (22)" << 12;
+    }
+    void everyLayoutAppliedUnchangedKeepsTheFile() {
+        QFETCH(QString, label);
+        QFETCH(int, formKind);
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        Select(child, label);
+        QCOMPARE(f.app->InputForm.FormKind, formKind);
+        CInputView* input = child->InputView();
+        QCOMPARE(input->ApplyButton()->isHidden(), formKind == 0 || formKind == 7);
+        QCOMPARE(input->Picture()->isHidden(), formKind != 0);
+        if (formKind != 0)
+            input->OnApply();
+        QCOMPARE(child->Doc().Bytes(), std::string(kEveryLayout.constData()));
+        QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));
+        // The tree still finds the entry under its label.
+        QVERIFY(Find(child->TreeView(), label).isValid());
+    }
+
+    void layoutsShowTheFormValues() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        CInputView* input = child->InputView();
+        Select(child, "Repeater_Ctrl_Sig (4)");
+        QVERIFY(input->Choice(2)->isChecked());
+        QCOMPARE(input->Choice(1)->text(), QString("RS-485"));
+        Select(child, "Module (7)");
+        QCOMPARE(input->StringField()->toPlainText(), QString("8 DI"));
+        QCOMPARE(input->RangeField()->text(), QString("0x10,0x20"));
+        QCOMPARE(input->RangeLabel()->text(), QString("Config-String:"));
+        Select(child, "BitArea (14)");
+        QCOMPARE(input->AreaField()->text(), QString("0-3"));
+        QCOMPARE(input->DefaultField()->text(), QString("2"));
+        QCOMPARE(input->RangeField()->text(), QString("0-15"));
+        QCOMPARE(input->DataTypeList()->currentText(), QString("BitArea"));
+        Select(child, "Slot (22)");
+        QCOMPARE(input->SlotNameField()->text(), QString("Head"));
+        QCOMPARE(input->AreaField()->text(), QString("1"));
+        QCOMPARE(input->HelpBox()->toPlainText().left(5), QString("Help:"));
+    }
+
+    void applyOnBooleanWritesZeroAndChecksTheEntry() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        Select(child, "Auto_Baud_supp (6)");
+        child->InputView()->BoolBox()->setChecked(false);
+        QTest::mouseClick(child->InputView()->ApplyButton(), Qt::LeftButton);
+        QCOMPARE(child->Doc().Text().findBlockByNumber(5).text(), QString("Auto_Baud_supp=0"));
+        QCOMPARE(f.Rows(), QStringList({"Info\t---\tStart Syntax-Check...",
+                                        "Info\t---\tStop Syntax-Check..."}));
+        QCOMPARE(child->Doc().Engine().Database.At(4).m_Ready[0], std::string("0"));
+    }
+
+    void applyKeepsCommentsOfContinuedLines() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\r\nModule=\"M\" 0x10,\\ ; first\r\n"
+                                     "0x20 ; second\r\nEndModule\r\n");
+        Select(child, "Module (2)");
+        child->InputView()->RangeField()->setText("0x11,0x21");
+        child->InputView()->OnApply();
+        QCOMPARE(QString::fromStdString(child->Doc().Bytes()),
+                 QString("#TALVERON_DP\r\nModule=\"M\" 0x11,0x21 ; first\r\n"
+                         "     ; second\r\nEndModule\r\n"));
+        QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()),
+                 QString("Module (2)"));
+    }
+
+    void dataTypeChoiceMovesTheFieldsAndTheKey() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        CInputView* input = child->InputView();
+        Select(child, "Bit (11)");
+        input->OnDataTypeChanged("Unsigned8");
+        QVERIFY(input->RangeField()->isHidden());
+        QCOMPARE(input->AreaLabel()->text(), QString("Default Value"));
+        QCOMPARE(input->AreaField()->text(), QString("1"));
+        QCOMPARE(input->DefaultField()->text(), QString("0-1"));
+        input->OnDataTypeChanged("Bit");
+        QVERIFY(!input->RangeField()->isHidden());
+        QCOMPARE(input->AreaLabel()->text(), QString("Area or Text-Reference"));
+        QCOMPARE(input->DefaultLabel()->text(), QString("Default Value"));
+        QCOMPARE(input->RangeLabel()->text(), QString("Min-Max or Allowed Values"));
+        QCOMPARE(input->RangeField()->text(), QString("0-1"));
+        input->AreaField()->setText("3");
+
+        input->DataTypeList()->setCurrentText("Signed8");
+        input->OnDataTypeChanged("Signed8");
+        input->OnApply();
+        QCOMPARE(child->Doc().Text().findBlockByNumber(10).text(), QString("Signed8 1 0-1"));
+        QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()),
+                 QString("Signed8 (11)"));
+        QVERIFY2(f.Rows().size() == 2, qPrintable(f.Rows().join('\n')));
+    }
+
+    void writeProtectedFileRefusesApply() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout, true);
+        Select(child, "Vendor_Name (2)");
+        child->InputView()->StringField()->setPlainText("Other");
+        child->InputView()->OnApply();
+        QCOMPARE(f.alerts, QStringList({"Error: The current file is write-protected!"}));
+        QCOMPARE(child->Doc().Bytes(), std::string(kEveryLayout.constData()));
+    }
+
+    void applyAfterTheTextMovedChangesNothing() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        Select(child, "Station_Type (5)");
+        QTextCursor cursor(child->Doc().Text().findBlockByNumber(1));
+        cursor.insertText("Info_Text=\"new\"\n");
+        child->InputView()->Choice(1)->setChecked(true);
+        child->InputView()->OnApply();
+        QCOMPARE(f.alerts.size(), 1);
+        QVERIFY(f.alerts.first().startsWith("The internal database informations"));
+        QVERIFY(!child->InputView()->isEnabled());
+        QVERIFY(!child->TreeView()->isEnabled());
+        QCOMPARE(child->Doc().Text().findBlockByNumber(4).text(), QString("Repeater_Ctrl_Sig=2"));
+        QCOMPARE(child->Doc().Text().findBlockByNumber(5).text(), QString("Station_Type=0"));
+    }
+
+    void refusedRewriteLeavesTheEntryAsItWas() {
+        FrameFixture f;
+        QByteArray longComment = "Vendor_Name=\"ACME\" ;" + QByteArray(1100, 'x') + "\r\n";
+        CChildFrame* child = Open(f, "#TALVERON_DP\r\n" + longComment);
+        const QStringList rowsBefore = f.Rows();
+        Select(child, "Vendor_Name (2)");
+        child->InputView()->StringField()->setPlainText("Other");
+        child->InputView()->OnApply();
+        QCOMPARE(f.alerts, QStringList({"LineLength greater than expected!"}));
+        const CDbEntry& entry = child->Doc().Engine().Database.At(0);
+        QCOMPARE(entry.Value, std::string("ACME"));
+        QCOMPARE(entry.m_Ready[0], std::string("ACME"));
+        QCOMPARE(f.Rows(), rowsBefore);
+    }
+};
+
+QTEST_MAIN(InputViewTest)
+#include "InputViewTest.moc"
