@@ -1,4 +1,4 @@
-; KVF_Ed: Master: a class 1 master with its bus times per baud rate
+; KVF_Ed: Master with its bus times
 #TALVERON_DP
 ; Identification: replace the vendor, the model and the ident number 0xFFFF with the
 ; device's own.

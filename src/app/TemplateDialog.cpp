@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kvf {
 namespace {
 
@@ -118,6 +120,9 @@ void TemplateDialog::Scan(const QString& folder) {
         item->setIcon(0, icon);
         item->setToolTip(1, row.Description);
     }
+    // The file column is as wide as its names need, never narrower than its usual width.
+    list_->resizeColumnToContents(0);
+    list_->setColumnWidth(0, std::max(kFileColumnWidth, list_->columnWidth(0)));
     if (!scan.UnreadableFile.isEmpty() && warn_)
         warn_(UiText(msg::TemplateOpenFailed, ToBytes(scan.UnreadableFile)));
 }

@@ -10,10 +10,10 @@ import tempfile
 MARKER = b"KVF_Ed:"
 # The kinds of device a user starts from; each needs a template of its own.
 REQUIRED_LINES = {
-    "compact_slave.tpl": [b"Station_Type = 0", b"Modular_Station = 0"],
-    "modular_slave.tpl": [b"Modular_Station = 1", b"SlotDefinition", b"Slot(1)"],
+    "compact.tpl": [b"Station_Type = 0", b"Modular_Station = 0"],
+    "modular.tpl": [b"Modular_Station = 1", b"SlotDefinition", b"Slot(1)"],
     "master.tpl": [b"Station_Type = 1"],
-    "dpv1_slave.tpl": [b"DPV1_Slave = 1", b"ExtUserPrmData", b"Unit_Diag_Bit("],
+    "dpv1.tpl": [b"DPV1_Slave = 1", b"ExtUserPrmData", b"Unit_Diag_Bit("],
 }
 
 

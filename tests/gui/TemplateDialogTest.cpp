@@ -138,7 +138,7 @@ class TemplateDialogTest : public QObject {
         MemorySettingsStore settings;
         // Nothing stored, no Templates folder here: the program's own templates.
         QString installed = StartTemplateFolder(settings);
-        QVERIFY2(QFileInfo::exists(installed + "compact_slave.tpl"), qPrintable(installed));
+        QVERIFY2(QFileInfo::exists(installed + "compact.tpl"), qPrintable(installed));
         QDir().mkdir("Templates");
         QCOMPARE(StartTemplateFolder(settings), QDir::current().absoluteFilePath("Templates/"));
         settings.SetString("Settings", "Tpl_Path", "/somewhere/else");

@@ -1,4 +1,4 @@
-; KVF_Ed: DPV1 slave: acyclic services, user parameters and diagnosis texts
+; KVF_Ed: DPV1 slave with parameters and diagnosis
 #TALVERON_DP
 ; Identification: replace the vendor, the model and the ident number 0xFFFF with the
 ; device's own.

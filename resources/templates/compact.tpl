@@ -1,10 +1,10 @@
-; KVF_Ed: Modular slave: a module list and slots to plug the modules into
+; KVF_Ed: Compact slave with fixed inputs and outputs
 #TALVERON_DP
 ; Identification: replace the vendor, the model and the ident number 0xFFFF with the
 ; device's own.
 KVF_Revision = 5
 Vendor_Name = "Vendor"
-Model_Name = "Modular Device"
+Model_Name = "Compact Device"
 Revision = "V1.00"
 Ident_Number = 0xFFFF
 Protocol_Ident = 0
@@ -29,39 +29,17 @@ MaxTsdr_500 = 100
 MaxTsdr_1.5M = 150
 MaxTsdr_12M = 800
 ;
+; Services and timing.
 Freeze_Mode_supp = 1
 Sync_Mode_supp = 1
 Auto_Baud_supp = 1
+Set_Slave_Add_supp = 0
 Min_Slave_Intervall = 1
 Max_Diag_Data_Len = 6
 Max_User_Prm_Data_Len = 0
 ;
-; The station takes up to Max_Module modules; the lengths bound the sum over all of them.
-Modular_Station = 1
-Max_Module = 4
-Max_Input_Len = 32
-Max_Output_Len = 32
-Max_Data_Len = 64
-Modul_Offset = 1
-;
-; The modules a user can plug in; the number under each Module line is its reference.
-Module = "8 Byte In" 0x17
+; A compact device has exactly one module: its fixed configuration.
+Modular_Station = 0
+Module = "2 Byte In, 2 Byte Out" 0x31
 1
 EndModule
-Module = "8 Byte Out" 0x27
-2
-EndModule
-Module = "4 Word In/Out" 0x73
-3
-EndModule
-Module = "Empty place" 0x00
-4
-EndModule
-;
-; Slot(number) = "name" default-module allowed-modules
-SlotDefinition
-Slot(1) = "Slot 1" 1 1-4
-Slot(2) = "Slot 2" 2 1-4
-Slot(3) = "Slot 3" 4 1-4
-Slot(4) = "Slot 4" 4 1-4
-EndSlotDefinition
