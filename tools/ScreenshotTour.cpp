@@ -1,10 +1,13 @@
 // Draws the editor's windows as a user sees them and writes them as PNG files: the main
-// window with a sample file, the output rows after Check KVF, the Settings dialog and the
-// print preview. Run under a real X server (scripts/screenshots.sh uses Xvfb).
+// window with a sample file, the output rows after Check KVF, the Settings dialog, the
+// print preview, the template dialog of File New and the User Key dialog. Run under a real
+// X server (scripts/screenshots.sh uses Xvfb).
 #include "app/CChildFrame.h"
 #include "app/CKVFApp.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
+#include "app/TemplateDialog.h"
+#include "app/UserKeyDialog.h"
 #include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
 
@@ -12,11 +15,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <cstdio>
@@ -57,7 +62,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QString sample = QFileInfo(argv[1]).absoluteFilePath();
-    QDir out(argv[2]);
+    // Absolute, since the tour works in a folder of its own.
+    QDir out(QFileInfo(argv[2]).absoluteFilePath());
     out.mkpath(".");
     // Its own settings and backup folder, so the user's are left alone.
     QTemporaryDir work;
@@ -104,6 +110,35 @@ int main(int argc, char* argv[]) {
     frame.Command("cmd_file_preview")->trigger();
     QTest::qWait(1500); // the preview opens without blocking; the shot is taken meanwhile
     ok = ok && previewOk;
+
+    // File New: the template dialog over the program's own templates, one of them chosen.
+    bool templateOk = false;
+    QTimer::singleShot(400, [] {
+        if (auto* dialog = qobject_cast<kvf::TemplateDialog*>(QApplication::activeModalWidget()))
+            dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
+    });
+    ShootNextDialog<kvf::TemplateDialog>(out.filePath("template-dialog.png"), &templateOk);
+    frame.OnFileNew();
+    ok = ok && templateOk;
+
+    // User Key... for a vendor's own key of a file, with one key registered before.
+    QFile vendorFile(work.filePath("ACME1234.kvf"));
+    QFile sampleFile(sample);
+    if (sampleFile.open(QIODevice::ReadOnly) && vendorFile.open(QIODevice::WriteOnly)) {
+        vendorFile.write(sampleFile.readAll());
+        vendorFile.write("ACME_Test_Mode = 1\n");
+        vendorFile.close();
+    }
+    app.Store().SetString("UserKeys", "ACME_LED_MODE", "1;1;0-3");
+    app.Store().SetString("UserKeys", "Summary", "ACME_LED_MODE,");
+    QList<kvf::CChildFrame*> vendor = frame.OpenPaths({vendorFile.fileName()}, false);
+    bool userKeyOk = false;
+    if (!vendor.isEmpty()) {
+        app.State().CurrentEntry = vendor.first()->Doc().Engine().Database.Last();
+        ShootNextDialog<kvf::UserKeyDialog>(out.filePath("user-key-dialog.png"), &userKeyOk);
+        frame.OnUserKey();
+    }
+    ok = ok && userKeyOk;
 
     for (kvf::CChildFrame* child : frame.Children())
         child->Doc().Text().setModified(false);
