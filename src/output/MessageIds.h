@@ -362,6 +362,7 @@ inline constexpr int CfgSelectInOut = 65273;                 // IN/OUT
 inline constexpr int CfgConsistenceByte = 65274;             // Byte
 inline constexpr int CfgConsistenceWord = 65275;             // Word
 inline constexpr int CfgVendorSpecificLabel = 65276;         // Vendor specific
+inline constexpr int CfgWholeLength = 65353;                 // whole length
 
 // Application, main frame and settings.
 inline constexpr int AboutText = 65001;                      // KVF Editor\nEditor and checker for KVF device-de ...

@@ -5,8 +5,11 @@
 #include "document/AppState.h"
 #include "document/Document.h"
 #include "output/MessageIds.h"
+#include "semantic/ModuleConfigEdit.h"
+#include "semantic/ModuleOverview.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
+#include "views/CfgIdentifierDialog.h"
 #include "views/EntryTextMatch.h"
 #include "views/ViewText.h"
 
@@ -20,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +63,56 @@ class WaitCursor {
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+QString Hex(const std::vector<std::uint8_t>& bytes, std::size_t first, std::size_t count) {
+    QStringList items;
+    for (std::size_t i = first; i < first + count && i < bytes.size(); ++i)
+        items << QString::asprintf("0x%02X", bytes[i]);
+    return items.join(u',');
+}
+
+// A column of both parts: the output's and the input's text, once when they agree.
+template <typename Show> QString PerPart(const CfgIdentifier& ident, Show show) {
+    switch (DirectionOf(ident)) {
+    case CfgDirection::Empty:
+        return views::ViewText(msg::NoLine);
+    case CfgDirection::Input:
+        return show(ident.In);
+    case CfgDirection::Output:
+        return show(ident.Out);
+    case CfgDirection::Both:
+        break;
+    }
+    const QString out = show(ident.Out);
+    const QString in = show(ident.In);
+    return out == in ? out : out + u'/' + in;
+}
+
+QStringList ConfigRow(const DecodedModuleConfig& config, const CfgIdentifier& ident) {
+    auto length = [](const CfgPart& part) {
+        return part.Length ? QString::number(part.Length) : views::ViewText(msg::NoLine);
+    };
+    static const int kDirections[] = {msg::NoLine, msg::CfgSelectIn, msg::CfgSelectOut,
+                                      msg::CfgSelectInOut};
+    const QString vendor =
+        ident.VendorBytesPresent()
+            ? Hex(config.Bytes, ident.FirstByte + 1 + ident.LengthBytes, ident.VendorBytesPresent())
+            : views::ViewText(msg::NoLine);
+    return {views::ViewText(ident.Special ? msg::CfgFormatExtent : msg::CfgFormatShort),
+            views::ViewText(kDirections[static_cast<int>(DirectionOf(ident))]),
+            length(ident.In),
+            length(ident.Out),
+            PerPart(ident,
+                    [](const CfgPart& part) {
+                        QString unit = views::ViewText((part.Format & kCfgFormatWordUnit)
+                                                           ? msg::CfgConsistenceWord
+                                                           : msg::CfgConsistenceByte);
+                        if (part.Format >= kCfgFormatConsistent)
+                            unit += " (" + views::ViewText(msg::CfgWholeLength) + ")";
+                        return unit;
+                    }),
+            vendor};
+}
 
 void Frame(AppState& app, int id) {
     app.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
@@ -174,6 +228,11 @@ void CInputView::BuildControls() {
     for (int column = 0; column < configList_->columnCount(); ++column)
         configList_->setColumnWidth(column, 100);
     configList_->setMinimumHeight(90);
+    configList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(configList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        EditConfigIdentifier(configList_->indexOfTopLevelItem(item));
+    });
+    connect(configList_, &QWidget::customContextMenuRequested, this, &CInputView::OnConfigListMenu);
     grid->addWidget(configList_, 9, 0, 1, 4);
 
     picture_ = new QLabel(form_);
@@ -196,6 +255,10 @@ void CInputView::BuildControls() {
     outer->addWidget(helpBox_, 2);
 
     connect(apply_, &QPushButton::clicked, this, &CInputView::OnApply);
+    connect(range_, &QLineEdit::textChanged, this, [this] {
+        if (app_->InputForm.FormKind == 6)
+            FillConfigList();
+    });
     connect(help_, &QPushButton::clicked, this, &CInputView::ShowHelp);
 }
 
@@ -277,6 +340,8 @@ void CInputView::OnUpdate() {
         range_->setText(Shown(form.Values[1]));
         rangeLabel_->show();
         range_->show();
+        FillConfigList();
+        configList_->show();
         break;
     case 8:
         ShowSmallFields(3);
@@ -454,6 +519,49 @@ void CInputView::OnApply() {
     Frame(*app_, msg::StartSingleSyntaxCheck);
     Dispatch(*app_, entry->Key, ACTION_CHECK, std::string());
     Frame(*app_, msg::StopSingleSyntaxCheck);
+}
+
+void CInputView::FillConfigList() {
+    configList_->clear();
+    const DecodedModuleConfig config = DecodeCfgIdentifiers(Bytes(range_->text()));
+    for (const CfgIdentifier& ident : config.Identifiers)
+        configList_->addTopLevelItem(new QTreeWidgetItem(ConfigRow(config, ident)));
+}
+
+void CInputView::EditConfigIdentifier(int row) {
+    const DecodedModuleConfig config = DecodeCfgIdentifiers(Bytes(range_->text()));
+    if (row < 0 || static_cast<std::size_t>(row) >= config.Identifiers.size())
+        return;
+    CfgIdentifierDialog dialog(row + 1, CfgSettingsOf(config, static_cast<std::size_t>(row)), this);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyConfigIdentifier(row, dialog.Settings());
+}
+
+void CInputView::ApplyConfigIdentifier(int row, const CfgIdentifierSettings& settings) {
+    const std::string text = Bytes(range_->text());
+    const DecodedModuleConfig config = DecodeCfgIdentifiers(text);
+    if (row < 0 || static_cast<std::size_t>(row) >= config.Identifiers.size())
+        return;
+    range_->setText(Shown(ReplaceCfgIdentifier(text, config, static_cast<std::size_t>(row),
+                                               EncodeCfgIdentifier(settings))));
+}
+
+void CInputView::InsertConfigIdentifier(int row) {
+    const std::string text = Bytes(range_->text());
+    const DecodedModuleConfig config = DecodeCfgIdentifiers(text);
+    const std::size_t at = std::min<std::size_t>(static_cast<std::size_t>(std::max(row, 0)),
+                                                 config.Identifiers.size());
+    range_->setText(Shown(ReplaceCfgIdentifier(text, config, at, {0x00}, true)));
+}
+
+void CInputView::OnConfigListMenu(const QPoint& at) {
+    QTreeWidgetItem* item = configList_->itemAt(at);
+    const int row =
+        item ? configList_->indexOfTopLevelItem(item) + 1 : configList_->topLevelItemCount();
+    if (QMessageBox::question(this, QApplication::applicationName(),
+                              views::ViewText(msg::CfgInsertQuestion),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        InsertConfigIdentifier(row);
 }
 
 void CInputView::ShowHelp() {

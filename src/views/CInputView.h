@@ -15,6 +15,8 @@ class QTreeWidget;
 
 namespace kvf {
 
+struct CfgIdentifierSettings;
+
 class AppState;
 class CKVFTextView;
 class CKVFTreeView;
@@ -40,6 +42,14 @@ class CInputView : public QWidget {
     void OnApply();
     // A data type was chosen in the list (layouts 8 and 9).
     void OnDataTypeChanged(const QString& type);
+
+    // The configuration list of a module (layout 6): the identifiers of the configuration
+    // field, decoded. A double-click edits one in the identifier dialog; the new bytes go
+    // into the field, and Apply writes them.
+    void EditConfigIdentifier(int row);
+    void ApplyConfigIdentifier(int row, const CfgIdentifierSettings& settings);
+    // Inserts an empty identifier (0x00) before `row`, or at the end for the row count.
+    void InsertConfigIdentifier(int row);
 
     // The controls, for the frame's tests and screenshots.
     QPushButton* ApplyButton() const { return apply_; }
@@ -68,6 +78,8 @@ class CInputView : public QWidget {
     void ShowSmallFields(int count);
     void SelectDataType(const std::string& type);
     void ShowHelp();
+    void FillConfigList();
+    void OnConfigListMenu(const QPoint& at);
 
     AppState* app_;
     Document* document_;

@@ -5,6 +5,7 @@
 
 #include "views/CInputView.h"
 #include "views/CKVFTreeView.h"
+#include "views/CfgIdentifierDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +14,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
+#include <QTreeWidget>
 
 using namespace kvf;
 
@@ -184,6 +187,80 @@ class InputViewTest : public QObject {
         QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()),
                  QString("Signed8 (11)"));
         QVERIFY2(f.Rows().size() == 2, qPrintable(f.Rows().join('\n')));
+    }
+
+    void moduleShowsItsIdentifiersDecoded() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        Select(child, "Module (7)");
+        QTreeWidget* list = child->InputView()->ConfigList();
+        QVERIFY(!list->isHidden());
+        QCOMPARE(list->headerItem()->text(0), QString("IdentFormat"));
+        QCOMPARE(list->topLevelItemCount(), 2);
+        auto row = [list](int n) {
+            QStringList cells;
+            for (int column = 0; column < list->columnCount(); ++column)
+                cells << list->topLevelItem(n)->text(column);
+            return cells;
+        };
+        QCOMPARE(row(0), QStringList({"Short", "IN", "1", "---", "Byte", "---"}));
+        QCOMPARE(row(1), QStringList({"Short", "OUT", "---", "1", "Byte", "---"}));
+        // Typing in the configuration field shows the identifiers it now holds.
+        child->InputView()->RangeField()->setText("0xC3,0x81,0x01,0xAA,0xBB,0xCC");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(row(0), QStringList({"Extent", "IN/OUT", "2", "2", "Byte (whole length)/Byte",
+                                      "0xAA,0xBB,0xCC"}));
+        // Other layouts do not show the list.
+        Select(child, "Vendor_Name (2)");
+        QVERIFY(list->isHidden());
+    }
+
+    void identifierEditsGoBackThroughApply() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        Select(child, "Module (7)");
+        CInputView* input = child->InputView();
+        CfgIdentifierSettings output;
+        output.Out = {2, true, true};
+        input->ApplyConfigIdentifier(1, output);
+        QCOMPARE(input->RangeField()->text(), QString("0x10,0xE0"));
+        input->InsertConfigIdentifier(2);
+        QCOMPARE(input->RangeField()->text(), QString("0x10,0xE0,0x00"));
+        QCOMPARE(input->ConfigList()->topLevelItemCount(), 3);
+        QCOMPARE(input->ConfigList()->topLevelItem(2)->text(0), QString("Extent"));
+        input->OnApply();
+        QCOMPARE(child->Doc().Text().findBlockByNumber(6).text(),
+                 QString("Module=\"8 DI\" 0x10,0xE0,0x00"));
+    }
+
+    void identifierDialogShowsAndReturnsTheSettings() {
+        DecodedModuleConfig config = DecodeCfgIdentifiers("0x10,0xC0,0x81,0x41");
+        CfgIdentifierDialog dialog(2, CfgSettingsOf(config, 1));
+        QCOMPARE(dialog.windowTitle(), QString("Change settings for value 2..."));
+        QVERIFY(dialog.ExtendedFormat()->isChecked());
+        QVERIFY(dialog.InputOutput()->isChecked());
+        QVERIFY(dialog.ByteUnit()->isChecked());
+        QVERIFY(dialog.WholeLength()->isChecked()); // the output part's
+        QCOMPARE(dialog.OutputLength()->value(), 2);
+        QCOMPARE(dialog.InputLength()->value(), 4);
+        // Unchanged, each part keeps its own format.
+        QCOMPARE(EncodeCfgIdentifier(dialog.Settings()),
+                 std::vector<std::uint8_t>({0xC0, 0x81, 0x41}));
+        // Only input, in words, with two vendor bytes.
+        dialog.Input()->setChecked(true);
+        QVERIFY(!dialog.OutputLength()->isEnabled());
+        dialog.WordUnit()->setChecked(true);
+        dialog.WholeLength()->setChecked(false);
+        dialog.InputLength()->setValue(8);
+        dialog.VendorBytes()->setText("0x01, 2");
+        QCOMPARE(EncodeCfgIdentifier(dialog.Settings()),
+                 std::vector<std::uint8_t>({0x42, 0x43, 0x01, 0x02}));
+        // The short format has no vendor bytes and one length for both parts.
+        dialog.ShortFormat()->setChecked(true);
+        dialog.InputOutput()->setChecked(true);
+        QVERIFY(!dialog.VendorBytes()->isEnabled());
+        QVERIFY(!dialog.OutputLength()->isEnabled());
+        QCOMPARE(EncodeCfgIdentifier(dialog.Settings()), std::vector<std::uint8_t>({0x73}));
     }
 
     void writeProtectedFileRefusesApply() {

@@ -106,6 +106,7 @@ constexpr MessageDef kMessages[] = {
     {65274, "Byte"},
     {65275, "Word"},
     {65276, "Vendor specific"},
+    {65353, "whole length"}, // consistency over the whole length of an identifier
 
     // Application, main frame and settings.
     {65001, "KVF Editor\nEditor and checker for KVF device-description files."},
