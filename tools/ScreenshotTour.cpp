@@ -9,6 +9,7 @@
 #include "app/TemplateDialog.h"
 #include "app/UserKeyDialog.h"
 #include "views/CKVFTextView.h"
+#include "views/CKVFTreeView.h"
 #include "views/CMyListBoxBar.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QScreen>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +29,42 @@
 #include <cstdio>
 
 namespace {
+
+// A modular slave for the tree and input view shots.
+const QByteArray kModularSlave = "#TALVERON_DP\n"
+                                 "KVF_Revision = 3\n"
+                                 "Vendor_Name = \"ACME\"\n"
+                                 "Model_Name = \"Modular IO\"\n"
+                                 "Revision = \"V1.0\"\n"
+                                 "Ident_Number = 0x4711\n"
+                                 "Protocol_Ident = 0\n"
+                                 "Station_Type = 0\n"
+                                 "Hardware_Release = \"HW1\"\n"
+                                 "Software_Release = \"SW1\"\n"
+                                 "12M_supp = 1\n"
+                                 "MaxTsdr_12M = 800\n"
+                                 "Auto_Baud_supp = 1\n"
+                                 "Modular_Station = 1\n"
+                                 "Max_Module = 4\n"
+                                 "Max_Input_Len = 32\n"
+                                 "Max_Output_Len = 32\n"
+                                 "Module = \"8 DI\" 0x10\n"
+                                 "1\n"
+                                 "EndModule\n"
+                                 "Module = \"Mixed\" 0x13,0xC3,0x81,0x01,0x0A,0x0B,0x0C,0x21\n"
+                                 "2\n"
+                                 "Ext_Module_Prm_Data_Len = 1\n"
+                                 "EndModule\n"
+                                 "Module = \"Analog\" 0xD1\n"
+                                 "3\n"
+                                 "EndModule\n"
+                                 "ExtUserPrmData = 1 \"Filter\"\n"
+                                 "Bit(2) 1 0-1\n"
+                                 "Prm_Text_Ref = 1\n"
+                                 "EndExtUserPrmData\n"
+                                 "SlotDefinition\n"
+                                 "Slot(1) = \"Slot 1\" 2 2-3\n"
+                                 "EndSlotDefinition\n";
 
 bool Shoot(QWidget* widget, const QString& path) {
     QApplication::processEvents();
@@ -139,6 +177,36 @@ int main(int argc, char* argv[]) {
         frame.OnUserKey();
     }
     ok = ok && userKeyOk;
+
+    // The keyword tree and the input view of a modular slave: a module with its
+    // configuration identifiers decoded, then a parameter's bit line.
+    QFile modularFile(work.filePath("MODULAR1.kvf"));
+    if (modularFile.open(QIODevice::WriteOnly)) {
+        modularFile.write(kModularSlave);
+        modularFile.close();
+    }
+    QList<kvf::CChildFrame*> modular = frame.OpenPaths({modularFile.fileName()}, false);
+    if (!modular.isEmpty()) {
+        kvf::CChildFrame* child = modular.first();
+        child->showMaximized();
+        // The input pane as tall as a user drags it to edit a module.
+        if (auto* split = qobject_cast<QSplitter*>(child->widget()))
+            if (auto* right = qobject_cast<QSplitter*>(split->widget(1)))
+                right->setSizes({right->height() - 330, 330});
+        kvf::CKVFTreeView* tree = child->TreeView();
+        auto select = [tree](const QString& label) {
+            QModelIndexList found =
+                tree->Model().match(tree->Model().RootIndex(), Qt::DisplayRole, label, 1,
+                                    Qt::MatchRecursive | Qt::MatchExactly);
+            if (!found.isEmpty())
+                tree->setCurrentIndex(found.first());
+            return !found.isEmpty();
+        };
+        ok = select("Module (21)") && Shoot(&frame, out.filePath("tree-input-module.png")) && ok;
+        ok = select("Bit (29)") && Shoot(&frame, out.filePath("tree-input-parameter.png")) && ok;
+    } else {
+        ok = false;
+    }
 
     for (kvf::CChildFrame* child : frame.Children())
         child->Doc().Text().setModified(false);
