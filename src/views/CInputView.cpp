@@ -255,6 +255,12 @@ void CInputView::BuildControls() {
     outer->addWidget(helpBox_, 2);
 
     connect(apply_, &QPushButton::clicked, this, &CInputView::OnApply);
+    // Enter in a one-line field applies, as the Apply button does.
+    for (QLineEdit* edit : {uint_, area_, default_, range_, slotName_})
+        connect(edit, &QLineEdit::returnPressed, this, [this] {
+            if (apply_->isVisible())
+                OnApply();
+        });
     connect(range_, &QLineEdit::textChanged, this, [this] {
         if (app_->InputForm.FormKind == 6)
             FillConfigList();
@@ -485,7 +491,9 @@ void CInputView::OnApply() {
     }
     ReadFields();
     CDbEntry* entry = app_->CurrentEntry;
-    if (!entry) {
+    // The application holds one current entry for all documents: one of another document
+    // is none here.
+    if (!entry || document_->Database.IndexOf(entry) < 0) {
         app_->Alert(std::string(MessageText(msg::NoDatabase)));
         return;
     }

@@ -15,6 +15,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -140,22 +141,29 @@ void CKVFTreeView::SelectEntryForLine(int line) {
     sync_ = true;
 }
 
+CDbEntry* CKVFTreeView::CurrentEntryHere() const {
+    CDbEntry* entry = app_->CurrentEntry;
+    return entry && document_->Database.IndexOf(entry) >= 0 ? entry : nullptr;
+}
+
 void CKVFTreeView::KeyInfo() {
-    if (!app_->CurrentEntry) {
+    CDbEntry* entry = CurrentEntryHere();
+    if (!entry) {
         Inform(msg::NoDatabase);
         return;
     }
-    Dispatch(*app_, app_->CurrentEntry->Key, ACTION_GLOSSARY, std::string());
+    Dispatch(*app_, entry->Key, ACTION_GLOSSARY, std::string());
 }
 
 void CKVFTreeView::CheckSyntax() {
     app_->ClearMessages();
-    if (!app_->CurrentEntry) {
+    CDbEntry* current = CurrentEntryHere();
+    if (!current) {
         Inform(msg::NoDatabase);
         return;
     }
-    const int longLine = app_->CurrentEntry->LongLine;
-    const std::string key = app_->CurrentEntry->Key;
+    const int longLine = current->LongLine;
+    const std::string key = current->Key;
     RebuildDocument();
     CDbEntry* match = nullptr;
     for (CDbEntry& entry : document_->Database) {
@@ -183,7 +191,8 @@ void CKVFTreeView::CheckSyntax() {
 }
 
 void CKVFTreeView::ShowDetails() {
-    if (!app_->CurrentEntry) {
+    CDbEntry* entry = CurrentEntryHere();
+    if (!entry) {
         Inform(msg::NoDatabase);
         return;
     }
@@ -199,8 +208,7 @@ void CKVFTreeView::ShowDetails() {
     fields->setObjectName("details");
     fields->setReadOnly(true);
     fields->setLineWrapMode(QPlainTextEdit::NoWrap);
-    fields->setPlainText(
-        views::EntryDetailsLines(*app_->CurrentEntry, document_->Database).join(u'\n'));
+    fields->setPlainText(views::EntryDetailsLines(*entry, document_->Database).join(u'\n'));
     layout->addWidget(fields);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
     connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
@@ -238,6 +246,16 @@ void CKVFTreeView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QTreeView::mousePressEvent(event);
+}
+
+void CKVFTreeView::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the context menu as the menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        CreateContextMenu()->popup(mapToGlobal(QPoint(kKeyboardMenuOffset, kKeyboardMenuOffset)));
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void CKVFTreeView::Inform(int messageId) {

@@ -60,10 +60,14 @@ class CKVFTreeView : public QTreeView {
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void OnCurrentChanged(const QModelIndex& current);
     void Inform(int messageId);
+    // The current entry when it is one of this document's; the application holds one
+    // current entry for all documents.
+    CDbEntry* CurrentEntryHere() const;
 
     AppState* app_;
     Document* document_;

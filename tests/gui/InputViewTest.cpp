@@ -289,6 +289,20 @@ class InputViewTest : public QObject {
         QCOMPARE(child->Doc().Text().findBlockByNumber(5).text(), QString("Station_Type=0"));
     }
 
+    void applyInAnotherDocumentsViewChangesNothing() {
+        FrameFixture f;
+        CChildFrame* first = Open(f, kEveryLayout);
+        CChildFrame* second =
+            f.frame->OpenPaths({f.Write("other.kvf", kEveryLayout)}, false).first();
+        Select(second, "Vendor_Name (2)");
+        Select(first, "Station_Type (5)");
+        second->InputView()->StringField()->setPlainText("Other");
+        second->InputView()->OnApply();
+        QCOMPARE(f.alerts, QStringList({"No database exists."}));
+        QCOMPARE(second->Doc().Bytes(), std::string(kEveryLayout.constData()));
+        QCOMPARE(first->Doc().Bytes(), std::string(kEveryLayout.constData()));
+    }
+
     void refusedRewriteLeavesTheEntryAsItWas() {
         FrameFixture f;
         QByteArray longComment = "Vendor_Name=\"ACME\" ;" + QByteArray(1100, 'x') + "\r\n";
