@@ -3,9 +3,9 @@
 
 #include "SyntheticKvf.h"
 
-#include "document/AppState.h"
+#include "core/AppState.h"
+#include "core/Document.h"
 #include "document/CheckRun.h"
-#include "document/Document.h"
 #include "document/FileReader.h"
 #include "output/OutputRows.h"
 

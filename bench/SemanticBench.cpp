@@ -4,9 +4,9 @@
 
 #include "SemanticKvf.h"
 
-#include "document/AppState.h"
+#include "core/AppState.h"
 #include "document/CheckRun.h"
-#include "document/Document.h"
+#include "core/Document.h"
 #include "output/OutputRows.h"
 #include "semantic/SemanticChecker.h"
 

@@ -3,7 +3,7 @@
 
 #include "SyntheticKvf.h"
 
-#include "document/ProgressSink.h"
+#include "core/ProgressSink.h"
 #include "views/CKVFHighlighter.h"
 #include "views/CKVFTextView.h"
 #include "views/HighlightScanner.h"

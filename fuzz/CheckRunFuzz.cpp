@@ -3,9 +3,9 @@
 // size of the input. Inputs run up to 1 MiB so that cost growing with size shows as a
 // finding: scripts/fuzz.sh gives every input a time limit.
 
-#include "document/AppState.h"
+#include "core/AppState.h"
+#include "core/Document.h"
 #include "document/CheckRun.h"
-#include "document/Document.h"
 #include "output/OutputRows.h"
 
 #include <cstddef>

@@ -8,9 +8,9 @@
 // (or misses one) fails the build instead of shipping a page nobody packs.
 
 #include "catalogue/KeywordCatalogue.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
-#include "output/Windows1252.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/Windows1252.h"
 
 #include <algorithm>
 #include <fstream>

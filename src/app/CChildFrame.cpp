@@ -1,9 +1,9 @@
 #include "app/CChildFrame.h"
 
 #include "app/CKVF_EdDoc.h"
-#include "app/UiText.h"
+#include "views/UiText.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "document/AppState.h"
+#include "core/AppState.h"
 #include "document/CheckRun.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"

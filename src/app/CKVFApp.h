@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/EditorSettings.h"
-#include "document/AppState.h"
+#include "core/AppState.h"
 
 #include <QStringList>
 

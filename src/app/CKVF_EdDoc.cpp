@@ -1,9 +1,9 @@
 #include "app/CKVF_EdDoc.h"
 
-#include "app/UiText.h"
-#include "document/AppState.h"
+#include "views/UiText.h"
+#include "core/AppState.h"
 #include "document/CheckRun.h"
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 
 #include <QDir>
 #include <QFile>

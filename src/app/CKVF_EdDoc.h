@@ -2,7 +2,7 @@
 
 #include "app/LineBreaks.h"
 #include "app/QtTextLines.h"
-#include "document/Document.h"
+#include "core/Document.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/EditorSettings.h"
-#include "document/AlertSink.h"
-#include "output/MessageSink.h"
+#include "core/AlertSink.h"
+#include "core/MessageSink.h"
 
 #include <QMainWindow>
 #include <QPointer>

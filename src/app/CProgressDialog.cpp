@@ -1,6 +1,6 @@
 #include "app/CProgressDialog.h"
 
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 #include "views/ViewText.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/ProgressSink.h"
+#include "core/ProgressSink.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "app/EditorSettings.h"
 
-#include "app/UiText.h"
+#include "views/UiText.h"
 
 #include <QDir>
 #include <QSettings>

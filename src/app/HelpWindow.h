@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/HelpTopics.h"
-#include "catalogue/HelpService.h"
+#include "core/HelpService.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/QtTextLines.h"
 
-#include "app/UiText.h"
+#include "views/UiText.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/TextLines.h"
+#include "core/TextLines.h"
 
 class QTextDocument;
 

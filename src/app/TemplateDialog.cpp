@@ -1,8 +1,8 @@
 #include "app/TemplateDialog.h"
 
-#include "app/UiText.h"
-#include "catalogue/SettingsStore.h"
-#include "output/MessageIds.h"
+#include "views/UiText.h"
+#include "core/SettingsStore.h"
+#include "core/MessageIds.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "app/TemplateScan.h"
 
-#include "app/UiText.h"
-#include "catalogue/SettingsStore.h"
+#include "views/UiText.h"
+#include "core/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,12 +3,12 @@
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "catalogue/UserKeys.h"
-#include "document/AppState.h"
-#include "document/AsciiText.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
-#include "output/MessageTable.h"
+#include "core/AppState.h"
+#include "core/AsciiText.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
+#include "core/MessageTable.h"
 
 namespace kvf {
 

@@ -1,10 +1,10 @@
 #include "app/UserKeyDialog.h"
 
-#include "app/UiText.h"
-#include "catalogue/SettingsStore.h"
+#include "views/UiText.h"
+#include "core/SettingsStore.h"
 #include "catalogue/UserKeys.h"
-#include "document/CDbEntry.h"
-#include "output/MessageIds.h"
+#include "core/CDbEntry.h"
+#include "core/MessageIds.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

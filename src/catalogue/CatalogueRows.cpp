@@ -6,7 +6,7 @@
 
 #include "catalogue/CatalogueRows.h"
 
-#include "document/CDbEntry.h"
+#include "core/CDbEntry.h"
 
 namespace kvf::detail {
 namespace {

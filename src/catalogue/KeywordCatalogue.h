@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MessageIds.h"
+
 #include <array>
 #include <span>
 #include <string_view>
@@ -80,42 +82,6 @@ struct CatalogueMatch {
         return captions;
     }
 };
-
-// String-table ids of the captions the catalogue loads into the input form (texts in
-// CatalogueMessages.cpp).
-namespace caption {
-inline constexpr int DpSlave = 36;
-inline constexpr int DpMaster = 37;
-inline constexpr int SupportsFeature = 38;
-inline constexpr int RequestsFeature = 39;
-inline constexpr int NotSupported = 40;
-inline constexpr int Rs485 = 41;
-inline constexpr int Ttl = 42;
-inline constexpr int Input = 43;
-inline constexpr int Output = 44;
-inline constexpr int SlotNumber = 65083;
-inline constexpr int CompactDevice = 65087;
-inline constexpr int ModularDevice = 65088;
-inline constexpr int AreaOrTextReference = 65090;
-inline constexpr int DefaultValue = 65091;
-inline constexpr int MinMaxOrAllowedValues = 65092;
-inline constexpr int DataType = 65096;
-inline constexpr int SlotName = 65114;
-inline constexpr int Bit = 11001;
-inline constexpr int Value = 11002;
-inline constexpr int Error = 11003;
-inline constexpr int Offset = 11004;
-inline constexpr int Reference = 11005;
-inline constexpr int PrmDataType = 11006;
-inline constexpr int FirstBit = 11007;
-inline constexpr int LastBit = 11008;
-inline constexpr int ReferenceOffset = 11009;
-inline constexpr int ReferenceNumber = 11010;
-inline constexpr int SubsystemType = 11011;
-inline constexpr int Index = 11012;
-// Not a caption: action 0 of the Module row puts this text into form value 2.
-inline constexpr int ConfigString = 11013;
-} // namespace caption
 
 // The built-in knowledge of every keyword. Lookup ignores ASCII case and is exact.
 class KeywordCatalogue {

@@ -4,11 +4,11 @@
 #include "catalogue/UserKeys.h"
 #include "catalogue/ValueChecks.h"
 #include "catalogue/ValueParts.h"
-#include "document/AppState.h"
-#include "document/AsciiText.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
+#include "core/AppState.h"
+#include "core/AsciiText.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
 
 namespace kvf {
 namespace {

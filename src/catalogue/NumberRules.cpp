@@ -3,7 +3,7 @@
 #include "catalogue/NumberReader.h"
 #include "catalogue/RowCheckContext.h"
 #include "catalogue/ValueChecks.h"
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 
 #include <cstdint>
 #include <limits>

@@ -3,8 +3,8 @@
 
 #include "catalogue/RowCheckContext.h"
 #include "catalogue/ValueChecks.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
 
 namespace kvf {
 

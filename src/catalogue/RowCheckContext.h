@@ -4,11 +4,11 @@
 // Not part of the engine's interface: only the value-check files include it.
 
 #include "catalogue/KeywordCatalogue.h"
-#include "document/AppState.h"
-#include "document/CDbEntry.h"
-#include "document/TextLines.h"
-#include "output/MessageSink.h"
-#include "output/MessageTable.h"
+#include "core/AppState.h"
+#include "core/CDbEntry.h"
+#include "core/MessageSink.h"
+#include "core/MessageTable.h"
+#include "core/TextLines.h"
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 #include "catalogue/NumberReader.h"
 #include "catalogue/RowCheckContext.h"
 #include "catalogue/ValueChecks.h"
-#include "document/AsciiText.h"
-#include "output/MessageIds.h"
+#include "core/AsciiText.h"
+#include "core/MessageIds.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/SettingsStore.h"
-#include "document/CDbEntry.h"
+#include "core/CDbEntry.h"
+#include "core/SettingsStore.h"
 
 #include <string>
 #include <string_view>

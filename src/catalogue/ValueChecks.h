@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/KeywordCatalogue.h"
-#include "document/CDbEntry.h"
-#include "document/TextLines.h"
+#include "core/CDbEntry.h"
+#include "core/TextLines.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "catalogue/ValueParts.h"
 
 #include "catalogue/KeywordCatalogue.h"
-#include "document/AsciiText.h"
-#include "document/CDbEntry.h"
+#include "core/AsciiText.h"
+#include "core/CDbEntry.h"
 
 #include <algorithm>
 

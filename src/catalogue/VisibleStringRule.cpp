@@ -2,8 +2,8 @@
 
 #include "catalogue/RowCheckContext.h"
 #include "catalogue/ValueChecks.h"
-#include "document/AsciiText.h"
-#include "output/MessageIds.h"
+#include "core/AsciiText.h"
+#include "core/MessageIds.h"
 
 #include <string>
 #include <string_view>

@@ -2,10 +2,10 @@
 
 #include "cli/ModuleExplanation.h"
 #include "cli/Reports.h"
-#include "document/AlertSink.h"
-#include "document/AppState.h"
+#include "core/AlertSink.h"
+#include "core/AppState.h"
 #include "document/CheckRun.h"
-#include "document/Document.h"
+#include "core/Document.h"
 #include "document/FileReader.h"
 #include "document/TextEncoding.h"
 

@@ -1,8 +1,8 @@
 #include "cli/MessageList.h"
 
-#include "output/FindingMessages.h"
+#include "core/FindingMessages.h"
 #include "output/OutputRows.h"
-#include "output/Windows1252.h"
+#include "core/Windows1252.h"
 
 namespace kvf::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/Reports.h"
 
 #include "cli/JsonOutput.h"
-#include "document/CKeyDatabase.h"
-#include "output/Windows1252.h"
+#include "core/CKeyDatabase.h"
+#include "core/Windows1252.h"
 
 #include <unordered_map>
 

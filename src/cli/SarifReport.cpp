@@ -2,8 +2,8 @@
 
 #include "cli/JsonOutput.h"
 #include "cli/Reports.h"
-#include "output/FindingMessages.h"
-#include "output/Windows1252.h"
+#include "core/FindingMessages.h"
+#include "core/Windows1252.h"
 
 #include <filesystem>
 #include <map>

@@ -1,6 +1,6 @@
 #include "cli/SettingsSource.h"
 
-#include "catalogue/IniSettingsStore.h"
+#include "core/IniSettingsStore.h"
 #include "catalogue/UserSettingsFile.h"
 #include "cli/FileCheck.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalogue/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "cli/Options.h"
-#include "output/MessageSelection.h"
+#include "core/MessageSelection.h"
 
 #include <memory>
 #include <ostream>

@@ -1,11 +1,11 @@
 #include "document/CheckRun.h"
 
 #include "catalogue/KeywordDispatcher.h"
-#include "document/AppState.h"
-#include "document/Document.h"
+#include "core/AppState.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
 #include "document/FileReader.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
 #include "semantic/SemanticChecker.h"
 
 #include <new>

@@ -1,12 +1,12 @@
 #include "document/FileReader.h"
 
 #include "catalogue/KeywordDispatcher.h"
-#include "document/AppState.h"
-#include "document/AsciiText.h"
-#include "document/CKeyDatabase.h"
-#include "document/TextLines.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
+#include "core/AppState.h"
+#include "core/AsciiText.h"
+#include "core/CKeyDatabase.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/TextLines.h"
 
 #include <algorithm>
 #include <new>

@@ -1,6 +1,6 @@
 #include "output/JsonText.h"
 
-#include "output/Windows1252.h"
+#include "core/Windows1252.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include "output/OutputRows.h"
 
-#include "catalogue/SettingsStore.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/SettingsStore.h"
 
 namespace kvf {
 

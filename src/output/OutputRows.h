@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/MessageSink.h"
+#include "core/MessageSink.h"
 
 #include <string>
 #include <vector>

@@ -8,8 +8,8 @@
 #include "semantic/BaudRateRules.h"
 
 #include "catalogue/NumberReader.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 namespace kvf {

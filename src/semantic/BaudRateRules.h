@@ -2,7 +2,7 @@
 
 // The rate table and the Min_Slave_Intervall limits of the baud rate and timing rules.
 
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 #include "semantic/SemanticKeywordList.h"
 
 #include <array>

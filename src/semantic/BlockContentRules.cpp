@@ -2,9 +2,9 @@
 // first pass when the end keyword stands in the block it closes, for Module and
 // Jokerblock_Type in the second pass.
 
-#include "document/AppState.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/AppState.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 #include <new>

@@ -1,8 +1,8 @@
 // Where a keyword may stand, how often, from which revision and for which station kind.
 
-#include "document/AsciiText.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/AsciiText.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 namespace kvf {

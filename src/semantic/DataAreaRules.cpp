@@ -7,8 +7,8 @@
 // end).
 
 #include "catalogue/NumberReader.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/DataTypeTable.h"
 #include "semantic/SemanticChecker.h"
 

@@ -7,9 +7,9 @@
 // block or a module are judged at the block's end, against the definitions of that block.
 
 #include "catalogue/NumberReader.h"
-#include "document/AppState.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/AppState.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 #include <new>

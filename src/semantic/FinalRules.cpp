@@ -2,8 +2,8 @@
 // pass. They demand the keywords every file, master files, slave files and modular slave
 // files must have, and blocks that were opened must be closed.
 
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 namespace kvf {

@@ -2,9 +2,9 @@
 // family and the ranges of reference numbers.
 
 #include "catalogue/NumberReader.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 namespace kvf {

@@ -1,8 +1,8 @@
 #include "semantic/ModuleOverview.h"
 
 #include "catalogue/NumberReader.h"
-#include "document/AsciiText.h"
-#include "document/CKeyDatabase.h"
+#include "core/AsciiText.h"
+#include "core/CKeyDatabase.h"
 
 #include <unordered_map>
 

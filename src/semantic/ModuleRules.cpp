@@ -7,9 +7,9 @@
 // pass, before its multiplicity rule), Slot, Jokerblock_Slot and Protocol_Ident.
 
 #include "catalogue/NumberReader.h"
-#include "document/AppState.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/AppState.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/ModuleConfig.h"
 #include "semantic/SemanticChecker.h"
 

@@ -4,9 +4,9 @@
 // X_Max_User_Prm_Data_Len, for the unit and for each module.
 
 #include "catalogue/NumberReader.h"
-#include "document/AppState.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/AppState.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 #include "semantic/PrerequisiteRules.h"
 
 #include "catalogue/NumberReader.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "semantic/SemanticChecker.h"
 
 #include "catalogue/NumberReader.h"
-#include "document/AppState.h"
-#include "document/AsciiText.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
+#include "core/AppState.h"
+#include "core/AsciiText.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
 
 #include <algorithm>
 

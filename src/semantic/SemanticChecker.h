@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CDbEntry.h"
-#include "output/MessageTable.h"
+#include "core/CDbEntry.h"
+#include "core/MessageTable.h"
 #include "semantic/DiagnosisLists.h"
 #include "semantic/ModuleConfig.h"
 #include "semantic/ParameterOccupancy.h"

@@ -12,9 +12,9 @@
 // + 50).
 
 #include "catalogue/NumberReader.h"
-#include "document/AppState.h"
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
+#include "core/AppState.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
 #include "semantic/SemanticChecker.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "document/AppState.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
+#include "core/AppState.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
 #include "semantic/ModuleConfigEdit.h"
 #include "semantic/ModuleOverview.h"
 #include "views/CKVFTextView.h"

@@ -1,7 +1,7 @@
 #include "views/CMyListBoxBar.h"
 
-#include "app/UiText.h"
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
+#include "views/UiText.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

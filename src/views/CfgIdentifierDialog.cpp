@@ -1,7 +1,7 @@
 #include "views/CfgIdentifierDialog.h"
 
 #include "catalogue/NumberReader.h"
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 #include "views/ViewText.h"
 
 #include <QButtonGroup>

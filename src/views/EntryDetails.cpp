@@ -1,7 +1,7 @@
 #include "views/EntryDetails.h"
 
-#include "document/CKeyDatabase.h"
-#include "output/MessageIds.h"
+#include "core/CKeyDatabase.h"
+#include "core/MessageIds.h"
 #include "views/ViewText.h"
 
 namespace kvf::views {

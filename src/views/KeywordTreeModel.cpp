@@ -1,7 +1,7 @@
 #include "views/KeywordTreeModel.h"
 
 #include "catalogue/KeywordCatalogue.h"
-#include "document/CKeyDatabase.h"
+#include "core/CKeyDatabase.h"
 #include "views/TreeIcons.h"
 #include "views/ViewText.h"
 

@@ -1,7 +1,7 @@
 // Printing of the text view: every page framed, the program name, the document's name and
 // the date at the top, the page number at the bottom, the coloured text in between.
 
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 #include "views/CKVFHighlighter.h"
 #include "views/CKVFTextView.h"
 #include "views/ViewText.h"

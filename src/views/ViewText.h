@@ -1,7 +1,7 @@
 #pragma once
 
-#include "output/MessageTable.h"
-#include "output/Windows1252.h"
+#include "core/MessageTable.h"
+#include "core/Windows1252.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
 #include "views/CKVFTextView.h"
-#include "document/AppState.h"
+#include "core/AppState.h"
 #include "views/CMyListBoxBar.h"
 
 #include <QFile>

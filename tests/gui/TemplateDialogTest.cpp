@@ -4,7 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/TemplateDialog.h"
-#include "catalogue/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "catalogue/SettingsStore.h"
-#include "document/AlertSink.h"
-#include "document/CDbEntry.h"
-#include "document/ProgressSink.h"
+#include "core/SettingsStore.h"
+#include "core/AlertSink.h"
+#include "core/CDbEntry.h"
+#include "core/ProgressSink.h"
 #include "views/CKVFHighlighter.h"
 #include "views/CKVFTextView.h"
 

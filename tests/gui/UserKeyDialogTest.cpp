@@ -4,7 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/UserKeyDialog.h"
-#include "catalogue/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "views/CKVFTreeView.h"
 
 #include <QAbstractButton>

@@ -3,9 +3,9 @@
 // back the same.
 
 #include "app/EditorSettings.h"
-#include "catalogue/IniSettingsStore.h"
+#include "core/IniSettingsStore.h"
 #include "catalogue/UserSettingsFile.h"
-#include "output/Windows1252.h"
+#include "core/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "document/CheckRun.h"
-#include "document/AppState.h"
-#include "document/Document.h"
+#include "core/AppState.h"
+#include "core/Document.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

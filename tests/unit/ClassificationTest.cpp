@@ -1,8 +1,8 @@
 #include "catalogue/KeywordDispatcher.h"
-#include "document/AppState.h"
-#include "document/CKeyDatabase.h"
+#include "core/AppState.h"
+#include "core/CKeyDatabase.h"
+#include "core/TextLines.h"
 #include "document/FileReader.h"
-#include "document/TextLines.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "catalogue/KeywordDispatcher.h"
-#include "document/AppState.h"
-#include "document/CKeyDatabase.h"
+#include "core/AppState.h"
+#include "core/CKeyDatabase.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/TextLines.h"
 #include "document/FileReader.h"
-#include "document/TextLines.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

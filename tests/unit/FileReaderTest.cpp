@@ -1,7 +1,7 @@
 #include "document/FileReader.h"
-#include "document/AppState.h"
-#include "document/CKeyDatabase.h"
-#include "document/TextLines.h"
+#include "core/AppState.h"
+#include "core/CKeyDatabase.h"
+#include "core/TextLines.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

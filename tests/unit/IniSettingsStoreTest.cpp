@@ -1,4 +1,4 @@
-#include "catalogue/IniSettingsStore.h"
+#include "core/IniSettingsStore.h"
 #include "catalogue/UserSettingsFile.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "document/AppState.h"
-#include "document/CKeyDatabase.h"
+#include "core/AppState.h"
+#include "core/CKeyDatabase.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "catalogue/KeywordCatalogue.h"
 
-#include "document/CDbEntry.h"
-#include "output/MessageParts.h"
-#include "output/MessageTable.h"
+#include "core/CDbEntry.h"
+#include "core/MessageParts.h"
+#include "core/MessageTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "output/MessageSelection.h"
-#include "catalogue/SettingsStore.h"
-#include "document/AppState.h"
+#include "core/MessageSelection.h"
+#include "core/SettingsStore.h"
+#include "core/AppState.h"
 #include "document/CheckRun.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

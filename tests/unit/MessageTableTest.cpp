@@ -1,5 +1,5 @@
-#include "output/MessageTable.h"
-#include "output/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/MessageIds.h"
 
 #include <gtest/gtest.h>
 

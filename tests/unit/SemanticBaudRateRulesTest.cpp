@@ -1,7 +1,7 @@
 #include "SemanticTestDocument.h"
 
-#include "document/AsciiText.h"
-#include "output/MessageIds.h"
+#include "core/AsciiText.h"
+#include "core/MessageIds.h"
 #include "semantic/BaudRateRules.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "SemanticTestDocument.h"
 
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "SemanticRuleTestLines.h"
 #include "SemanticTestDocument.h"
 
-#include "output/MessageIds.h"
+#include "core/MessageIds.h"
 
 #include <gtest/gtest.h>
 

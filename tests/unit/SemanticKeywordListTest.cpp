@@ -1,6 +1,6 @@
 #include "semantic/SemanticKeywordList.h"
 
-#include "document/AsciiText.h"
+#include "core/AsciiText.h"
 
 #include <gtest/gtest.h>
 

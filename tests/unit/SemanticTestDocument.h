@@ -12,11 +12,11 @@
 // Block begin keys open a block (later entries get it as hParent), block end keys stand in
 // the open block and close it. Line i of the list has LongLine i.
 
-#include "document/AppState.h"
-#include "document/AsciiText.h"
-#include "document/Document.h"
-#include "document/TextLines.h"
-#include "output/MessageTable.h"
+#include "core/AppState.h"
+#include "core/AsciiText.h"
+#include "core/Document.h"
+#include "core/MessageTable.h"
+#include "core/TextLines.h"
 #include "output/OutputRows.h"
 #include "semantic/SemanticChecker.h"
 

@@ -1,10 +1,10 @@
 #include "catalogue/ValueChecks.h"
 #include "catalogue/KeywordCatalogue.h"
-#include "catalogue/SettingsStore.h"
-#include "document/AppState.h"
-#include "document/Document.h"
-#include "output/MessageIds.h"
-#include "output/MessageTable.h"
+#include "core/AppState.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "catalogue/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <cstdlib>
 

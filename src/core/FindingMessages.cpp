@@ -1,8 +1,8 @@
-#include "output/FindingMessages.h"
+#include "core/FindingMessages.h"
 
-#include "output/MessageIds.h"
-#include "output/MessageSink.h"
-#include "output/MessageTable.h"
+#include "core/MessageIds.h"
+#include "core/MessageSink.h"
+#include "core/MessageTable.h"
 
 #include <algorithm>
 #include <utility>

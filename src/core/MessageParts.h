@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/MessageTable.h"
+#include "core/MessageTable.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Named ids of the string table. The texts live in output/messages/ and
-// catalogue/CatalogueMessages.cpp; code refers to these names, never to prose.
+// Named ids of the string table. The texts live in core/messages/; code refers to these
+// names, never to prose.
 // clang-format off
 namespace kvf::msg {
 
@@ -437,4 +437,44 @@ inline constexpr int MenuAbout = 65352;                      // About KVF_Ed...
 // NoLine. The root, group and "no database" labels of the tree are the catalogue's group names.
 
 } // namespace kvf::msg
+
 // clang-format on
+namespace kvf {
+
+// String-table ids of the captions the catalogue loads into the input form (texts in
+// core/messages/CatalogueMessages.cpp).
+namespace caption {
+inline constexpr int DpSlave = 36;
+inline constexpr int DpMaster = 37;
+inline constexpr int SupportsFeature = 38;
+inline constexpr int RequestsFeature = 39;
+inline constexpr int NotSupported = 40;
+inline constexpr int Rs485 = 41;
+inline constexpr int Ttl = 42;
+inline constexpr int Input = 43;
+inline constexpr int Output = 44;
+inline constexpr int SlotNumber = 65083;
+inline constexpr int CompactDevice = 65087;
+inline constexpr int ModularDevice = 65088;
+inline constexpr int AreaOrTextReference = 65090;
+inline constexpr int DefaultValue = 65091;
+inline constexpr int MinMaxOrAllowedValues = 65092;
+inline constexpr int DataType = 65096;
+inline constexpr int SlotName = 65114;
+inline constexpr int Bit = 11001;
+inline constexpr int Value = 11002;
+inline constexpr int Error = 11003;
+inline constexpr int Offset = 11004;
+inline constexpr int Reference = 11005;
+inline constexpr int PrmDataType = 11006;
+inline constexpr int FirstBit = 11007;
+inline constexpr int LastBit = 11008;
+inline constexpr int ReferenceOffset = 11009;
+inline constexpr int ReferenceNumber = 11010;
+inline constexpr int SubsystemType = 11011;
+inline constexpr int Index = 11012;
+// Not a caption: action 0 of the Module row puts this text into form value 2.
+inline constexpr int ConfigString = 11013;
+} // namespace caption
+
+} // namespace kvf

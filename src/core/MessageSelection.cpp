@@ -1,6 +1,6 @@
-#include "output/MessageSelection.h"
+#include "core/MessageSelection.h"
 
-#include "output/MessageTable.h"
+#include "core/MessageTable.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "document/TextLines.h"
+#include "core/TextLines.h"
 
 namespace kvf {
 

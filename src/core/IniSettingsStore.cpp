@@ -1,7 +1,7 @@
-#include "catalogue/IniSettingsStore.h"
+#include "core/IniSettingsStore.h"
 
-#include "document/AsciiText.h"
-#include "output/Windows1252.h"
+#include "core/AsciiText.h"
+#include "core/Windows1252.h"
 
 #include <cstdlib>
 #include <optional>

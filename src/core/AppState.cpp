@@ -1,4 +1,4 @@
-#include "document/AppState.h"
+#include "core/AppState.h"
 
 namespace kvf {
 

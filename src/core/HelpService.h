@@ -7,7 +7,7 @@ namespace kvf {
 // Opens a help topic ("page.htm" or "page.htm#Anchor"). The editor opens its help window;
 // the tests record the topic.
 class HelpService {
-public:
+  public:
     virtual ~HelpService() = default;
     virtual void OpenTopic(const std::string& topic) = 0;
 };

@@ -1,6 +1,6 @@
-#include "document/CKeyDatabase.h"
+#include "core/CKeyDatabase.h"
 
-#include "document/AppState.h"
+#include "core/AppState.h"
 
 namespace kvf {
 

@@ -1,6 +1,6 @@
-#include "output/MessageTable.h"
+#include "core/MessageTable.h"
 
-#include "output/MessageParts.h"
+#include "core/MessageParts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -80,8 +80,8 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         std::string conversion(templ.substr(i, j - i));
         // Drop length modifiers: the value is formatted at the width the letter implies.
         conversion.erase(std::remove_if(conversion.begin(), conversion.end(),
-                                  [](char ch) { return ch == 'l' || ch == 'h'; }),
-                   conversion.end());
+                                        [](char ch) { return ch == 'l' || ch == 'h'; }),
+                         conversion.end());
         if (std::string_view("sdiuxXoc").find(conv) == std::string_view::npos ||
             next >= args.size()) {
             out.append(templ.substr(i, j - i + 1));

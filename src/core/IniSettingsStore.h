@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <string>
 #include <string_view>

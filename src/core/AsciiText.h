@@ -24,9 +24,13 @@ inline std::string_view TrimRight(std::string_view text) {
     return text.substr(0, n);
 }
 
-inline std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+inline std::string_view Trim(std::string_view text) {
+    return TrimRight(TrimLeft(text));
+}
 
-inline char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+inline char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 inline std::string ToUpperAscii(std::string_view text) {
     std::string out(text);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "catalogue/HelpService.h"
-#include "catalogue/SettingsStore.h"
-#include "document/AlertSink.h"
-#include "document/CDbEntry.h"
-#include "document/ProgressSink.h"
-#include "output/MessageSelection.h"
-#include "output/MessageSink.h"
+#include "core/HelpService.h"
+#include "core/SettingsStore.h"
+#include "core/AlertSink.h"
+#include "core/CDbEntry.h"
+#include "core/ProgressSink.h"
+#include "core/MessageSelection.h"
+#include "core/MessageSink.h"
 
 #include <array>
 #include <string>

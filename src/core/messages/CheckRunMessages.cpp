@@ -1,4 +1,4 @@
-#include "output/MessageParts.h"
+#include "core/MessageParts.h"
 
 namespace kvf::messages {
 namespace {

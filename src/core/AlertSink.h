@@ -7,7 +7,7 @@ namespace kvf {
 // Message boxes with the exclamation (or information) icon: how failures of loading,
 // building and saving reach the user. The editor shows a box; kvfcheck writes to stderr.
 class AlertSink {
-public:
+  public:
     virtual ~AlertSink() = default;
     virtual void Alert(const std::string& text) = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CKeyDatabase.h"
-#include "document/TextLines.h"
+#include "core/CKeyDatabase.h"
+#include "core/TextLines.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@ namespace kvf {
 // What the engine knows of an open document: its title and path, its text lines (the
 // master copy, owned by the editor or by kvfcheck) and its entry database.
 class Document {
-public:
+  public:
     Document(AppState& app, const TextLines& lines, std::string title, std::string pathName)
         : Title(std::move(title)), PathName(std::move(pathName)), Database(&app), lines_(&lines) {}
 
@@ -23,7 +23,7 @@ public:
     bool ReadOnly = false;
     bool RebuildFlag = false;
 
-private:
+  private:
     const TextLines* lines_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CDbEntry.h"
+#include "core/CDbEntry.h"
 
 #include <cstddef>
 #include <memory>

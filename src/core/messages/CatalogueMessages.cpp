@@ -1,8 +1,8 @@
 // The string-table texts that belong to the keyword catalogue: the help text of every
 // keyword (shown in the input view) and the captions of the input forms.
 
-#include "catalogue/KeywordCatalogue.h"
-#include "output/MessageParts.h"
+#include "core/MessageIds.h"
+#include "core/MessageParts.h"
 
 namespace kvf::messages {
 namespace {
