@@ -1,7 +1,5 @@
 #include "core/MessageTable.h"
 
-#include "core/MessageParts.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -9,19 +7,26 @@
 namespace kvf {
 namespace {
 
-std::vector<MessageDef> JoinParts() {
-    std::vector<MessageDef> all;
-    for (auto part : {messages::ValueCheckMessages(), messages::CheckRunMessages(),
-                      messages::InterfaceMessages(), messages::SemanticMessages(),
-                      messages::CatalogueMessages()})
-        all.insert(all.end(), part.begin(), part.end());
+// Every text in declaration order; Table() sorts them by id.
+constexpr MessageDef kDeclared[] = {
+#define KVF_MESSAGE(Name, Id, Text) {Id, Text},
+#define KVF_CAPTION(Name, Id, Text) {Id, Text},
+#define KVF_KEYWORD_HELP(Id, Text) {Id, Text},
+#include "core/messages/AllMessages.def"
+#undef KVF_MESSAGE
+#undef KVF_CAPTION
+#undef KVF_KEYWORD_HELP
+};
+
+std::vector<MessageDef> SortedById() {
+    std::vector<MessageDef> all(std::begin(kDeclared), std::end(kDeclared));
     std::stable_sort(all.begin(), all.end(),
                      [](const MessageDef& a, const MessageDef& b) { return a.Id < b.Id; });
     return all;
 }
 
 const std::vector<MessageDef>& Table() {
-    static const std::vector<MessageDef> table = JoinParts();
+    static const std::vector<MessageDef> table = SortedById();
     return table;
 }
 

@@ -16,10 +16,10 @@ using semantic::RateGroup;
 
 namespace {
 
-constexpr const char* kRateLabels[semantic::kRateCount] = {
-    "9.6 k", "19.2 k", "31.25 k", "45.45 k", "93.75 k", "187.5 k",
-    "500 k", "1.5 M",  "3 M",     "6 M",     "12 M",
-};
+// The label of a rate in the delay rule's message (the labels stand in rate order).
+std::string_view RateLabel(int rate) {
+    return MessageText(msg::RateLabel9k6 + rate);
+}
 
 struct NamedKeyword {
     Kw Keyword;
@@ -141,7 +141,8 @@ void SemanticChecker::OnJokerblockEndSecond(CDbEntry& entry, Kw) {
 
 int SemanticChecker::RequirePrmTextContent() {
     if (Count(Kw::TEXT) == 0) // the definition stays current until the next PrmText
-        return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text", "Prm-Text-Definition");
+        return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text",
+                      MessageText(msg::PrmTextDefinitionName));
     StoreFinished(app_, CurrentPrmText, PrmTextList, PrmTextByNumber);
     return 1;
 }
@@ -149,7 +150,7 @@ int SemanticChecker::RequirePrmTextContent() {
 int SemanticChecker::RequireExtUserPrmDataContent() {
     if (!CurrentExtUserPrmData->TypeSeen)
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Data_Type_Name",
-                      "Ext-User-Prm-Data-Definition");
+                      MessageText(msg::ExtUserPrmDataDefinitionName));
     StoreFinished(app_, CurrentExtUserPrmData, ExtUserPrmDataList, ExtUserPrmDataByNumber);
     return 1;
 }
@@ -157,14 +158,15 @@ int SemanticChecker::RequireExtUserPrmDataContent() {
 int SemanticChecker::RequireUnitDiagAreaValue() {
     if (Count(Kw::VALUE) != 0)
         return 1;
-    return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Value", "Unit-Diag-Area-Definition");
+    return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Value",
+                  MessageText(msg::UnitDiagAreaDefinitionName));
 }
 
 int SemanticChecker::RequireXUnitDiagAreaValue() {
     if (Count(Kw::X_Value) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "X_Value",
-                  "X-Unit-Diag-Area-Definition");
+                  MessageText(msg::XUnitDiagAreaDefinitionName));
 }
 
 int SemanticChecker::RequireModuleReference() {
@@ -186,18 +188,20 @@ int SemanticChecker::RequireInterfaceDelays() {
     };
     int holds = 1;
     if (!anyGiven(RateGroup::TransmissionDelay))
-        holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Transmission_Delay", "any");
+        holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Transmission_Delay",
+                       MessageText(msg::AnyBaudrate));
     if (!anyGiven(RateGroup::ReactionDelay))
-        holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Reaction_Delay", "any");
+        holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Reaction_Delay",
+                       MessageText(msg::AnyBaudrate));
     for (int rate = 0; rate < semantic::kRateCount; ++rate) {
         bool transmission = given(RateGroup::TransmissionDelay, rate);
         bool reaction = given(RateGroup::ReactionDelay, rate);
         if (transmission && !reaction)
             holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Reaction_Delay",
-                           kRateLabels[rate]);
+                           RateLabel(rate));
         if (reaction && !transmission)
             holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Transmission_Delay",
-                           kRateLabels[rate]);
+                           RateLabel(rate));
     }
     return holds;
 }
@@ -205,7 +209,8 @@ int SemanticChecker::RequireInterfaceDelays() {
 int SemanticChecker::RequireSlotContent() {
     if (Count(Kw::Slot) != 0)
         return 1;
-    return Report(LEVEL_ERROR, msg::MissingMandatoryInBlock, "Slot", "Slot-Definition");
+    return Report(LEVEL_ERROR, msg::MissingMandatoryInBlock, "Slot",
+                  MessageText(msg::SlotDefinitionName));
 }
 
 int SemanticChecker::RequireDataAreaContent() {

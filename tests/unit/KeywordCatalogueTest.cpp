@@ -1,7 +1,6 @@
 #include "catalogue/KeywordCatalogue.h"
 
 #include "core/CDbEntry.h"
-#include "core/MessageParts.h"
 #include "core/MessageTable.h"
 
 #include <gtest/gtest.h>
@@ -264,10 +263,6 @@ TEST(KeywordCatalogueTest, CaptionsOfAMatchedKeyword) {
 }
 
 TEST(KeywordCatalogueTest, EveryHelpAndCaptionIdHasItsText) {
-    std::set<int> ids;
-    for (const MessageDef& message : messages::CatalogueMessages())
-        EXPECT_TRUE(ids.insert(message.Id).second) << "id twice: " << message.Id;
-
     for (const CatalogueRow& row : Catalogue().Rows()) {
         for (int id : row.Captions) {
             if (id != 0) {
