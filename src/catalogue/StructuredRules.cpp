@@ -54,7 +54,7 @@ int CheckReferenceLine(RowCheck& check) {
 
 int CheckTwoNumbers(RowCheck& check) {
     const int widths[2] = {WidthOr(check.Keyword.Width, 8), WidthOr(check.Keyword.Width2, 16)};
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < 2; ++i) {
         if (!CheckNumber(check.Entry.m_Ready[i], widths[i])) {
             check.Error(msg::UnexpectedFormat, check.TypeWord());
             return 0;

@@ -91,7 +91,8 @@ void SplitSlot(CDbEntry& entry, const std::string& value) {
     std::string_view tail =
         second == npos ? std::string_view() : std::string_view(rest).substr(second + 1);
     tail = Trim(tail);
-    std::size_t blank = std::find_if(tail.begin(), tail.end(), IsBlankOrTab) - tail.begin();
+    std::size_t blank = static_cast<std::size_t>(
+        std::find_if(tail.begin(), tail.end(), IsBlankOrTab) - tail.begin());
     entry.m_Ready[2] = std::string(tail.substr(0, blank));
     entry.m_Ready[3] = std::string(TrimLeft(tail.substr(std::min(blank, tail.size()))));
 }

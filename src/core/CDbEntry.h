@@ -38,6 +38,9 @@ struct CDbEntry {
     int Accepted = 0;
     int Type = TYPE_USER_KEY;
     int ValueCount = 0;
+    // A continued value spans several physical lines: LongLine is the line where the long
+    // (joined) line begins, Line the one where it ends. The names are the entry's documented
+    // fields, printed by the details box and --dump-db.
     int Line = 0;     // 0-based last physical line
     int LongLine = 0; // 0-based first physical line; every message reports this one
     unsigned TreeGroup = 0;
