@@ -57,8 +57,10 @@ bool LessThan(std::uint32_t a, std::uint32_t b, bool isSigned) {
     return isSigned ? static_cast<std::int32_t>(a) < static_cast<std::int32_t>(b) : a < b;
 }
 
-int CheckAllowedList(RowCheck& check, std::string_view defaultText, std::string_view allowed,
-                     const AllowedValuesRule& rule) {
+// A parameter line's default against a comma list of allowed values: every item must pass
+// the number rule of the line's width, and the default must be one of them as written.
+int CheckDefaultInAllowedList(RowCheck& check, std::string_view defaultText,
+                              std::string_view allowed, const AllowedValuesRule& rule) {
     bool found = false;
     bool stopped = false;
     std::vector<std::string_view> items = CommaListItems(allowed);
@@ -83,8 +85,10 @@ int CheckAllowedList(RowCheck& check, std::string_view defaultText, std::string_
     return 0;
 }
 
-int CheckAllowedRange(RowCheck& check, std::string_view defaultText, std::string_view allowed,
-                      const AllowedValuesRule& rule) {
+// A parameter line's default against a "min-max" range, compared as the line's data type
+// (signed or unsigned 32-bit), within the bits of an area.
+int CheckDefaultInAllowedRange(RowCheck& check, std::string_view defaultText,
+                               std::string_view allowed, const AllowedValuesRule& rule) {
     if (!rule.Signed && allowed.front() == '-') {
         check.Error(msg::ValueOutOfRange, rule.LeadingMinusText);
         return 0;
@@ -124,9 +128,9 @@ int CheckAllowedValues(RowCheck& check, std::string_view defaultText, std::strin
     defaultText = Trim(defaultText);
     allowed = Trim(allowed);
     if (allowed.find(',') != npos)
-        return CheckAllowedList(check, defaultText, allowed, rule);
+        return CheckDefaultInAllowedList(check, defaultText, allowed, rule);
     if (allowed.find('-') != npos)
-        return CheckAllowedRange(check, defaultText, allowed, rule);
+        return CheckDefaultInAllowedRange(check, defaultText, allowed, rule);
     if (!rule.SingleValue || !CheckNumber(allowed, rule.Width)) {
         check.Error(msg::UnexpectedFormat, kMinMax);
         return 0;

@@ -77,7 +77,9 @@ int CheckSingleAllowedValue(RowCheck& check, std::string_view value, std::string
     return 1;
 }
 
-int CheckAllowedList(RowCheck& check, std::string_view value, std::string_view list) {
+// A user-defined key's value against the comma list of its range text, compared by number
+// value (automatic base), the items of any width.
+int CheckUserValueInList(RowCheck& check, std::string_view value, std::string_view list) {
     if (!CheckNumber(value, 0)) {
         check.Error(msg::UnexpectedFormat, kNumberWord);
         return 0;
@@ -98,8 +100,10 @@ int CheckAllowedList(RowCheck& check, std::string_view value, std::string_view l
     return 1;
 }
 
-int CheckAllowedRange(RowCheck& check, std::string_view value, std::string_view range,
-                      std::size_t separator) {
+// A user-defined key's value against the "min-max" of its range text, compared by number
+// value, the bounds in either order.
+int CheckUserValueInRange(RowCheck& check, std::string_view value, std::string_view range,
+                          std::size_t separator) {
     const std::string_view minText = range.substr(0, separator);
     const std::string_view maxText = range.substr(separator + 1);
     if (!CheckNumber(minText, 0) || !CheckNumber(maxText, 0)) {
@@ -136,7 +140,7 @@ void CheckInteger(RowCheck& check) {
     const std::string_view range = Trim(check.Entry.RangeLen);
     // A comma list is taken as a list whether or not it holds a minus sign.
     if (range.find(',') != npos) {
-        CheckAllowedList(check, value, range);
+        CheckUserValueInList(check, value, range);
         return;
     }
     // A leading minus belongs to the minimum; without a further minus the text is a single
@@ -145,7 +149,7 @@ void CheckInteger(RowCheck& check) {
     if (separator == npos)
         CheckSingleAllowedValue(check, value, range);
     else
-        CheckAllowedRange(check, value, range, separator);
+        CheckUserValueInRange(check, value, range, separator);
 }
 
 void CheckString(RowCheck& check) {
