@@ -6,67 +6,65 @@
 #include "core/Document.h"
 #include "core/MessageIds.h"
 
+#include <iterator>
+
 namespace kvf {
 
 namespace {
 
-// Rows whose line is no `Key = Value` line: the keyword alone, a bare reference number,
-// the slot definition and the parameter definition lines.
-bool HasEqualSignRule(ValueRule rule) {
-    switch (rule) {
-    case ValueRule::NoValue:
-    case ValueRule::ReferenceLine:
-    case ValueRule::Slot:
-    case ValueRule::DataTypeLine:
-    case ValueRule::BitLine:
-    case ValueRule::BitAreaLine:
-        return false;
-    default:
-        return true;
-    }
+int CheckVisibleStringValue(RowCheck& check) {
+    return CheckStringValue(check, check.Entry.m_Ready[0], check.Keyword.MaxLength);
+}
+int CheckOctetListPart(RowCheck& check) {
+    return CheckOctetListValue(check, check.Entry.m_Ready[0]);
+}
+template <ValueRule Rule> int CheckNumberRule(RowCheck& check) {
+    return CheckNumberValue(check, Rule);
 }
 
-int RunValueRule(RowCheck& check, ValueRule rule) {
-    switch (rule) {
-    case ValueRule::Boolean:
-    case ValueRule::Unsigned8:
-    case ValueRule::Unsigned16:
-    case ValueRule::Unsigned32:
-        return CheckNumberValue(check, rule);
-    case ValueRule::VisibleString:
-        return CheckStringValue(check, check.Entry.m_Ready[0], check.Keyword.MaxLength);
-    case ValueRule::FileName:
-        return CheckFileNameValue(check);
-    case ValueRule::NoValue:
-        return CheckNoValue(check);
-    case ValueRule::OctetList:
-        return CheckOctetListValue(check, check.Entry.m_Ready[0]);
-    case ValueRule::OffsetOctets:
-        return CheckOffsetOctets(check);
-    case ValueRule::TwoNumbers:
-        return CheckTwoNumbers(check);
-    case ValueRule::BitArea:
-        return CheckBitArea(check);
-    case ValueRule::IndexText:
-        return CheckIndexText(check);
-    case ValueRule::NumberName:
-        return CheckNumberName(check);
-    case ValueRule::Module:
-        return CheckModule(check);
-    case ValueRule::Slot:
-        return CheckSlot(check);
-    case ValueRule::FamilyList:
-        return CheckFamilyList(check);
-    case ValueRule::ReferenceLine:
-        return CheckReferenceLine(check);
-    case ValueRule::DataTypeLine:
-        return CheckDataTypeLine(check);
-    case ValueRule::BitLine:
-        return CheckBitLine(check);
-    case ValueRule::BitAreaLine:
-        return CheckBitAreaLine(check);
-    }
-    return 0;
+// What action 3 does for each value rule: whether the line must be a `Key = Value` line
+// (not so for the keyword alone, a bare reference number, the slot definition and the
+// parameter definition lines), and the rule's check. One row per rule, in the order of
+// ValueRule.
+struct ValueRuleCheck {
+    ValueRule Rule;
+    bool EqualSignRule;
+    int (*Check)(RowCheck& check);
+};
+
+constexpr ValueRuleCheck kValueRuleChecks[] = {
+    {ValueRule::Boolean, true, CheckNumberRule<ValueRule::Boolean>},
+    {ValueRule::Unsigned8, true, CheckNumberRule<ValueRule::Unsigned8>},
+    {ValueRule::Unsigned16, true, CheckNumberRule<ValueRule::Unsigned16>},
+    {ValueRule::Unsigned32, true, CheckNumberRule<ValueRule::Unsigned32>},
+    {ValueRule::VisibleString, true, CheckVisibleStringValue},
+    {ValueRule::FileName, true, CheckFileNameValue},
+    {ValueRule::NoValue, false, CheckNoValue},
+    {ValueRule::OctetList, true, CheckOctetListPart},
+    {ValueRule::OffsetOctets, true, CheckOffsetOctets},
+    {ValueRule::TwoNumbers, true, CheckTwoNumbers},
+    {ValueRule::BitArea, true, CheckBitArea},
+    {ValueRule::IndexText, true, CheckIndexText},
+    {ValueRule::NumberName, true, CheckNumberName},
+    {ValueRule::Module, true, CheckModule},
+    {ValueRule::Slot, false, CheckSlot},
+    {ValueRule::FamilyList, true, CheckFamilyList},
+    {ValueRule::ReferenceLine, false, CheckReferenceLine},
+    {ValueRule::DataTypeLine, false, CheckDataTypeLine},
+    {ValueRule::BitLine, false, CheckBitLine},
+    {ValueRule::BitAreaLine, false, CheckBitAreaLine},
+};
+
+constexpr bool RowsFollowTheRules() {
+    for (std::size_t i = 0; i < std::size(kValueRuleChecks); ++i)
+        if (static_cast<std::size_t>(kValueRuleChecks[i].Rule) != i)
+            return false;
+    return static_cast<std::size_t>(ValueRule::BitAreaLine) + 1 == std::size(kValueRuleChecks);
+}
+static_assert(RowsFollowTheRules(), "one row per value rule, in the order of ValueRule");
+
+const ValueRuleCheck& ChecksOf(ValueRule rule) {
+    return kValueRuleChecks[static_cast<std::size_t>(rule)];
 }
 
 } // namespace
@@ -79,11 +77,12 @@ const TextLines& CheckedLines(const AppState& app) {
 void CheckRowValue(AppState& app, CDbEntry& entry, const CatalogueRow& row,
                    const CatalogueKeyword& keyword) {
     RowCheck check{app, entry, keyword, CheckedLines(app)};
-    if (HasEqualSignRule(row.Rule) && !CheckEqualSign(entry, check.Lines)) {
+    const ValueRuleCheck& rule = ChecksOf(row.Rule);
+    if (rule.EqualSignRule && !CheckEqualSign(entry, check.Lines)) {
         check.Error(msg::EqualSign);
         return;
     }
-    if (RunValueRule(check, row.Rule))
+    if (rule.Check(check))
         entry.Valid = 1;
 }
 
