@@ -18,7 +18,7 @@ namespace {
 
 // The label of a rate in the delay rule's message (the labels stand in rate order).
 std::string_view RateLabel(int rate) {
-    return MessageText(msg::RateLabel9k6 + rate);
+    return kvf::MessageText(msg::RateLabel9k6 + rate);
 }
 
 struct NamedKeyword {
@@ -47,7 +47,7 @@ void StoreFinished(AppState& app, std::unique_ptr<Record>& current, std::vector<
         byNumber.emplace(current->Number, list.size()); // the first of a number is found
         list.push_back(std::move(*current));
     } catch (const std::bad_alloc&) {
-        app.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
+        app.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     current.reset();
 }
@@ -142,7 +142,7 @@ void SemanticChecker::OnJokerblockEndSecond(CDbEntry& entry, Kw) {
 int SemanticChecker::RequirePrmTextContent() {
     if (Count(Kw::TEXT) == 0) // the definition stays current until the next PrmText
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text",
-                      MessageText(msg::PrmTextDefinitionName));
+                      kvf::MessageText(msg::PrmTextDefinitionName));
     StoreFinished(app_, CurrentPrmText, PrmTextList, PrmTextByNumber);
     return 1;
 }
@@ -150,7 +150,7 @@ int SemanticChecker::RequirePrmTextContent() {
 int SemanticChecker::RequireExtUserPrmDataContent() {
     if (!CurrentExtUserPrmData->TypeSeen)
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Data_Type_Name",
-                      MessageText(msg::ExtUserPrmDataDefinitionName));
+                      kvf::MessageText(msg::ExtUserPrmDataDefinitionName));
     StoreFinished(app_, CurrentExtUserPrmData, ExtUserPrmDataList, ExtUserPrmDataByNumber);
     return 1;
 }
@@ -159,14 +159,14 @@ int SemanticChecker::RequireUnitDiagAreaValue() {
     if (Count(Kw::VALUE) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Value",
-                  MessageText(msg::UnitDiagAreaDefinitionName));
+                  kvf::MessageText(msg::UnitDiagAreaDefinitionName));
 }
 
 int SemanticChecker::RequireXUnitDiagAreaValue() {
     if (Count(Kw::X_Value) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "X_Value",
-                  MessageText(msg::XUnitDiagAreaDefinitionName));
+                  kvf::MessageText(msg::XUnitDiagAreaDefinitionName));
 }
 
 int SemanticChecker::RequireModuleReference() {
@@ -189,10 +189,10 @@ int SemanticChecker::RequireInterfaceDelays() {
     int holds = 1;
     if (!anyGiven(RateGroup::TransmissionDelay))
         holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Transmission_Delay",
-                       MessageText(msg::AnyBaudrate));
+                       kvf::MessageText(msg::AnyBaudrate));
     if (!anyGiven(RateGroup::ReactionDelay))
         holds = Report(LEVEL_ERROR, msg::MissingDelayForBaudrate, "Reaction_Delay",
-                       MessageText(msg::AnyBaudrate));
+                       kvf::MessageText(msg::AnyBaudrate));
     for (int rate = 0; rate < semantic::kRateCount; ++rate) {
         bool transmission = given(RateGroup::TransmissionDelay, rate);
         bool reaction = given(RateGroup::ReactionDelay, rate);
@@ -210,7 +210,7 @@ int SemanticChecker::RequireSlotContent() {
     if (Count(Kw::Slot) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingMandatoryInBlock, "Slot",
-                  MessageText(msg::SlotDefinitionName));
+                  kvf::MessageText(msg::SlotDefinitionName));
 }
 
 int SemanticChecker::RequireDataAreaContent() {
