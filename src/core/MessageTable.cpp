@@ -10,10 +10,12 @@ namespace {
 // Every text in declaration order; Table() sorts them by id.
 constexpr MessageDef kDeclared[] = {
 #define KVF_MESSAGE(Name, Id, Text) {Id, Text},
+#define KVF_FINDING(Name, Id, Level, Text) {Id, Text},
 #define KVF_CAPTION(Name, Id, Text) {Id, Text},
 #define KVF_KEYWORD_HELP(Id, Text) {Id, Text},
 #include "core/messages/AllMessages.def"
 #undef KVF_MESSAGE
+#undef KVF_FINDING
 #undef KVF_CAPTION
 #undef KVF_KEYWORD_HELP
 };

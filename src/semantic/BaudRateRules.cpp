@@ -2,7 +2,7 @@
 // delays of the physical interfaces, and Min_Slave_Intervall against the fastest rate.
 //
 // The first pass collects (the rate flags are kept by the driver as the values of the
-// <rate>_supp keywords; the delays mark PhysDelayGiven here), the second pass judges, so
+// <rate>_supp keywords; the delays mark BaudRates.PhysDelayGiven here), the second pass judges, so
 // the order of the lines in the file does not matter.
 
 #include "semantic/BaudRateRules.h"
@@ -109,7 +109,7 @@ void SemanticChecker::OnMasterTimeSecond(CDbEntry& entry, Kw kw) {
 
 // Collected over all interfaces of the file and never cleared.
 void SemanticChecker::OnInterfaceDelayFirst(CDbEntry&, Kw kw) {
-    PhysDelayGiven[static_cast<std::size_t>(semantic::RateIndexOf(kw))] = 1;
+    BaudRates.PhysDelayGiven[static_cast<std::size_t>(semantic::RateIndexOf(kw))] = 1;
 }
 
 void SemanticChecker::OnInterfaceDelaySecond(CDbEntry& entry, Kw kw) {
@@ -151,7 +151,8 @@ int SemanticChecker::RequireMasterTimesForBaudrate(int rate) {
 // Only a file that describes its physical interfaces has to name every supported rate in
 // one of them.
 int SemanticChecker::CheckBaudrateInInterfaces(int rate) {
-    if (Count(Kw::Physical_Interface) == 0 || PhysDelayGiven[static_cast<std::size_t>(rate)])
+    if (Count(Kw::Physical_Interface) == 0 ||
+        BaudRates.PhysDelayGiven[static_cast<std::size_t>(rate)])
         return 1;
     return Report(LEVEL_WARNING, msg::BaudrateNotInPhysicalInterface, CurrentKey);
 }

@@ -101,3 +101,13 @@ const IntervalLimitRow* ExceededIntervalLimit(std::int32_t interval,
                                               std::int32_t slaveFamily);
 
 } // namespace kvf::semantic
+
+namespace kvf {
+
+// What the rate rules collect: which rates have interface delays given, over all
+// Physical_Interface blocks.
+struct BaudRateState {
+    std::array<int, semantic::kRateCount> PhysDelayGiven{};
+};
+
+} // namespace kvf

@@ -84,12 +84,12 @@ std::span<const RuleHook> SemanticChecker::BlockContentHooks() {
 }
 
 void SemanticChecker::OnPrmTextEnd(CDbEntry&, Kw) {
-    if (CurrentPrmText)
+    if (UserParameters.CurrentPrmText)
         RequirePrmTextContent();
 }
 
 void SemanticChecker::OnExtUserPrmDataEnd(CDbEntry&, Kw) {
-    if (CurrentExtUserPrmData)
+    if (UserParameters.CurrentExtUserPrmData)
         RequireExtUserPrmDataContent();
 }
 
@@ -130,28 +130,31 @@ void SemanticChecker::OnDataAreaEnd(CDbEntry&, Kw) {
 // Each Jokerblock_Type block is judged by its own Jokerblock_Slot count: the first pass
 // notes the count at every end line, the second pass reads them back in the same order.
 void SemanticChecker::OnJokerblockEndFirst(CDbEntry&, Kw) {
-    JokerblockSlotCounts.push_back(Count(Kw::Jokerblock_Slot));
+    BlockContent.JokerblockSlotCounts.push_back(Count(Kw::Jokerblock_Slot));
 }
 
 void SemanticChecker::OnJokerblockEndSecond(CDbEntry& entry, Kw) {
-    if (!entry.Accepted || JokerblockBlocksJudged >= JokerblockSlotCounts.size())
+    if (!entry.Accepted ||
+        BlockContent.JokerblockBlocksJudged >= BlockContent.JokerblockSlotCounts.size())
         return;
-    RequireJokerblockSlot(JokerblockSlotCounts[JokerblockBlocksJudged++]);
+    RequireJokerblockSlot(BlockContent.JokerblockSlotCounts[BlockContent.JokerblockBlocksJudged++]);
 }
 
 int SemanticChecker::RequirePrmTextContent() {
     if (Count(Kw::TEXT) == 0) // the definition stays current until the next PrmText
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text",
                       kvf::MessageText(msg::PrmTextDefinitionName));
-    StoreFinished(app_, CurrentPrmText, PrmTextList, PrmTextByNumber);
+    StoreFinished(app_, UserParameters.CurrentPrmText, UserParameters.PrmTextList,
+                  UserParameters.PrmTextByNumber);
     return 1;
 }
 
 int SemanticChecker::RequireExtUserPrmDataContent() {
-    if (!CurrentExtUserPrmData->TypeSeen)
+    if (!UserParameters.CurrentExtUserPrmData->TypeSeen)
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Data_Type_Name",
                       kvf::MessageText(msg::ExtUserPrmDataDefinitionName));
-    StoreFinished(app_, CurrentExtUserPrmData, ExtUserPrmDataList, ExtUserPrmDataByNumber);
+    StoreFinished(app_, UserParameters.CurrentExtUserPrmData, UserParameters.ExtUserPrmDataList,
+                  UserParameters.ExtUserPrmDataByNumber);
     return 1;
 }
 

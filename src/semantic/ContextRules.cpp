@@ -44,7 +44,7 @@ int SemanticChecker::CheckUnique(int rule, unsigned count, const CDbEntry* paren
             return Report(LEVEL_ERROR, rule, CurrentKey);
         return 1;
     case msg::MultipleDataTypeName:
-        if (CurrentExtUserPrmData && CurrentExtUserPrmData->TypeSeen)
+        if (UserParameters.CurrentExtUserPrmData && UserParameters.CurrentExtUserPrmData->TypeSeen)
             return Report(LEVEL_ERROR, rule);
         return 1;
     default:

@@ -97,10 +97,11 @@ void SemanticChecker::OnModuleEndCoverageFirst(CDbEntry&, Kw) {
 }
 
 int SemanticChecker::CheckCfgIdentifierExists() {
-    if (static_cast<std::uint32_t>(CfgIdentCount) >=
+    if (static_cast<std::uint32_t>(Modules.CfgIdentCount) >=
         static_cast<std::uint32_t>(DataArea.CfgIdentifier))
         return 1;
-    return Report(LEVEL_WARNING, msg::CfgIdentifierMissing, DataArea.CfgIdentifier, CfgIdentCount);
+    return Report(LEVEL_WARNING, msg::CfgIdentifierMissing, DataArea.CfgIdentifier,
+                  Modules.CfgIdentCount);
 }
 
 int SemanticChecker::AddDataType(std::int32_t value) {
@@ -155,9 +156,9 @@ int SemanticChecker::CheckDataAreaEnd() {
     IdentifierSide side;
     auto ident = static_cast<std::uint32_t>(area.CfgIdentifier);
     if (ident >= 1 && ident <= static_cast<std::uint32_t>(kMaxCfgIdentifiers)) {
-        side.Length = output ? CfgOutLength[ident] : CfgInLength[ident];
-        side.Format = output ? CfgOutFormat[ident] : CfgInFormat[ident];
-        side.AreaSum = output ? &CfgOutAreaSum[ident] : &CfgInAreaSum[ident];
+        side.Length = output ? Modules.CfgOutLength[ident] : Modules.CfgInLength[ident];
+        side.Format = output ? Modules.CfgOutFormat[ident] : Modules.CfgInFormat[ident];
+        side.AreaSum = output ? &Modules.CfgOutAreaSum[ident] : &Modules.CfgInAreaSum[ident];
     }
     auto areaLength = static_cast<std::uint32_t>(area.AreaLength);
     if (side.Length < areaLength)
@@ -177,23 +178,23 @@ int SemanticChecker::CheckDataAreaEnd() {
 // direction only is warned for the other.
 int SemanticChecker::CheckDataAreaCoverage() {
     int holds = 1;
-    for (int n = 1; n <= CfgIdentCount; ++n) {
-        std::uint32_t outSum = CfgOutAreaSum[n];
-        std::uint32_t inSum = CfgInAreaSum[n];
+    for (int n = 1; n <= Modules.CfgIdentCount; ++n) {
+        std::uint32_t outSum = Modules.CfgOutAreaSum[n];
+        std::uint32_t inSum = Modules.CfgInAreaSum[n];
         if (outSum == 0 && inSum == 0)
             continue;
-        if (outSum < CfgOutLength[n])
+        if (outSum < Modules.CfgOutLength[n])
             holds = Report(LEVEL_WARNING, msg::IdentifierNotCovered, outSum, DirectionWord(true),
-                           CfgOutLength[n], n);
-        if (inSum < CfgInLength[n])
+                           Modules.CfgOutLength[n], n);
+        if (inSum < Modules.CfgInLength[n])
             holds = Report(LEVEL_WARNING, msg::IdentifierNotCovered, inSum, DirectionWord(false),
-                           CfgInLength[n], n);
-        if (CfgOutLength[n] < outSum)
+                           Modules.CfgInLength[n], n);
+        if (Modules.CfgOutLength[n] < outSum)
             holds = Report(LEVEL_ERROR, msg::DataAreasExceedIdentifier, DirectionWord(true), outSum,
-                           n, CfgOutLength[n]);
-        if (CfgInLength[n] < inSum)
+                           n, Modules.CfgOutLength[n]);
+        if (Modules.CfgInLength[n] < inSum)
             holds = Report(LEVEL_ERROR, msg::DataAreasExceedIdentifier, DirectionWord(false), inSum,
-                           n, CfgInLength[n]);
+                           n, Modules.CfgInLength[n]);
     }
     return holds;
 }

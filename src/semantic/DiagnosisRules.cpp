@@ -111,28 +111,28 @@ void SemanticChecker::OnDiagBitFirst(CDbEntry& entry, Kw kw) {
     DiagNumberList* areas = nullptr;
     switch (kw) {
     case Kw::Unit_Diag_Bit:
-        claims = &DiagBits, areas = &DiagAreaBits;
+        claims = &Diagnosis.DiagBits, areas = &Diagnosis.DiagAreaBits;
         break;
     case Kw::Unit_Diag_Not_Bit:
-        claims = &DiagNotBits, areas = &DiagAreaBits;
+        claims = &Diagnosis.DiagNotBits, areas = &Diagnosis.DiagAreaBits;
         break;
     case Kw::Unit_Diag_Bit_Help:
-        claims = &DiagBitHelps;
+        claims = &Diagnosis.DiagBitHelps;
         break;
     case Kw::Unit_Diag_Not_Bit_Help:
-        claims = &DiagNotBitHelps;
+        claims = &Diagnosis.DiagNotBitHelps;
         break;
     case Kw::X_Unit_Diag_Bit:
-        claims = &XDiagBits, areas = &XDiagAreaBits;
+        claims = &Diagnosis.XDiagBits, areas = &Diagnosis.XDiagAreaBits;
         break;
     case Kw::X_Unit_Diag_Not_Bit:
-        claims = &XDiagNotBits, areas = &XDiagAreaBits;
+        claims = &Diagnosis.XDiagNotBits, areas = &Diagnosis.XDiagAreaBits;
         break;
     case Kw::X_Unit_Diag_Bit_Help:
-        claims = &XDiagBitHelps;
+        claims = &Diagnosis.XDiagBitHelps;
         break;
     case Kw::X_Unit_Diag_Not_Bit_Help:
-        claims = &XDiagNotBitHelps;
+        claims = &Diagnosis.XDiagNotBitHelps;
         break;
     default:
         return;
@@ -146,8 +146,8 @@ void SemanticChecker::OnDiagBitFirst(CDbEntry& entry, Kw kw) {
 // single bits already, and sets how many values the area can take.
 void SemanticChecker::OnDiagAreaPlaced(CDbEntry& entry, Kw kw) {
     bool extended = kw == Kw::X_Unit_Diag_Area;
-    DiagNumberList& values = extended ? XAreaValues : AreaValues;
-    DiagNumberList& helps = extended ? XAreaValueHelps : AreaValueHelps;
+    DiagNumberList& values = extended ? Diagnosis.XAreaValues : Diagnosis.AreaValues;
+    DiagNumberList& helps = extended ? Diagnosis.XAreaValueHelps : Diagnosis.AreaValueHelps;
     values.Numbers.clear();
     helps.Numbers.clear();
     if (!entry.Valid)
@@ -156,16 +156,19 @@ void SemanticChecker::OnDiagAreaPlaced(CDbEntry& entry, Kw kw) {
     std::int32_t last = ValueNumber(entry.m_Ready[1]);
     auto firstBit = static_cast<std::uint32_t>(first);
     auto lastBit = static_cast<std::uint32_t>(last);
-    ClaimDiagBits(extended ? XDiagAreaBits : DiagAreaBits, firstBit, lastBit, true);
-    ClaimDiagBits(extended ? XDiagBits : DiagBits, firstBit, lastBit, false);
-    ClaimDiagBits(extended ? XDiagNotBits : DiagNotBits, firstBit, lastBit, false);
-    (extended ? XAreaValueRange : AreaValueRange) = AreaRange(first, last);
+    ClaimDiagBits(extended ? Diagnosis.XDiagAreaBits : Diagnosis.DiagAreaBits, firstBit, lastBit,
+                  true);
+    ClaimDiagBits(extended ? Diagnosis.XDiagBits : Diagnosis.DiagBits, firstBit, lastBit, false);
+    ClaimDiagBits(extended ? Diagnosis.XDiagNotBits : Diagnosis.DiagNotBits, firstBit, lastBit,
+                  false);
+    (extended ? Diagnosis.XAreaValueRange : Diagnosis.AreaValueRange) = AreaRange(first, last);
 }
 
 // Extended bits are judged within one UnitDiagType block.
 void SemanticChecker::OnUnitDiagTypePlaced(CDbEntry&, Kw) {
     for (DiagNumberList* list :
-         {&XDiagBits, &XDiagBitHelps, &XDiagNotBits, &XDiagNotBitHelps, &XDiagAreaBits})
+         {&Diagnosis.XDiagBits, &Diagnosis.XDiagBitHelps, &Diagnosis.XDiagNotBits,
+          &Diagnosis.XDiagNotBitHelps, &Diagnosis.XDiagAreaBits})
         list->Numbers.clear();
 }
 
@@ -175,16 +178,16 @@ void SemanticChecker::OnAreaValueFirst(CDbEntry& entry, Kw kw) {
     std::uint32_t value = Unsigned(entry.m_Ready[0]);
     switch (kw) {
     case Kw::VALUE:
-        AddAreaValue(AreaValues, AreaValueRange, value);
+        AddAreaValue(Diagnosis.AreaValues, Diagnosis.AreaValueRange, value);
         break;
     case Kw::VALUE_HELP:
-        AddAreaValue(AreaValueHelps, AreaValueRange, value);
+        AddAreaValue(Diagnosis.AreaValueHelps, Diagnosis.AreaValueRange, value);
         break;
     case Kw::X_Value:
-        AddAreaValue(XAreaValues, XAreaValueRange, value);
+        AddAreaValue(Diagnosis.XAreaValues, Diagnosis.XAreaValueRange, value);
         break;
     case Kw::X_Value_Help:
-        AddAreaValue(XAreaValueHelps, XAreaValueRange, value);
+        AddAreaValue(Diagnosis.XAreaValueHelps, Diagnosis.XAreaValueRange, value);
         break;
     default:
         break;
@@ -193,16 +196,17 @@ void SemanticChecker::OnAreaValueFirst(CDbEntry& entry, Kw kw) {
 
 // Channel diagnosis types of a module are judged within that module.
 void SemanticChecker::OnModuleDiagPlaced(CDbEntry&, Kw) {
-    ModuleChannelDiags.Numbers.clear();
-    ModuleChannelDiagHelps.Numbers.clear();
+    Diagnosis.ModuleChannelDiags.Numbers.clear();
+    Diagnosis.ModuleChannelDiagHelps.Numbers.clear();
 }
 
 void SemanticChecker::OnChannelDiagFirst(CDbEntry& entry, Kw kw) {
     if (!entry.Valid)
         return;
     bool help = kw == Kw::Channel_Diag_Help;
-    DiagNumberList& list = entry.hParent ? (help ? ModuleChannelDiagHelps : ModuleChannelDiags)
-                                         : (help ? UnitChannelDiagHelps : UnitChannelDiags);
+    DiagNumberList& list =
+        entry.hParent ? (help ? Diagnosis.ModuleChannelDiagHelps : Diagnosis.ModuleChannelDiags)
+                      : (help ? Diagnosis.UnitChannelDiagHelps : Diagnosis.UnitChannelDiags);
     AddChannelDiag(list, Unsigned(entry.m_Ready[0]));
 }
 
@@ -210,17 +214,17 @@ void SemanticChecker::OnChannelDiagFirst(CDbEntry& entry, Kw kw) {
 void SemanticChecker::OnDiagBlockEndFirst(CDbEntry&, Kw kw) {
     switch (kw) {
     case Kw::UNIT_DIAG_AREA_END:
-        CheckHelpsHaveDefinitions(AreaValues, AreaValueHelps);
+        CheckHelpsHaveDefinitions(Diagnosis.AreaValues, Diagnosis.AreaValueHelps);
         break;
     case Kw::X_Unit_Diag_Area_End:
-        CheckHelpsHaveDefinitions(XAreaValues, XAreaValueHelps);
+        CheckHelpsHaveDefinitions(Diagnosis.XAreaValues, Diagnosis.XAreaValueHelps);
         break;
     case Kw::EndUnitDiagType:
-        CheckHelpsHaveDefinitions(XDiagBits, XDiagBitHelps);
-        CheckHelpsHaveDefinitions(XDiagNotBits, XDiagNotBitHelps);
+        CheckHelpsHaveDefinitions(Diagnosis.XDiagBits, Diagnosis.XDiagBitHelps);
+        CheckHelpsHaveDefinitions(Diagnosis.XDiagNotBits, Diagnosis.XDiagNotBitHelps);
         break;
     case Kw::ENDMODULE:
-        CheckHelpsHaveDefinitions(ModuleChannelDiags, ModuleChannelDiagHelps);
+        CheckHelpsHaveDefinitions(Diagnosis.ModuleChannelDiags, Diagnosis.ModuleChannelDiagHelps);
         break;
     default:
         break;
@@ -247,14 +251,14 @@ void SemanticChecker::OnDiagHelpSecond(CDbEntry& entry, Kw kw) {
     std::uint32_t value = Unsigned(entry.m_Ready[0]);
     switch (kw) {
     case Kw::Unit_Diag_Bit_Help:
-        CheckHelpHasDefinition(DiagBits, value);
+        CheckHelpHasDefinition(Diagnosis.DiagBits, value);
         break;
     case Kw::Unit_Diag_Not_Bit_Help:
-        CheckHelpHasDefinition(DiagNotBits, value);
+        CheckHelpHasDefinition(Diagnosis.DiagNotBits, value);
         break;
     case Kw::Channel_Diag_Help:
         if (!entry.hParent && entry.Valid)
-            CheckHelpHasDefinition(UnitChannelDiags, value);
+            CheckHelpHasDefinition(Diagnosis.UnitChannelDiags, value);
         break;
     default:
         break;

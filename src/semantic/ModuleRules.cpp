@@ -58,11 +58,11 @@ void SemanticChecker::OnProtocolIdentFirst(CDbEntry& entry, Kw) {
 // A new module: everything learnt about the previous one goes, whether or not this
 // module's line is valid, and its configuration is decoded afresh.
 void SemanticChecker::OnModuleFirst(CDbEntry& entry, Kw) {
-    CfgIdentCount = 0;
-    for (auto* table :
-         {&CfgOutFormat, &CfgInFormat, &CfgOutLength, &CfgInLength, &CfgOutAreaSum, &CfgInAreaSum})
+    Modules.CfgIdentCount = 0;
+    for (auto* table : {&Modules.CfgOutFormat, &Modules.CfgInFormat, &Modules.CfgOutLength,
+                        &Modules.CfgInLength, &Modules.CfgOutAreaSum, &Modules.CfgInAreaSum})
         table->fill(0);
-    DeclaredPrmLen = DeclaredFPrmLen = DeclaredXPrmLen = 0;
+    Modules.DeclaredPrmLen = Modules.DeclaredFPrmLen = Modules.DeclaredXPrmLen = 0;
     DecodeModuleConfig(entry);
 }
 
@@ -80,11 +80,11 @@ void SemanticChecker::OnModuleReferenceFirst(CDbEntry& entry, Kw) {
 std::int32_t& SemanticChecker::DeclaredLengthOf(Kw kw) {
     switch (kw) {
     case Kw::F_Ext_Module_Prm_Data_Len:
-        return DeclaredFPrmLen;
+        return Modules.DeclaredFPrmLen;
     case Kw::X_Ext_Module_Prm_Data_Len:
-        return DeclaredXPrmLen;
+        return Modules.DeclaredXPrmLen;
     default:
-        return DeclaredPrmLen;
+        return Modules.DeclaredPrmLen;
     }
 }
 
@@ -108,7 +108,7 @@ void SemanticChecker::OnModulOffsetSecond(CDbEntry& entry, Kw) {
 }
 
 void SemanticChecker::OnSlotDefinitionFirst(CDbEntry&, Kw) {
-    LastSlotNumber = 0;
+    Modules.LastSlotNumber = 0;
 }
 
 // After a gap the numbering goes on from the number actually written, so one gap gives
@@ -118,7 +118,7 @@ void SemanticChecker::OnSlotFirst(CDbEntry& entry, Kw) {
         return;
     std::int32_t slot = ValueNumber(entry.m_Ready[0]);
     CheckSlotNumber(slot);
-    LastSlotNumber = slot;
+    Modules.LastSlotNumber = slot;
 }
 
 void SemanticChecker::OnSlotSecond(CDbEntry& entry, Kw) {
@@ -138,13 +138,13 @@ void SemanticChecker::OnJokerblockSlotSecond(CDbEntry& entry, Kw) {
 // Fills the identifier tables of the current module; the data area rules read them.
 void SemanticChecker::DecodeModuleConfig(const CDbEntry& entry) {
     DecodedModuleConfig decoded = DecodeCfgIdentifiers(entry.m_Ready[1]);
-    CfgIdentCount = static_cast<int>(decoded.Identifiers.size());
+    Modules.CfgIdentCount = static_cast<int>(decoded.Identifiers.size());
     for (std::size_t i = 0; i < decoded.Identifiers.size(); ++i) {
         const CfgIdentifier& ident = decoded.Identifiers[i];
-        CfgOutFormat[i + 1] = ident.Out.Format;
-        CfgOutLength[i + 1] = ident.Out.Length;
-        CfgInFormat[i + 1] = ident.In.Format;
-        CfgInLength[i + 1] = ident.In.Length;
+        Modules.CfgOutFormat[i + 1] = ident.Out.Format;
+        Modules.CfgOutLength[i + 1] = ident.Out.Length;
+        Modules.CfgInFormat[i + 1] = ident.In.Format;
+        Modules.CfgInLength[i + 1] = ident.In.Length;
     }
 }
 
@@ -170,10 +170,10 @@ int SemanticChecker::CheckModuleIoLengths(const CDbEntry& entry) {
 // Module references are unique over the whole file; the same number in a second module is
 // reported there.
 int SemanticChecker::CheckModuleReference(std::int32_t reference) {
-    if (ModuleReferences.contains(reference))
+    if (Modules.ModuleReferences.contains(reference))
         return Report(LEVEL_ERROR, msg::AmbiguousModuleReference, reference, reference);
     try {
-        ModuleReferences.insert(reference);
+        Modules.ModuleReferences.insert(reference);
     } catch (const std::bad_alloc&) {
         app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
@@ -192,10 +192,13 @@ int SemanticChecker::CheckModulePrmLengths() {
                        msg::ModulePrmLengthMismatch, kvf::MessageText(what), keyword);
     };
     if (Count(Kw::EXT_MODULE_PRM_DATA_LEN) != 0)
-        compare(DeclaredPrmLen, UsedPrmLen, msg::ParameterName, "Ext_Module_Prm_Data_Len");
-    compare(DeclaredFPrmLen, UsedFPrmLen, msg::FParameterName, "F_Ext_Module_Prm_Data_Len");
-    compare(DeclaredXPrmLen, UsedXPrmLen, msg::XParameterName, "X_Ext_Module_Prm_Data_Len");
-    if (Count(Kw::F_ParamDescCRC) == 0 && DeclaredFPrmLen != 0)
+        compare(Modules.DeclaredPrmLen, UserParameters.UsedPrmLen, msg::ParameterName,
+                "Ext_Module_Prm_Data_Len");
+    compare(Modules.DeclaredFPrmLen, UserParameters.UsedFPrmLen, msg::FParameterName,
+            "F_Ext_Module_Prm_Data_Len");
+    compare(Modules.DeclaredXPrmLen, UserParameters.UsedXPrmLen, msg::XParameterName,
+            "X_Ext_Module_Prm_Data_Len");
+    if (Count(Kw::F_ParamDescCRC) == 0 && Modules.DeclaredFPrmLen != 0)
         holds = Report(LEVEL_ERROR, msg::MissingFParamDescCrc);
     return holds;
 }
@@ -226,7 +229,7 @@ int SemanticChecker::CheckModulOffset(std::int32_t value) {
 }
 
 int SemanticChecker::CheckSlotNumber(std::int32_t slot) {
-    std::int64_t expected = static_cast<std::int64_t>(LastSlotNumber) + 1;
+    std::int64_t expected = static_cast<std::int64_t>(Modules.LastSlotNumber) + 1;
     if (slot == expected)
         return 1;
     return Report(LEVEL_ERROR, msg::SlotNumberExpected, expected);
@@ -243,7 +246,7 @@ int SemanticChecker::CheckSlotBound(std::int32_t slot) {
 // Every Module_Reference of the file counts, wherever it stands: the second pass runs after
 // the whole first pass.
 int SemanticChecker::CheckSlotDefault(std::int32_t reference) {
-    if (ModuleReferences.contains(reference))
+    if (Modules.ModuleReferences.contains(reference))
         return 1;
     return Report(LEVEL_ERROR, msg::UnresolvedSlotDefault, reference);
 }

@@ -87,10 +87,10 @@ template <typename Insertion> void InsertOrAlert(const AppState& app, Insertion&
 
 // Each module has its own parameter telegram.
 void SemanticChecker::OnModulePrmPlaced(CDbEntry&, Kw) {
-    ModulePrmOccupancy.Clear();
-    FModulePrmOccupancy.Clear();
-    XModulePrmOccupancy.Clear();
-    UsedPrmLen = UsedFPrmLen = UsedXPrmLen = 0;
+    UserParameters.ModulePrmOccupancy.Clear();
+    UserParameters.FModulePrmOccupancy.Clear();
+    UserParameters.XModulePrmOccupancy.Clear();
+    UserParameters.UsedPrmLen = UserParameters.UsedFPrmLen = UserParameters.UsedXPrmLen = 0;
 }
 
 void SemanticChecker::OnParameterClaimFirst(CDbEntry& entry, Kw kw) {
@@ -118,7 +118,7 @@ void SemanticChecker::OnMaxUserPrmDataLenSecond(CDbEntry&, Kw) {
 
 // The declared lengths of the module, as the second pass reads them again.
 void SemanticChecker::OnModulePrmSecond(CDbEntry&, Kw) {
-    DeclaredPrmLen = DeclaredFPrmLen = DeclaredXPrmLen = 0;
+    Modules.DeclaredPrmLen = Modules.DeclaredFPrmLen = Modules.DeclaredXPrmLen = 0;
 }
 
 void SemanticChecker::OnDeclaredModulePrmLenSecond(CDbEntry& entry, Kw kw) {
@@ -126,16 +126,17 @@ void SemanticChecker::OnDeclaredModulePrmLenSecond(CDbEntry& entry, Kw kw) {
         return;
     std::int32_t length = ValueNumber(entry.m_Ready[0]);
     if (kw == Kw::EXT_MODULE_PRM_DATA_LEN)
-        DeclaredPrmLen = length;
+        Modules.DeclaredPrmLen = length;
     else if (kw == Kw::F_Ext_Module_Prm_Data_Len)
-        DeclaredFPrmLen = length;
+        Modules.DeclaredFPrmLen = length;
     else if (kw == Kw::X_Ext_Module_Prm_Data_Len)
-        DeclaredXPrmLen = length;
+        Modules.DeclaredXPrmLen = length;
 }
 
 void SemanticChecker::OnModulePrmEndSecond(CDbEntry& entry, Kw) {
     if (entry.Valid && entry.Accepted)
-        CheckModulePrmLimit(DeclaredPrmLen + DeclaredFPrmLen, DeclaredXPrmLen);
+        CheckModulePrmLimit(Modules.DeclaredPrmLen + Modules.DeclaredFPrmLen,
+                            Modules.DeclaredXPrmLen);
 }
 
 void SemanticChecker::OnMinimumPrmLenSecond(CDbEntry& entry, Kw kw) {
@@ -157,17 +158,17 @@ ParameterOccupancy& SemanticChecker::ClaimedTelegram(bool inModule, bool f, bool
             used = static_cast<std::uint32_t>(std::min<std::int64_t>(end + 1, UINT32_MAX));
     };
     if (!inModule)
-        return x ? XUnitPrmOccupancy : UnitPrmOccupancy;
+        return x ? UserParameters.XUnitPrmOccupancy : UserParameters.UnitPrmOccupancy;
     if (f) {
-        grow(UsedFPrmLen);
-        return FModulePrmOccupancy;
+        grow(UserParameters.UsedFPrmLen);
+        return UserParameters.FModulePrmOccupancy;
     }
     if (x) {
-        grow(UsedXPrmLen);
-        return XModulePrmOccupancy;
+        grow(UserParameters.UsedXPrmLen);
+        return UserParameters.XModulePrmOccupancy;
     }
-    grow(UsedPrmLen);
-    return ModulePrmOccupancy;
+    grow(UserParameters.UsedPrmLen);
+    return UserParameters.ModulePrmOccupancy;
 }
 
 // Constant bytes replace whatever claimed their bytes before, with a warning.

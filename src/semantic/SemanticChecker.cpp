@@ -1,5 +1,6 @@
 #include "semantic/SemanticChecker.h"
 
+#include "catalogue/KeywordCatalogue.h"
 #include "catalogue/NumberReader.h"
 #include "core/AppState.h"
 #include "core/AsciiText.h"
@@ -21,19 +22,14 @@ using semantic::Role;
 
 namespace {
 
-constexpr std::string_view kTreeGroupNames[] = {
-    "General Keys",      "Physical interfaces", "Master Keys",        "Master DP-Extension",
-    "Slave Keys",        "Module Assignment",   "Slave DP-Extension", "Slave Data Exchange",
-    "User-defined Keys", "no database",
-};
-
 constexpr std::size_t kStageCount = 3;
 
 } // namespace
 
 bool IsTreeGroupName(std::string_view key) {
-    for (std::string_view name : kTreeGroupNames)
-        if (EqualsNoCase(key, name))
+    // The catalogue's group names after the first, which names the root.
+    for (const GroupName& group : KeywordCatalogue::Instance().GroupNames().subspan(1))
+        if (EqualsNoCase(key, group.Name))
             return true;
     return false;
 }
@@ -192,7 +188,7 @@ SemanticChecker::Counted SemanticChecker::CountAndCheckMultiplicity(const Keywor
         return Counted::Held;
     case Multiplicity::OneDataType:
         ++count;
-        if (!CurrentExtUserPrmData)
+        if (!UserParameters.CurrentExtUserPrmData)
             return Counted::NothingFurther;
         return CheckUnique(msg::MultipleDataTypeName, count) ? Counted::Held : Counted::Reported;
     }

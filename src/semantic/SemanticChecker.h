@@ -2,18 +2,18 @@
 
 #include "core/CDbEntry.h"
 #include "core/MessageTable.h"
-#include "semantic/DiagnosisLists.h"
-#include "semantic/ModuleConfig.h"
-#include "semantic/ParameterOccupancy.h"
+#include "semantic/BaudRateRules.h"
+#include "semantic/BlockContentRules.h"
+#include "semantic/DataAreaRules.h"
+#include "semantic/DiagnosisRules.h"
+#include "semantic/ModuleRules.h"
 #include "semantic/SemanticKeywordList.h"
+#include "semantic/UserParameterRules.h"
 
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <set>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace kvf {
@@ -25,41 +25,6 @@ class Document;
 inline constexpr int PASS_FIRST = 4;
 inline constexpr int PASS_SECOND = 5;
 inline constexpr int PASS_FINAL = 6;
-
-// One ExtUserPrmData block: created when the block begins, kept in ExtUserPrmDataList once
-// it was closed with a data type line.
-struct ExtUserPrmDataRecord {
-    std::int32_t Number = 0;
-    int Referenced = 0;
-    int TypeSeen = 0;
-    std::uint32_t Length = 0;    // bytes of the parameter; 0 while no data type line
-    std::uint8_t BitMask = 0xFF; // bits of the byte the parameter uses
-    std::int32_t DefaultValue = 2147483647;
-    std::int32_t PrmTextRef = -1;
-    int Line = 0; // the line of its ExtUserPrmData entry
-};
-
-// One PrmText block: kept in PrmTextList once it was closed with at least one Text line.
-struct PrmTextRecord {
-    std::int32_t Number = 0;
-    int Referenced = 0;
-    int Line = 0; // the line of its PrmText entry
-    // Descending, without duplicates; a set, so a table of any size is filled in linear-
-    // logarithmic time whatever the order of its Text lines.
-    std::set<std::uint32_t, std::greater<>> Values;
-};
-
-// The values of the current Data_Area; all 0 at Data_Area_Beg.
-struct DataAreaState {
-    std::int32_t PublisherAllowed = 0;
-    std::int32_t DpMasterAllowed = 0;
-    std::int32_t IoDirection = 0;
-    std::int32_t Consistency = 0;
-    std::int32_t RequiredFormat = 0;
-    std::int32_t CfgIdentifier = 0;
-    std::int32_t AreaLength = 0;
-    std::int32_t TypeLengthSum = 0;
-};
 
 class SemanticChecker;
 
@@ -109,7 +74,6 @@ class SemanticChecker {
     void CheckEntry(CDbEntry& entry, int pass);
 
     // ---- Reporting --------------------------------------------------------------------
-    std::string MessageTemplate;
     std::string MessageText;
     std::string CurrentKey;
     std::string CurrentValue;
@@ -118,7 +82,6 @@ class SemanticChecker {
     // Formats the message of an id with the arguments and reports it with CurrentLine.
     // Returns 0, so that a rule can `return Report(...)`.
     template <typename... Args> int Report(int level, int id, const Args&... args) {
-        MessageTemplate = kvf::MessageText(id);
         MessageText = FormatMessage(id, args...);
         Emit(level, id);
         return 0;
@@ -145,73 +108,12 @@ class SemanticChecker {
     }
     std::int32_t SlaveFamily = 0; // the main family: the leading number of Slave_Family
 
-    std::array<int, semantic::kRateCount> PhysDelayGiven{}; // over all interfaces
-
-    // The Jokerblock_Slot count of each Jokerblock_Type block, in file order, so that the
-    // second pass judges every block by its own count.
-    std::vector<unsigned> JokerblockSlotCounts;
-    std::size_t JokerblockBlocksJudged = 0;
-
-    // ---- State of the user parameter rules ---------------------------------------------
-    std::unique_ptr<ExtUserPrmDataRecord> CurrentExtUserPrmData;
-    std::unique_ptr<PrmTextRecord> CurrentPrmText;
-    std::vector<ExtUserPrmDataRecord> ExtUserPrmDataList;
-    std::vector<PrmTextRecord> PrmTextList;
-    // Position in the list by number, so that looking a definition up costs the same in a
-    // file with a hundred thousand definitions as in one with ten.
-    std::unordered_map<std::int32_t, std::size_t> ExtUserPrmDataByNumber;
-    std::unordered_map<std::int32_t, std::size_t> PrmTextByNumber;
-    // The parameter bytes in use: of the unit (plain and X_) for the whole file, of the
-    // current module (plain, F_ and X_).
-    ParameterOccupancy UnitPrmOccupancy;
-    ParameterOccupancy XUnitPrmOccupancy;
-    ParameterOccupancy ModulePrmOccupancy;
-    ParameterOccupancy FModulePrmOccupancy;
-    ParameterOccupancy XModulePrmOccupancy;
-    // One past the highest parameter byte the current module's plain, F_ and X_ parameters
-    // use; the module length rules compare them with the declared lengths.
-    std::uint32_t UsedPrmLen = 0;
-    std::uint32_t UsedFPrmLen = 0;
-    std::uint32_t UsedXPrmLen = 0;
-
-    // ---- State of the diagnosis rules --------------------------------------------------
-    // Bits of the whole file, of the current UnitDiagType block (X_), values of the current
-    // (X_) area and channel diagnosis types of the current module and of the unit.
-    DiagNumberList DiagBits{{}, "Diagnosis Bits", "Unit_Diag_Bit"};
-    DiagNumberList DiagBitHelps{{}, "Help Texts for Diagnosis Bits", "<Unknown>"};
-    DiagNumberList DiagNotBits{{}, "Diagnosis Bits", "Unit_Diag_Not_Bit"};
-    DiagNumberList DiagNotBitHelps{{}, "Help Texts for Diagnosis Bits", "<Unknown>"};
-    DiagNumberList DiagAreaBits{{}, "Diagnosis Area", "<Unknown>"};
-    DiagNumberList XDiagBits{{}, "Diagnosis Bits in UnitDiagType", "X_Unit_Diag_Bit"};
-    DiagNumberList XDiagBitHelps{{}, "Help Texts for Diagnosis Bits in UnitDiagType", "<Unknown>"};
-    DiagNumberList XDiagNotBits{{}, "Diagnosis Bits in UnitDiagType", "X_Unit_Diag_Not_Bit"};
-    DiagNumberList XDiagNotBitHelps{
-        {}, "Help Texts for Diagnosis Bits in UnitDiagType", "<Unknown>"};
-    DiagNumberList XDiagAreaBits{{}, "Diagnosis Area in UnitDiagType", "<Unknown>"};
-    DiagNumberList AreaValues{{}, "", "Value"};
-    DiagNumberList AreaValueHelps{{}, "", "<Unknown>"};
-    DiagNumberList XAreaValues{{}, "", "X_Value"};
-    DiagNumberList XAreaValueHelps{{}, "", "<Unknown>"};
-    DiagNumberList ModuleChannelDiags{{}, "Channel_Diag", "module's Channel_Diag", true};
-    DiagNumberList ModuleChannelDiagHelps{{}, "Channel_Diag", "<Unknown>", true};
-    DiagNumberList UnitChannelDiags{{}, "Channel_Diag", "unit's Channel_Diag", true};
-    DiagNumberList UnitChannelDiagHelps{{}, "Channel_Diag", "<Unknown>", true};
-    // The number of values the current (X_) area can take.
-    std::uint32_t AreaValueRange = 0;
-    std::uint32_t XAreaValueRange = 0;
-
-    // ---- State of the module and slot rules --------------------------------------------
-    int CfgIdentCount = 0;
-    // Indexed by identifier number 1..244; element 0 is unused.
-    std::array<std::uint32_t, kMaxCfgIdentifiers + 1> CfgOutFormat{}, CfgInFormat{}, CfgOutLength{},
-        CfgInLength{}, CfgOutAreaSum{}, CfgInAreaSum{};
-    std::set<std::int32_t> ModuleReferences; // every accepted Module_Reference of the file
-    std::int32_t DeclaredPrmLen = 0;
-    std::int32_t DeclaredFPrmLen = 0;
-    std::int32_t DeclaredXPrmLen = 0;
-    std::int32_t LastSlotNumber = 0;
-
-    // ---- State of the data area rules --------------------------------------------------
+    // ---- State of each rule group, kept next to its rules ----------------------------
+    BlockContentState BlockContent;
+    BaudRateState BaudRates;
+    UserParameterState UserParameters;
+    DiagnosisState Diagnosis;
+    ModuleState Modules;
     DataAreaState DataArea;
 
     // ---- Context, multiplicity, revision and role rules ---------------------------------

@@ -3,12 +3,13 @@
 //
 // A block's begin line makes a new current record, its data type line, Prm_Text_Ref and
 // Text lines fill it, and the block content rule at its end keyword moves it into
-// ExtUserPrmDataList or PrmTextList (BlockContentRules.cpp). Definitions and text tables
-// must stand before the lines that refer to them. The *_Ext_User_Prm_Data_Ref and *_Const
-// lines claim parameter bytes of the unit or of the current module; the lengths they reach
-// are judged against User_Prm_Data_Len, Max_User_Prm_Data_Len and X_Max_User_Prm_Data_Len.
-// The second pass reports definitions and text tables that nothing refers to. The reference
-// number range rule runs after this group's second-pass rules (hook_order::UserParameter
+// UserParameters.ExtUserPrmDataList or UserParameters.PrmTextList (BlockContentRules.cpp).
+// Definitions and text tables must stand before the lines that refer to them. The
+// *_Ext_User_Prm_Data_Ref and *_Const lines claim parameter bytes of the unit or of the current
+// module; the lengths they reach are judged against User_Prm_Data_Len, Max_User_Prm_Data_Len and
+// X_Max_User_Prm_Data_Len. The second pass reports definitions and text tables that nothing refers
+// to. The reference number range rule runs after this group's second-pass rules
+// (hook_order::UserParameter
 // + 50).
 
 #include "catalogue/NumberReader.h"
@@ -157,38 +158,40 @@ std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
 // closed with its mandatory content), also when its own value is not valid and so no
 // record follows: the lines of this block must not fill the earlier one.
 void SemanticChecker::OnExtUserPrmDataFirst(CDbEntry& entry, Kw) {
-    CurrentExtUserPrmData.reset();
+    UserParameters.CurrentExtUserPrmData.reset();
     if (entry.Valid)
         DefineExtUserPrmData(ValueNumber(entry.m_Ready[0]));
 }
 
 void SemanticChecker::OnDataTypeLineFirst(CDbEntry& entry, Kw kw) {
-    if (CurrentExtUserPrmData)
-        GiveDataType(*CurrentExtUserPrmData, kw, entry);
+    if (UserParameters.CurrentExtUserPrmData)
+        GiveDataType(*UserParameters.CurrentExtUserPrmData, kw, entry);
 }
 
 void SemanticChecker::OnPrmTextRefFirst(CDbEntry& entry, Kw) {
-    if (!CurrentExtUserPrmData || !entry.Valid)
+    if (!UserParameters.CurrentExtUserPrmData || !entry.Valid)
         return;
-    CurrentExtUserPrmData->PrmTextRef = ValueNumber(entry.m_Ready[0]);
-    ResolvePrmTextRef(CurrentExtUserPrmData->PrmTextRef);
+    UserParameters.CurrentExtUserPrmData->PrmTextRef = ValueNumber(entry.m_Ready[0]);
+    ResolvePrmTextRef(UserParameters.CurrentExtUserPrmData->PrmTextRef);
 }
 
 // A definition without a data type line has no default value: the block content rule
 // reports the missing line, and no text is demanded for a default nobody wrote.
 void SemanticChecker::OnExtUserPrmDataEndFirst(CDbEntry&, Kw) {
-    if (CurrentExtUserPrmData && CurrentExtUserPrmData->TypeSeen && Count(Kw::PRM_TEXT_REF) != 0)
-        CheckPrmTextDefault(CurrentExtUserPrmData->PrmTextRef, CurrentExtUserPrmData->DefaultValue);
+    if (UserParameters.CurrentExtUserPrmData && UserParameters.CurrentExtUserPrmData->TypeSeen &&
+        Count(Kw::PRM_TEXT_REF) != 0)
+        CheckPrmTextDefault(UserParameters.CurrentExtUserPrmData->PrmTextRef,
+                            UserParameters.CurrentExtUserPrmData->DefaultValue);
 }
 
 void SemanticChecker::OnPrmTextFirst(CDbEntry& entry, Kw) {
-    CurrentPrmText.reset();
+    UserParameters.CurrentPrmText.reset();
     if (entry.Valid)
         DefinePrmText(ValueNumber(entry.m_Ready[0]));
 }
 
 void SemanticChecker::OnTextFirst(CDbEntry& entry, Kw) {
-    if (CurrentPrmText && entry.Valid)
+    if (UserParameters.CurrentPrmText && entry.Valid)
         AddPrmTextValue(ValueNumber(entry.m_Ready[0]));
 }
 
@@ -205,22 +208,27 @@ void SemanticChecker::OnDefinitionUsedSecond(CDbEntry& entry, Kw kw) {
 }
 
 ExtUserPrmDataRecord* SemanticChecker::FindExtUserPrmData(std::int32_t number) {
-    auto found = ExtUserPrmDataByNumber.find(number);
-    return found == ExtUserPrmDataByNumber.end() ? nullptr : &ExtUserPrmDataList[found->second];
+    auto found = UserParameters.ExtUserPrmDataByNumber.find(number);
+    return found == UserParameters.ExtUserPrmDataByNumber.end()
+               ? nullptr
+               : &UserParameters.ExtUserPrmDataList[found->second];
 }
 
 PrmTextRecord* SemanticChecker::FindPrmText(std::int32_t number) {
-    auto found = PrmTextByNumber.find(number);
-    return found == PrmTextByNumber.end() ? nullptr : &PrmTextList[found->second];
+    auto found = UserParameters.PrmTextByNumber.find(number);
+    return found == UserParameters.PrmTextByNumber.end()
+               ? nullptr
+               : &UserParameters.PrmTextList[found->second];
 }
 
 // The counters of the block's lines were set back to 0 by the driver when the begin line
 // passed its context rule.
 int SemanticChecker::DefineExtUserPrmData(std::int32_t number) {
-    CurrentExtUserPrmData.reset();
+    UserParameters.CurrentExtUserPrmData.reset();
     if (FindExtUserPrmData(number)) // the lines of this block then store nothing
         return Report(LEVEL_ERROR, msg::AmbiguousExtUserPrmData, number, number);
-    CurrentExtUserPrmData = NewRecord<ExtUserPrmDataRecord>(app_, number, CurrentLine);
+    UserParameters.CurrentExtUserPrmData =
+        NewRecord<ExtUserPrmDataRecord>(app_, number, CurrentLine);
     return 1;
 }
 
@@ -243,18 +251,18 @@ int SemanticChecker::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t d
 }
 
 int SemanticChecker::DefinePrmText(std::int32_t number) {
-    CurrentPrmText.reset();
+    UserParameters.CurrentPrmText.reset();
     if (FindPrmText(number))
         return Report(LEVEL_ERROR, msg::AmbiguousPrmText, number, number);
-    CurrentPrmText = NewRecord<PrmTextRecord>(app_, number, CurrentLine);
+    UserParameters.CurrentPrmText = NewRecord<PrmTextRecord>(app_, number, CurrentLine);
     return 1;
 }
 
 int SemanticChecker::AddPrmTextValue(std::int32_t value) {
-    if (!CurrentPrmText) // a refused or unreadable table keeps no values
+    if (!UserParameters.CurrentPrmText) // a refused or unreadable table keeps no values
         return 1;
     try {
-        if (!CurrentPrmText->Values.insert(static_cast<std::uint32_t>(value)).second)
+        if (!UserParameters.CurrentPrmText->Values.insert(static_cast<std::uint32_t>(value)).second)
             return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
     } catch (const std::bad_alloc&) {
         app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));

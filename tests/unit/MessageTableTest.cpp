@@ -20,10 +20,12 @@ struct NamedId {
 // given the same number are a fault the compiler cannot see.
 const NamedId kNamedIds[] = {
 #define KVF_MESSAGE(Name, Id, Text) {msg::Name, #Name},
+#define KVF_FINDING(Name, Id, Level, Text) {msg::Name, #Name},
 #define KVF_CAPTION(Name, Id, Text) {caption::Name, #Name},
 #define KVF_KEYWORD_HELP(Id, Text) {Id, #Id},
 #include "core/messages/AllMessages.def"
 #undef KVF_MESSAGE
+#undef KVF_FINDING
 #undef KVF_CAPTION
 #undef KVF_KEYWORD_HELP
 };

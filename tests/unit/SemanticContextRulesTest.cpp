@@ -273,8 +273,8 @@ TEST(SemanticContextRulesTest, OneDataTypePerDefinition) {
         SemanticTestDocument doc;
         doc.Add({"EXTUSERPRMDATA = 1 \"a\"", "UNSIGNED8 = 0 0-1"});
         SemanticChecker checker(doc.app, doc.document);
-        checker.CurrentExtUserPrmData = std::make_unique<ExtUserPrmDataRecord>();
-        checker.CurrentExtUserPrmData->TypeSeen = typeSeen;
+        checker.UserParameters.CurrentExtUserPrmData = std::make_unique<ExtUserPrmDataRecord>();
+        checker.UserParameters.CurrentExtUserPrmData->TypeSeen = typeSeen;
         checker.CheckEntry(doc.Entry(1), PASS_FIRST);
         Rows expected;
         if (typeSeen)

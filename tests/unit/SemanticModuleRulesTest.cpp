@@ -35,12 +35,12 @@ TEST_P(ModulePrmLengthsTest, ComparesDeclaredWithUsed) {
     SemanticChecker checker(doc.app, doc.document);
     checker.OccurrenceCount[semantic::Index(Kw::EXT_MODULE_PRM_DATA_LEN)] = c.PlainDeclared;
     checker.OccurrenceCount[semantic::Index(Kw::F_ParamDescCRC)] = c.CrcGiven;
-    checker.DeclaredPrmLen = c.Declared;
-    checker.DeclaredFPrmLen = c.DeclaredF;
-    checker.DeclaredXPrmLen = c.DeclaredX;
-    checker.UsedPrmLen = c.Used;
-    checker.UsedFPrmLen = c.UsedF;
-    checker.UsedXPrmLen = c.UsedX;
+    checker.Modules.DeclaredPrmLen = c.Declared;
+    checker.Modules.DeclaredFPrmLen = c.DeclaredF;
+    checker.Modules.DeclaredXPrmLen = c.DeclaredX;
+    checker.UserParameters.UsedPrmLen = c.Used;
+    checker.UserParameters.UsedFPrmLen = c.UsedF;
+    checker.UserParameters.UsedXPrmLen = c.UsedX;
     EXPECT_EQ(checker.CheckModulePrmLengths(), c.Expected.empty() ? 1 : 0);
     EXPECT_EQ(doc.Messages(), c.Expected);
 }
@@ -133,9 +133,9 @@ TEST(DataAreaEndTest, IdentifiersOutsideTheTablesHaveNoLengths) {
         SCOPED_TRACE(ident);
         SemanticTestDocument doc;
         SemanticChecker checker(doc.app, doc.document);
-        checker.CfgIdentCount = 244;
-        checker.CfgInLength.fill(8);
-        checker.CfgInFormat.fill(3);
+        checker.Modules.CfgIdentCount = 244;
+        checker.Modules.CfgInLength.fill(8);
+        checker.Modules.CfgInFormat.fill(3);
         checker.DataArea.CfgIdentifier = ident;
         checker.DataArea.AreaLength = 4;
         checker.DataArea.TypeLengthSum = 4;
@@ -143,7 +143,7 @@ TEST(DataAreaEndTest, IdentifiersOutsideTheTablesHaveNoLengths) {
         EXPECT_EQ(checker.CheckDataAreaEnd(), 0);
         EXPECT_EQ(doc.Messages(), (Rows{E(0, msg::DataAreaExceedsIdentifier, "Input", 4, 0, ident),
                                         E(0, msg::DataAreaConsistency, "Input", ident)}));
-        for (std::uint32_t sum : checker.CfgInAreaSum)
+        for (std::uint32_t sum : checker.Modules.CfgInAreaSum)
             EXPECT_EQ(sum, 0u);
     }
 }

@@ -152,9 +152,9 @@ TEST(SemanticParameterClaimTest, UsedLengthsOfTheModule) {
         test::CompleteValueParts(doc);
         doc.RunFirstPass();
         const SemanticChecker& checker = *doc.checker;
-        EXPECT_EQ(checker.UsedPrmLen, nextModule ? 0u : 2u);
-        EXPECT_EQ(checker.UsedFPrmLen, nextModule ? 0u : 3u);
-        EXPECT_EQ(checker.UsedXPrmLen, nextModule ? 0u : 5u);
+        EXPECT_EQ(checker.UserParameters.UsedPrmLen, nextModule ? 0u : 2u);
+        EXPECT_EQ(checker.UserParameters.UsedFPrmLen, nextModule ? 0u : 3u);
+        EXPECT_EQ(checker.UserParameters.UsedXPrmLen, nextModule ? 0u : 5u);
     }
 }
 
