@@ -5,8 +5,8 @@
 #include "SemanticKvf.h"
 
 #include "core/AppState.h"
-#include "document/CheckRun.h"
 #include "core/Document.h"
+#include "document/CheckRun.h"
 #include "output/OutputRows.h"
 #include "semantic/SemanticChecker.h"
 

@@ -1,13 +1,13 @@
 #include "app/CChildFrame.h"
 
 #include "app/CKVF_EdDoc.h"
-#include "views/UiText.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppState.h"
 #include "document/CheckRun.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
+#include "views/UiText.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

@@ -1,9 +1,9 @@
 #include "app/CKVF_EdDoc.h"
 
-#include "views/UiText.h"
 #include "core/AppState.h"
-#include "document/CheckRun.h"
 #include "core/MessageIds.h"
+#include "document/CheckRun.h"
+#include "views/UiText.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,15 +6,15 @@
 #include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
 #include "app/TemplateDialog.h"
-#include "views/UiText.h"
 #include "app/UserKeyCommand.h"
 #include "app/UserKeyDialog.h"
 #include "core/AppState.h"
-#include "document/CheckRun.h"
 #include "core/MessageIds.h"
+#include "document/CheckRun.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CMyListBoxBar.h"
+#include "views/UiText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "app/SettingsDialog.h"
 
 #include "app/EditorSettings.h"
-#include "views/UiText.h"
 #include "core/MessageIds.h"
+#include "views/UiText.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "app/TemplateDialog.h"
 
-#include "views/UiText.h"
-#include "core/SettingsStore.h"
 #include "core/MessageIds.h"
+#include "core/SettingsStore.h"
+#include "views/UiText.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "app/TemplateScan.h"
 
-#include "views/UiText.h"
 #include "core/SettingsStore.h"
+#include "views/UiText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "app/UserKeyDialog.h"
 
-#include "views/UiText.h"
-#include "core/SettingsStore.h"
 #include "catalogue/UserKeys.h"
 #include "core/CDbEntry.h"
 #include "core/MessageIds.h"
+#include "core/SettingsStore.h"
+#include "views/UiText.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

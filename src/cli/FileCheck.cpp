@@ -4,8 +4,8 @@
 #include "cli/Reports.h"
 #include "core/AlertSink.h"
 #include "core/AppState.h"
-#include "document/CheckRun.h"
 #include "core/Document.h"
+#include "document/CheckRun.h"
 #include "document/FileReader.h"
 #include "document/TextEncoding.h"
 

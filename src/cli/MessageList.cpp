@@ -1,8 +1,8 @@
 #include "cli/MessageList.h"
 
 #include "core/FindingMessages.h"
-#include "output/OutputRows.h"
 #include "core/Windows1252.h"
+#include "output/OutputRows.h"
 
 namespace kvf::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/ModuleExplanation.h"
 
-#include "output/JsonText.h"
 #include "core/Windows1252.h"
+#include "output/JsonText.h"
 #include "semantic/ModuleOverview.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "cli/SettingsSource.h"
 
-#include "core/IniSettingsStore.h"
 #include "catalogue/UserSettingsFile.h"
 #include "cli/FileCheck.h"
+#include "core/IniSettingsStore.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/SettingsStore.h"
 #include "cli/Options.h"
 #include "core/MessageSelection.h"
+#include "core/SettingsStore.h"
 
 #include <memory>
 #include <ostream>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/HelpService.h"
-#include "core/SettingsStore.h"
 #include "core/AlertSink.h"
 #include "core/CDbEntry.h"
-#include "core/ProgressSink.h"
+#include "core/HelpService.h"
 #include "core/MessageSelection.h"
 #include "core/MessageSink.h"
+#include "core/ProgressSink.h"
+#include "core/SettingsStore.h"
 
 #include <array>
 #include <string>

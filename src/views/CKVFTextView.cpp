@@ -1,11 +1,11 @@
 #include "views/CKVFTextView.h"
 
-#include "core/SettingsStore.h"
 #include "catalogue/UserKeys.h"
 #include "core/AlertSink.h"
 #include "core/CDbEntry.h"
-#include "core/ProgressSink.h"
 #include "core/MessageIds.h"
+#include "core/ProgressSink.h"
+#include "core/SettingsStore.h"
 #include "views/CKVFHighlighter.h"
 #include "views/EntryLineRewrite.h"
 #include "views/ViewText.h"

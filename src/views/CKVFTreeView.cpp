@@ -2,10 +2,10 @@
 
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppState.h"
-#include "document/CheckRun.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/Windows1252.h"
+#include "document/CheckRun.h"
 #include "views/CKVFTextView.h"
 #include "views/EntryDetails.h"
 #include "views/EntryTextMatch.h"

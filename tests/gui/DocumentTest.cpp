@@ -3,9 +3,9 @@
 
 #include "app/CKVF_EdDoc.h"
 #include "app/LineBreaks.h"
-#include "core/SettingsStore.h"
 #include "core/AlertSink.h"
 #include "core/AppState.h"
+#include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 
 #include <QDir>

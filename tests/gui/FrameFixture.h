@@ -3,8 +3,8 @@
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
-#include "views/CKVFTextView.h"
 #include "core/AppState.h"
+#include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "core/SettingsStore.h"
 #include "core/AlertSink.h"
 #include "core/CDbEntry.h"
 #include "core/ProgressSink.h"
+#include "core/SettingsStore.h"
 #include "views/CKVFHighlighter.h"
 #include "views/CKVFTextView.h"
 

@@ -3,8 +3,8 @@
 // back the same.
 
 #include "app/EditorSettings.h"
-#include "core/IniSettingsStore.h"
 #include "catalogue/UserSettingsFile.h"
+#include "core/IniSettingsStore.h"
 #include "core/Windows1252.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "core/MessageSelection.h"
-#include "core/SettingsStore.h"
 #include "core/AppState.h"
-#include "document/CheckRun.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
+#include "core/SettingsStore.h"
+#include "document/CheckRun.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>
