@@ -3,8 +3,8 @@
 #include "SyntheticKvf.h"
 
 #include "app/CKVF_EdDoc.h"
-#include "core/SettingsStore.h"
 #include "core/AppState.h"
+#include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
