@@ -24,6 +24,8 @@ CChildFrame::CChildFrame(AppState& app, QWidget* parent)
       rightSplit_(new QSplitter(Qt::Vertical)), text_(new CKVFTextView) {
     setAttribute(Qt::WA_DeleteOnClose);
     doc_ = new CKVF_EdDoc(app, *text_->document(), this);
+    doc_->SetTextLoader(
+        [this](const QString& text) { text_->SetDocumentText(text, &app_->Progress()); });
     tree_ = new CKVFTreeView(app, doc_->Engine(), *text_);
     tree_->RebuildDocument = [this] { RebuildDatabase(); };
     input_ = new CInputView(app, doc_->Engine(), *text_);

@@ -63,7 +63,7 @@ bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
         return false;
 
     saved_ = SplitText::FromBytes(std::string_view(bytes->constData(), bytes->size()));
-    text_->setPlainText(JoinForEditor(saved_));
+    SetLoadedText(JoinForEditor(saved_));
     text_->setModified(false);
     engine_.ReadOnly = readOnly;
     SetPath(path);
@@ -73,6 +73,13 @@ bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
     // written never leaves the document without its entries.
     BuildDatabase();
     return true;
+}
+
+void CKVF_EdDoc::SetLoadedText(const QString& text) {
+    if (loadText_)
+        loadText_(text);
+    else
+        text_->setPlainText(text);
 }
 
 std::optional<QByteArray> CKVF_EdDoc::ReadWholeFile(const QString& path) {
@@ -137,7 +144,7 @@ bool CKVF_EdDoc::InitFromTemplate(const QString& title, const QString& templateP
         return false;
     // The template's line ends and encoding are what a first save writes.
     saved_ = SplitText::FromBytes(std::string_view(bytes->constData(), bytes->size()));
-    text_->setPlainText(JoinForEditor(saved_));
+    SetLoadedText(JoinForEditor(saved_));
     text_->setModified(false);
     UpdateTitle();
     BuildDatabase();

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QTextDocument;
@@ -56,6 +57,11 @@ class CKVF_EdDoc : public QObject {
     bool IsModified() const;
     bool IsReadOnly() const { return engine_.ReadOnly; }
     bool LoadInProgress() const { return loadInProgress_; }
+    // How a loaded text enters the editor: by default set as it is; the document window
+    // sets it through its text view, which colours a large text under a progress dialog.
+    void SetTextLoader(std::function<void(const QString&)> loader) {
+        loadText_ = std::move(loader);
+    }
 
     QTextDocument& Text() const { return *text_; }
     Document& Engine() { return engine_; }
@@ -81,6 +87,8 @@ class CKVF_EdDoc : public QObject {
     QString path_;
     QString fileName_;
     bool loadInProgress_ = false;
+    std::function<void(const QString&)> loadText_;
+    void SetLoadedText(const QString& text);
 };
 
 } // namespace kvf

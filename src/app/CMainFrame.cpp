@@ -2,6 +2,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
+#include "app/CProgressDialog.h"
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
@@ -122,6 +123,8 @@ CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    if (app_)
+        app_->SetProgressSink(nullptr); // the dialog goes with this window
     SaveSettings();
     // The document windows go while this object is still whole: they report to it as
     // they are destroyed.
@@ -129,6 +132,13 @@ CMainFrame::~CMainFrame() {
     QMdiArea* area = mdi_;
     mdi_ = nullptr; // the handlers see that the documents are going
     delete area;
+}
+
+void CMainFrame::AttachApp(AppState& app) {
+    app_ = &app;
+    if (!progress_)
+        progress_ = new CProgressDialog(this);
+    app.SetProgressSink(progress_);
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& name, const QString& text,

@@ -23,6 +23,7 @@ namespace kvf {
 
 class AppState;
 class CChildFrame;
+class CProgressDialog;
 class CMyListBoxBar;
 class FindReplaceDialog;
 class HelpWindow;
@@ -39,7 +40,10 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     explicit CMainFrame(QtIniSettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    void AttachApp(AppState& app) { app_ = &app; }
+    // Attaches the application state and makes this window's progress dialog its progress
+    // sink: loading, colouring and building the database of a large file show it.
+    void AttachApp(AppState& app);
+    CProgressDialog* ProgressDialog() const { return progress_; }
     // Where help requests go; without a help window they do nothing.
     void SetHelpWindow(HelpWindow* help) { help_ = help; }
 
@@ -118,6 +122,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QtIniSettingsStore* store_;
     EditorSettings settings_;
     AppState* app_ = nullptr;
+    CProgressDialog* progress_ = nullptr; // owned as a child window
     QMdiArea* mdi_;
     CMyListBoxBar* output_;
     QToolBar* toolBar_ = nullptr;

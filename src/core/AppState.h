@@ -46,6 +46,9 @@ class AppState {
     // Shows a message box when an alert sink is attached; otherwise does nothing.
     void Alert(const std::string& text) const;
     void SetAlertSink(AlertSink* alerts) { alerts_ = alerts; }
+    // The editor attaches its progress dialog once its main window exists; nullptr
+    // detaches it.
+    void SetProgressSink(ProgressSink* progress) { progress_ = progress ? progress : &noProgress_; }
 
     // The one reporting operation of all checkers: adds a row (the sink may hide
     // warnings) and counts the call either way. A finding (Error, Fatal Error, Warning)

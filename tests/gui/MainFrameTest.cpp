@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
+#include "app/CProgressDialog.h"
 #include "app/SettingsDialog.h"
 #include "views/CKVFTreeView.h"
 
@@ -33,6 +34,16 @@ const QByteArray kDevice = "#TALVERON_DP\r\n"
 int CaretLine(CChildFrame* child) {
     return child->TextView()->textCursor().blockNumber();
 }
+
+// Records what a long operation shows in the progress dialog.
+struct RecordingProgress : kvf::ProgressSink {
+    QStringList Captions;
+    int Steps = 0, Ends = 0;
+    void Begin(const std::string& caption) override { Captions << QString::fromStdString(caption); }
+    void Step() override { ++Steps; }
+    void Status(const std::string&) override {}
+    void End() override { ++Ends; }
+};
 
 } // namespace
 
@@ -103,6 +114,28 @@ class MainFrameTest : public QObject {
         QAction* action = f.frame->Command(command);
         QVERIFY(action);
         QCOMPARE(action->shortcut(), QKeySequence(key));
+    }
+
+    // Opening a file colours its text and builds its database under the frame's progress
+    // dialog, which the frame attaches to the application state.
+    void openingAFileShowsProgress() {
+        FrameFixture f;
+        QCOMPARE(&f.app->Progress(), static_cast<kvf::ProgressSink*>(f.frame->ProgressDialog()));
+        RecordingProgress progress;
+        f.app->SetProgressSink(&progress);
+        QByteArray bytes = kDevice;
+        for (int i = 0; i < 500; ++i)
+            bytes += "Info_Text = \"line\"\r\n";
+        CChildFrame* child = f.frame->OpenPaths({f.Write("big.kvf", bytes)}, false).first();
+        QVERIFY(progress.Captions.contains("Processing KVF file..."));
+        QVERIFY(progress.Captions.contains("Building Database..."));
+        QCOMPARE(progress.Ends, progress.Captions.size());
+        QVERIFY(progress.Steps >= 100);
+        QTextDocument* text = child->TextView()->document();
+        for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+            if (!block.text().isEmpty())
+                QVERIFY2(!block.layout()->formats().isEmpty(), qPrintable(block.text()));
+        f.app->SetProgressSink(nullptr);
     }
 
     void openedDocumentWindowIsSplit() {
