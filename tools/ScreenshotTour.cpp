@@ -208,6 +208,32 @@ int main(int argc, char* argv[]) {
         ok = false;
     }
 
+    // A file with faults: Check KVF lists them with their levels, and a click on the first
+    // one moves the text to its line.
+    QFile faultyFile(work.filePath("FAULT123.kvf"));
+    sampleFile.close();
+    if (sampleFile.open(QIODevice::ReadOnly) && faultyFile.open(QIODevice::WriteOnly)) {
+        faultyFile.write(sampleFile.readAll());
+        faultyFile.write("Max_Diag_Data_Len = 300\nACME_Test_Mode = 1\n9.6_supp = yes\n");
+        faultyFile.close();
+    }
+    QList<kvf::CChildFrame*> faulty = frame.OpenPaths({faultyFile.fileName()}, false);
+    if (!faulty.isEmpty()) {
+        faulty.first()->showMaximized();
+        QTest::qWait(500); // the maximised window lays its panes out
+        frame.Command("cmd_extras_check")->trigger();
+        QTest::qWait(300);
+        for (int row = 0; row < output->RowCount(); ++row) {
+            if (output->CellText(row, 1).startsWith("Line")) {
+                output->NavigateFromRow(row);
+                break;
+            }
+        }
+        ok = Shoot(&frame, out.filePath("check-findings.png")) && ok;
+    } else {
+        ok = false;
+    }
+
     for (kvf::CChildFrame* child : frame.Children())
         child->Doc().Text().setModified(false);
     return ok ? 0 : 1;

@@ -54,7 +54,10 @@ CChildFrame::CChildFrame(AppState& app, QWidget* parent)
 CChildFrame::~CChildFrame() = default;
 
 void CChildFrame::ApplyInitialLayout(const QSize& size) {
-    resize(size);
+    // A window that opens maximised, as it does while another one is, keeps the size of
+    // the whole area; resizing it would leave its panes smaller than its frame.
+    if (!isMaximized())
+        resize(size);
     if (layout())
         layout()->activate(); // the panes get their real sizes now, not at the next show
     // The input pane keeps 70 pixels; the text view takes the rest, at least 20.

@@ -138,6 +138,16 @@ class MainFrameTest : public QObject {
         f.app->SetProgressSink(nullptr);
     }
 
+    // A file opened while another document is maximised opens maximised and fills the area.
+    void openingWhileMaximisedFillsTheArea() {
+        FrameFixture f;
+        f.frame->OpenPaths({f.Write("a.kvf", kDevice)}, false).first()->showMaximized();
+        CChildFrame* second = f.frame->OpenPaths({f.Write("b.kvf", kDevice)}, false).first();
+        QTest::qWait(50);
+        QVERIFY(second->isMaximized());
+        QCOMPARE(second->size(), f.frame->findChild<QMdiArea*>()->viewport()->size());
+    }
+
     void openedDocumentWindowIsSplit() {
         FrameFixture f;
         QList<CChildFrame*> opened = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false);
