@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -85,7 +86,7 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
         Dispatch(*app_, Bytes(label), ACTION_SHOW, std::string());
         emit formChanged();
         if (sync_)
-            text_->SelectLine(0);
+            text_->verticalScrollBar()->setValue(0);
         return;
     }
     const QString key = label.left(open).trimmed();
