@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
+#include "app/CKVFApp.h"
 #include "app/TemplateDialog.h"
 #include "core/SettingsStore.h"
 
@@ -259,6 +260,16 @@ class TemplateDialogTest : public QObject {
         WhenDialogOpens([](TemplateDialog* dialog) { dialog->EmptyButton()->click(); });
         f.frame->OnFileNew();
         QCOMPARE(f.frame->ActiveChild()->windowTitle(), QString("KVF2"));
+    }
+
+    void startWithoutFileAsksForTemplate() {
+        QTemporaryDir dir;
+        CKVFApp app(std::make_unique<QtIniSettingsStore>(dir.filePath("settings.ini")));
+        StartOptions options;
+        options.NoSplash = true;
+        WhenDialogOpens([](TemplateDialog* dialog) { dialog->CancelButton()->click(); });
+        app.Start(options);
+        QVERIFY(app.Frame().Children().isEmpty());
     }
 
     void templateThatVanishedOpensNoDocument() {
