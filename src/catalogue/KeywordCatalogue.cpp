@@ -1,65 +1,35 @@
 #include "catalogue/KeywordCatalogue.h"
 
 #include "catalogue/CatalogueRows.h"
+#include "core/KeywordTable.h"
 
 #include <cstddef>
 #include <string_view>
-#include <unordered_map>
 
 namespace kvf {
-namespace {
-
-constexpr char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-}
-
-// Hash and equality that ignore ASCII case, so a key is looked up as written without
-// building an upper-cased copy first (the reader classifies every line of a file).
-struct CaseInsensitiveHash {
-    std::size_t operator()(std::string_view text) const {
-        std::size_t hash = 14695981039346656037ull; // FNV-1a
-        for (char c : text) {
-            hash ^= static_cast<unsigned char>(UpperAscii(c));
-            hash *= 1099511628211ull;
-        }
-        return hash;
-    }
-};
-
-struct CaseInsensitiveEqual {
-    bool operator()(std::string_view a, std::string_view b) const {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (UpperAscii(a[i]) != UpperAscii(b[i]))
-                return false;
-        return true;
-    }
-};
-
-template <typename Value>
-using CaseInsensitiveMap =
-    std::unordered_map<std::string_view, Value, CaseInsensitiveHash, CaseInsensitiveEqual>;
-
-} // namespace
 
 struct KeywordCatalogue::Index {
     std::span<const CatalogueRow> Rows;
     std::span<const GroupName> Groups;
-    CaseInsensitiveMap<CatalogueMatch> Keywords;
-    CaseInsensitiveMap<const GroupName*> GroupsByName;
+    // Keywords and group names in one map, so that a key costs one lookup.
+    KeywordTable<CatalogueEntry> Names;
     std::size_t KeywordCount = 0;
 
     Index() : Rows(detail::CatalogueRowTable()), Groups(detail::CatalogueGroupNameTable()) {
         for (const CatalogueRow& row : Rows) {
             for (const CatalogueKeyword& keyword : row.Keywords) {
                 // The first row that holds a keyword wins, as the table is read in order.
-                Keywords.try_emplace(keyword.Name, CatalogueMatch{&row, &keyword});
+                CatalogueEntry& found = Names.Insert(keyword.Name, {});
+                if (!found.Keyword)
+                    found.Keyword = CatalogueMatch{&row, &keyword};
                 ++KeywordCount;
             }
         }
-        for (const GroupName& group : Groups)
-            GroupsByName.try_emplace(group.Name, &group);
+        for (const GroupName& group : Groups) {
+            CatalogueEntry& found = Names.Insert(group.Name, {});
+            if (!found.Group)
+                found.Group = &group;
+        }
     }
 };
 
@@ -73,14 +43,17 @@ const KeywordCatalogue& KeywordCatalogue::Instance() {
     return catalogue;
 }
 
+CatalogueEntry KeywordCatalogue::Lookup(std::string_view key) const {
+    const CatalogueEntry* found = index_->Names.Find(key);
+    return found ? *found : CatalogueEntry{};
+}
+
 const GroupName* KeywordCatalogue::FindGroupName(std::string_view key) const {
-    auto it = index_->GroupsByName.find(key);
-    return it == index_->GroupsByName.end() ? nullptr : it->second;
+    return Lookup(key).Group;
 }
 
 CatalogueMatch KeywordCatalogue::Find(std::string_view key) const {
-    auto it = index_->Keywords.find(key);
-    return it == index_->Keywords.end() ? CatalogueMatch{} : it->second;
+    return Lookup(key).Keyword;
 }
 
 std::span<const CatalogueRow> KeywordCatalogue::Rows() const {

@@ -83,6 +83,12 @@ struct CatalogueMatch {
     }
 };
 
+// What a key names: a tree group, a keyword, or (rarely) both; neither when unknown.
+struct CatalogueEntry {
+    const GroupName* Group = nullptr;
+    CatalogueMatch Keyword;
+};
+
 // The built-in knowledge of every keyword. Lookup ignores ASCII case and is exact.
 class KeywordCatalogue {
   public:
@@ -90,6 +96,8 @@ class KeywordCatalogue {
 
     const GroupName* FindGroupName(std::string_view key) const;
     CatalogueMatch Find(std::string_view key) const;
+    // Both at once.
+    CatalogueEntry Lookup(std::string_view key) const;
 
     std::span<const CatalogueRow> Rows() const;
     std::span<const GroupName> GroupNames() const;

@@ -42,7 +42,7 @@ constexpr int kMaxKeyCharacterRows = 16;
 
 // One error per character that is not a letter, a digit, '.', '_', '#' or '-', up to
 // kMaxKeyCharacterRows rows per key; the text is formatted once.
-void CheckKeyCharacters(AppState& app, const CDbEntry& entry, const std::string& key) {
+void CheckKeyCharacters(AppState& app, const CDbEntry& entry, std::string_view key) {
     std::string text;
     int rows = 0;
     for (char c : key) {
@@ -101,7 +101,7 @@ void StoreGeneric(InputFormData& form, CDbEntry& entry) {
 
 // A bare number inside a block, such as `1` or `0x1F`: digits first, and no letter other
 // than the hexadecimal ones and x.
-bool IsModuleReferenceKey(const std::string& key) {
+bool IsModuleReferenceKey(std::string_view key) {
     if (key.empty() || !IsDigit(key[0]))
         return false;
     for (char c : key) {
@@ -132,7 +132,7 @@ void DispatchGroupName(AppState& app, const GroupName& group, int action) {
 }
 
 void ClassifyByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row,
-                   const std::string& value) {
+                   std::string_view value) {
     entry.Type = row.Type;
     entry.TreeGroup =
         row.ModuleOrSlave ? (app.BlockOpen == 1 ? PARENT_MODULE : PARENT_SLAVE) : row.Group;
@@ -154,11 +154,11 @@ void ClassifyByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row,
             app.OpenBlockEntry = app.OpenBlockEntry->hParent;
     }
 
-    SplitValueParts(entry, row, value);
+    SplitValueParts(entry, row, value, EntryTextWriter{app.EntryTexts});
 }
 
 void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match,
-               const std::string& key) {
+               std::string_view key) {
     const CatalogueRow& row = *match.Row;
     InputFormData& form = app.InputForm;
     form.FormKind = row.Form;
@@ -196,7 +196,7 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
         if (row.Rule == ValueRule::BitAreaLine) {
             // A bit area shows as it is written, "first-last", so that its four parts fit the
             // three fields and come back unchanged from a store.
-            form.Values[0] = parts[1].empty() ? parts[0] : parts[0] + "-" + parts[1];
+            form.Values[0] = parts[1].empty() ? std::string(parts[0]) : parts[0] + "-" + parts[1];
             form.Values[1] = parts[2];
             form.Values[2] = parts[3];
         }
@@ -315,7 +315,7 @@ void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& entryRow) {
 }
 
 void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, int action,
-                 const std::string& key, const std::string& value) {
+                 std::string_view key, std::string_view value) {
     const CatalogueRow& row = *match.Row;
     switch (action) {
     case ACTION_SHOW:
@@ -344,11 +344,26 @@ void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, in
 
 } // namespace
 
-void Dispatch(AppState& app, std::string key, int action, std::string value) {
+void Dispatch(AppState& app, std::string_view key, int action, std::string_view value) {
     if (action != ACTION_SHOW && action != ACTION_CLASSIFY && action != ACTION_STORE &&
         action != ACTION_CHECK && action != ACTION_GLOSSARY)
         return;
     CDbEntry* entry = app.CurrentEntry;
+    // Classifying and storing rewrite the entry's texts; a key or value handed in as a view
+    // of a text the entry owns is read from a copy, since rewriting frees the old text
+    // (texts of a database's store stay where they are).
+    std::string keyHeld;
+    std::string valueHeld;
+    if (entry && (action == ACTION_CLASSIFY || action == ACTION_STORE)) {
+        for (const EntryText* text : {&entry->Key, &entry->Value}) {
+            if (text->IsKept())
+                continue;
+            if (!key.empty() && key.data() == text->data())
+                key = keyHeld.assign(key);
+            if (!value.empty() && value.data() == text->data())
+                value = valueHeld.assign(value);
+        }
+    }
 
     if (action == ACTION_CHECK && entry) {
         if (app.CheckedDocument)
@@ -371,33 +386,50 @@ void Dispatch(AppState& app, std::string key, int action, std::string value) {
     }
 
     if (entry && (action == ACTION_CHECK || action == ACTION_CLASSIFY) &&
-        IsRegisteredUserKey(app.Settings(), key)) {
+        app.UserKeyAnswers.Answer(key, [&] { return IsRegisteredUserKey(app.Settings(), key); })) {
         if (action == ACTION_CHECK) {
             CheckUserKey(app, *entry);
             return;
         }
-        ClassifyUserKey(app.Settings(), *entry);
+        ClassifyUserKey(app.Settings(), *entry, EntryTextWriter{app.EntryTexts});
     }
-    if (action == ACTION_CLASSIFY && entry)
-        entry->m_Ready[0] = value.substr(0, value.find(kValueMark));
+    // The first value part of every classified entry is the value up to its first mark,
+    // unless the keyword's row splits the value its own way (below).
+    const EntryTextWriter writer{app.EntryTexts};
+    auto setFirstPart = [&] {
+        if (action != ACTION_CLASSIFY || !entry)
+            return;
+        std::string_view part = value.substr(0, value.find(kValueMark));
+        if (part.size() == entry->Value.size() && part == entry->Value.View())
+            writer.Same(entry->m_Ready[0], entry->Value);
+        else
+            writer.SetPart(entry->m_Ready[0], part, EntryTextWriter::KeptBytes(entry->Value));
+    };
 
-    const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
-    if (const GroupName* group = catalogue.FindGroupName(key)) {
+    const CatalogueEntry named = KeywordCatalogue::Instance().Lookup(key);
+    if (const GroupName* group = named.Group) {
+        setFirstPart();
         DispatchGroupName(app, *group, action);
         return;
     }
-    if (CatalogueMatch match = catalogue.Find(key)) {
-        if (action == ACTION_STORE && entry && match.Row->Rule == ValueRule::NoValue) {
-            entry->Value = valueBeforeStore;
-            entry->m_Ready[0] = partBeforeStore;
+    if (const CatalogueMatch& match = named.Keyword) {
+        if (match.Row->Rule == ValueRule::NoValue) {
+            setFirstPart();
+            if (action == ACTION_STORE && entry) {
+                entry->Value = valueBeforeStore;
+                entry->m_Ready[0] = partBeforeStore;
+            }
         }
         DispatchRow(app, entry, match, action, key, value);
         return;
     }
 
+    setFirstPart();
     if (action == ACTION_CLASSIFY && entry && app.BlockOpen == 1 && IsModuleReferenceKey(key)) {
-        entry->m_Ready[0] = key;
-        entry->Key = "Module_Reference";
+        writer.SetPart(entry->m_Ready[0], key, EntryTextWriter::KeptBytes(entry->Key));
+        // A view of the constant itself, which lives as long as the program.
+        static constexpr std::string_view kModuleReference = "Module_Reference";
+        writer.SetPart(entry->Key, kModuleReference, kModuleReference);
         entry->Type = TYPE_SIMPLE_UINT;
         entry->TreeGroup = PARENT_MODULE;
         entry->hParent = app.OpenBlockEntry;

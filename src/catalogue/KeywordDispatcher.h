@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace kvf {
 
@@ -16,6 +16,6 @@ inline constexpr int ACTION_GLOSSARY = 7;
 // The single place where keyword-specific behaviour lives: classify, show, store, check
 // or open the glossary of app.CurrentEntry (or of a group name). Actions 4, 5 and 6 and
 // any other code do nothing.
-void Dispatch(AppState& app, std::string key, int action, std::string value);
+void Dispatch(AppState& app, std::string_view key, int action, std::string_view value);
 
 } // namespace kvf

@@ -114,7 +114,7 @@ int CheckRange(std::string_view value, std::string_view rangeText) {
 }
 
 int CheckNumberValue(RowCheck& check, ValueRule rule) {
-    const std::string& value = check.Entry.m_Ready[0];
+    const std::string_view value = check.Entry.m_Ready[0];
     const int width = check.Keyword.Width != 0 ? check.Keyword.Width : DefaultWidth(rule);
     if (!CheckNumber(value, width)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord(width == 1 ? "Boolean" : "Number"));

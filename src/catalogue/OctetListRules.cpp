@@ -88,7 +88,7 @@ int CheckOctetListValue(RowCheck& check, std::string_view list) {
 }
 
 int CheckOffsetOctets(RowCheck& check) {
-    const std::string& offset = check.Entry.m_Ready[0];
+    const std::string_view offset = check.Entry.m_Ready[0];
     if (!CheckNumber(offset, 8)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord());
         return 0;

@@ -147,7 +147,7 @@ int CheckAllowedValues(RowCheck& check, std::string_view defaultText, std::strin
 int CheckDataTypeLine(RowCheck& check) {
     const int width = check.Keyword.Width != 0 ? check.Keyword.Width : 8;
     const std::string_view typeName = check.TypeWord();
-    const std::string& defaultText = check.Entry.m_Ready[0];
+    const std::string_view defaultText = check.Entry.m_Ready[0];
     if (!CheckNumber(defaultText, width)) {
         check.Error(msg::UnexpectedFormat, typeName);
         return 0;
@@ -158,12 +158,12 @@ int CheckDataTypeLine(RowCheck& check) {
 }
 
 int CheckBitLine(RowCheck& check) {
-    const std::string& bitNumber = check.Entry.m_Ready[0];
+    const std::string_view bitNumber = check.Entry.m_Ready[0];
     if (!CheckNumber(bitNumber, 8) || ValueNumber(bitNumber) > 7) {
         check.Error(msg::ValueOutOfRange, kBitNumberRange);
         return 0;
     }
-    const std::string& defaultText = check.Entry.m_Ready[1];
+    const std::string_view defaultText = check.Entry.m_Ready[1];
     if (!CheckNumber(defaultText, 1)) {
         check.Error(msg::ValueExceedsLimit, kBitValues);
         return 0;

@@ -80,8 +80,8 @@ int CheckNumberName(RowCheck& check) {
 
 int CheckBitArea(RowCheck& check) {
     const int width = WidthOr(check.Keyword.Width, 16);
-    const std::string& firstText = check.Entry.m_Ready[0];
-    const std::string& lastText = check.Entry.m_Ready[1];
+    const std::string_view firstText = check.Entry.m_Ready[0];
+    const std::string_view lastText = check.Entry.m_Ready[1];
     if (!CheckNumberPart(check, firstText, width) || !CheckNumberPart(check, lastText, width))
         return 0;
     const std::int64_t first = ValueNumber(firstText);

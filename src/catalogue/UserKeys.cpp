@@ -127,7 +127,7 @@ int CheckUserValueInRange(RowCheck& check, std::string_view value, std::string_v
 }
 
 void CheckInteger(RowCheck& check) {
-    const std::string& value = check.Entry.m_Ready[0];
+    const std::string_view value = check.Entry.m_Ready[0];
     const std::string upper = ToUpperAscii(check.Entry.RangeLen);
     for (const IntegerType& type : kIntegerTypes) {
         if (upper.find(type.Word) == npos)
@@ -203,7 +203,8 @@ bool IsRegisteredUserKey(const SettingsStore& settings, std::string_view key) {
     return !settings.GetString(std::string(kUserKeysSection), SettingName(key), "").empty();
 }
 
-void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry) {
+void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry,
+                     const EntryTextWriter& writer) {
     const std::string stored = settings.GetString(
         std::string(kUserKeysSection), SettingName(entry.Key), std::string(kDefaultUserKeySetting));
     std::string_view rest = stored;
@@ -229,7 +230,7 @@ void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry) {
     // The range text is taken whole (it may hold blanks, as in "10 - 20").
     const std::string_view rangeText = Trim(rest);
     if (!rangeText.empty())
-        entry.RangeLen = std::string(rangeText);
+        writer.Set(entry.RangeLen, rangeText);
 }
 
 void CheckUserKey(AppState& app, CDbEntry& entry) {

@@ -35,7 +35,8 @@ bool IsRegisteredUserKey(const SettingsStore& settings, std::string_view key);
 
 // Action 1 for a registered key: the stored setting sets Type, TreeGroup and RangeLen;
 // fields missing from it keep the entry's values.
-void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry);
+void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry,
+                     const EntryTextWriter& writer = {});
 
 // Action 3 for a registered key: the equal-sign rule, then the check of its data type
 // against RangeLen. Reports at most one error; never sets Valid.

@@ -15,27 +15,52 @@ bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
-void BlankMarks(std::string& text) {
-    std::replace(text.begin(), text.end(), kValueMark, ' ');
+bool IsSpaceOrMark(char c) {
+    return IsSpace(c) || c == kValueMark;
+}
+
+// The text with its marks turned into blanks, then trimmed. Marks at the ends only need
+// trimming, so the result is a view of `text` unless a mark stands inside it; then it is
+// built in `scratch`.
+std::string_view BlankMarksAndTrim(std::string_view text, std::string& scratch) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsSpaceOrMark(text[first]))
+        ++first;
+    while (last > first && IsSpaceOrMark(text[last - 1]))
+        --last;
+    std::string_view inner = text.substr(first, last - first);
+    if (inner.find(kValueMark) == npos)
+        return inner;
+    scratch.assign(inner);
+    std::replace(scratch.begin(), scratch.end(), kValueMark, ' ');
+    return scratch;
 }
 
 // Index lines, modules and the two-number rows: the part before the first `separator` is
 // the index (or name); the rest, its marks blanked and trimmed, becomes Value and the
 // second part. Every mark of the rest is blanked so that a quoted text does not keep its
 // closing-quote mark.
-void SplitAt(CDbEntry& entry, char separator) {
-    std::size_t at = entry.Value.find(separator);
-    entry.m_Ready[0] = entry.Value.substr(0, at);
-    std::string rest = at == npos ? std::string() : entry.Value.substr(at);
-    if (!rest.empty())
-        rest[0] = ' ';
-    BlankMarks(rest);
-    entry.Value = std::string(Trim(rest));
-    entry.m_Ready[1] = entry.Value;
+void SplitAt(CDbEntry& entry, char separator, const EntryTextWriter& writer) {
+    std::string_view value = entry.Value;
+    std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
+    std::size_t at = value.find(separator);
+    writer.SetPart(entry.m_Ready[0], value.substr(0, at), whole);
+    std::string scratch;
+    // The separator itself counts as a blank.
+    std::string_view rest =
+        at == npos ? std::string_view() : BlankMarksAndTrim(value.substr(at + 1), scratch);
+    writer.SetPart(entry.Value, rest, whole);
+    writer.Same(entry.m_Ready[1], entry.Value);
 }
 
+struct Fields {
+    std::string_view First;
+    std::string_view Rest;
+};
+
 // The first field (up to a blank or tab) and the rest with leading blanks or tabs skipped.
-std::pair<std::string, std::string> FirstField(std::string_view text) {
+Fields FirstField(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlankOrTab(text[i]))
         ++i;
@@ -45,89 +70,115 @@ std::pair<std::string, std::string> FirstField(std::string_view text) {
     std::size_t rest = end;
     while (rest < text.size() && IsBlankOrTab(text[rest]))
         ++rest;
-    return {std::string(text.substr(i, end - i)), std::string(text.substr(rest))};
+    return {text.substr(i, end - i), text.substr(rest)};
 }
 
 // The allowed values of a parameter line: the rest after the default, with the blanks or
-// tabs between its first and second field removed ("0 -10" reads as "0-10").
-std::string AllowedValues(std::string_view rest) {
-    auto [first, more] = FirstField(rest);
-    return first + more;
+// tabs between its first and second field removed ("0 -10" reads as "0-10"). A view of
+// `rest` where nothing is removed, else built in `scratch`.
+std::string_view AllowedValues(std::string_view rest, std::string& scratch) {
+    Fields fields = FirstField(rest);
+    if (fields.Rest.empty())
+        return fields.First;
+    scratch.assign(fields.First);
+    scratch.append(fields.Rest);
+    return scratch;
 }
 
-void SplitParameterLine(CDbEntry& entry, const std::string& value) {
-    auto [defaultValue, rest] = FirstField(value);
-    entry.m_Ready[0] = defaultValue;
-    entry.m_Ready[1] = AllowedValues(rest);
+void SplitParameterLine(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
+    Fields fields = FirstField(value);
+    std::string scratch;
+    writer.SetPart(entry.m_Ready[0], fields.First, whole);
+    writer.SetPart(entry.m_Ready[1], AllowedValues(fields.Rest, scratch), whole);
 }
 
-void SplitBitLine(CDbEntry& entry, const std::string& value, bool area) {
-    std::string text = value;
-    BlankMarks(text);
-    auto [bits, afterBits] = FirstField(text);
+void SplitBitLine(CDbEntry& entry, std::string_view value, bool area,
+                  const EntryTextWriter& writer) {
+    std::string text(value);
+    std::replace(text.begin(), text.end(), kValueMark, ' ');
+    Fields bits = FirstField(text);
     std::size_t next = 1;
     if (area) {
-        std::size_t dash = bits.find('-');
-        entry.m_Ready[0] = bits.substr(0, dash);
-        entry.m_Ready[1] = dash == npos ? std::string() : bits.substr(dash + 1);
+        std::size_t dash = bits.First.find('-');
+        writer.Set(entry.m_Ready[0], bits.First.substr(0, dash));
+        writer.Set(entry.m_Ready[1],
+                   dash == npos ? std::string_view() : bits.First.substr(dash + 1));
         next = 2;
     } else {
-        entry.m_Ready[0] = bits;
+        writer.Set(entry.m_Ready[0], bits.First);
     }
-    auto [defaultValue, rest] = FirstField(afterBits);
-    entry.m_Ready[next] = defaultValue;
-    entry.m_Ready[next + 1] = AllowedValues(rest);
+    Fields defaults = FirstField(bits.Rest);
+    std::string scratch;
+    writer.Set(entry.m_Ready[next], defaults.First);
+    writer.Set(entry.m_Ready[next + 1], AllowedValues(defaults.Rest, scratch));
 }
 
 // Slot lines: number, mark, name, mark, then the default and the allowed values.
-void SplitSlot(CDbEntry& entry, const std::string& value) {
+void SplitSlot(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
     std::size_t first = value.find(kValueMark);
-    entry.m_Ready[0] = value.substr(0, first);
-    std::string rest = first == npos ? std::string() : value.substr(first + 1);
+    writer.SetPart(entry.m_Ready[0], value.substr(0, first), whole);
+    std::string_view rest = first == npos ? std::string_view() : value.substr(first + 1);
     std::size_t second = rest.find(kValueMark);
     // The name is trimmed: the blanks left by the former '=' and opening quote are no
     // part of it, and a stored slot line must read back the same.
-    entry.m_Ready[1] = std::string(Trim(rest.substr(0, second)));
-    std::string_view tail =
-        second == npos ? std::string_view() : std::string_view(rest).substr(second + 1);
+    writer.SetPart(entry.m_Ready[1], Trim(rest.substr(0, second)), whole);
+    std::string_view tail = second == npos ? std::string_view() : rest.substr(second + 1);
     tail = Trim(tail);
     std::size_t blank = static_cast<std::size_t>(
         std::find_if(tail.begin(), tail.end(), IsBlankOrTab) - tail.begin());
-    entry.m_Ready[2] = std::string(tail.substr(0, blank));
-    entry.m_Ready[3] = std::string(TrimLeft(tail.substr(std::min(blank, tail.size()))));
+    writer.SetPart(entry.m_Ready[2], tail.substr(0, blank), whole);
+    writer.SetPart(entry.m_Ready[3], TrimLeft(tail.substr(std::min(blank, tail.size()))), whole);
+}
+
+// The value as read becomes the first part: shared with Value where it is that text.
+void SetWholeValue(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    if (value == entry.Value.View())
+        writer.Same(entry.m_Ready[0], entry.Value);
+    else
+        writer.SetPart(entry.m_Ready[0], value, EntryTextWriter::KeptBytes(entry.Value));
 }
 
 } // namespace
 
-void SplitValueParts(CDbEntry& entry, const CatalogueRow& row, const std::string& value) {
+void SplitValueParts(CDbEntry& entry, const CatalogueRow& row, std::string_view value,
+                     const EntryTextWriter& writer) {
     switch (row.Rule) {
     case ValueRule::OctetList:
-    case ValueRule::FamilyList:
-        entry.Value = std::string(Trim(entry.Value));
-        entry.m_Ready[0] = entry.Value;
+    case ValueRule::FamilyList: {
+        std::string_view trimmed = Trim(entry.Value);
+        if (trimmed.size() != entry.Value.size())
+            writer.SetPart(entry.Value, trimmed, EntryTextWriter::KeptBytes(entry.Value));
+        writer.Same(entry.m_Ready[0], entry.Value);
         return;
+    }
     case ValueRule::BitArea:
-        SplitAt(entry, '-');
+        SplitAt(entry, '-', writer);
         return;
     case ValueRule::NumberName: {
-        std::size_t blank = entry.Value.find(' ');
-        entry.m_Ready[0] = entry.Value.substr(0, blank);
-        std::string rest = blank == npos ? std::string() : entry.Value.substr(blank);
-        BlankMarks(rest);
-        entry.m_Ready[1] = std::string(Trim(rest));
+        std::string_view value = entry.Value;
+        std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
+        std::size_t blank = value.find(' ');
+        writer.SetPart(entry.m_Ready[0], value.substr(0, blank), whole);
+        std::string scratch;
+        writer.SetPart(entry.m_Ready[1],
+                       blank == npos ? std::string_view()
+                                     : BlankMarksAndTrim(value.substr(blank), scratch),
+                       whole);
         return;
     }
     case ValueRule::Slot:
-        SplitSlot(entry, value);
+        SplitSlot(entry, value, writer);
         return;
     case ValueRule::DataTypeLine:
-        SplitParameterLine(entry, value);
+        SplitParameterLine(entry, value, writer);
         return;
     case ValueRule::BitLine:
-        SplitBitLine(entry, value, false);
+        SplitBitLine(entry, value, false, writer);
         return;
     case ValueRule::BitAreaLine:
-        SplitBitLine(entry, value, true);
+        SplitBitLine(entry, value, true, writer);
         return;
     case ValueRule::NoValue:
         return;
@@ -136,20 +187,21 @@ void SplitValueParts(CDbEntry& entry, const CatalogueRow& row, const std::string
     }
     switch (row.Form) {
     case 1: {
-        std::string text(Trim(entry.Value));
-        BlankMarks(text);
-        entry.Value = std::string(Trim(text));
-        entry.m_Ready[0] = entry.Value;
+        std::string scratch;
+        std::string_view text = BlankMarksAndTrim(entry.Value, scratch);
+        if (text != entry.Value.View())
+            writer.SetPart(entry.Value, text, EntryTextWriter::KeptBytes(entry.Value));
+        writer.Same(entry.m_Ready[0], entry.Value);
         return;
     }
     case 6:
     case 10:
     case 11:
-        SplitAt(entry, kValueMark);
+        SplitAt(entry, kValueMark, writer);
         return;
     default:
         // Numbers, Booleans and choices keep the value as read.
-        entry.m_Ready[0] = value;
+        SetWholeValue(entry, value, writer);
         return;
     }
 }

@@ -114,7 +114,7 @@ int CheckStringValue(RowCheck& check, std::string_view text, int maxLength) {
 }
 
 int CheckFileNameValue(RowCheck& check) {
-    const std::string& name = check.Entry.m_Ready[0];
+    const std::string_view name = check.Entry.m_Ready[0];
     if (!CheckStringValue(check, name, check.Keyword.MaxLength))
         return 0;
     if (!CheckFileNameCharacters(name)) {

@@ -115,7 +115,7 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
         return result;
     }
     Check(app, document);
-    result.Rows = rows.Rows();
+    result.Rows = rows.TakeRows();
     for (OutputRow& row : result.Rows)
         row.Target = nullptr; // the document ends here
     app.CheckedDocument = nullptr;

@@ -106,7 +106,7 @@ void PrintDatabase(std::ostream& out, const CKeyDatabase& database) {
         auto parent = e.hParent ? index.find(e.hParent) : index.end();
         entry["hParent"] = parent != index.end() ? Json(parent->second) : Json(nullptr);
         Json ready = Json::array();
-        for (const std::string& part : e.m_Ready)
+        for (const EntryText& part : e.m_Ready)
             ready.push_back(Windows1252ToUtf8(part));
         entry["m_Ready"] = std::move(ready);
         out << DumpJson(entry) << '\n';

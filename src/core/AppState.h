@@ -3,6 +3,7 @@
 #include "core/AlertSink.h"
 #include "core/CDbEntry.h"
 #include "core/HelpService.h"
+#include "core/KeywordTable.h"
 #include "core/MessageSelection.h"
 #include "core/MessageSink.h"
 #include "core/ProgressSink.h"
@@ -23,6 +24,46 @@ struct InputFormData {
     std::array<std::string, 4> Values;
 };
 
+// Yes/no answers about keys (ASCII case ignored), remembered while a run lasts: a file
+// asks the same question for each of its lines, about a few dozen distinct keys. Outside
+// a run every question is asked afresh, so a changed setting counts at once.
+class KeyAnswers {
+  public:
+    // Runs nest (a check run builds the database); the answers live until the outer ends.
+    void BeginRun() {
+        if (runs_++ == 0)
+            answers_.Clear();
+    }
+    void EndRun() {
+        if (runs_ > 0 && --runs_ == 0)
+            answers_.Clear();
+    }
+    // A run for the lifetime of the object.
+    class Run {
+      public:
+        explicit Run(KeyAnswers& answers) : answers_(answers) { answers_.BeginRun(); }
+        ~Run() { answers_.EndRun(); }
+        Run(const Run&) = delete;
+        Run& operator=(const Run&) = delete;
+
+      private:
+        KeyAnswers& answers_;
+    };
+    template <typename Ask> bool Answer(std::string_view key, Ask&& ask) {
+        if (runs_ == 0)
+            return ask();
+        if (const bool* known = answers_.Find(key))
+            return *known;
+        bool answer = ask();
+        answers_.Insert(key, answer);
+        return answer;
+    }
+
+  private:
+    int runs_ = 0;
+    KeywordTable<bool> answers_;
+};
+
 // The application-wide state that the dispatcher, the reader, the check run and the views
 // share. The application object (or kvfcheck, or a test) owns one and hands it around;
 // there is no global state.
@@ -37,6 +78,11 @@ class AppState {
     Document* CheckedDocument = nullptr;
     int MessageCounter = 0;
     InputFormData InputForm;
+    // While a database is built: the store of its texts, where the classification keeps
+    // the value parts it makes. None otherwise (an entry then owns what is stored in it).
+    EntryTextStore* EntryTexts = nullptr;
+    // Whether a key is a registered user key, while a build or a check runs.
+    KeyAnswers UserKeyAnswers;
 
     SettingsStore& Settings() const { return *settings_; }
     MessageSink& Messages() const { return *messages_; }

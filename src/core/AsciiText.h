@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -48,5 +51,40 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
             return false;
     return true;
 }
+
+// Hash and equality that ignore ASCII case, for maps keyed by keywords: a key is looked up
+// as written, without an upper-cased copy. Transparent, so a map of strings is searched
+// with a view.
+struct CaseInsensitiveHash {
+    using is_transparent = void;
+    // Eight bytes at a time: a letter differs from its other case in bit 0x20 only, so with
+    // that bit set in every byte both cases hash alike (bytes that this merges are told
+    // apart by the equality).
+    std::size_t operator()(std::string_view text) const {
+        constexpr std::uint64_t kCaseBits = 0x2020202020202020ull;
+        std::uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
+        std::size_t i = 0;
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + i, 8);
+            hash = (hash ^ (word | kCaseBits)) * 0xFF51AFD7ED558CCDull;
+        }
+        if (i < text.size()) {
+            std::uint64_t word = 0;
+            for (; i < text.size(); ++i)
+                word = (word << 8) | (static_cast<unsigned char>(text[i]) | 0x20u);
+            hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+        }
+        hash ^= hash >> 33;
+        hash *= 0xC4CEB9FE1A85EC53ull;
+        hash ^= hash >> 33;
+        return static_cast<std::size_t>(hash);
+    }
+};
+
+struct CaseInsensitiveEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
+};
 
 } // namespace kvf

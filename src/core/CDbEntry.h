@@ -1,7 +1,14 @@
 #pragma once
 
+#include "core/EntryText.h"
+
 #include <array>
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <ostream>
 #include <string>
+#include <utility>
 
 namespace kvf {
 
@@ -28,10 +35,98 @@ inline constexpr unsigned PARENT_MASTER_EXT = 0x800000;
 // The value mark: a closing quote or index parenthesis in a stored Value.
 inline constexpr char kValueMark = '\xA7';
 
+// The four value parts of an entry (m_Ready), read and written like an array of four
+// strings. The first two are what most keywords use and live in the entry; the last two,
+// used by slot and bit lines only, live in a block made when one of them is first written.
+class ValueParts {
+  public:
+    ValueParts() = default;
+    ValueParts(const ValueParts& other)
+        : first_(other.first_),
+          more_(other.more_ ? std::make_unique<std::array<EntryText, 2>>(*other.more_) : nullptr) {}
+    ValueParts(ValueParts&&) noexcept = default;
+    ValueParts& operator=(const ValueParts& other) {
+        if (this != &other)
+            *this = ValueParts(other);
+        return *this;
+    }
+    ValueParts& operator=(ValueParts&&) noexcept = default;
+    ValueParts& operator=(const std::array<std::string, 4>& parts) {
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            (*this)[i] = parts[i];
+        return *this;
+    }
+
+    static constexpr std::size_t size() { return 4; }
+    EntryText& operator[](std::size_t i) { return i < 2 ? first_[i] : More()[i - 2]; }
+    const EntryText& operator[](std::size_t i) const {
+        if (i < 2)
+            return first_[i];
+        return more_ ? (*more_)[i - 2] : NoPart();
+    }
+
+    class const_iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = EntryText;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const EntryText*;
+        using reference = const EntryText&;
+        const_iterator() = default;
+        const_iterator(const ValueParts* parts, std::size_t i) : parts_(parts), i_(i) {}
+        const EntryText& operator*() const { return (*parts_)[i_]; }
+        const_iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        bool operator==(const const_iterator& other) const { return i_ == other.i_; }
+
+      private:
+        const ValueParts* parts_ = nullptr;
+        std::size_t i_ = 0;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    friend bool operator==(const ValueParts& a, const ValueParts& b) {
+        for (std::size_t i = 0; i < size(); ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
+    }
+    friend bool operator==(const ValueParts& a, const std::array<std::string, 4>& b) {
+        for (std::size_t i = 0; i < size(); ++i)
+            if (a[i] != b[i])
+                return false;
+        return true;
+    }
+    friend std::ostream& operator<<(std::ostream& out, const ValueParts& parts) {
+        out << '[';
+        for (std::size_t i = 0; i < size(); ++i)
+            out << (i ? ", \"" : "\"") << parts[i] << '"';
+        return out << ']';
+    }
+
+  private:
+    std::array<EntryText, 2>& More() {
+        if (!more_)
+            more_ = std::make_unique<std::array<EntryText, 2>>();
+        return *more_;
+    }
+    static const EntryText& NoPart() {
+        static const EntryText empty;
+        return empty;
+    }
+
+    std::array<EntryText, 2> first_;
+    std::unique_ptr<std::array<EntryText, 2>> more_;
+};
+
 // One keyword line of a file (continuation lines joined). The fields keep the order and
-// the names the details box prints.
+// the names the details box prints. The texts read like strings; those the reader and the
+// classification make live in the database's text store (see EntryText).
 struct CDbEntry {
-    CDbEntry(std::string key, std::string value, int lastLine, int firstLine)
+    CDbEntry(EntryText key, EntryText value, int lastLine, int firstLine)
         : Line(lastLine), LongLine(firstLine), Key(std::move(key)), Value(std::move(value)) {}
 
     int Valid = 0;
@@ -46,11 +141,11 @@ struct CDbEntry {
     unsigned TreeGroup = 0;
     int ModuleFlag = 0;
     void* hTree = nullptr; // the tree view's node; opaque to the engine
-    std::string RangeLen;
-    std::string Key;
-    std::string Value;
+    EntryText RangeLen;
+    EntryText Key;
+    EntryText Value;
     CDbEntry* hParent = nullptr;
-    std::array<std::string, 4> m_Ready;
+    ValueParts m_Ready;
 };
 
 } // namespace kvf

@@ -22,7 +22,7 @@ CDbEntry& CKeyDatabase::Append(std::unique_ptr<CDbEntry> entry) {
     return added;
 }
 
-CDbEntry& CKeyDatabase::Emplace(std::string key, std::string value, int lastLine, int firstLine) {
+CDbEntry& CKeyDatabase::Emplace(EntryText key, EntryText value, int lastLine, int firstLine) {
     CDbEntry& added =
         ChunkWithRoom().emplace_back(std::move(key), std::move(value), lastLine, firstLine);
     ++count_;
@@ -37,6 +37,7 @@ void CKeyDatabase::Clear() {
         if (--count_ % kChunk == 0)
             chunks_.pop_back();
     }
+    texts_.Clear();
 }
 
 long CKeyDatabase::IndexOf(const CDbEntry* entry) const {

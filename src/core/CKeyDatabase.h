@@ -25,13 +25,16 @@ class CKeyDatabase {
 
     CDbEntry& Append(std::unique_ptr<CDbEntry> entry);
     // Creates an entry in place at the end (the reader's way: no allocation of its own).
-    CDbEntry& Emplace(std::string key, std::string value, int lastLine, int firstLine);
+    CDbEntry& Emplace(EntryText key, EntryText value, int lastLine, int firstLine);
     void Clear();
     std::size_t Count() const { return count_; }
     bool Empty() const { return count_ == 0; }
     CDbEntry& At(std::size_t index) { return chunks_[index / kChunk][index % kChunk]; }
     const CDbEntry& At(std::size_t index) const { return chunks_[index / kChunk][index % kChunk]; }
     CDbEntry* Last() { return count_ == 0 ? nullptr : &At(count_ - 1); }
+
+    // Where the reader and the classification keep the texts of this database's entries.
+    EntryTextStore& Texts() { return texts_; }
 
     // Index of an entry of this database, or -1. Linear: meant for reports, not hot loops.
     long IndexOf(const CDbEntry* entry) const;
@@ -63,6 +66,7 @@ class CKeyDatabase {
     std::vector<CDbEntry>& ChunkWithRoom();
 
     AppState* app_;
+    EntryTextStore texts_; // declared first: it outlives the entries that point into it
     std::vector<std::vector<CDbEntry>> chunks_;
     std::size_t count_ = 0;
 };

@@ -27,6 +27,13 @@ struct MessageArg {
     MessageArg(const std::string& text) : IsText(true), Text(text) {}
     MessageArg(std::string_view text) : IsText(true), Text(text) {}
     MessageArg(const char* text) : IsText(true), Text(text ? text : "") {}
+    // Any other text type that reads as a view (an entry's texts).
+    template <typename T,
+              typename = std::enable_if_t<std::is_convertible_v<const T&, std::string_view> &&
+                                          !std::is_convertible_v<const T&, const char*> &&
+                                          !std::is_same_v<T, std::string> &&
+                                          !std::is_same_v<T, std::string_view>>>
+    MessageArg(const T& text) : IsText(true), Text(std::string_view(text)) {}
     template <typename T, typename = std::enable_if_t<std::is_integral_v<T>>>
     MessageArg(T number) : IsText(false), Number(static_cast<long long>(number)) {}
 

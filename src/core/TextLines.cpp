@@ -2,16 +2,18 @@
 
 namespace kvf {
 
-BufferTextLines::BufferTextLines(std::string bytes) : bytes_(std::move(bytes)) {
+BufferTextLines::BufferTextLines(std::string bytes)
+    : bytes_(std::make_shared<const std::string>(std::move(bytes))) {
+    const std::string& text = *bytes_;
     std::size_t lines = 0;
-    for (char c : bytes_)
+    for (char c : text)
         lines += c == '\n';
     starts_.reserve(lines + 2);
     std::size_t start = 0;
-    while (start < bytes_.size()) {
+    while (start < text.size()) {
         starts_.push_back(start);
-        std::size_t end = bytes_.find('\n', start);
-        start = end == std::string::npos ? bytes_.size() + 1 : end + 1;
+        std::size_t end = text.find('\n', start);
+        start = end == std::string::npos ? text.size() + 1 : end + 1;
     }
     starts_.push_back(start);
 }
@@ -20,10 +22,11 @@ std::string_view BufferTextLines::View(int index) const {
     if (index < 0 || index >= LineCount())
         return {};
     std::size_t start = starts_[static_cast<std::size_t>(index)];
+    const std::string& text = *bytes_;
     std::size_t end = starts_[static_cast<std::size_t>(index) + 1] - 1; // its LF, or the end
-    if (end < bytes_.size() && end > start && bytes_[end - 1] == '\r')
+    if (end < text.size() && end > start && text[end - 1] == '\r')
         --end;
-    return std::string_view(bytes_).substr(start, end - start);
+    return std::string_view(text).substr(start, end - start);
 }
 
 VectorTextLines VectorTextLines::FromBytes(std::string_view bytes) {

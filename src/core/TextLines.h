@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,10 @@ class TextLines {
         scratch = Line(index);
         return scratch;
     }
+    // Where LineView's views point into bytes that stay unchanged as long as somebody holds
+    // them: those bytes, so that a database can point into them and keep them alive. None
+    // otherwise (views into `scratch`, or text that may change).
+    virtual std::shared_ptr<const void> SharedBytes() const { return nullptr; }
 };
 
 // A file's bytes, held once, and its lines as views into them: split at LF, a CR before
@@ -37,10 +42,11 @@ class BufferTextLines : public TextLines {
     int LineLength(int index) const override { return static_cast<int>(View(index).size()); }
     std::string_view LineView(int index, std::string&) const override { return View(index); }
     std::string_view View(int index) const;
-    const std::string& Bytes() const { return bytes_; }
+    const std::string& Bytes() const { return *bytes_; }
+    std::shared_ptr<const void> SharedBytes() const override { return bytes_; }
 
   private:
-    std::string bytes_;
+    std::shared_ptr<const std::string> bytes_;
     // Start of each line, then one past the end of the last line's break.
     std::vector<std::size_t> starts_;
 };

@@ -43,8 +43,17 @@ char ToByte(std::uint32_t cp) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes)
-        AppendUtf8(out, CodePoint(static_cast<unsigned char>(c)));
+    // Runs of ASCII, most of any text, are the same bytes in UTF-8.
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+            ++run;
+        out.append(bytes.substr(i, run - i));
+        if (run < bytes.size())
+            AppendUtf8(out, CodePoint(static_cast<unsigned char>(bytes[run++])));
+        i = run;
+    }
     return out;
 }
 

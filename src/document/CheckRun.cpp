@@ -88,6 +88,7 @@ void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks) {
 void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
+    KeyAnswers::Run userKeys(app.UserKeyAnswers);
     Rebuild(app, document, &h);
     app.ClearMessages();
     app.CheckedDocument = &document;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <new>
 #include <span>
+#include <unordered_map>
 
 namespace kvf {
 namespace {
@@ -30,6 +31,14 @@ void MarkParentheses(std::string& line) {
         else if (line[i] == ')')
             line[i] = kValueMark;
     }
+}
+
+// The key ends at the first '=' or blank.
+std::size_t FirstEqualSignOrBlank(std::string_view line) {
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '=' || line[i] == ' ')
+            return i;
+    return npos;
 }
 
 // Equal signs before the value's first double quote become blanks.
@@ -90,6 +99,16 @@ class Reader {
         : app_(app), database_(database), lines_(lines), count_(lines.LineCount()) {}
 
     void Run() {
+        // The classification keeps the texts it makes in the database's store, and asks
+        // the settings about each distinct key once.
+        app_.EntryTexts = &database_.Texts();
+        KeyAnswers::Run userKeys(app_.UserKeyAnswers);
+        // Keys and values that stand in the file as they are read are views of its bytes,
+        // where the lines hold them for good.
+        if (std::shared_ptr<const void> bytes = lines_.SharedBytes()) {
+            database_.Texts().KeepAlive(std::move(bytes));
+            viewLines_ = true;
+        }
         ProgressSink& progress = app_.Progress();
         progress.Begin(std::string(MessageText(msg::BuildingDatabase)));
         long long length = 0;
@@ -112,6 +131,7 @@ class Reader {
         }
         progress.End();
         app_.OpenBlockEntry = nullptr;
+        app_.EntryTexts = nullptr;
     }
 
   private:
@@ -144,7 +164,7 @@ class Reader {
         std::string_view key;
         std::string_view value;
         int firstLine = -1;
-        std::size_t separator = line.find_first_of("= ");
+        std::size_t separator = FirstEqualSignOrBlank(line);
         if (separator == npos) {
             key = TrimRight(std::string_view(line).substr(0, line.find(';')));
         } else {
@@ -169,10 +189,42 @@ class Reader {
         int first = firstLine >= 0 ? firstLine : lineIndex_;
         // Added before it is classified, so that the database owns it while the
         // dispatcher links it into the shared state.
+        EntryText keptKey = ViewOfLine(physical, key);
+        if (keptKey.empty())
+            keptKey = KeptKey(key);
+        EntryText keptValue = firstLine >= 0 ? EntryText() : ViewOfLine(physical, value);
+        if (keptValue.empty())
+            keptValue = database_.Texts().Keep(value);
         CDbEntry& entry =
-            database_.Emplace(std::string(key), std::string(value), lineIndex_, first);
+            database_.Emplace(std::move(keptKey), std::move(keptValue), lineIndex_, first);
         app_.CurrentEntry = &entry;
         Dispatch(app_, entry.Key, ACTION_CLASSIFY, entry.Value);
+    }
+
+    // A text cut from the marked copy of a line as a view of the line itself, where the
+    // marking left it as it stands there; empty otherwise.
+    EntryText ViewOfLine(std::string_view physical, std::string_view text) {
+        if (!viewLines_ || text.empty())
+            return {};
+        std::size_t offset = static_cast<std::size_t>(text.data() - line_.data());
+        if (offset > physical.size() || text.size() > physical.size() - offset ||
+            physical.substr(offset, text.size()) != text)
+            return {};
+        return database_.Texts().View(physical.substr(offset, text.size()));
+    }
+
+    // A file has a few dozen distinct keys over all its lines: each spelling is kept once
+    // and shared by the entries that have it.
+    EntryText KeptKey(std::string_view key) {
+        EntryTextStore& texts = database_.Texts();
+        if (key.size() > kMaxSharedKeyLength || keys_.size() >= kMaxSharedKeys)
+            return texts.Keep(key);
+        auto it = keys_.find(key);
+        if (it == keys_.end()) {
+            EntryText kept = texts.Keep(key);
+            it = keys_.emplace(kept.View(), std::move(kept)).first;
+        }
+        return texts.Share(it->second);
     }
 
     // Joins the following physical lines while the value ends in a backslash: the
@@ -246,6 +298,12 @@ class Reader {
     std::string scratch_; // a line of lines that are not held as bytes
     std::string line_;    // the keyword line being marked
     std::string joined_;  // a value joined from continuation lines
+    // Keys kept so far, by spelling; bounded, so a file of random keys costs no more than
+    // one copy of each.
+    static constexpr std::size_t kMaxSharedKeyLength = 64;
+    static constexpr std::size_t kMaxSharedKeys = 4096;
+    std::unordered_map<std::string_view, EntryText> keys_;
+    bool viewLines_ = false; // the lines' bytes can be viewed (SharedBytes)
     int lastPercent_ = 0;
 };
 

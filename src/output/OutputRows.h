@@ -3,6 +3,7 @@
 #include "core/MessageSink.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvf {
@@ -34,6 +35,8 @@ class OutputRows : public MessageSink {
     void ClearMessages() override;
 
     const std::vector<OutputRow>& Rows() const { return rows_; }
+    // Hands the rows over (kvfcheck's result), leaving none.
+    std::vector<OutputRow> TakeRows() { return std::exchange(rows_, {}); }
     const Document* TargetDocument() const { return target_; }
 
   private:

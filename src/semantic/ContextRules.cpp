@@ -36,7 +36,7 @@ int SemanticChecker::CheckUnique(int rule, unsigned count, const CDbEntry* paren
         return 1;
     case msg::MultipleDefinitionInBlock:
         if (count > 1)
-            return Report(LEVEL_ERROR, rule, CurrentKey, parent ? parent->Key : std::string());
+            return Report(LEVEL_ERROR, rule, CurrentKey, parent ? parent->Key.View() : std::string_view());
         return 1;
     case msg::MultipleDefinitionExtUserPrmData:
         // The counter does not hold this line yet.

@@ -1,6 +1,7 @@
 #include "semantic/SemanticKeywordList.h"
 
 #include "core/AsciiText.h"
+#include "core/KeywordTable.h"
 
 #include <array>
 #include <string>
@@ -617,12 +618,14 @@ const std::array<KeywordInfo, kKeywordCount>& Infos() {
 }
 
 // Lookup by the upper-cased key, built once.
-const std::unordered_map<std::string, Kw>& ByUpperName() {
-    static const std::unordered_map<std::string, Kw> map = [] {
-        std::unordered_map<std::string, Kw> m;
-        m.reserve(std::size(kList) * 2);
+// Looked up as written: the map ignores case.
+using NameMap = KeywordTable<Kw>;
+
+const NameMap& ByName() {
+    static const NameMap map = [] {
+        NameMap m;
         for (const Row& row : kList)
-            m.emplace(ToUpperAscii(row.Name), row.Id);
+            m.Insert(row.Name, row.Id);
         return m;
     }();
     return map;
@@ -663,11 +666,10 @@ const KeywordInfo& Info(Kw kw) {
 }
 
 std::optional<Kw> FindSemanticKeyword(std::string_view key) {
-    const auto& map = ByUpperName();
-    auto it = map.find(ToUpperAscii(key));
-    if (it == map.end())
+    const Kw* found = ByName().Find(key);
+    if (!found)
         return std::nullopt;
-    return it->second;
+    return *found;
 }
 
 std::span<const Kw> KeywordsResetBy(Kw begin) {
