@@ -123,6 +123,15 @@ int main(int argc, char* argv[]) {
     (void)QTest::qWaitForWindowActive(&frame, 2000);
     kvf::CMyListBoxBar* output = frame.OutputWindow();
     int rowsBefore = output->RowCount();
+    // A click on the first row that names a line, as a user follows a finding.
+    auto clickFirstFinding = [output] {
+        for (int row = 0; row < output->RowCount(); ++row) {
+            if (output->CellText(row, 1).startsWith("Line")) {
+                output->NavigateFromRow(row);
+                return;
+            }
+        }
+    };
     QTest::keyClick(frame.ActiveChild()->TextView(), Qt::Key_F7);
     QTest::qWait(300);
     // A virtual X server without a window manager may give no window the keyboard focus;
@@ -130,12 +139,7 @@ int main(int argc, char* argv[]) {
     if (output->RowCount() == rowsBefore)
         frame.Command("cmd_extras_check")->trigger();
     QTest::qWait(300);
-    for (int row = 0; row < output->RowCount(); ++row) {
-        if (output->CellText(row, 1).startsWith("Line")) {
-            output->NavigateFromRow(row);
-            break;
-        }
-    }
+    clickFirstFinding();
     ok = Shoot(&frame, out.filePath("check-output.png")) && ok;
 
     bool dialogOk = false;
@@ -223,12 +227,7 @@ int main(int argc, char* argv[]) {
         QTest::qWait(500); // the maximised window lays its panes out
         frame.Command("cmd_extras_check")->trigger();
         QTest::qWait(300);
-        for (int row = 0; row < output->RowCount(); ++row) {
-            if (output->CellText(row, 1).startsWith("Line")) {
-                output->NavigateFromRow(row);
-                break;
-            }
-        }
+        clickFirstFinding();
         ok = Shoot(&frame, out.filePath("check-findings.png")) && ok;
     } else {
         ok = false;
