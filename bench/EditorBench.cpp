@@ -1,6 +1,6 @@
 // The editor's own costs on a large file: opening it (read, text into the editor, backup
 // copy, database) and Check KVF on the editor's text.
-#include "SyntheticKvf.h"
+#include "SampleFile.h"
 
 #include "app/CKVF_EdDoc.h"
 #include "core/AppState.h"
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -26,19 +25,10 @@ struct Editor {
     kvf::CKVF_EdDoc doc{app, *view.document()};
 };
 
-QString WriteSample(const QTemporaryDir& dir, int lines) {
-    std::string bytes = kvf::bench::SyntheticKvf(lines);
-    QString path = dir.filePath("bench.kvf");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return path;
-}
-
 void BM_OpenDocument(benchmark::State& state) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
-    QString path = WriteSample(dir, static_cast<int>(state.range(0)));
+    QString path = kvf::bench::WriteSampleFile(dir, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Editor editor;
         editor.doc.Load(path, false);
@@ -50,7 +40,7 @@ void BM_CheckEditorText(benchmark::State& state) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     Editor editor;
-    editor.doc.Load(WriteSample(dir, static_cast<int>(state.range(0))), false);
+    editor.doc.Load(kvf::bench::WriteSampleFile(dir, static_cast<int>(state.range(0))), false);
     for (auto _ : state) {
         kvf::Check(editor.app, editor.doc.Engine());
         benchmark::DoNotOptimize(editor.rows.Rows().size());

@@ -1,6 +1,6 @@
 // The keyword tree on a large file: building its nodes after a rebuild, and selecting an
 // entry (the stale-database check, the form filled, the text moved, the input view shown).
-#include "SyntheticKvf.h"
+#include "SampleFile.h"
 
 #include "app/CKVF_EdDoc.h"
 #include "core/AppState.h"
@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -38,19 +37,10 @@ struct Window {
     }
 };
 
-QString WriteSample(const QTemporaryDir& dir, int lines) {
-    std::string bytes = kvf::bench::SyntheticKvf(lines);
-    QString path = dir.filePath("bench.kvf");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return path;
-}
-
 void BM_BuildTree(benchmark::State& state) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
-    Window window(WriteSample(dir, static_cast<int>(state.range(0))));
+    Window window(kvf::bench::WriteSampleFile(dir, static_cast<int>(state.range(0))));
     for (auto _ : state) {
         window.tree.RebuildTree();
         QApplication::processEvents(); // the view lays the expanded tree out
@@ -62,7 +52,7 @@ void BM_BuildTree(benchmark::State& state) {
 void BM_SelectEntry(benchmark::State& state) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
-    Window window(WriteSample(dir, static_cast<int>(state.range(0))));
+    Window window(kvf::bench::WriteSampleFile(dir, static_cast<int>(state.range(0))));
     const kvf::CKeyDatabase& database = window.doc.Engine().Database;
     // Two entries far apart, selected in turn, so every step is a real change.
     const QModelIndex nodes[] = {window.tree.Model().IndexOfEntry(database.Count() / 2),
