@@ -60,17 +60,17 @@ void CheckKeyCharacters(AppState& app, const CDbEntry& entry, std::string_view k
 void ShowGeneric(InputFormData& form, const CDbEntry& entry) {
     switch (entry.Type) {
     case TYPE_SIMPLE_STRING:
-        form.FormKind = 1;
+        form.FormKind = InputForm::String;
         break;
     case TYPE_SIMPLE_UINT:
-        form.FormKind = 2;
+        form.FormKind = InputForm::Number;
         break;
     case TYPE_SIMPLE_BOOL:
-        form.FormKind = 5;
+        form.FormKind = InputForm::Feature;
         form.Captions[0] = Text(caption::SupportsFeature);
         break;
     default:
-        form.FormKind = 1;
+        form.FormKind = InputForm::String;
         break;
     }
     form.Values[0] = entry.m_Ready[0];
@@ -80,21 +80,21 @@ void StoreGeneric(InputFormData& form, CDbEntry& entry) {
     entry.m_Ready[0] = form.Values[0];
     switch (entry.Type) {
     case TYPE_SIMPLE_STRING:
-        form.FormKind = 1;
+        form.FormKind = InputForm::String;
         entry.Value = "=\"" + entry.m_Ready[0] + "\"";
         break;
     case TYPE_SIMPLE_UINT:
         entry.Value = "=" + entry.m_Ready[0];
-        form.FormKind = 2;
+        form.FormKind = InputForm::Number;
         break;
     case TYPE_SIMPLE_BOOL:
         entry.Value = "=" + entry.m_Ready[0];
         form.Captions[0] = Text(caption::SupportsFeature);
-        form.FormKind = 5;
+        form.FormKind = InputForm::Feature;
         break;
     default:
         entry.Value = "=" + entry.m_Ready[0];
-        form.FormKind = 1;
+        form.FormKind = InputForm::String;
         break;
     }
 }
@@ -117,11 +117,11 @@ bool IsModuleReferenceKey(std::string_view key) {
 void DispatchGroupName(AppState& app, const GroupName& group, int action) {
     switch (action) {
     case ACTION_SHOW:
-        app.InputForm.FormKind = 0;
+        app.InputForm.FormKind = InputForm::None;
         app.InputForm.HelpText = Text(msg::AboutText);
         break;
     case ACTION_STORE:
-        app.InputForm.FormKind = 0;
+        app.InputForm.FormKind = InputForm::None;
         break;
     case ACTION_GLOSSARY:
         app.OpenHelpTopic(std::string(group.Page));
@@ -172,26 +172,26 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
             form.Values[i] = parts[i];
     };
     switch (row.Form) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
+    case InputForm::String:
+    case InputForm::Number:
+    case InputForm::ThreeChoices:
+    case InputForm::TwoChoices:
+    case InputForm::Feature:
         copyParts(1);
         break;
-    case 6:
+    case InputForm::Module:
         copyParts(2);
         form.Values[2] = Text(caption::ConfigString);
         break;
-    case 10:
-    case 11:
+    case InputForm::TwoNumbers:
+    case InputForm::IndexText:
         copyParts(2);
         break;
-    case 9:
+    case InputForm::DataTypeLine:
         copyParts(2);
         form.Values[3] = key; // the data type name as written
         break;
-    case 8:
+    case InputForm::BitLine:
         copyParts(3);
         if (row.Rule == ValueRule::BitAreaLine) {
             // A bit area shows as it is written, "first-last", so that its four parts fit the
@@ -202,7 +202,7 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
         }
         form.Values[3] = key;
         break;
-    case 12:
+    case InputForm::Slot:
         // The slot form shows the name in its last field.
         form.Values[0] = parts[0];
         form.Values[3] = parts[1];
@@ -305,10 +305,11 @@ void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& entryRow) {
     default:
         break;
     }
-    if (row.Form == 1) {
+    if (row.Form == InputForm::String) {
         copy(1);
         entry.Value = "=" + quote + parts[0] + quote;
-    } else if (row.Form >= 2 && row.Form <= 5) {
+    } else if (row.Form == InputForm::Number || row.Form == InputForm::ThreeChoices ||
+               row.Form == InputForm::TwoChoices || row.Form == InputForm::Feature) {
         copy(1);
         entry.Value = "=" + parts[0];
     }

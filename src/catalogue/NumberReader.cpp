@@ -184,33 +184,47 @@ std::int32_t ValueNumber(std::string_view text) {
     return static_cast<std::int32_t>(parse.Bits);
 }
 
-int CheckNumber(std::string_view text, int width, std::uint8_t* byte) {
+int CheckNumber(std::string_view text, NumberWidth width, std::uint8_t* byte) {
     text = TrimBlanks(text);
     if (text.empty())
         return 0;
-    if (width == 1 && text.size() > 1)
+    if (width == kBooleanDigit && text.size() > 1)
         return 0;
     if (!HasOnlyNumberCharacters(text))
         return 0;
     bool hasAnyX = text.find_first_of("xX") != std::string_view::npos;
     if (!hasAnyX && !DecimalTextIsSound(text))
         return 0;
-    bool isSigned = width == -8 || width == -16 || width == -32;
-    bool isUnsignedWidth = width == 1 || width == 8 || width == 16 || width == 32;
-    if (isUnsignedWidth && text.front() == '-')
+    // A number of any size takes a minus sign (and reads unsigned); a sized unsigned one
+    // does not.
+    if (!width.Signed && width.Bits != 0 && text.front() == '-')
         return 0;
 
     // Only a lower-case x selects the automatic base; with an upper-case X the reading
     // stops at the X and the rest of the text makes the number fail.
     int base = text.find('x') != std::string_view::npos ? 0 : 10;
-    NumberParse parse = isSigned ? ReadSigned32(text, base) : ReadUnsigned32(text, base);
+    NumberParse parse = width.Signed ? ReadSigned32(text, base) : ReadUnsigned32(text, base);
     if (parse.Consumed != text.size())
         return 0;
 
     std::uint32_t u = parse.Bits;
     auto s = static_cast<std::int32_t>(parse.Bits);
     bool zeroWithoutZero = u == 0 && !HasZeroCharacter(text);
-    switch (width) {
+    if (width.Signed) {
+        switch (width.Bits) {
+        case 8:
+            return (s >= -128 && s <= 127 && !parse.Overflow && !zeroWithoutZero) ? 1 : 0;
+        case 16:
+            return (s >= -32768 && s <= 32767 && !parse.Overflow && !zeroWithoutZero) ? 1 : 0;
+        case 32:
+            if (u == 0x7FFFFFFFu || u == 0x80000000u)
+                return IsSpellingOfSignedExtreme(text, u) ? 1 : 0;
+            return 1;
+        default:
+            return 0;
+        }
+    }
+    switch (width.Bits) {
     case 1:
         return u <= 1 ? 1 : 0;
     case 8:
@@ -224,14 +238,6 @@ int CheckNumber(std::string_view text, int width, std::uint8_t* byte) {
     case 32:
         if (u == 0xFFFFFFFFu)
             return IsSpellingOfUnsignedMax(text) ? 1 : 0;
-        return 1;
-    case -8:
-        return (s >= -128 && s <= 127 && !parse.Overflow && !zeroWithoutZero) ? 1 : 0;
-    case -16:
-        return (s >= -32768 && s <= 32767 && !parse.Overflow && !zeroWithoutZero) ? 1 : 0;
-    case -32:
-        if (u == 0x7FFFFFFFu || u == 0x80000000u)
-            return IsSpellingOfSignedExtreme(text, u) ? 1 : 0;
         return 1;
     case 0:
         return 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/NumberWidth.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -10,7 +12,7 @@ namespace kvf {
 // prefixes (lower- and upper-case X alike, as the C library does), reading stops at the
 // first character that does not belong to the number.
 struct NumberParse {
-    std::uint32_t Bits = 0; // the 32-bit result as the C function returns it
+    std::uint32_t Bits = 0;   // the 32-bit result as the C function returns it
     std::size_t Consumed = 0; // characters read; 0 when no number was found
     bool Overflow = false;    // the result was clamped (ERANGE)
 };
@@ -26,9 +28,8 @@ NumberParse ReadSigned32(std::string_view text, int base);
 // result is the 32-bit `long` the original returned.
 std::int32_t ValueNumber(std::string_view text);
 
-// The number rule. Width codes: 1 Boolean, 8, 16, 32 unsigned, -8, -16, -32 signed,
-// 0 any number. Returns 1 when the text passes. For width 8, a passing value is stored
-// into *byte when a place is given.
-int CheckNumber(std::string_view text, int width, std::uint8_t* byte = nullptr);
+// The number rule: the text is one number of `width`. Returns 1 when the text passes. For
+// an unsigned 8-bit width, a passing value is stored into *byte when a place is given.
+int CheckNumber(std::string_view text, NumberWidth width, std::uint8_t* byte = nullptr);
 
 } // namespace kvf

@@ -78,19 +78,6 @@ const AcceptedValues* FindAcceptedValues(std::string_view rangeText) {
     return nullptr;
 }
 
-int DefaultWidth(ValueRule rule) {
-    switch (rule) {
-    case ValueRule::Boolean:
-        return 1;
-    case ValueRule::Unsigned16:
-        return 16;
-    case ValueRule::Unsigned32:
-        return 32;
-    default:
-        return 8;
-    }
-}
-
 } // namespace
 
 std::uint32_t ReadRuleNumber(std::string_view text, bool isSigned) {
@@ -113,11 +100,12 @@ int CheckRange(std::string_view value, std::string_view rangeText) {
     return 0;
 }
 
-int CheckNumberValue(RowCheck& check, ValueRule rule) {
+int CheckNumberValue(RowCheck& check) {
     const std::string_view value = check.Entry.m_Ready[0];
-    const int width = check.Keyword.Width != 0 ? check.Keyword.Width : DefaultWidth(rule);
+    const NumberWidth width = check.Keyword.Width;
     if (!CheckNumber(value, width)) {
-        check.Error(msg::UnexpectedFormat, check.TypeWord(width == 1 ? "Boolean" : "Number"));
+        check.Error(msg::UnexpectedFormat,
+                    check.TypeWord(width == kBooleanDigit ? "Boolean" : "Number"));
         return 0;
     }
     const std::string_view rangeText = check.Keyword.RangeText;

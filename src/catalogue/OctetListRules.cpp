@@ -58,7 +58,7 @@ int CheckOctetList(std::string_view list, int& valueCount, std::vector<std::uint
         if (i > 0)
             ++valueCount;
         std::uint8_t byte = 0;
-        if (!CheckNumber(items[i], 8, &byte))
+        if (!CheckNumber(items[i], kUnsigned8, &byte))
             return 0;
         if (bytes)
             bytes->push_back(byte);
@@ -89,7 +89,7 @@ int CheckOctetListValue(RowCheck& check, std::string_view list) {
 
 int CheckOffsetOctets(RowCheck& check) {
     const std::string_view offset = check.Entry.m_Ready[0];
-    if (!CheckNumber(offset, 8)) {
+    if (!CheckNumber(offset, kUnsigned8)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord());
         return 0;
     }

@@ -29,8 +29,7 @@ constexpr std::string_view kModuleReferenceWord = "Unsigned16";
 
 // How one kind of line treats its allowed values.
 struct AllowedValuesRule {
-    int Width;                         // number-rule width of items, Min and Max
-    bool Signed;                       // comparisons and the leading minus
+    NumberWidth Width;                 // of items, Min and Max; signed: comparisons, leading minus
     int BadItemId;                     // message for an item, Min or Max that is no number
     std::string_view BadItemText;      // its second argument
     std::string_view LeadingMinusText; // unsigned: message 132 for a `-` in first position
@@ -38,8 +37,8 @@ struct AllowedValuesRule {
     int AreaBits = 0;                  // Min and Max must fit into this many bits; 0: no limit
 };
 
-std::string_view UnsignedTypeRange(int width) {
-    switch (width) {
+std::string_view UnsignedTypeRange(NumberWidth width) {
+    switch (width.Bits) {
     case 16:
         return "USHORT: 0..65535";
     case 32:
@@ -47,10 +46,6 @@ std::string_view UnsignedTypeRange(int width) {
     default:
         return kByteRange;
     }
-}
-
-bool IsSignedWidth(int width) {
-    return width < 0;
 }
 
 bool LessThan(std::uint32_t a, std::uint32_t b, bool isSigned) {
@@ -89,12 +84,13 @@ int CheckDefaultInAllowedList(RowCheck& check, std::string_view defaultText,
 // (signed or unsigned 32-bit), within the bits of an area.
 int CheckDefaultInAllowedRange(RowCheck& check, std::string_view defaultText,
                                std::string_view allowed, const AllowedValuesRule& rule) {
-    if (!rule.Signed && allowed.front() == '-') {
+    if (!rule.Width.Signed && allowed.front() == '-') {
         check.Error(msg::ValueOutOfRange, rule.LeadingMinusText);
         return 0;
     }
     // A leading minus of a signed type belongs to the minimum.
-    const std::size_t separator = allowed.find('-', rule.Signed && allowed.front() == '-' ? 1 : 0);
+    const std::size_t separator =
+        allowed.find('-', rule.Width.Signed && allowed.front() == '-' ? 1 : 0);
     const std::string_view minText = allowed.substr(0, separator);
     const std::string_view maxText =
         separator == npos ? std::string_view() : allowed.substr(separator + 1);
@@ -102,8 +98,8 @@ int CheckDefaultInAllowedRange(RowCheck& check, std::string_view defaultText,
         check.Error(rule.BadItemId, rule.BadItemText);
         return 0;
     }
-    const std::uint32_t min = ReadRuleNumber(Trim(minText), rule.Signed);
-    const std::uint32_t max = ReadRuleNumber(Trim(maxText), rule.Signed);
+    const std::uint32_t min = ReadRuleNumber(Trim(minText), rule.Width.Signed);
+    const std::uint32_t max = ReadRuleNumber(Trim(maxText), rule.Width.Signed);
     if (rule.AreaBits > 0) {
         const std::uint32_t areaMax = (1u << rule.AreaBits) - 1u;
         if (min > areaMax || max > areaMax) {
@@ -111,9 +107,9 @@ int CheckDefaultInAllowedRange(RowCheck& check, std::string_view defaultText,
             return 0;
         }
     }
-    const std::uint32_t value = ReadRuleNumber(defaultText, rule.Signed);
-    if (LessThan(max, min, rule.Signed) || LessThan(value, min, rule.Signed) ||
-        LessThan(max, value, rule.Signed)) {
+    const std::uint32_t value = ReadRuleNumber(defaultText, rule.Width.Signed);
+    if (LessThan(max, min, rule.Width.Signed) || LessThan(value, min, rule.Width.Signed) ||
+        LessThan(max, value, rule.Width.Signed)) {
         check.Error(msg::ValueOutOfRange, kMinMaxConstraint);
         return 0;
     }
@@ -145,36 +141,35 @@ int CheckAllowedValues(RowCheck& check, std::string_view defaultText, std::strin
 } // namespace
 
 int CheckDataTypeLine(RowCheck& check) {
-    const int width = check.Keyword.Width != 0 ? check.Keyword.Width : 8;
+    const NumberWidth width = check.Keyword.Width;
     const std::string_view typeName = check.TypeWord();
     const std::string_view defaultText = check.Entry.m_Ready[0];
     if (!CheckNumber(defaultText, width)) {
         check.Error(msg::UnexpectedFormat, typeName);
         return 0;
     }
-    const AllowedValuesRule rule{width, IsSignedWidth(width), msg::UnexpectedFormat, typeName,
-                                 UnsignedTypeRange(width)};
+    const AllowedValuesRule rule{width, msg::UnexpectedFormat, typeName, UnsignedTypeRange(width)};
     return CheckAllowedValues(check, defaultText, check.Entry.m_Ready[1], rule);
 }
 
 int CheckBitLine(RowCheck& check) {
     const std::string_view bitNumber = check.Entry.m_Ready[0];
-    if (!CheckNumber(bitNumber, 8) || ValueNumber(bitNumber) > 7) {
+    if (!CheckNumber(bitNumber, kUnsigned8) || ValueNumber(bitNumber) > 7) {
         check.Error(msg::ValueOutOfRange, kBitNumberRange);
         return 0;
     }
     const std::string_view defaultText = check.Entry.m_Ready[1];
-    if (!CheckNumber(defaultText, 1)) {
+    if (!CheckNumber(defaultText, kBooleanDigit)) {
         check.Error(msg::ValueExceedsLimit, kBitValues);
         return 0;
     }
-    const AllowedValuesRule rule{1, false, msg::ValueOutOfRange, kBitValues, kBitValues};
+    const AllowedValuesRule rule{kBooleanDigit, msg::ValueOutOfRange, kBitValues, kBitValues};
     return CheckAllowedValues(check, defaultText, check.Entry.m_Ready[2], rule);
 }
 
 int CheckBitAreaLine(RowCheck& check) {
     const CDbEntry& entry = check.Entry;
-    if (!CheckNumber(entry.m_Ready[0], 8) || !CheckNumber(entry.m_Ready[1], 8)) {
+    if (!CheckNumber(entry.m_Ready[0], kUnsigned8) || !CheckNumber(entry.m_Ready[1], kUnsigned8)) {
         check.Error(msg::UnexpectedFormat, kMalformedArea);
         return 0;
     }
@@ -196,30 +191,30 @@ int CheckBitAreaLine(RowCheck& check) {
         check.Error(msg::ValueOutOfRange, kByteRange);
         return 0;
     }
-    if (!CheckNumber(defaultText, 8)) {
+    if (!CheckNumber(defaultText, kUnsigned8)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord());
         return 0;
     }
-    AllowedValuesRule rule{8, false, msg::UnexpectedFormat, check.TypeWord(), kByteRange};
+    AllowedValuesRule rule{kUnsigned8, msg::UnexpectedFormat, check.TypeWord(), kByteRange};
     rule.AreaBits = last - first + 1;
     return CheckAllowedValues(check, defaultText, entry.m_Ready[3], rule);
 }
 
 int CheckSlot(RowCheck& check) {
     const CDbEntry& entry = check.Entry;
-    if (!CheckNumber(entry.m_Ready[0], check.Keyword.Width != 0 ? check.Keyword.Width : 8)) {
+    if (!CheckNumber(entry.m_Ready[0], check.Keyword.Width)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord("Unsigned8"));
         return 0;
     }
     const int maxLength = check.Keyword.MaxLength > 0 ? check.Keyword.MaxLength : 32;
     if (!CheckStringValue(check, entry.m_Ready[1], maxLength))
         return 0;
-    const int referenceWidth = check.Keyword.Width2 != 0 ? check.Keyword.Width2 : 16;
+    const NumberWidth referenceWidth = check.Keyword.Width2;
     if (!CheckNumber(entry.m_Ready[2], referenceWidth)) {
         check.Error(msg::UnexpectedFormat, kModuleReferenceWord);
         return 0;
     }
-    AllowedValuesRule rule{referenceWidth, false, msg::UnexpectedFormat, kModuleReferenceWord,
+    AllowedValuesRule rule{referenceWidth, msg::UnexpectedFormat, kModuleReferenceWord,
                            kModuleReferenceWord};
     rule.SingleValue = true;
     return CheckAllowedValues(check, entry.m_Ready[2], entry.m_Ready[3], rule);

@@ -18,9 +18,6 @@ int CheckVisibleStringValue(RowCheck& check) {
 int CheckOctetListPart(RowCheck& check) {
     return CheckOctetListValue(check, check.Entry.m_Ready[0]);
 }
-template <ValueRule Rule> int CheckNumberRule(RowCheck& check) {
-    return CheckNumberValue(check, Rule);
-}
 
 // What action 3 does for each value rule: whether the line must be a `Key = Value` line
 // (not so for the keyword alone, a bare reference number, the slot definition and the
@@ -33,10 +30,10 @@ struct ValueRuleCheck {
 };
 
 constexpr ValueRuleCheck kValueRuleChecks[] = {
-    {ValueRule::Boolean, true, CheckNumberRule<ValueRule::Boolean>},
-    {ValueRule::Unsigned8, true, CheckNumberRule<ValueRule::Unsigned8>},
-    {ValueRule::Unsigned16, true, CheckNumberRule<ValueRule::Unsigned16>},
-    {ValueRule::Unsigned32, true, CheckNumberRule<ValueRule::Unsigned32>},
+    {ValueRule::Boolean, true, CheckNumberValue},
+    {ValueRule::Unsigned8, true, CheckNumberValue},
+    {ValueRule::Unsigned16, true, CheckNumberValue},
+    {ValueRule::Unsigned32, true, CheckNumberValue},
     {ValueRule::VisibleString, true, CheckVisibleStringValue},
     {ValueRule::FileName, true, CheckFileNameValue},
     {ValueRule::NoValue, false, CheckNoValue},

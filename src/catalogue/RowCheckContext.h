@@ -49,7 +49,7 @@ std::uint32_t ReadRuleNumber(std::string_view text, bool isSigned);
 
 // Rule families. Each returns 1 when everything passed (warnings do not count) and 0 after
 // reporting its one error.
-int CheckNumberValue(RowCheck& check, ValueRule rule); // NumberRules.cpp
+int CheckNumberValue(RowCheck& check); // NumberRules.cpp
 int CheckStringValue(RowCheck& check, std::string_view text,
                      int maxLength);     // VisibleStringRule.cpp
 int CheckFileNameValue(RowCheck& check); // VisibleStringRule.cpp

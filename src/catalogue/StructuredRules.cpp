@@ -14,12 +14,8 @@ constexpr std::string_view kBitAreaConstraint = "First_Bit<Last_Bit and Last_Bit
 constexpr std::string_view kSingleBitKeyword = "Unit_Diag_Bit";
 constexpr int kMaxSubFamilies = 3;
 
-int WidthOr(int width, int fallback) {
-    return width != 0 ? width : fallback;
-}
-
 // A number part with its width, type word and, when the keyword has one, its range.
-int CheckNumberPart(RowCheck& check, std::string_view text, int width) {
+int CheckNumberPart(RowCheck& check, std::string_view text, NumberWidth width) {
     if (!CheckNumber(text, width)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord());
         return 0;
@@ -45,7 +41,7 @@ int CheckNoValue(RowCheck& check) {
 int CheckReferenceLine(RowCheck& check) {
     if (!CheckNoValue(check))
         return 0;
-    if (!CheckNumber(check.Entry.m_Ready[0], WidthOr(check.Keyword.Width, 16))) {
+    if (!CheckNumber(check.Entry.m_Ready[0], check.Keyword.Width)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord("Unsigned16"));
         return 0;
     }
@@ -53,7 +49,7 @@ int CheckReferenceLine(RowCheck& check) {
 }
 
 int CheckTwoNumbers(RowCheck& check) {
-    const int widths[2] = {WidthOr(check.Keyword.Width, 8), WidthOr(check.Keyword.Width2, 16)};
+    const NumberWidth widths[2] = {check.Keyword.Width, check.Keyword.Width2};
     for (std::size_t i = 0; i < 2; ++i) {
         if (!CheckNumber(check.Entry.m_Ready[i], widths[i])) {
             check.Error(msg::UnexpectedFormat, check.TypeWord());
@@ -64,13 +60,13 @@ int CheckTwoNumbers(RowCheck& check) {
 }
 
 int CheckIndexText(RowCheck& check) {
-    if (!CheckNumberPart(check, check.Entry.m_Ready[0], WidthOr(check.Keyword.Width, 16)))
+    if (!CheckNumberPart(check, check.Entry.m_Ready[0], check.Keyword.Width))
         return 0;
     return CheckStringValue(check, check.Entry.m_Ready[1], check.Keyword.MaxLength);
 }
 
 int CheckNumberName(RowCheck& check) {
-    if (!CheckNumber(check.Entry.m_Ready[0], WidthOr(check.Keyword.Width, 16))) {
+    if (!CheckNumber(check.Entry.m_Ready[0], check.Keyword.Width)) {
         check.Error(msg::UnexpectedFormat, check.TypeWord());
         return 0;
     }
@@ -79,7 +75,7 @@ int CheckNumberName(RowCheck& check) {
 }
 
 int CheckBitArea(RowCheck& check) {
-    const int width = WidthOr(check.Keyword.Width, 16);
+    const NumberWidth width = check.Keyword.Width;
     const std::string_view firstText = check.Entry.m_Ready[0];
     const std::string_view lastText = check.Entry.m_Ready[1];
     if (!CheckNumberPart(check, firstText, width) || !CheckNumberPart(check, lastText, width))
@@ -97,7 +93,7 @@ int CheckBitArea(RowCheck& check) {
 
 int CheckFamilyList(RowCheck& check) {
     const std::string_view value = check.Entry.m_Ready[0];
-    const int width = WidthOr(check.Keyword.Width, 8);
+    const NumberWidth width = check.Keyword.Width;
     const std::size_t separator = value.find('@');
     if (separator == std::string_view::npos) {
         if (!CheckNumber(value, width)) {

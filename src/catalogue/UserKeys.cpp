@@ -32,12 +32,13 @@ constexpr std::array<unsigned, 9> kTreeGroups = {PARENT_GENERAL,
 // (so UCHAR is found before CHAR, USHORT before SHORT, UINT before INT).
 struct IntegerType {
     std::string_view Word;
-    int Width;
+    NumberWidth Width;
     int RangeTextId;
 };
 constexpr IntegerType kIntegerTypes[] = {
-    {"UCHAR", 8, msg::RangeUChar}, {"USHORT", 16, msg::RangeUShort}, {"UINT", 32, msg::RangeUInt},
-    {"CHAR", -8, msg::RangeChar},  {"SHORT", -16, msg::RangeShort},  {"INT", -32, msg::RangeInt},
+    {"UCHAR", kUnsigned8, msg::RangeUChar}, {"USHORT", kUnsigned16, msg::RangeUShort},
+    {"UINT", kUnsigned32, msg::RangeUInt},  {"CHAR", kSigned8, msg::RangeChar},
+    {"SHORT", kSigned16, msg::RangeShort},  {"INT", kSigned32, msg::RangeInt},
 };
 
 constexpr std::string_view kNumberWord = "Number";
@@ -62,11 +63,11 @@ std::int64_t Number(std::string_view text) {
 }
 
 int CheckSingleAllowedValue(RowCheck& check, std::string_view value, std::string_view allowed) {
-    if (!CheckNumber(value, 0)) {
+    if (!CheckNumber(value, kAnyNumber)) {
         check.Error(msg::UnexpectedFormat, kNumberWord);
         return 0;
     }
-    if (!CheckNumber(allowed, 0)) {
+    if (!CheckNumber(allowed, kAnyNumber)) {
         check.Error(msg::UnexpectedFormat, kAllowedValueWord);
         return 0;
     }
@@ -80,13 +81,13 @@ int CheckSingleAllowedValue(RowCheck& check, std::string_view value, std::string
 // A user-defined key's value against the comma list of its range text, compared by number
 // value (automatic base), the items of any width.
 int CheckUserValueInList(RowCheck& check, std::string_view value, std::string_view list) {
-    if (!CheckNumber(value, 0)) {
+    if (!CheckNumber(value, kAnyNumber)) {
         check.Error(msg::UnexpectedFormat, kNumberWord);
         return 0;
     }
     bool found = false;
     for (std::string_view item : CommaListItems(list)) {
-        if (!CheckNumber(item, 0)) {
+        if (!CheckNumber(item, kAnyNumber)) {
             check.Error(msg::UnexpectedFormat, kAllowedValueWord);
             return 0;
         }
@@ -106,7 +107,7 @@ int CheckUserValueInRange(RowCheck& check, std::string_view value, std::string_v
                           std::size_t separator) {
     const std::string_view minText = range.substr(0, separator);
     const std::string_view maxText = range.substr(separator + 1);
-    if (!CheckNumber(minText, 0) || !CheckNumber(maxText, 0)) {
+    if (!CheckNumber(minText, kAnyNumber) || !CheckNumber(maxText, kAnyNumber)) {
         check.Error(msg::UnexpectedFormat, kMinMaxWord);
         return 0;
     }
@@ -114,7 +115,7 @@ int CheckUserValueInRange(RowCheck& check, std::string_view value, std::string_v
     std::int64_t max = Number(maxText);
     if (max < min)
         std::swap(min, max);
-    if (!CheckNumber(value, 0)) {
+    if (!CheckNumber(value, kAnyNumber)) {
         check.Error(msg::UnexpectedFormat, min < 0 ? kNumberWord : kAllowedValueWord);
         return 0;
     }
@@ -247,7 +248,7 @@ void CheckUserKey(AppState& app, CDbEntry& entry) {
         CheckInteger(check);
         break;
     case TYPE_SIMPLE_BOOL:
-        if (!CheckNumber(entry.m_Ready[0], 1))
+        if (!CheckNumber(entry.m_Ready[0], kBooleanDigit))
             check.Error(msg::UnexpectedFormat, kBooleanWord);
         break;
     case TYPE_OCTET_STRING:

@@ -186,7 +186,7 @@ void SplitValueParts(CDbEntry& entry, const CatalogueRow& row, std::string_view 
         break;
     }
     switch (row.Form) {
-    case 1: {
+    case InputForm::String: {
         std::string scratch;
         std::string_view text = BlankMarksAndTrim(entry.Value, scratch);
         if (text != entry.Value.View())
@@ -194,9 +194,9 @@ void SplitValueParts(CDbEntry& entry, const CatalogueRow& row, std::string_view 
         writer.Same(entry.m_Ready[0], entry.Value);
         return;
     }
-    case 6:
-    case 10:
-    case 11:
+    case InputForm::Module:
+    case InputForm::TwoNumbers:
+    case InputForm::IndexText:
         SplitAt(entry, kValueMark, writer);
         return;
     default:

@@ -3,6 +3,7 @@
 #include "core/AlertSink.h"
 #include "core/CDbEntry.h"
 #include "core/HelpService.h"
+#include "core/InputForm.h"
 #include "core/KeywordTable.h"
 #include "core/MessageSelection.h"
 #include "core/MessageSink.h"
@@ -18,7 +19,7 @@ class Document;
 
 // The input form of the input view: which layout, the help text, captions and values.
 struct InputFormData {
-    int FormKind = 0;
+    InputForm FormKind = InputForm::None;
     std::string HelpText;
     std::array<std::string, 4> Captions;
     std::array<std::string, 4> Values;

@@ -80,7 +80,7 @@ void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks) {
     document.Database.Clear();
     BuildDatabase(app, document.Database, document.Lines());
     document.RebuildFlag = true;
-    app.InputForm.FormKind = 0;
+    app.InputForm.FormKind = InputForm::None;
     app.CurrentEntry = nullptr;
     h.ViewsChanged(document);
 }
@@ -116,7 +116,7 @@ void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
     h.StatusText(Text(msg::IdleStatus));
     h.WaitCursor(false);
     app.OpenBlockEntry = nullptr;
-    app.InputForm.FormKind = 0;
+    app.InputForm.FormKind = InputForm::None;
     app.CurrentEntry = nullptr;
     h.ViewsChanged(document);
 }

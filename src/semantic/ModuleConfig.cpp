@@ -138,7 +138,7 @@ std::optional<ModuleIoSums> SumModuleIoLengths(std::string_view configText) {
     bool inputLengthDue = false;
     while (items.Next(item)) {
         std::uint8_t byte = 0;
-        if (!CheckNumber(Trimmed(item), 8, &byte))
+        if (!CheckNumber(Trimmed(item), kUnsigned8, &byte))
             return std::nullopt;
         if (outputLengthDue) {
             sums.Output += CfgLengthByteLength(byte);

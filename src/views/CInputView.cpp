@@ -114,6 +114,11 @@ QStringList ConfigRow(const DecodedModuleConfig& config, const CfgIdentifier& id
             vendor};
 }
 
+// The radio buttons of the two choice layouts.
+int ChoiceCount(InputForm kind) {
+    return kind == InputForm::ThreeChoices ? 3 : 2;
+}
+
 void Frame(AppState& app, int id) {
     app.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
 }
@@ -262,7 +267,7 @@ void CInputView::BuildControls() {
                 OnApply();
         });
     connect(range_, &QLineEdit::textChanged, this, [this] {
-        if (app_->InputForm.FormKind == 6)
+        if (app_->InputForm.FormKind == InputForm::Module)
             FillConfigList();
     });
     connect(help_, &QPushButton::clicked, this, &CInputView::ShowHelp);
@@ -302,23 +307,23 @@ void CInputView::OnUpdate() {
     HideAll();
     const InputFormData& form = app_->InputForm;
     helpBox_->setPlainText(Shown(form.HelpText));
-    const int kind = form.FormKind;
-    if (kind != 0 && kind != 7)
+    const InputForm kind = form.FormKind;
+    if (kind != InputForm::None && kind != InputForm::HelpOnly)
         apply_->show();
     switch (kind) {
-    case 1:
+    case InputForm::String:
         string_->setPlainText(Shown(form.Values[0]));
         stringLabel_->show();
         string_->show();
         break;
-    case 2:
+    case InputForm::Number:
         uint_->setText(Shown(form.Values[0]));
         uintLabel_->show();
         uint_->show();
         break;
-    case 3:
-    case 4: {
-        const int count = kind == 3 ? 3 : 2;
+    case InputForm::ThreeChoices:
+    case InputForm::TwoChoices: {
+        const int count = ChoiceCount(kind);
         int checked = 0;
         for (int n = 0; n < count; ++n)
             if (form.Values[0] == std::to_string(n))
@@ -332,13 +337,13 @@ void CInputView::OnUpdate() {
         }
         break;
     }
-    case 5:
+    case InputForm::Feature:
         bool_->setText(Shown(form.Captions[0]));
         bool_->setChecked(form.Values[0] == "1");
         boolLabel_->show();
         bool_->show();
         break;
-    case 6:
+    case InputForm::Module:
         string_->setPlainText(Shown(form.Values[0]));
         stringLabel_->show();
         string_->show();
@@ -349,18 +354,18 @@ void CInputView::OnUpdate() {
         FillConfigList();
         configList_->show();
         break;
-    case 8:
+    case InputForm::BitLine:
         ShowSmallFields(3);
         SelectDataType(form.Values[3]);
         break;
-    case 9:
+    case InputForm::DataTypeLine:
         ShowSmallFields(2);
         SelectDataType(form.Values[3]);
         break;
-    case 10:
+    case InputForm::TwoNumbers:
         ShowSmallFields(2);
         break;
-    case 11:
+    case InputForm::IndexText:
         string_->setPlainText(Shown(form.Values[1]));
         stringLabel_->show();
         string_->show();
@@ -369,15 +374,15 @@ void CInputView::OnUpdate() {
         rangeLabel_->show();
         range_->show();
         break;
-    case 12:
+    case InputForm::Slot:
         ShowSmallFields(3);
         slotName_->setText(Shown(form.Values[3]));
         slotNameLabel_->show();
         slotName_->show();
         break;
-    case 7:
+    case InputForm::HelpOnly:
         break;
-    default:
+    case InputForm::None:
         picture_->show();
         break;
     }
@@ -394,15 +399,15 @@ void CInputView::ReadFields() {
             values[3] = Bytes(chosen);
     };
     switch (form.FormKind) {
-    case 1:
+    case InputForm::String:
         values[0] = Bytes(string_->toPlainText());
         break;
-    case 2:
+    case InputForm::Number:
         values[0] = Bytes(uint_->text());
         break;
-    case 3:
-    case 4: {
-        const int count = form.FormKind == 3 ? 3 : 2;
+    case InputForm::ThreeChoices:
+    case InputForm::TwoChoices: {
+        const int count = ChoiceCount(form.FormKind);
         int checked = 0;
         for (int n = 0; n < count; ++n)
             if (choices_[static_cast<std::size_t>(n)]->isChecked())
@@ -410,69 +415,70 @@ void CInputView::ReadFields() {
         values[0] = std::to_string(checked);
         break;
     }
-    case 5:
+    case InputForm::Feature:
         values[0].assign(1, bool_->isChecked() ? '1' : '0');
         break;
-    case 6:
+    case InputForm::Module:
         values[1] = Bytes(range_->text());
         break;
-    case 8:
+    case InputForm::BitLine:
         values[0] = Bytes(area_->text());
         values[1] = Bytes(default_->text());
         values[2] = Bytes(range_->text());
         chosenType();
         break;
-    case 9:
+    case InputForm::DataTypeLine:
         values[0] = Bytes(area_->text());
         values[1] = Bytes(default_->text());
         chosenType();
         break;
-    case 10:
+    case InputForm::TwoNumbers:
         values[0] = Bytes(area_->text());
         values[1] = Bytes(default_->text());
         break;
-    case 11:
+    case InputForm::IndexText:
         values[1] = Bytes(string_->toPlainText());
         values[0] = Bytes(range_->text());
         break;
-    case 12:
+    case InputForm::Slot:
         values[0] = Bytes(area_->text());
         values[1] = Bytes(default_->text());
         values[2] = Bytes(range_->text());
         values[3] = Bytes(slotName_->text());
         break;
-    default:
+    case InputForm::None:
+    case InputForm::HelpOnly:
         break;
     }
 }
 
 void CInputView::OnDataTypeChanged(const QString& type) {
     InputFormData& form = app_->InputForm;
-    if (form.FormKind != 8 && form.FormKind != 9)
+    if (form.FormKind != InputForm::BitLine && form.FormKind != InputForm::DataTypeLine)
         return;
     if (type.compare(Shown(form.Values[3]), Qt::CaseInsensitive) != 0)
         form.Values[3] = Bytes(type);
     // A numeric line has a default and allowed values; a bit line has its bit (or area)
     // before them. The fields move along, so nothing typed is lost by choosing a type.
     if (IsNumericDataType(type)) {
-        if (form.FormKind == 8) {
+        if (form.FormKind == InputForm::BitLine) {
             area_->setText(default_->text());
             default_->setText(range_->text());
             range_->clear();
         }
-        form.FormKind = 9;
+        form.FormKind = InputForm::DataTypeLine;
         form.Captions[0] = std::string(MessageText(caption::DefaultValue));
         form.Captions[1] = std::string(MessageText(caption::MinMaxOrAllowedValues));
         form.Captions[2].clear();
         rangeLabel_->hide();
         range_->hide();
     } else {
-        if (form.FormKind == 9) {
+        if (form.FormKind == InputForm::DataTypeLine) {
             range_->setText(default_->text());
             default_->setText(area_->text());
             area_->clear();
         }
-        form.FormKind = 8;
+        form.FormKind = InputForm::BitLine;
         form.Captions[0] = std::string(MessageText(caption::AreaOrTextReference));
         form.Captions[1] = std::string(MessageText(caption::DefaultValue));
         form.Captions[2] = std::string(MessageText(caption::MinMaxOrAllowedValues));

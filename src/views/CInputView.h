@@ -23,7 +23,7 @@ class CKVFTreeView;
 class Document;
 
 // The third pane of a document window: the help text of the selected keyword and the form
-// of its value, in the layout the input form's FormKind names (0-12). The view owns no
+// of its value, in the layout the input form's FormKind names (InputForm). The view owns no
 // data: it shows the application's input form and, on Apply, writes the fields back into
 // it, stores them into the current entry, rewrites the entry's lines in the text and checks
 // the entry.

@@ -3,6 +3,7 @@
 // type list; and the refusals that keep text and database as they were.
 #include "FrameFixture.h"
 
+#include "core/InputForm.h"
 #include "views/CInputView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CfgIdentifierDialog.h"
@@ -18,6 +19,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+
+// The layout column of the data-driven test.
+Q_DECLARE_METATYPE(kvf::InputForm)
 
 using namespace kvf;
 
@@ -79,34 +83,35 @@ class InputViewTest : public QObject {
 
     void everyLayoutAppliedUnchangedKeepsTheFile_data() {
         QTest::addColumn<QString>("label");
-        QTest::addColumn<int>("formKind");
-        QTest::newRow("0 group") << "Slave Keys" << 0;
-        QTest::newRow("1 string") << "Vendor_Name (2)" << 1;
-        QTest::newRow("2 number") << "Ident_Number (3)" << 2;
-        QTest::newRow("3 three choices") << "Repeater_Ctrl_Sig (4)" << 3;
-        QTest::newRow("4 two choices") << "Station_Type (5)" << 4;
-        QTest::newRow("5 Boolean") << "Auto_Baud_supp (6)" << 5;
-        QTest::newRow("6 module") << "Module (7)" << 6;
-        QTest::newRow("7 block end") << "EndModule (9)" << 7;
-        QTest::newRow("8 bit") << "Bit (11)" << 8;
-        QTest::newRow("8 bit area") << "BitArea (14)" << 8;
-        QTest::newRow("9 number type") << "Unsigned8 (17)" << 9;
-        QTest::newRow("10 area") << "Unit_Diag_Area (19)" << 10;
-        QTest::newRow("11 index text") << "Unit_Diag_Bit (20)" << 11;
-        QTest::newRow("11 reference") << "ExtUserPrmData (10)" << 11;
-        QTest::newRow("12 slot") << "Slot (22)" << 12;
+        QTest::addColumn<InputForm>("formKind");
+        QTest::newRow("0 group") << "Slave Keys" << InputForm::None;
+        QTest::newRow("1 string") << "Vendor_Name (2)" << InputForm::String;
+        QTest::newRow("2 number") << "Ident_Number (3)" << InputForm::Number;
+        QTest::newRow("3 three choices") << "Repeater_Ctrl_Sig (4)" << InputForm::ThreeChoices;
+        QTest::newRow("4 two choices") << "Station_Type (5)" << InputForm::TwoChoices;
+        QTest::newRow("5 Boolean") << "Auto_Baud_supp (6)" << InputForm::Feature;
+        QTest::newRow("6 module") << "Module (7)" << InputForm::Module;
+        QTest::newRow("7 block end") << "EndModule (9)" << InputForm::HelpOnly;
+        QTest::newRow("8 bit") << "Bit (11)" << InputForm::BitLine;
+        QTest::newRow("8 bit area") << "BitArea (14)" << InputForm::BitLine;
+        QTest::newRow("9 number type") << "Unsigned8 (17)" << InputForm::DataTypeLine;
+        QTest::newRow("10 area") << "Unit_Diag_Area (19)" << InputForm::TwoNumbers;
+        QTest::newRow("11 index text") << "Unit_Diag_Bit (20)" << InputForm::IndexText;
+        QTest::newRow("11 reference") << "ExtUserPrmData (10)" << InputForm::IndexText;
+        QTest::newRow("12 slot") << "Slot (22)" << InputForm::Slot;
     }
     void everyLayoutAppliedUnchangedKeepsTheFile() {
         QFETCH(QString, label);
-        QFETCH(int, formKind);
+        QFETCH(InputForm, formKind);
         FrameFixture f;
         CChildFrame* child = Open(f, kEveryLayout);
         Select(child, label);
         QCOMPARE(f.app->InputForm.FormKind, formKind);
         CInputView* input = child->InputView();
-        QCOMPARE(input->ApplyButton()->isHidden(), formKind == 0 || formKind == 7);
-        QCOMPARE(input->Picture()->isHidden(), formKind != 0);
-        if (formKind != 0)
+        QCOMPARE(input->ApplyButton()->isHidden(),
+                 formKind == InputForm::None || formKind == InputForm::HelpOnly);
+        QCOMPARE(input->Picture()->isHidden(), formKind != InputForm::None);
+        if (formKind != InputForm::None)
             input->OnApply();
         QCOMPARE(child->Doc().Bytes(), std::string(kEveryLayout.constData()));
         QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));

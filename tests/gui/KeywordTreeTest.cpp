@@ -145,12 +145,12 @@ class KeywordTreeTest : public QObject {
         QCOMPARE(f.app->CurrentEntry->Key, std::string("Max_Module"));
         QCOMPARE(child->TextView()->textCursor().blockNumber(), 6);
         QCOMPARE(child->TextView()->textCursor().selectedText(), QString("Max_Module=2"));
-        QCOMPARE(f.app->InputForm.FormKind, 2);
+        QCOMPARE(f.app->InputForm.FormKind, InputForm::Number);
         QCOMPARE(f.app->InputForm.Values[0], std::string("2"));
 
         // A group shows the about text and the top of the file; the caret stays.
         tree->setCurrentIndex(Find(tree, "Slave Keys"));
-        QCOMPARE(f.app->InputForm.FormKind, 0);
+        QCOMPARE(f.app->InputForm.FormKind, InputForm::None);
         QCOMPARE(child->TextView()->verticalScrollBar()->value(), 0);
         QCOMPARE(child->TextView()->textCursor().blockNumber(), 6);
     }

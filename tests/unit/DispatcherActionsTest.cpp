@@ -36,7 +36,7 @@ struct Fixture {
 
 struct ShowCase {
     const char* line;
-    int formKind;
+    InputForm formKind;
     std::array<std::string, 4> values;
     std::string caption0;
 };
@@ -57,16 +57,27 @@ TEST_P(ShowAction, FillsTheInputForm) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, ShowAction,
     ::testing::Values(
-        ShowCase{"Vendor_Name = \"ACME\"", 1, {"ACME", "", "", ""}, ""},
-        ShowCase{"Station_Type = 1", 4, {"1", "", "", ""}, "DP-Slave"},
-        ShowCase{"PrmCmd_req = 1", 5, {"1", "", "", ""}, "The device requests this feature."},
-        ShowCase{"Sync_Mode_supp = 0", 5, {"0", "", "", ""}, "The device supports this feature."},
-        ShowCase{"Module = \"In\" 0x10", 6, {"In", "0x10", "Config-String:", ""}, ""},
-        ShowCase{"Unit_Diag_Bit(7) = \"Hot\"", 11, {"7", "Hot", "", ""}, "Bit"},
-        ShowCase{"Unsigned16 4 1-9", 9, {"4", "1-9", "", "Unsigned16"}, "Default Value"},
-        ShowCase{"Bit(2) 1 0-1", 8, {"2", "1", "0-1", "Bit"}, "Area or Text-Reference"},
-        ShowCase{"Slot(3) = \"S\" 5 5-9", 12, {"3", "5", "5-9", "S"}, "Slot Number:"},
-        ShowCase{"My_Own_Key = 12", 1, {"12", "", "", ""}, ""}));
+        ShowCase{"Vendor_Name = \"ACME\"", InputForm::String, {"ACME", "", "", ""}, ""},
+        ShowCase{"Station_Type = 1", InputForm::TwoChoices, {"1", "", "", ""}, "DP-Slave"},
+        ShowCase{"PrmCmd_req = 1",
+                 InputForm::Feature,
+                 {"1", "", "", ""},
+                 "The device requests this feature."},
+        ShowCase{"Sync_Mode_supp = 0",
+                 InputForm::Feature,
+                 {"0", "", "", ""},
+                 "The device supports this feature."},
+        ShowCase{
+            "Module = \"In\" 0x10", InputForm::Module, {"In", "0x10", "Config-String:", ""}, ""},
+        ShowCase{"Unit_Diag_Bit(7) = \"Hot\"", InputForm::IndexText, {"7", "Hot", "", ""}, "Bit"},
+        ShowCase{"Unsigned16 4 1-9",
+                 InputForm::DataTypeLine,
+                 {"4", "1-9", "", "Unsigned16"},
+                 "Default Value"},
+        ShowCase{
+            "Bit(2) 1 0-1", InputForm::BitLine, {"2", "1", "0-1", "Bit"}, "Area or Text-Reference"},
+        ShowCase{"Slot(3) = \"S\" 5 5-9", InputForm::Slot, {"3", "5", "5-9", "S"}, "Slot Number:"},
+        ShowCase{"My_Own_Key = 12", InputForm::String, {"12", "", "", ""}, ""}));
 
 TEST(DispatcherActions, UnknownKeyShowsTheUserKeyHelp) {
     Fixture f;
@@ -79,7 +90,7 @@ TEST(DispatcherActions, GroupNameShowsTheAboutText) {
     Fixture f;
     f.app.CurrentEntry = nullptr;
     Dispatch(f.app, "general keys", ACTION_SHOW, "");
-    EXPECT_EQ(f.app.InputForm.FormKind, 0);
+    EXPECT_EQ(f.app.InputForm.FormKind, InputForm::None);
     EXPECT_EQ(f.app.InputForm.HelpText, MessageText(msg::AboutText));
 }
 
@@ -166,12 +177,12 @@ TEST(DispatcherActions, ActionsFourToSixChangeNothing) {
     Fixture f;
     CDbEntry& entry = f.Load("Vendor_Name = \"A\"");
     CDbEntry before = entry;
-    f.app.InputForm.FormKind = 9;
+    f.app.InputForm.FormKind = InputForm::DataTypeLine;
     for (int action : {4, 5, 6, 8, -1}) {
         Dispatch(f.app, entry.Key, action, "x");
         EXPECT_EQ(entry.Value, before.Value);
         EXPECT_EQ(entry.m_Ready, before.m_Ready);
-        EXPECT_EQ(f.app.InputForm.FormKind, 9);
+        EXPECT_EQ(f.app.InputForm.FormKind, InputForm::DataTypeLine);
     }
     EXPECT_TRUE(f.rows.Rows().empty());
 }

@@ -163,47 +163,70 @@ TEST(KeywordCatalogueTest, ValueRulesCarryTheirRangeTextsAndWidths) {
         ValueRule Rule;
         std::string_view Range;
         std::string_view TypeWord;
-        int Width, Width2, MaxLength;
+        NumberWidth Width, Width2;
+        int MaxLength;
     };
     using R = ValueRule;
     const Case cases[] = {
-        {"FMS_supp", R::Boolean, "", "Boolean", 1, 0, 0},
-        {"Revision_Number", R::Unsigned8, "Unsigned8: 0..63", "Number", 8, 0, 0},
-        {"Protocol_Ident", R::Unsigned8, "Unsigned8: 0|(16..255)", "Number", 8, 0, 0},
-        {"Max_Diag_Data_Len", R::Unsigned8, "Unsigned8: 6|(8..244)", "Number", 8, 0, 0},
-        {"Max_User_Prm_Data_Len", R::Unsigned8, "Unsigned8: 0..237", "Number", 8, 0, 0},
-        {"DXB_Subscribertable_Block_Location", R::Unsigned8, "Unsigned8: 0..3", "Unsigned8", 8, 0,
+        {"FMS_supp", R::Boolean, "", "Boolean", kBooleanDigit, {}, 0},
+        {"Revision_Number", R::Unsigned8, "Unsigned8: 0..63", "Number", kUnsigned8, {}, 0},
+        {"Protocol_Ident", R::Unsigned8, "Unsigned8: 0|(16..255)", "Number", kUnsigned8, {}, 0},
+        {"Max_Diag_Data_Len", R::Unsigned8, "Unsigned8: 6|(8..244)", "Number", kUnsigned8, {}, 0},
+        {"Max_User_Prm_Data_Len", R::Unsigned8, "Unsigned8: 0..237", "Number", kUnsigned8, {}, 0},
+        {"DXB_Subscribertable_Block_Location",
+         R::Unsigned8,
+         "Unsigned8: 0..3",
+         "Unsigned8",
+         kUnsigned8,
+         {},
          0},
-        {"Jokerblock_Slot", R::Unsigned8, "", "Unsigned8", 8, 0, 0},
-        {"Jokerblock_Location", R::Unsigned8, "Unsigned8: 0..2", "Unsigned8", 8, 0, 0},
-        {"TRDY_3M", R::Unsigned8, "Unsigned8: 1..255", "Unsigned8", 8, 0, 0},
-        {"TSET_3M", R::Unsigned8, "Unsigned8: 1..255", "Number", 8, 0, 0},
-        {"TI_MIN", R::Unsigned16, "", "Unsigned16", 16, 0, 0},
-        {"Alarm_Sequence_Mode_Count", R::Unsigned16, "UNSIGNED8: 0,2.. 32", "Number", 16, 0, 0},
-        {"DPV1_Conformance_Class", R::Unsigned16, "UNSIGNED8: 1..2", "Number", 16, 0, 0},
-        {"TBASE_DP", R::Unsigned32, "UNSIGNED32: 375, 750, 1500, 3000, 6000, 12000", "Number", 32,
-         0, 0},
-        {"Vendor_Name", R::VisibleString, "", "", 0, 0, 32},
-        {"Info_Text", R::VisibleString, "", "", 0, 0, 256},
-        {"Bitmap_SF", R::FileName, "", "", 0, 0, 8},
-        {"Unit_Diag_Bit", R::IndexText, "USHORT: 0..495", "Number", 16, 0, 32},
-        {"X_Unit_Diag_Not_Bit_Help", R::IndexText, "USHORT: 24..495", "Number", 16, 0, 256},
-        {"Channel_Diag", R::IndexText, "Unsigned8: 16..31)", "Number", 8, 0, 32},
-        {"Channel_Diag_Help", R::IndexText, "Unsigned8: 16..31)", "Number", 8, 0, 256},
-        {"TEXT", R::IndexText, "", "Number", 32, 0, 32},
-        {"X_UNIT_DIAG_AREA", R::BitArea, "USHORT: 24..495", "Number", 16, 0, 0},
-        {"EXT_USER_PRM_DATA_REF", R::TwoNumbers, "", "Number", 8, 16, 0},
-        {"X_EXT_USER_PRM_DATA_REF", R::TwoNumbers, "", "Unsigned8", 8, 16, 0},
-        {"Subsys_Module_Dir_Index", R::TwoNumbers, "", "Unsigned8", 8, 8, 0},
-        {"F_EXT_USER_PRM_DATA_CONST", R::OffsetOctets, "", "Unsigned8", 8, 0, 0},
-        {"EXTUSERPRMDATA", R::NumberName, "", "Number", 16, 0, 32},
-        {"Module_Reference", R::ReferenceLine, "", "Unsigned16", 16, 0, 0},
-        {"Slot", R::Slot, "", "Unsigned8", 8, 16, 32},
-        {"Slave_Family", R::FamilyList, "", "Unsigned8", 8, 0, 0},
-        {"SIGNED16", R::DataTypeLine, "", "Signed16", -16, 0, 32},
-        {"UNSIGNED32", R::DataTypeLine, "", "Unsigned32", 32, 0, 32},
-        {"BITAREA", R::BitAreaLine, "", "Number", 8, 0, 32},
-        {"ENDMODULE", R::NoValue, "", "", 0, 0, 0},
+        {"Jokerblock_Slot", R::Unsigned8, "", "Unsigned8", kUnsigned8, {}, 0},
+        {"Jokerblock_Location", R::Unsigned8, "Unsigned8: 0..2", "Unsigned8", kUnsigned8, {}, 0},
+        {"TRDY_3M", R::Unsigned8, "Unsigned8: 1..255", "Unsigned8", kUnsigned8, {}, 0},
+        {"TSET_3M", R::Unsigned8, "Unsigned8: 1..255", "Number", kUnsigned8, {}, 0},
+        {"TI_MIN", R::Unsigned16, "", "Unsigned16", kUnsigned16, {}, 0},
+        {"Alarm_Sequence_Mode_Count",
+         R::Unsigned16,
+         "UNSIGNED8: 0,2.. 32",
+         "Number",
+         kUnsigned16,
+         {},
+         0},
+        {"DPV1_Conformance_Class", R::Unsigned16, "UNSIGNED8: 1..2", "Number", kUnsigned16, {}, 0},
+        {"TBASE_DP",
+         R::Unsigned32,
+         "UNSIGNED32: 375, 750, 1500, 3000, 6000, 12000",
+         "Number",
+         kUnsigned32,
+         {},
+         0},
+        {"Vendor_Name", R::VisibleString, "", "", {}, {}, 32},
+        {"Info_Text", R::VisibleString, "", "", {}, {}, 256},
+        {"Bitmap_SF", R::FileName, "", "", {}, {}, 8},
+        {"Unit_Diag_Bit", R::IndexText, "USHORT: 0..495", "Number", kUnsigned16, {}, 32},
+        {"X_Unit_Diag_Not_Bit_Help",
+         R::IndexText,
+         "USHORT: 24..495",
+         "Number",
+         kUnsigned16,
+         {},
+         256},
+        {"Channel_Diag", R::IndexText, "Unsigned8: 16..31)", "Number", kUnsigned8, {}, 32},
+        {"Channel_Diag_Help", R::IndexText, "Unsigned8: 16..31)", "Number", kUnsigned8, {}, 256},
+        {"TEXT", R::IndexText, "", "Number", kUnsigned32, {}, 32},
+        {"X_UNIT_DIAG_AREA", R::BitArea, "USHORT: 24..495", "Number", kUnsigned16, {}, 0},
+        {"EXT_USER_PRM_DATA_REF", R::TwoNumbers, "", "Number", kUnsigned8, kUnsigned16, 0},
+        {"X_EXT_USER_PRM_DATA_REF", R::TwoNumbers, "", "Unsigned8", kUnsigned8, kUnsigned16, 0},
+        {"Subsys_Module_Dir_Index", R::TwoNumbers, "", "Unsigned8", kUnsigned8, kUnsigned8, 0},
+        {"F_EXT_USER_PRM_DATA_CONST", R::OffsetOctets, "", "Unsigned8", kUnsigned8, {}, 0},
+        {"EXTUSERPRMDATA", R::NumberName, "", "Number", kUnsigned16, {}, 32},
+        {"Module_Reference", R::ReferenceLine, "", "Unsigned16", kUnsigned16, {}, 0},
+        {"Slot", R::Slot, "", "Unsigned8", kUnsigned8, kUnsigned16, 32},
+        {"Slave_Family", R::FamilyList, "", "Unsigned8", kUnsigned8, {}, 0},
+        {"SIGNED16", R::DataTypeLine, "", "Signed16", kSigned16, {}, 32},
+        {"UNSIGNED32", R::DataTypeLine, "", "Unsigned32", kUnsigned32, {}, 32},
+        {"BITAREA", R::BitAreaLine, "", "Number", kUnsigned8, {}, 32},
+        {"ENDMODULE", R::NoValue, "", "", {}, {}, 0},
     };
     for (const Case& c : cases) {
         CatalogueMatch match = Catalogue().Find(c.Key);
@@ -211,8 +234,8 @@ TEST(KeywordCatalogueTest, ValueRulesCarryTheirRangeTextsAndWidths) {
         EXPECT_EQ(match.Row->Rule, c.Rule) << c.Key;
         EXPECT_EQ(match.Keyword->RangeText, c.Range) << c.Key;
         EXPECT_EQ(match.Keyword->TypeWord, c.TypeWord) << c.Key;
-        EXPECT_EQ(match.Keyword->Width, c.Width) << c.Key;
-        EXPECT_EQ(match.Keyword->Width2, c.Width2) << c.Key;
+        EXPECT_TRUE(match.Keyword->Width == c.Width) << c.Key;
+        EXPECT_TRUE(match.Keyword->Width2 == c.Width2) << c.Key;
         EXPECT_EQ(match.Keyword->MaxLength, c.MaxLength) << c.Key;
     }
 }
@@ -223,19 +246,19 @@ TEST(KeywordCatalogueTest, RowsAgreeWithTheirEntryTypeAndForm) {
         if (row.Rule == ValueRule::Boolean) {
             EXPECT_EQ(row.Type, TYPE_SIMPLE_BOOL) << first;
             // Check boxes name the feature; the two choice rows label both buttons.
-            if (row.Form == 5) {
+            if (row.Form == InputForm::Feature) {
                 EXPECT_EQ(row.Captions[0], caption::SupportsFeature) << first;
             } else {
-                EXPECT_TRUE(row.Form == 4 && row.Captions[1] != 0) << first;
+                EXPECT_TRUE(row.Form == InputForm::TwoChoices && row.Captions[1] != 0) << first;
             }
         }
         if (row.Rule == ValueRule::NoValue) {
-            EXPECT_EQ(row.Form, 7) << first;
+            EXPECT_EQ(row.Form, InputForm::HelpOnly) << first;
         }
         for (const CatalogueKeyword& keyword : row.Keywords) {
             EXPECT_NE(keyword.Topic.find(".htm#"), std::string_view::npos) << keyword.Name;
             if (row.Type == TYPE_SIMPLE_UINT || row.Type == TYPE_SIMPLE_BOOL) {
-                EXPECT_NE(keyword.Width, 0) << keyword.Name;
+                EXPECT_FALSE(keyword.Width == kAnyNumber) << keyword.Name;
             }
         }
     }

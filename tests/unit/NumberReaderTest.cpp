@@ -76,99 +76,99 @@ TEST(NumberReaderTest, ValueNumberUsesAutomaticBaseOnlyWithLowerCaseX) {
 
 struct NumberRuleCase {
     std::string Text;
-    int Width;
+    NumberWidth Width;
     int Expected;
 };
 
 TEST(NumberReaderTest, NumberRulePerWidth) {
     const NumberRuleCase cases[] = {
         // Boolean
-        {"0", 1, 1},
-        {"1", 1, 1},
-        {"2", 1, 0},
-        {"10", 1, 0},
-        {" 1 ", 1, 1},
-        {"-", 1, 0},
+        {"0", kBooleanDigit, 1},
+        {"1", kBooleanDigit, 1},
+        {"2", kBooleanDigit, 0},
+        {"10", kBooleanDigit, 0},
+        {" 1 ", kBooleanDigit, 1},
+        {"-", kBooleanDigit, 0},
         // general format
-        {"", 8, 0},
-        {"   ", 8, 0},
-        {"1 2", 8, 0},
-        {"+5", 8, 0},
-        {"5g", 8, 0},
-        {"ab", 8, 0},
-        {"00", 8, 1},
-        {"0", 8, 1},
-        {"-0", -8, 1},
-        {"-0", 8, 0},
-        {"--0", -8, 0},
-        {"0-", -8, 0},
-        {"1-2", -8, 0},
-        {"-", -8, 0},
-        {"-", 0, 0},
+        {"", kUnsigned8, 0},
+        {"   ", kUnsigned8, 0},
+        {"1 2", kUnsigned8, 0},
+        {"+5", kUnsigned8, 0},
+        {"5g", kUnsigned8, 0},
+        {"ab", kUnsigned8, 0},
+        {"00", kUnsigned8, 1},
+        {"0", kUnsigned8, 1},
+        {"-0", kSigned8, 1},
+        {"-0", kUnsigned8, 0},
+        {"--0", kSigned8, 0},
+        {"0-", kSigned8, 0},
+        {"1-2", kSigned8, 0},
+        {"-", kSigned8, 0},
+        {"-", kAnyNumber, 0},
         // unsigned 8
-        {"255", 8, 1},
-        {"256", 8, 0},
-        {"0xff", 8, 1},
-        {"0xFF", 8, 1},
-        {"0XFF", 8, 0},
-        {"0x100", 8, 0},
-        {"010", 8, 1},
-        {"-1", 8, 0},
-        {"0x", 8, 0},
-        {"x1", 8, 0},
-        {"0x1x", 8, 0},
+        {"255", kUnsigned8, 1},
+        {"256", kUnsigned8, 0},
+        {"0xff", kUnsigned8, 1},
+        {"0xFF", kUnsigned8, 1},
+        {"0XFF", kUnsigned8, 0},
+        {"0x100", kUnsigned8, 0},
+        {"010", kUnsigned8, 1},
+        {"-1", kUnsigned8, 0},
+        {"0x", kUnsigned8, 0},
+        {"x1", kUnsigned8, 0},
+        {"0x1x", kUnsigned8, 0},
         // unsigned 16
-        {"65535", 16, 1},
-        {"65536", 16, 0},
-        {"0xFFFF", 16, 1},
-        {"0x10000", 16, 0},
+        {"65535", kUnsigned16, 1},
+        {"65536", kUnsigned16, 0},
+        {"0xFFFF", kUnsigned16, 1},
+        {"0x10000", kUnsigned16, 0},
         // unsigned 32
-        {"4294967295", 32, 1},
-        {"0xffffffff", 32, 1},
-        {"0xFFFFFFFF", 32, 1},
-        {"4294967296", 32, 0},
-        {"0x100000000", 32, 0},
-        {"04294967295", 32, 0},
-        {"4294967294", 32, 1},
-        {"-1", 32, 0},
+        {"4294967295", kUnsigned32, 1},
+        {"0xffffffff", kUnsigned32, 1},
+        {"0xFFFFFFFF", kUnsigned32, 1},
+        {"4294967296", kUnsigned32, 0},
+        {"0x100000000", kUnsigned32, 0},
+        {"04294967295", kUnsigned32, 0},
+        {"4294967294", kUnsigned32, 1},
+        {"-1", kUnsigned32, 0},
         // signed 8 and 16
-        {"-128", -8, 1},
-        {"127", -8, 1},
-        {"128", -8, 0},
-        {"-129", -8, 0},
-        {"0x7f", -8, 1},
-        {"-0x80", -8, 1},
-        {"-32768", -16, 1},
-        {"32767", -16, 1},
-        {"32768", -16, 0},
+        {"-128", kSigned8, 1},
+        {"127", kSigned8, 1},
+        {"128", kSigned8, 0},
+        {"-129", kSigned8, 0},
+        {"0x7f", kSigned8, 1},
+        {"-0x80", kSigned8, 1},
+        {"-32768", kSigned16, 1},
+        {"32767", kSigned16, 1},
+        {"32768", kSigned16, 0},
         // signed 32
-        {"2147483647", -32, 1},
-        {"-2147483648", -32, 1},
-        {"2147483648", -32, 0},
-        {"-2147483649", -32, 0},
-        {"0x7fffffff", -32, 1},
-        {"0x7FFFFFFF", -32, 1},
-        {"-0x80000000", -32, 1},
-        {"0x80000000", -32, 0},
-        {"-5", -32, 1},
+        {"2147483647", kSigned32, 1},
+        {"-2147483648", kSigned32, 1},
+        {"2147483648", kSigned32, 0},
+        {"-2147483649", kSigned32, 0},
+        {"0x7fffffff", kSigned32, 1},
+        {"0x7FFFFFFF", kSigned32, 1},
+        {"-0x80000000", kSigned32, 1},
+        {"0x80000000", kSigned32, 0},
+        {"-5", kSigned32, 1},
         // any number
-        {"-0x10", 0, 1},
-        {"99999999999", 0, 1},
-        {"-7", 0, 1},
-        {"7a", 0, 0},
+        {"-0x10", kAnyNumber, 1},
+        {"99999999999", kAnyNumber, 1},
+        {"-7", kAnyNumber, 1},
+        {"7a", kAnyNumber, 0},
         // unknown width code
-        {"1", 5, 0},
+        {"1", NumberWidth{5, false}, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CheckNumber(c.Text, c.Width), c.Expected)
-            << "'" << c.Text << "' width " << c.Width;
+            << "'" << c.Text << "' width " << c.Width.Bits << (c.Width.Signed ? " signed" : "");
 }
 
 TEST(NumberReaderTest, NumberRuleStoresTheByteOfAPassingEightBitNumber) {
     std::uint8_t byte = 7;
-    EXPECT_EQ(CheckNumber("0xC1", 8, &byte), 1);
+    EXPECT_EQ(CheckNumber("0xC1", kUnsigned8, &byte), 1);
     EXPECT_EQ(byte, 0xC1);
-    EXPECT_EQ(CheckNumber("300", 8, &byte), 0);
+    EXPECT_EQ(CheckNumber("300", kUnsigned8, &byte), 0);
     EXPECT_EQ(byte, 0xC1);
 }
 
