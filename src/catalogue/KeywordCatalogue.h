@@ -10,7 +10,8 @@
 
 namespace kvf {
 
-// The check a row's value gets on action 3 (the value rules).
+// How a row's value is split, shown, stored and checked: one row of the value-rule table
+// (ValueRuleTable) each.
 enum class ValueRule {
     Boolean,
     Unsigned8,

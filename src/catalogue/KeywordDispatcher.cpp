@@ -4,6 +4,7 @@
 #include "catalogue/UserKeys.h"
 #include "catalogue/ValueChecks.h"
 #include "catalogue/ValueParts.h"
+#include "catalogue/ValueRuleTable.h"
 #include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/Document.h"
@@ -154,7 +155,7 @@ void ClassifyByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row,
             app.OpenBlockEntry = app.OpenBlockEntry->hParent;
     }
 
-    SplitValueParts(entry, row, value, EntryTextWriter{app.EntryTexts});
+    ValueRuleOf(row.Rule).Split(entry, value, EntryTextWriter{app.EntryTexts});
 }
 
 void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match,
@@ -166,153 +167,24 @@ void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match
     const std::array<int, 4> captions = match.Captions();
     for (std::size_t i = 0; i < form.Captions.size(); ++i)
         form.Captions[i] = captions[i] ? Text(captions[i]) : std::string();
-    const auto& parts = entry.m_Ready;
-    auto copyParts = [&](std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i)
-            form.Values[i] = parts[i];
-    };
-    switch (row.Form) {
-    case InputForm::String:
-    case InputForm::Number:
-    case InputForm::ThreeChoices:
-    case InputForm::TwoChoices:
-    case InputForm::Feature:
-        copyParts(1);
-        break;
-    case InputForm::Module:
-        copyParts(2);
-        form.Values[2] = Text(caption::ConfigString);
-        break;
-    case InputForm::TwoNumbers:
-    case InputForm::IndexText:
-        copyParts(2);
-        break;
-    case InputForm::DataTypeLine:
-        copyParts(2);
-        form.Values[3] = key; // the data type name as written
-        break;
-    case InputForm::BitLine:
-        copyParts(3);
-        if (row.Rule == ValueRule::BitAreaLine) {
-            // A bit area shows as it is written, "first-last", so that its four parts fit the
-            // three fields and come back unchanged from a store.
-            form.Values[0] = parts[1].empty() ? std::string(parts[0]) : parts[0] + "-" + parts[1];
-            form.Values[1] = parts[2];
-            form.Values[2] = parts[3];
-        }
-        form.Values[3] = key;
-        break;
-    case InputForm::Slot:
-        // The slot form shows the name in its last field.
-        form.Values[0] = parts[0];
-        form.Values[3] = parts[1];
-        form.Values[1] = parts[2];
-        form.Values[2] = parts[3];
-        break;
-    default:
-        break;
-    }
-}
-
-bool IsDataTypeRule(ValueRule rule) {
-    return rule == ValueRule::DataTypeLine || rule == ValueRule::BitLine ||
-           rule == ValueRule::BitAreaLine;
+    ValueRuleOf(row.Rule).Show(form.Values, entry, key);
 }
 
 // A parameter data type line is written in the shape of the data type the form chose: a
 // bit line whose type became Unsigned8 is written as a number line, and the other way
 // round, so that the line reads back as the type it names.
 const CatalogueRow& DataTypeRowChosen(const CatalogueRow& row, const std::string& chosen) {
-    if (!IsDataTypeRule(row.Rule))
+    if (!ChoosesDataType(row.Form))
         return row;
     CatalogueMatch match = KeywordCatalogue::Instance().Find(chosen);
-    return match && IsDataTypeRule(match.Row->Rule) ? *match.Row : row;
+    return match && ChoosesDataType(match.Row->Form) ? *match.Row : row;
 }
 
 void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& entryRow) {
     InputFormData& form = app.InputForm;
     const CatalogueRow& row = DataTypeRowChosen(entryRow, form.Values[3]);
     form.FormKind = row.Form;
-    auto& parts = entry.m_Ready;
-    const auto& values = form.Values;
-    const std::string quote = "\"";
-    auto copy = [&](std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i)
-            parts[i] = values[i];
-    };
-
-    switch (row.Rule) {
-    case ValueRule::OctetList:
-    case ValueRule::FamilyList:
-        copy(1);
-        entry.Value = "=" + parts[0];
-        return;
-    case ValueRule::Module:
-        copy(2);
-        entry.Value = "=" + quote + parts[0] + quote + " " + parts[1];
-        return;
-    case ValueRule::BitArea:
-        copy(2);
-        entry.Value = "=" + parts[0] + "-" + parts[1];
-        return;
-    case ValueRule::OffsetOctets:
-    case ValueRule::TwoNumbers:
-        copy(2);
-        entry.Value = "(" + parts[0] + ")=" + parts[1];
-        return;
-    case ValueRule::IndexText:
-        copy(2);
-        entry.Value = "(" + parts[0] + ")=" + quote + parts[1] + quote;
-        return;
-    case ValueRule::NumberName:
-        copy(2);
-        entry.Value = "=" + parts[0] + " " + quote + parts[1] + quote;
-        return;
-    case ValueRule::DataTypeLine:
-        copy(2);
-        parts[2].clear();
-        parts[3].clear();
-        entry.Value = " " + parts[0] + " " + parts[1];
-        entry.Key = values[3];
-        return;
-    case ValueRule::BitLine:
-        copy(3);
-        parts[3].clear();
-        entry.Value = "(" + parts[0] + ") " + parts[1] + " " + parts[2];
-        entry.Key = values[3];
-        return;
-    case ValueRule::BitAreaLine: {
-        // The area field holds "first-last"; the parts are those classification reads.
-        std::size_t dash = values[0].find('-');
-        parts[0] = values[0].substr(0, dash);
-        parts[1] = dash == std::string::npos ? std::string() : values[0].substr(dash + 1);
-        parts[2] = values[1];
-        parts[3] = values[2];
-        entry.Value = "(" + values[0] + ") " + values[1] + " " + values[2];
-        entry.Key = values[3];
-        return;
-    }
-    case ValueRule::Slot:
-        parts[0] = values[0];
-        parts[1] = values[3];
-        parts[2] = values[1];
-        parts[3] = values[2];
-        entry.Value =
-            "(" + parts[0] + ") = " + quote + parts[1] + quote + " " + parts[2] + " " + parts[3];
-        return;
-    case ValueRule::NoValue:
-        return;
-    default:
-        break;
-    }
-    if (row.Form == InputForm::String) {
-        copy(1);
-        entry.Value = "=" + quote + parts[0] + quote;
-    } else if (row.Form == InputForm::Number || row.Form == InputForm::ThreeChoices ||
-               row.Form == InputForm::TwoChoices || row.Form == InputForm::Feature) {
-        copy(1);
-        entry.Value = "=" + parts[0];
-    }
+    ValueRuleOf(row.Rule).Store(form.Values, entry);
 }
 
 void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, int action,
@@ -376,8 +248,8 @@ void Dispatch(AppState& app, std::string_view key, int action, std::string_view 
     app.InputForm.HelpText = userKeyHelp;
     if (action == ACTION_SHOW && entry)
         ShowGeneric(app.InputForm, *entry);
-    // A block keyword has no value to store: what the generic store wrote is taken back
-    // below, so Apply on `EndModule` cannot turn it into `EndModule =""`.
+    // A keyword without a value has nothing to store: what the generic store wrote is taken
+    // back below, so Apply on `EndModule` cannot turn it into `EndModule =""`.
     std::string valueBeforeStore;
     std::string partBeforeStore;
     if (action == ACTION_STORE && entry) {
@@ -395,16 +267,11 @@ void Dispatch(AppState& app, std::string_view key, int action, std::string_view 
         ClassifyUserKey(app.Settings(), *entry, EntryTextWriter{app.EntryTexts});
     }
     // The first value part of every classified entry is the value up to its first mark,
-    // unless the keyword's row splits the value its own way (below).
+    // unless the keyword's row splits the value its own way (in its value rule).
     const EntryTextWriter writer{app.EntryTexts};
     auto setFirstPart = [&] {
-        if (action != ACTION_CLASSIFY || !entry)
-            return;
-        std::string_view part = value.substr(0, value.find(kValueMark));
-        if (part.size() == entry->Value.size() && part == entry->Value.View())
-            writer.Same(entry->m_Ready[0], entry->Value);
-        else
-            writer.SetPart(entry->m_Ready[0], part, EntryTextWriter::KeptBytes(entry->Value));
+        if (action == ACTION_CLASSIFY && entry)
+            SplitFirstPart(*entry, value, writer);
     };
 
     const CatalogueEntry named = KeywordCatalogue::Instance().Lookup(key);
@@ -414,14 +281,11 @@ void Dispatch(AppState& app, std::string_view key, int action, std::string_view 
         return;
     }
     if (const CatalogueMatch& match = named.Keyword) {
-        if (match.Row->Rule == ValueRule::NoValue) {
-            setFirstPart();
-            if (action == ACTION_STORE && entry) {
-                entry->Value = valueBeforeStore;
-                entry->m_Ready[0] = partBeforeStore;
-            }
-        }
         DispatchRow(app, entry, match, action, key, value);
+        if (action == ACTION_STORE && entry && !ValueRuleOf(match.Row->Rule).HasValue) {
+            entry->Value = valueBeforeStore;
+            entry->m_Ready[0] = partBeforeStore;
+        }
         return;
     }
 

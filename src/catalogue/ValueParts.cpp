@@ -1,6 +1,8 @@
+// The splits of classification: how a value as the reader cut it becomes the entry's value
+// parts. Each value rule names its split in the value-rule table.
+
 #include "catalogue/ValueParts.h"
 
-#include "catalogue/KeywordCatalogue.h"
 #include "core/AsciiText.h"
 #include "core/CDbEntry.h"
 
@@ -85,16 +87,8 @@ std::string_view AllowedValues(std::string_view rest, std::string& scratch) {
     return scratch;
 }
 
-void SplitParameterLine(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
-    std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
-    Fields fields = FirstField(value);
-    std::string scratch;
-    writer.SetPart(entry.m_Ready[0], fields.First, whole);
-    writer.SetPart(entry.m_Ready[1], AllowedValues(fields.Rest, scratch), whole);
-}
-
-void SplitBitLine(CDbEntry& entry, std::string_view value, bool area,
-                  const EntryTextWriter& writer) {
+// Bit lines: the bit (or the area first-last), then the default and the allowed values.
+void SplitBits(CDbEntry& entry, std::string_view value, bool area, const EntryTextWriter& writer) {
     std::string text(value);
     std::replace(text.begin(), text.end(), kValueMark, ' ');
     Fields bits = FirstField(text);
@@ -114,7 +108,59 @@ void SplitBitLine(CDbEntry& entry, std::string_view value, bool area,
     writer.Set(entry.m_Ready[next + 1], AllowedValues(defaults.Rest, scratch));
 }
 
-// Slot lines: number, mark, name, mark, then the default and the allowed values.
+} // namespace
+
+void SplitWholeValue(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    // Shared with Value where it is that text.
+    if (value == entry.Value.View())
+        writer.Same(entry.m_Ready[0], entry.Value);
+    else
+        writer.SetPart(entry.m_Ready[0], value, EntryTextWriter::KeptBytes(entry.Value));
+}
+
+void SplitFirstPart(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    std::string_view part = value.substr(0, value.find(kValueMark));
+    if (part.size() == entry.Value.size() && part == entry.Value.View())
+        writer.Same(entry.m_Ready[0], entry.Value);
+    else
+        writer.SetPart(entry.m_Ready[0], part, EntryTextWriter::KeptBytes(entry.Value));
+}
+
+void SplitQuotedString(CDbEntry& entry, std::string_view, const EntryTextWriter& writer) {
+    std::string scratch;
+    std::string_view text = BlankMarksAndTrim(entry.Value, scratch);
+    if (text != entry.Value.View())
+        writer.SetPart(entry.Value, text, EntryTextWriter::KeptBytes(entry.Value));
+    writer.Same(entry.m_Ready[0], entry.Value);
+}
+
+void SplitTrimmedList(CDbEntry& entry, std::string_view, const EntryTextWriter& writer) {
+    std::string_view trimmed = Trim(entry.Value);
+    if (trimmed.size() != entry.Value.size())
+        writer.SetPart(entry.Value, trimmed, EntryTextWriter::KeptBytes(entry.Value));
+    writer.Same(entry.m_Ready[0], entry.Value);
+}
+
+void SplitAtMark(CDbEntry& entry, std::string_view, const EntryTextWriter& writer) {
+    SplitAt(entry, kValueMark, writer);
+}
+
+void SplitBitArea(CDbEntry& entry, std::string_view, const EntryTextWriter& writer) {
+    SplitAt(entry, '-', writer);
+}
+
+void SplitNumberName(CDbEntry& entry, std::string_view, const EntryTextWriter& writer) {
+    std::string_view value = entry.Value;
+    std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
+    std::size_t blank = value.find(' ');
+    writer.SetPart(entry.m_Ready[0], value.substr(0, blank), whole);
+    std::string scratch;
+    writer.SetPart(entry.m_Ready[1],
+                   blank == npos ? std::string_view()
+                                 : BlankMarksAndTrim(value.substr(blank), scratch),
+                   whole);
+}
+
 void SplitSlot(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
     std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
     std::size_t first = value.find(kValueMark);
@@ -132,78 +178,20 @@ void SplitSlot(CDbEntry& entry, std::string_view value, const EntryTextWriter& w
     writer.SetPart(entry.m_Ready[3], TrimLeft(tail.substr(std::min(blank, tail.size()))), whole);
 }
 
-// The value as read becomes the first part: shared with Value where it is that text.
-void SetWholeValue(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
-    if (value == entry.Value.View())
-        writer.Same(entry.m_Ready[0], entry.Value);
-    else
-        writer.SetPart(entry.m_Ready[0], value, EntryTextWriter::KeptBytes(entry.Value));
+void SplitDataTypeLine(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
+    Fields fields = FirstField(value);
+    std::string scratch;
+    writer.SetPart(entry.m_Ready[0], fields.First, whole);
+    writer.SetPart(entry.m_Ready[1], AllowedValues(fields.Rest, scratch), whole);
 }
 
-} // namespace
+void SplitBitLine(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    SplitBits(entry, value, false, writer);
+}
 
-void SplitValueParts(CDbEntry& entry, const CatalogueRow& row, std::string_view value,
-                     const EntryTextWriter& writer) {
-    switch (row.Rule) {
-    case ValueRule::OctetList:
-    case ValueRule::FamilyList: {
-        std::string_view trimmed = Trim(entry.Value);
-        if (trimmed.size() != entry.Value.size())
-            writer.SetPart(entry.Value, trimmed, EntryTextWriter::KeptBytes(entry.Value));
-        writer.Same(entry.m_Ready[0], entry.Value);
-        return;
-    }
-    case ValueRule::BitArea:
-        SplitAt(entry, '-', writer);
-        return;
-    case ValueRule::NumberName: {
-        std::string_view value = entry.Value;
-        std::string_view whole = EntryTextWriter::KeptBytes(entry.Value);
-        std::size_t blank = value.find(' ');
-        writer.SetPart(entry.m_Ready[0], value.substr(0, blank), whole);
-        std::string scratch;
-        writer.SetPart(entry.m_Ready[1],
-                       blank == npos ? std::string_view()
-                                     : BlankMarksAndTrim(value.substr(blank), scratch),
-                       whole);
-        return;
-    }
-    case ValueRule::Slot:
-        SplitSlot(entry, value, writer);
-        return;
-    case ValueRule::DataTypeLine:
-        SplitParameterLine(entry, value, writer);
-        return;
-    case ValueRule::BitLine:
-        SplitBitLine(entry, value, false, writer);
-        return;
-    case ValueRule::BitAreaLine:
-        SplitBitLine(entry, value, true, writer);
-        return;
-    case ValueRule::NoValue:
-        return;
-    default:
-        break;
-    }
-    switch (row.Form) {
-    case InputForm::String: {
-        std::string scratch;
-        std::string_view text = BlankMarksAndTrim(entry.Value, scratch);
-        if (text != entry.Value.View())
-            writer.SetPart(entry.Value, text, EntryTextWriter::KeptBytes(entry.Value));
-        writer.Same(entry.m_Ready[0], entry.Value);
-        return;
-    }
-    case InputForm::Module:
-    case InputForm::TwoNumbers:
-    case InputForm::IndexText:
-        SplitAt(entry, kValueMark, writer);
-        return;
-    default:
-        // Numbers, Booleans and choices keep the value as read.
-        SetWholeValue(entry, value, writer);
-        return;
-    }
+void SplitBitAreaLine(CDbEntry& entry, std::string_view value, const EntryTextWriter& writer) {
+    SplitBits(entry, value, true, writer);
 }
 
 } // namespace kvf
