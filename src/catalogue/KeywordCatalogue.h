@@ -44,8 +44,8 @@ struct CatalogueKeyword {
     std::string_view Topic;     // glossary page and anchor: "page.htm#Anchor"
     std::string_view RangeText; // range text of the range rule; empty when none
     std::string_view TypeWord;  // type word of message 134 ("Number", "Unsigned8", ...)
-    NumberWidth Width;          // number-rule width of the (first) number; unused when none
-    NumberWidth Width2;         // width of the second number of (R) rows; unused when none
+    NumberWidth Width;          // number-rule width of the (first) number; {} when none
+    NumberWidth Width2;         // width of the second number of (R) rows; {} when none
     int MaxLength;              // maximum length of the string part; 0 when none
     int OwnCaption = 0;         // caption slot 0 where it differs from the row's; 0 for none
 };
@@ -56,7 +56,7 @@ struct CatalogueRow {
     int Type;           // entry type code
     bool BlockBegin;    // the row opens a block (module flag 32)
     InputForm Form;     // FormKind of actions 0 and 2
-    ValueRule Rule;     // check of action 3
+    ValueRule Rule;     // split, show, store and check of actions 1, 0, 2 and 3
     // Captions loaded into caption slots 0..3 on action 0: string-table ids, 0 for none.
     std::array<int, 4> Captions;
     // Block rows: for an end row the begin keyword it closes; for a nested begin row the

@@ -46,10 +46,4 @@ struct ValueRuleRow {
 const ValueRuleRow& ValueRuleOf(ValueRule rule);
 std::span<const ValueRuleRow> ValueRuleRows();
 
-// The layouts with a data type list: the keyword is the data type name, and a store
-// writes the line in the shape of the type the list chose.
-constexpr bool ChoosesDataType(InputForm form) {
-    return form == InputForm::BitLine || form == InputForm::DataTypeLine;
-}
-
 } // namespace kvf

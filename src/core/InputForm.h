@@ -20,4 +20,10 @@ enum class InputForm {
     Slot = 12,        // slot number, default and allowed references, and the slot name
 };
 
+// The layouts with a data type list: the keyword is the data type name, and a store writes
+// the line in the shape of the type the list chose.
+constexpr bool ChoosesDataType(InputForm form) {
+    return form == InputForm::BitLine || form == InputForm::DataTypeLine;
+}
+
 } // namespace kvf

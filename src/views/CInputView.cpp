@@ -454,7 +454,7 @@ void CInputView::ReadFields() {
 
 void CInputView::OnDataTypeChanged(const QString& type) {
     InputFormData& form = app_->InputForm;
-    if (form.FormKind != InputForm::BitLine && form.FormKind != InputForm::DataTypeLine)
+    if (!ChoosesDataType(form.FormKind))
         return;
     if (type.compare(Shown(form.Values[3]), Qt::CaseInsensitive) != 0)
         form.Values[3] = Bytes(type);

@@ -1,6 +1,7 @@
 #include "views/HighlightScanner.h"
 
 #include "catalogue/KeywordCatalogue.h"
+#include "core/InputForm.h"
 
 namespace kvf::views {
 namespace {
@@ -13,13 +14,6 @@ constexpr char16_t kStringDelimiter = u'"';
 const char* const kSecondList[] = {"#Talveron_DP", "Unsigned8", "Unsigned16", "Unsigned32",
                                    "Boolean",      "Bit",       "BitArea",    "Signed8",
                                    "Signed16",     "Signed32"};
-
-// The parameter data type lines are catalogue rows, but their names belong to the second
-// list: in the first they would hide it.
-bool IsDataTypeLine(ValueRule rule) {
-    return rule == ValueRule::DataTypeLine || rule == ValueRule::BitLine ||
-           rule == ValueRule::BitAreaLine;
-}
 
 char FoldAscii(char16_t c) {
     return static_cast<char>(c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c);
@@ -37,7 +31,9 @@ HighlightWords HighlightWords::Standard() {
     HighlightWords words;
     QStringList keywords;
     for (const CatalogueRow& row : KeywordCatalogue::Instance().Rows()) {
-        if (IsDataTypeLine(row.Rule))
+        // The parameter data type lines are catalogue rows, but their names belong to the
+        // second list: in the first they would hide it.
+        if (ChoosesDataType(row.Form))
             continue;
         for (const CatalogueKeyword& keyword : row.Keywords)
             keywords << QString::fromLatin1(keyword.Name.data(),
