@@ -116,8 +116,7 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
     }
     Check(app, document);
     result.Rows = rows.TakeRows();
-    for (OutputRow& row : result.Rows)
-        row.Target = nullptr; // the document ends here
+    result.Rows.ForgetTargets(); // the document ends here
     app.CheckedDocument = nullptr;
     return result;
 }

@@ -22,7 +22,7 @@ struct FileResult {
     bool Failed = false;     // nothing could be checked; Problem says why
     std::string Problem;     // why the file could not be read, searched or checked
     std::string Diagnostics; // lines for standard error
-    std::vector<OutputRow> Rows;
+    OutputRowList Rows;
     std::string DatabaseDump;      // --dump-db: JSON lines
     std::string ModuleExplanation; // --explain-module: text or JSON
 };

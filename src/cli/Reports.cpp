@@ -19,13 +19,13 @@ const char* GccSeverity(const OutputRow& row) {
     return IsWarningRow(row) ? "warning" : "note";
 }
 
-void PrintText(std::ostream& out, const std::vector<OutputRow>& rows) {
+void PrintText(std::ostream& out, const OutputRowList& rows) {
     for (const OutputRow& row : rows)
         out << LevelText(row.Level) << '\t' << LineText(row.Level, row.Line) << '\t'
             << Windows1252ToUtf8(row.Text) << '\n';
 }
 
-void PrintGcc(std::ostream& out, const std::string& path, const std::vector<OutputRow>& rows) {
+void PrintGcc(std::ostream& out, const std::string& path, const OutputRowList& rows) {
     for (const OutputRow& row : rows) {
         out << path << ':';
         if (HasLine(row))
@@ -37,7 +37,7 @@ void PrintGcc(std::ostream& out, const std::string& path, const std::vector<Outp
     }
 }
 
-void PrintJson(std::ostream& out, const std::string& path, const std::vector<OutputRow>& rows) {
+void PrintJson(std::ostream& out, const std::string& path, const OutputRowList& rows) {
     int errors = 0;
     int warnings = 0;
     Json list = Json::array();
@@ -70,7 +70,7 @@ bool IsWarningRow(const OutputRow& row) {
 }
 
 void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
-               const std::vector<OutputRow>& rows) {
+               const OutputRowList& rows) {
     switch (format) {
     case ReportFormat::Text:
         PrintText(out, rows);

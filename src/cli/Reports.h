@@ -17,7 +17,7 @@ namespace kvf::cli {
 // gcc-style diagnostics, or one JSON document. (SARIF covers all files at once, see
 // SarifReport.h.)
 void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
-               const std::vector<OutputRow>& rows);
+               const OutputRowList& rows);
 
 // The entry database as JSON lines, one object per entry, in file order.
 void PrintDatabase(std::ostream& out, const CKeyDatabase& database);

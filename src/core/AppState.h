@@ -56,11 +56,16 @@ class KeyAnswers {
         if (const bool* known = answers_.Find(key))
             return *known;
         bool answer = ask();
-        answers_.Insert(key, answer);
+        if (answers_.Size() < kMaxRemembered && key.size() <= kMaxRememberedLength)
+            answers_.Insert(key, answer);
         return answer;
     }
 
   private:
+    // A file of many distinct keys (random text, a number per line) would otherwise make a
+    // table as large as the file: past these bounds a key is asked about each time.
+    static constexpr std::size_t kMaxRemembered = 1u << 16;
+    static constexpr std::size_t kMaxRememberedLength = 256;
     int runs_ = 0;
     KeywordTable<bool> answers_;
 };

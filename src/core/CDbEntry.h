@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <ostream>
@@ -38,31 +39,56 @@ inline constexpr char kValueMark = '\xA7';
 // The four value parts of an entry (m_Ready), read and written like an array of four
 // strings. The first two are what most keywords use and live in the entry; the last two,
 // used by slot and bit lines only, live in a block made when one of them is first written.
+// That block also takes the second part, and the entry's second slot then marks the block:
+// so the parts cost two handles in every entry. (A reference to the second part is not
+// held while the third or fourth is first written: the second part then moves.)
 class ValueParts {
   public:
     ValueParts() = default;
-    ValueParts(const ValueParts& other)
-        : first_(other.first_),
-          more_(other.more_ ? std::make_unique<std::array<EntryText, 2>>(*other.more_) : nullptr) {}
-    ValueParts(ValueParts&&) noexcept = default;
+    ValueParts(const ValueParts& other) : first_(other.first_) {
+        if (other.HasRest()) {
+            auto rest = std::make_unique<Rest>(*other.RestBlock());
+            MarkRest(rest.release());
+        } else {
+            second_ = other.second_;
+        }
+    }
+    ValueParts(ValueParts&& other) noexcept
+        : first_(std::move(other.first_)), second_(std::move(other.second_)) {}
     ValueParts& operator=(const ValueParts& other) {
         if (this != &other)
             *this = ValueParts(other);
         return *this;
     }
-    ValueParts& operator=(ValueParts&&) noexcept = default;
+    ValueParts& operator=(ValueParts&& other) noexcept {
+        if (this != &other) {
+            FreeRest();
+            first_ = std::move(other.first_);
+            second_ = std::move(other.second_);
+        }
+        return *this;
+    }
     ValueParts& operator=(const std::array<std::string, 4>& parts) {
         for (std::size_t i = 0; i < parts.size(); ++i)
             (*this)[i] = parts[i];
         return *this;
     }
+    ~ValueParts() { FreeRest(); }
 
     static constexpr std::size_t size() { return 4; }
-    EntryText& operator[](std::size_t i) { return i < 2 ? first_[i] : More()[i - 2]; }
+    EntryText& operator[](std::size_t i) {
+        if (i == 0)
+            return first_;
+        if (i == 1 && !HasRest())
+            return second_;
+        return MadeRest()->Parts[i - 1];
+    }
     const EntryText& operator[](std::size_t i) const {
-        if (i < 2)
-            return first_[i];
-        return more_ ? (*more_)[i - 2] : NoPart();
+        if (i == 0)
+            return first_;
+        if (HasRest())
+            return RestBlock()->Parts[i - 1];
+        return i == 1 ? second_ : NoPart();
     }
 
     class const_iterator {
@@ -108,18 +134,37 @@ class ValueParts {
     }
 
   private:
-    std::array<EntryText, 2>& More() {
-        if (!more_)
-            more_ = std::make_unique<std::array<EntryText, 2>>();
-        return *more_;
+    // Parts two to four, once a third or fourth part is written.
+    struct Rest {
+        std::array<EntryText, 3> Parts;
+    };
+
+    bool HasRest() const { return second_.IsMark(); }
+    Rest* RestBlock() const { return static_cast<Rest*>(second_.MarkedBlock()); }
+    void MarkRest(Rest* rest) { second_.SetMark(rest); }
+    Rest* MadeRest() {
+        if (HasRest())
+            return RestBlock();
+        auto rest = std::make_unique<Rest>();
+        rest->Parts[0] = std::move(second_);
+        Rest* made = rest.release();
+        MarkRest(made);
+        return made;
+    }
+    void FreeRest() noexcept {
+        if (HasRest()) {
+            Rest* rest = RestBlock();
+            second_.ClearMark();
+            delete rest;
+        }
     }
     static const EntryText& NoPart() {
         static const EntryText empty;
         return empty;
     }
 
-    std::array<EntryText, 2> first_;
-    std::unique_ptr<std::array<EntryText, 2>> more_;
+    EntryText first_;
+    EntryText second_;
 };
 
 // One keyword line of a file (continuation lines joined). The fields keep the order and
@@ -129,9 +174,12 @@ struct CDbEntry {
     CDbEntry(EntryText key, EntryText value, int lastLine, int firstLine)
         : Line(lastLine), LongLine(firstLine), Key(std::move(key)), Value(std::move(value)) {}
 
-    int Valid = 0;
-    int Accepted = 0;
-    int Type = TYPE_USER_KEY;
+    // Small numbers (flags, a type code, a module flag) in two bytes each, so that an entry
+    // of a large file stays small.
+    std::int16_t Valid = 0;
+    std::int16_t Accepted = 0;
+    std::int16_t Type = TYPE_USER_KEY;
+    std::int16_t ModuleFlag = 0;
     int ValueCount = 0;
     // A continued value spans several physical lines: LongLine is the line where the long
     // (joined) line begins, Line the one where it ends. The names are the entry's documented
@@ -139,7 +187,6 @@ struct CDbEntry {
     int Line = 0;     // 0-based last physical line
     int LongLine = 0; // 0-based first physical line; every message reports this one
     unsigned TreeGroup = 0;
-    int ModuleFlag = 0;
     void* hTree = nullptr; // the tree view's node; opaque to the engine
     EntryText RangeLen;
     EntryText Key;

@@ -137,6 +137,8 @@ class EntryText {
 
   private:
     friend class EntryTextStore;
+    friend class ValueParts;
+
 
     static constexpr int kAddressBits = 48;
     static constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kAddressBits) - 1;
@@ -145,6 +147,19 @@ class EntryText {
     static constexpr std::uint64_t kLong = std::uint64_t{1} << 62;  // reached through a length
     static constexpr std::uint64_t kOwned = std::uint64_t{1} << 63; // a block of its own
     static constexpr std::size_t kLongHeader = sizeof(std::uint64_t);
+
+    // A handle may instead mark a block that is no text (ValueParts keeps its rarely used
+    // parts so): a pattern no text has, a long text's flag with a short length. Only the
+    // owner of such a handle reads or clears it; it must be cleared before it is dropped.
+    static constexpr std::uint64_t kMarkPattern = kLong | (std::uint64_t{1} << kAddressBits);
+    static constexpr std::uint64_t kMarkMask =
+        kOwned | kLong | (std::uint64_t{kMaxShortLength} << kAddressBits);
+    bool IsMark() const noexcept { return (bits_ & kMarkMask) == kMarkPattern; }
+    void* MarkedBlock() const noexcept {
+        return reinterpret_cast<void*>(static_cast<std::uintptr_t>(bits_ & kAddressMask));
+    }
+    void SetMark(void* block) { bits_ = Pack(static_cast<const char*>(block), 1, kLong); }
+    void ClearMark() noexcept { bits_ = 0; }
 
     static const char* Address(std::uint64_t bits) noexcept {
         return reinterpret_cast<const char*>(static_cast<std::uintptr_t>(bits & kAddressMask));

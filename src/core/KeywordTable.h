@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,11 @@ template <typename Value> class KeywordTable {
             const Slot& slot = slots_[i];
             if (!slot.Used)
                 return nullptr;
-            if (slot.Hash == hash && (slot.Name == name || EqualsNoCase(slot.Name, name)))
-                return &slot.Data;
+            if (slot.Hash == hash) {
+                std::string_view held = NameOf(slot);
+                if (held == name || EqualsNoCase(held, name))
+                    return &slot.Data;
+            }
         }
     }
 
@@ -37,27 +41,44 @@ template <typename Value> class KeywordTable {
         const std::uint64_t hash = CaseInsensitiveHash{}(name);
         std::size_t i = hash & mask_;
         for (; slots_[i].Used; i = (i + 1) & mask_)
-            if (slots_[i].Hash == hash && EqualsNoCase(slots_[i].Name, name))
+            if (slots_[i].Hash == hash && EqualsNoCase(NameOf(slots_[i]), name))
                 return slots_[i].Data;
-        slots_[i] = Slot{true, hash, std::string(name), std::move(value)};
+        if (name.size() > kMaxNameBytes - names_.size())
+            throw std::length_error("keyword table full");
+        Slot& slot = slots_[i];
+        slot.Hash = hash;
+        slot.Offset = static_cast<std::uint32_t>(names_.size());
+        slot.Length = static_cast<std::uint32_t>(name.size());
+        slot.Data = std::move(value);
+        slot.Used = true;
+        names_.append(name);
         ++count_;
-        return slots_[i].Data;
+        return slot.Data;
     }
 
     std::size_t Size() const { return count_; }
     void Clear() {
         slots_.clear();
+        names_.clear();
         count_ = 0;
         mask_ = 0;
     }
 
   private:
+    // A slot holds where its name stands in `names_`, not a string of its own: a table of
+    // many short names costs a third of the memory and grows without moving strings.
     struct Slot {
-        bool Used = false;
         std::uint64_t Hash = 0;
-        std::string Name;
+        std::uint32_t Offset = 0;
+        std::uint32_t Length = 0;
         Value Data{};
+        bool Used = false;
     };
+    static constexpr std::size_t kMaxNameBytes = 0xFFFFFFFFu;
+
+    std::string_view NameOf(const Slot& slot) const {
+        return std::string_view(names_).substr(slot.Offset, slot.Length);
+    }
 
     void Grow() {
         std::vector<Slot> old = std::move(slots_);
@@ -74,6 +95,7 @@ template <typename Value> class KeywordTable {
     }
 
     std::vector<Slot> slots_;
+    std::string names_; // every name inserted, one after the other
     std::size_t count_ = 0;
     std::size_t mask_ = 0;
 };

@@ -28,6 +28,10 @@ class MessageSink {
         AddMessage(level, line, text, document);
     }
     virtual void ClearMessages() = 0;
+    // A check run adds its rows between these two calls; the settings do not change in
+    // between, so a sink may read what it needs of them once.
+    virtual void RunStarts() {}
+    virtual void RunEnds() {}
 };
 
 } // namespace kvf

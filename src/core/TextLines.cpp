@@ -8,22 +8,34 @@ BufferTextLines::BufferTextLines(std::string bytes)
     std::size_t lines = 0;
     for (char c : text)
         lines += c == '\n';
-    starts_.reserve(lines + 2);
+    // The end mark of a text without a final line break lies one past its size.
+    const bool narrow = text.size() < std::size_t{0xFFFFFFFFu};
+    auto add = [&](std::size_t start) {
+        if (narrow)
+            starts_.push_back(static_cast<std::uint32_t>(start));
+        else
+            wideStarts_.push_back(start);
+    };
+    if (narrow)
+        starts_.reserve(lines + 2);
+    else
+        wideStarts_.reserve(lines + 2);
     std::size_t start = 0;
     while (start < text.size()) {
-        starts_.push_back(start);
+        add(start);
+        ++lineCount_;
         std::size_t end = text.find('\n', start);
         start = end == std::string::npos ? text.size() + 1 : end + 1;
     }
-    starts_.push_back(start);
+    add(start);
 }
 
 std::string_view BufferTextLines::View(int index) const {
     if (index < 0 || index >= LineCount())
         return {};
-    std::size_t start = starts_[static_cast<std::size_t>(index)];
+    std::size_t start = Start(static_cast<std::size_t>(index));
     const std::string& text = *bytes_;
-    std::size_t end = starts_[static_cast<std::size_t>(index) + 1] - 1; // its LF, or the end
+    std::size_t end = Start(static_cast<std::size_t>(index) + 1) - 1; // its LF, or the end
     if (end < text.size() && end > start && text[end - 1] == '\r')
         --end;
     return std::string_view(text).substr(start, end - start);

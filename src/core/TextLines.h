@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,7 +38,7 @@ class BufferTextLines : public TextLines {
   public:
     explicit BufferTextLines(std::string bytes);
 
-    int LineCount() const override { return static_cast<int>(starts_.size()) - 1; }
+    int LineCount() const override { return static_cast<int>(lineCount_); }
     std::string Line(int index) const override { return std::string(View(index)); }
     int LineLength(int index) const override { return static_cast<int>(View(index).size()); }
     std::string_view LineView(int index, std::string&) const override { return View(index); }
@@ -46,9 +47,16 @@ class BufferTextLines : public TextLines {
     std::shared_ptr<const void> SharedBytes() const override { return bytes_; }
 
   private:
+    std::size_t Start(std::size_t index) const {
+        return starts_.empty() ? static_cast<std::size_t>(wideStarts_[index]) : starts_[index];
+    }
+
     std::shared_ptr<const std::string> bytes_;
-    // Start of each line, then one past the end of the last line's break.
-    std::vector<std::size_t> starts_;
+    // Start of each line, then one past the end of the last line's break: four bytes a line,
+    // or eight in `wideStarts_` for a text of 4 GiB or more.
+    std::vector<std::uint32_t> starts_;
+    std::vector<std::uint64_t> wideStarts_;
+    std::size_t lineCount_ = 0;
 };
 
 // Lines held in memory, split from a file's bytes at LF; a CR before the LF is part of the

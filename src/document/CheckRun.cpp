@@ -29,6 +29,18 @@ bool IsKv(char c, char lower) {
     return c == lower || c == lower - 32;
 }
 
+// Tells the message sink where a check run starts and ends, also when it ends early.
+class RunOfSink {
+  public:
+    explicit RunOfSink(MessageSink& sink) : sink_(sink) { sink_.RunStarts(); }
+    ~RunOfSink() { sink_.RunEnds(); }
+    RunOfSink(const RunOfSink&) = delete;
+    RunOfSink& operator=(const RunOfSink&) = delete;
+
+  private:
+    MessageSink& sink_;
+};
+
 void SyntaxCheck(AppState& app, Document& document) {
     for (CDbEntry& entry : document.Database) {
         app.CurrentEntry = &entry;
@@ -91,6 +103,7 @@ void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
     KeyAnswers::Run userKeys(app.UserKeyAnswers);
     Rebuild(app, document, &h);
     app.ClearMessages();
+    RunOfSink run(app.Messages());
     app.CheckedDocument = &document;
     h.WaitCursor(true);
 

@@ -4,6 +4,8 @@
 #include "core/MessageTable.h"
 #include "core/SettingsStore.h"
 
+#include <cstring>
+
 namespace kvf {
 
 std::string LevelText(int level) {
@@ -25,23 +27,76 @@ std::string LineText(int level, int line) {
     return FormatMessage(msg::LineNumber, line + 1);
 }
 
+void OutputRowList::Add(int level, int line, int id, std::string_view text,
+                        const Document* document) {
+    rows_.push_back(OutputRow{level, line, Keep(text), document, id});
+}
+
+std::string_view OutputRowList::Keep(std::string_view text) {
+    if (text.empty())
+        return {};
+    char* room;
+    if (text.size() > kBlockSize / 4) {
+        // A long text gets a block of its own, so the current block keeps its room.
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
+        room = blocks_.back().get();
+    } else {
+        if (text.size() > left_) {
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+            free_ = blocks_.back().get();
+            left_ = kBlockSize;
+        }
+        room = free_;
+        free_ += text.size();
+        left_ -= text.size();
+    }
+    std::memcpy(room, text.data(), text.size());
+    return std::string_view(room, text.size());
+}
+
+void OutputRowList::Clear() {
+    rows_.clear();
+    blocks_.clear();
+    free_ = nullptr;
+    left_ = 0;
+}
+
+void OutputRowList::ForgetTargets() {
+    for (OutputRow& row : rows_)
+        row.Target = nullptr;
+}
+
 void OutputRows::AddMessage(int level, int line, const std::string& text,
                             const Document* document) {
     AddIdentifiedMessage(level, line, 0, text, document);
 }
 
+bool OutputRows::WarningsHidden() {
+    if (hideWarnings_ >= 0)
+        return hideWarnings_ == 1;
+    return settings_->GetInt("Settings", "Warnings", 0) == 1;
+}
+
 void OutputRows::AddIdentifiedMessage(int level, int line, int id, const std::string& text,
                                       const Document* document) {
-    if (level == LEVEL_WARNING && settings_->GetInt("Settings", "Warnings", 0) == 1)
+    if (level == LEVEL_WARNING && WarningsHidden())
         return;
-    rows_.push_back(OutputRow{level, line, text, document, id});
+    rows_.Add(level, line, id, text, document);
     if (document)
         target_ = document;
 }
 
 void OutputRows::ClearMessages() {
-    rows_.clear();
+    rows_.Clear();
     target_ = nullptr;
+}
+
+void OutputRows::RunStarts() {
+    hideWarnings_ = settings_->GetInt("Settings", "Warnings", 0) == 1 ? 1 : 0;
+}
+
+void OutputRows::RunEnds() {
+    hideWarnings_ = -1;
 }
 
 } // namespace kvf

@@ -2,7 +2,9 @@
 
 #include "core/MessageSink.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,12 +16,46 @@ class SettingsStore;
 std::string LevelText(int level);
 std::string LineText(int level, int line);
 
+// One row. Its text lies in the row list that holds the row (see OutputRowList).
 struct OutputRow {
     int Level = 0;
     int Line = 0;
-    std::string Text;
+    std::string_view Text;
     const Document* Target = nullptr;
     int Id = 0; // the message's id in the string table; 0 for none
+};
+
+// Rows and their texts: a check run of a large file gives a row for every tenth line, so
+// the texts stand one after the other in large blocks instead of a string each. Moving the
+// list keeps every row's text where it is.
+class OutputRowList {
+  public:
+    OutputRowList() = default;
+    OutputRowList(OutputRowList&&) noexcept = default;
+    OutputRowList& operator=(OutputRowList&&) noexcept = default;
+    OutputRowList(const OutputRowList&) = delete;
+    OutputRowList& operator=(const OutputRowList&) = delete;
+
+    void Add(int level, int line, int id, std::string_view text, const Document* document);
+    void Clear();
+    // The document ends before the rows do (kvfcheck's result).
+    void ForgetTargets();
+
+    std::size_t size() const { return rows_.size(); }
+    bool empty() const { return rows_.empty(); }
+    const OutputRow& operator[](std::size_t i) const { return rows_[i]; }
+    const OutputRow& back() const { return rows_.back(); }
+    std::vector<OutputRow>::const_iterator begin() const { return rows_.begin(); }
+    std::vector<OutputRow>::const_iterator end() const { return rows_.end(); }
+
+  private:
+    std::string_view Keep(std::string_view text);
+
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+    std::vector<OutputRow> rows_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* free_ = nullptr;
+    std::size_t left_ = 0;
 };
 
 // The output window's rows without the window: what kvfcheck prints and what the editor's
@@ -33,16 +69,23 @@ class OutputRows : public MessageSink {
     void AddIdentifiedMessage(int level, int line, int id, const std::string& text,
                               const Document* document) override;
     void ClearMessages() override;
+    void RunStarts() override;
+    void RunEnds() override;
 
-    const std::vector<OutputRow>& Rows() const { return rows_; }
+    const OutputRowList& Rows() const { return rows_; }
     // Hands the rows over (kvfcheck's result), leaving none.
-    std::vector<OutputRow> TakeRows() { return std::exchange(rows_, {}); }
+    OutputRowList TakeRows() { return std::exchange(rows_, {}); }
     const Document* TargetDocument() const { return target_; }
 
   private:
+    bool WarningsHidden();
+
     const SettingsStore* settings_;
-    std::vector<OutputRow> rows_;
+    OutputRowList rows_;
     const Document* target_ = nullptr;
+    // Whether warnings are dropped, as read when the running check run started: a run
+    // asks once, not per row. Outside a run (-1) every row asks.
+    int hideWarnings_ = -1;
 };
 
 } // namespace kvf
