@@ -21,8 +21,11 @@ std::string Hex(std::uint8_t byte) {
 std::string JoinedHex(const std::vector<std::uint8_t>& bytes, std::size_t first,
                       std::size_t count) {
     std::string text;
-    for (std::size_t i = first; i < first + count && i < bytes.size(); ++i)
-        text += (text.empty() ? "" : ",") + Hex(bytes[i]);
+    for (std::size_t i = first; i < first + count && i < bytes.size(); ++i) {
+        if (!text.empty())
+            text += ',';
+        text += Hex(bytes[i]);
+    }
     return text;
 }
 

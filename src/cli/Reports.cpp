@@ -20,9 +20,24 @@ const char* GccSeverity(const OutputRow& row) {
 }
 
 void PrintText(std::ostream& out, const OutputRowList& rows) {
-    for (const OutputRow& row : rows)
-        out << LevelText(row.Level) << '\t' << LineText(row.Level, row.Line) << '\t'
-            << Windows1252ToUtf8(row.Text) << '\n';
+    // Rows are written into one buffer and that in large pieces: a large file gives a
+    // hundred thousand rows.
+    constexpr std::size_t kFlushAt = 64 * 1024;
+    std::string buffer;
+    buffer.reserve(kFlushAt + 1024);
+    for (const OutputRow& row : rows) {
+        buffer += LevelText(row.Level);
+        buffer += '\t';
+        buffer += LineText(row.Level, row.Line);
+        buffer += '\t';
+        AppendWindows1252AsUtf8(buffer, row.Text);
+        buffer += '\n';
+        if (buffer.size() >= kFlushAt) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+    }
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
 }
 
 void PrintGcc(std::ostream& out, const std::string& path, const OutputRowList& rows) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 
 namespace kvf {
@@ -54,19 +55,39 @@ std::span<const MessageDef> AllMessages() {
     return Table();
 }
 
-std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args) {
+namespace {
+
+// A conversion without flags, width or precision: the common case, written without printf.
+bool IsPlain(std::string_view conversion) {
+    return conversion.size() == 1; // just the '%'
+}
+
+void AppendDecimal(std::string& out, long long value) {
+    char digits[24];
+    auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    (void)error; // 24 characters hold every 64-bit number
+    out.append(digits, end);
+}
+
+} // namespace
+
+std::string FormatTemplate(std::string_view templ, std::span<const MessageArg> args) {
     std::string out;
     out.reserve(templ.size() + 32);
     std::size_t next = 0;
-    for (std::size_t i = 0; i < templ.size(); ++i) {
-        char c = templ[i];
-        if (c != '%') {
-            out += c;
-            continue;
+    std::size_t i = 0;
+    while (i < templ.size()) {
+        // The text up to the next conversion goes in as one piece.
+        std::size_t percent = templ.find('%', i);
+        if (percent == std::string_view::npos) {
+            out.append(templ.substr(i));
+            break;
         }
+        out.append(templ.substr(i, percent - i));
+        i = percent;
         if (i + 1 < templ.size() && templ[i + 1] == '%') {
             out += '%';
-            ++i;
+            i += 2;
             continue;
         }
         // A conversion: flags, width, precision, length modifiers, then the letter.
@@ -92,22 +113,42 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         if (std::string_view("sdiuxXoc").find(conv) == std::string_view::npos ||
             next >= args.size()) {
             out.append(templ.substr(i, j - i + 1));
-            i = j;
+            i = j + 1;
             continue;
         }
         const MessageArg& arg = args[next++];
-        char buffer[64];
+        i = j + 1;
+        const bool plain = IsPlain(conversion);
         if (conv == 's') {
+            if (plain && arg.IsText) {
+                // As printf writes a C string: up to a NUL byte the text may hold.
+                out.append(std::string_view(arg.Text).substr(0, arg.Text.find('\0')));
+                continue;
+            }
+            if (plain) {
+                AppendDecimal(out, arg.Number);
+                continue;
+            }
             std::string text = arg.IsText ? arg.Text : std::to_string(arg.Number);
             std::string fmt = conversion + "s";
             int n = std::snprintf(nullptr, 0, fmt.c_str(), text.c_str());
             if (n > 0) {
-                std::string piece(static_cast<std::size_t>(n) + 1, '\0');
-                std::snprintf(piece.data(), piece.size(), fmt.c_str(), text.c_str());
-                piece.resize(static_cast<std::size_t>(n));
-                out += piece;
+                std::size_t at = out.size();
+                out.resize(at + static_cast<std::size_t>(n) + 1);
+                std::snprintf(out.data() + at, static_cast<std::size_t>(n) + 1, fmt.c_str(),
+                              text.c_str());
+                out.resize(at + static_cast<std::size_t>(n));
             }
         } else if (!arg.IsText) {
+            if (plain && (conv == 'd' || conv == 'i')) {
+                AppendDecimal(out, static_cast<int>(arg.Number));
+                continue;
+            }
+            if (plain && conv == 'u') {
+                AppendDecimal(out, static_cast<unsigned int>(arg.Number));
+                continue;
+            }
+            char buffer[64];
             std::string fmt = conversion + conv;
             if (conv == 'd' || conv == 'i' || conv == 'c')
                 std::snprintf(buffer, sizeof buffer, fmt.c_str(), static_cast<int>(arg.Number));
@@ -118,7 +159,6 @@ std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>
         } else {
             out += arg.Text; // a text where a number was expected: show the text
         }
-        i = j;
     }
     return out;
 }

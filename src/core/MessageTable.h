@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,11 +48,19 @@ struct MessageArg {
 // original texts were written for. A conversion without a matching argument is written out
 // as it stands; a number given for %s is written in decimal: a wrong call never reads
 // garbage.
-std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args);
+std::string FormatTemplate(std::string_view templ, std::span<const MessageArg> args);
+inline std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args) {
+    return FormatTemplate(templ, std::span<const MessageArg>(args));
+}
 
 // Formats the string-table text of an id.
 template <typename... Args> std::string FormatMessage(int id, const Args&... args) {
-    return FormatTemplate(MessageText(id), std::vector<MessageArg>{MessageArg(args)...});
+    if constexpr (sizeof...(Args) == 0) {
+        return FormatTemplate(MessageText(id), std::span<const MessageArg>());
+    } else {
+        const std::array<MessageArg, sizeof...(Args)> list{MessageArg(args)...};
+        return FormatTemplate(MessageText(id), std::span<const MessageArg>(list));
+    }
 }
 
 } // namespace kvf

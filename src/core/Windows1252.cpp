@@ -43,6 +43,11 @@ char ToByte(std::uint32_t cp) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
+    AppendWindows1252AsUtf8(out, bytes);
+    return out;
+}
+
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes) {
     // Runs of ASCII, most of any text, are the same bytes in UTF-8.
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -54,7 +59,6 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
             AppendUtf8(out, CodePoint(static_cast<unsigned char>(bytes[run++])));
         i = run;
     }
-    return out;
 }
 
 std::string Utf8ToWindows1252(std::string_view text) {

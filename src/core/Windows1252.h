@@ -10,6 +10,8 @@ namespace kvf {
 // leaves undefined, become the C1 control characters of the same value, so no byte is
 // ever lost.
 std::string Windows1252ToUtf8(std::string_view bytes);
+// The same, appended to `out` (for output written row after row into one buffer).
+void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
 
 // The reverse: characters the code page cannot hold become '?'. Malformed UTF-8 bytes are
 // taken as Windows-1252 bytes as they stand.

@@ -75,8 +75,10 @@ class SemanticChecker {
 
     // ---- Reporting --------------------------------------------------------------------
     std::string MessageText;
-    std::string CurrentKey;
-    std::string CurrentValue;
+    // The key and value of the entry being checked: views of its texts, which stay as they
+    // are while the run lasts.
+    std::string_view CurrentKey;
+    std::string_view CurrentValue;
     int CurrentLine = 0;
 
     // Formats the message of an id with the arguments and reports it with CurrentLine.

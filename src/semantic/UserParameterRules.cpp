@@ -19,6 +19,8 @@
 #include "semantic/SemanticChecker.h"
 
 #include <algorithm>
+
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <new>
@@ -245,7 +247,7 @@ int SemanticChecker::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t d
     PrmTextRecord* text = FindPrmText(textNumber);
     if (!text) // the unresolved reference was reported at the Prm_Text_Ref line
         return 1;
-    if (text->Values.count(static_cast<std::uint32_t>(defaultValue)))
+    if (text->Values.Contains(static_cast<std::uint32_t>(defaultValue)))
         return 1;
     return Report(LEVEL_WARNING, msg::NoTextForDefault, textNumber, defaultValue);
 }
@@ -262,12 +264,53 @@ int SemanticChecker::AddPrmTextValue(std::int32_t value) {
     if (!UserParameters.CurrentPrmText) // a refused or unreadable table keeps no values
         return 1;
     try {
-        if (!UserParameters.CurrentPrmText->Values.insert(static_cast<std::uint32_t>(value)).second)
+        if (!UserParameters.CurrentPrmText->Values.Insert(static_cast<std::uint32_t>(value)))
             return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
     } catch (const std::bad_alloc&) {
         app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
+}
+
+PrmTextValues::PrmTextValues(const PrmTextValues& other)
+    : first_(other.first_), few_(other.few_),
+      all_(other.all_ ? std::make_unique<std::set<std::uint32_t>>(*other.all_) : nullptr) {}
+
+PrmTextValues& PrmTextValues::operator=(const PrmTextValues& other) {
+    if (this != &other)
+        *this = PrmTextValues(other);
+    return *this;
+}
+
+bool PrmTextValues::Insert(std::uint32_t value) {
+    if (all_)
+        return all_->insert(value).second;
+    if (Contains(value))
+        return false;
+    if (few_ < kInRecord) {
+        first_[few_++] = value;
+        return true;
+    }
+    auto all = std::make_unique<std::set<std::uint32_t>>(first_.begin(), first_.end());
+    all->insert(value);
+    all_ = std::move(all);
+    return true;
+}
+
+bool PrmTextValues::Contains(std::uint32_t value) const {
+    if (all_)
+        return all_->count(value) != 0;
+    return std::find(first_.begin(), first_.begin() + few_, value) != first_.begin() + few_;
+}
+
+std::vector<std::uint32_t> PrmTextValues::Descending() const {
+    std::vector<std::uint32_t> values;
+    if (all_)
+        values.assign(all_->rbegin(), all_->rend());
+    else
+        values.assign(first_.begin(), first_.begin() + few_);
+    std::sort(values.begin(), values.end(), std::greater<>());
+    return values;
 }
 
 } // namespace kvf

@@ -2,6 +2,7 @@
 
 #include "semantic/ParameterOccupancy.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -24,14 +25,37 @@ struct ExtUserPrmDataRecord {
     int Line = 0; // the line of its ExtUserPrmData entry
 };
 
+// The values of one PrmText table, without duplicates. A table has a few values, and a
+// large file a table every few lines: the first few stand in the record itself, and only a
+// table with more keeps them all in a set (filled in linear-logarithmic time whatever the
+// order of its Text lines).
+class PrmTextValues {
+  public:
+    PrmTextValues() = default;
+    PrmTextValues(const PrmTextValues& other);
+    PrmTextValues(PrmTextValues&&) noexcept = default;
+    PrmTextValues& operator=(const PrmTextValues& other);
+    PrmTextValues& operator=(PrmTextValues&&) noexcept = default;
+
+    // Adds a value; false when it is there already.
+    bool Insert(std::uint32_t value);
+    bool Contains(std::uint32_t value) const;
+    std::size_t Size() const { return all_ ? all_->size() : few_; }
+    std::vector<std::uint32_t> Descending() const;
+
+  private:
+    static constexpr std::size_t kInRecord = 4;
+    std::array<std::uint32_t, kInRecord> first_{};
+    std::uint32_t few_ = 0; // values in first_ while all_ is none
+    std::unique_ptr<std::set<std::uint32_t>> all_;
+};
+
 // One PrmText block: kept in PrmTextList once it was closed with at least one Text line.
 struct PrmTextRecord {
     std::int32_t Number = 0;
     int Referenced = 0;
     int Line = 0; // the line of its PrmText entry
-    // Descending, without duplicates; a set, so a table of any size is filled in linear-
-    // logarithmic time whatever the order of its Text lines.
-    std::set<std::uint32_t, std::greater<>> Values;
+    PrmTextValues Values;
 };
 
 // What the user parameter rules collect: the definitions and text tables, and the

@@ -112,6 +112,13 @@ TEST(MessageTableTest, FormatTemplateFollowsPrintfAndNeverReadsGarbage) {
         {"lone percent at the end", "50%", {1}, "50%"},
         {"conversion cut off at the end", "width %04", {1}, "width %04"},
         {"bytes above 0x7F pass through", "\xA7%s\xE4", {"\xFC"}, "\xA7\xFC\xE4"},
+        {"a text ends at a NUL byte", "[%s]", {std::string("ab\0cd", 5)}, "[ab]"},
+        {"also with a width", "[%4s]", {std::string("ab\0cd", 5)}, "[  ab]"},
+        {"the largest numbers",
+         "%d %u %i",
+         {2147483647, 4294967295LL, -2147483647 - 1},
+         "2147483647 4294967295 -2147483648"},
+        {"a long text with a width", "%3s|", {std::string(40, 'x')}, std::string(40, 'x') + "|"},
     };
     for (const FormatCase& c : cases)
         EXPECT_EQ(FormatTemplate(c.Template, c.Args), c.Expected) << c.Name;

@@ -180,8 +180,10 @@ SemanticChecker& CheckerWith(SemanticTestDocument& doc, Lengths lengths, std::st
     keep(Kw::Max_User_Prm_Data_Len, lengths.Max);
     keep(Kw::User_Prm_Data_Len, lengths.UserPrmDataLen);
     keep(Kw::X_Max_User_Prm_Data_Len, lengths.XMax);
-    checker.CurrentKey = std::move(key);
-    checker.CurrentValue = std::move(value);
+    doc.heldKey = std::move(key);
+    doc.heldValue = std::move(value);
+    checker.CurrentKey = doc.heldKey;
+    checker.CurrentValue = doc.heldValue;
     return checker;
 }
 

@@ -140,6 +140,9 @@ class SemanticTestDocument {
     VectorTextLines lines;
     Document document;
     std::unique_ptr<SemanticChecker> checker;
+    // Texts a test gives the checker as its current key and value (it holds views).
+    std::string heldKey;
+    std::string heldValue;
 
   private:
     std::vector<CDbEntry*> open_;

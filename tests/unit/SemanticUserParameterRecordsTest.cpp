@@ -9,8 +9,8 @@
 namespace kvf {
 namespace {
 
-std::vector<std::uint32_t> Descending(const std::set<std::uint32_t, std::greater<>>& values) {
-    return {values.begin(), values.end()};
+std::vector<std::uint32_t> Descending(const PrmTextValues& values) {
+    return values.Descending();
 }
 
 using test::E;
