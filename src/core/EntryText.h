@@ -139,7 +139,6 @@ class EntryText {
     friend class EntryTextStore;
     friend class ValueParts;
 
-
     static constexpr int kAddressBits = 48;
     static constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kAddressBits) - 1;
     static constexpr int kLengthBits = 14;

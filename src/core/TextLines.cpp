@@ -5,38 +5,47 @@ namespace kvf {
 BufferTextLines::BufferTextLines(std::string bytes)
     : bytes_(std::make_shared<const std::string>(std::move(bytes))) {
     const std::string& text = *bytes_;
-    std::size_t lines = 0;
-    for (char c : text)
-        lines += c == '\n';
-    // The end mark of a text without a final line break lies one past its size.
-    const bool narrow = text.size() < std::size_t{0xFFFFFFFFu};
-    auto add = [&](std::size_t start) {
-        if (narrow)
-            starts_.push_back(static_cast<std::uint32_t>(start));
-        else
-            wideStarts_.push_back(start);
-    };
-    if (narrow)
-        starts_.reserve(lines + 2);
-    else
-        wideStarts_.reserve(lines + 2);
     std::size_t start = 0;
     while (start < text.size()) {
-        add(start);
+        if (lineCount_ % kStride == 0)
+            checkpoints_.push_back(start);
         ++lineCount_;
         std::size_t end = text.find('\n', start);
-        start = end == std::string::npos ? text.size() + 1 : end + 1;
+        start = end == std::string::npos ? text.size() : end + 1;
     }
-    add(start);
+    // No line read yet: the cursor stands before line 0.
+    lastLine_ = lineCount_;
 }
 
 std::string_view BufferTextLines::View(int index) const {
-    if (index < 0 || index >= LineCount())
+    if (index < 0 || static_cast<std::size_t>(index) >= lineCount_)
         return {};
-    std::size_t start = Start(static_cast<std::size_t>(index));
+    const std::size_t wanted = static_cast<std::size_t>(index);
     const std::string& text = *bytes_;
-    std::size_t end = Start(static_cast<std::size_t>(index) + 1) - 1; // its LF, or the end
-    if (end < text.size() && end > start && text[end - 1] == '\r')
+    // Start from the line read last where that lies just before, else from a checkpoint.
+    std::size_t line;
+    std::size_t start;
+    if (lastLine_ < lineCount_ && lastLine_ <= wanted && wanted - lastLine_ <= kStride) {
+        line = lastLine_;
+        start = lastStart_;
+        if (line < wanted) {
+            ++line;
+            start = lastNext_;
+        }
+    } else {
+        line = wanted / kStride * kStride;
+        start = checkpoints_[wanted / kStride];
+    }
+    std::size_t lineFeed = text.find('\n', start);
+    for (; line < wanted; ++line) {
+        start = lineFeed + 1; // a line before the last one ends in a LF
+        lineFeed = text.find('\n', start);
+    }
+    std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed;
+    lastLine_ = wanted;
+    lastStart_ = start;
+    lastNext_ = end + 1;
+    if (lineFeed != std::string::npos && end > start && text[end - 1] == '\r')
         --end;
     return std::string_view(text).substr(start, end - start);
 }

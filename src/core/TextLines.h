@@ -32,8 +32,10 @@ class TextLines {
 };
 
 // A file's bytes, held once, and its lines as views into them: split at LF, a CR before
-// the LF belonging to the line break, as VectorTextLines splits them. Costs one offset
-// per line instead of one string.
+// the LF belonging to the line break, as VectorTextLines splits them. It keeps the start
+// of every 16th line only, and finds a line from there; reading the lines in order (as the
+// reader does) finds each from the one before. Costs half a byte per line. Not for use by
+// two threads at once: it remembers the line read last.
 class BufferTextLines : public TextLines {
   public:
     explicit BufferTextLines(std::string bytes);
@@ -47,16 +49,15 @@ class BufferTextLines : public TextLines {
     std::shared_ptr<const void> SharedBytes() const override { return bytes_; }
 
   private:
-    std::size_t Start(std::size_t index) const {
-        return starts_.empty() ? static_cast<std::size_t>(wideStarts_[index]) : starts_[index];
-    }
+    static constexpr std::size_t kStride = 16;
 
     std::shared_ptr<const std::string> bytes_;
-    // Start of each line, then one past the end of the last line's break: four bytes a line,
-    // or eight in `wideStarts_` for a text of 4 GiB or more.
-    std::vector<std::uint32_t> starts_;
-    std::vector<std::uint64_t> wideStarts_;
     std::size_t lineCount_ = 0;
+    std::vector<std::size_t> checkpoints_; // start of lines 0, 16, 32, ...
+    // The line read last: its number, its start and the start of the line after it.
+    mutable std::size_t lastLine_ = 0;
+    mutable std::size_t lastStart_ = 0;
+    mutable std::size_t lastNext_ = 0;
 };
 
 // Lines held in memory, split from a file's bytes at LF; a CR before the LF is part of the

@@ -42,9 +42,10 @@ constexpr NamedKeyword kDataAreaKeywords[] = {
 // dropped, the user is told, and the rule still counts as holding.
 template <typename Record>
 void StoreFinished(AppState& app, std::unique_ptr<Record>& current, std::vector<Record>& list,
-                   std::unordered_map<std::int32_t, std::size_t>& byNumber) {
+                   NumberIndex& byNumber) {
     try {
-        byNumber.emplace(current->Number, list.size()); // the first of a number is found
+        // The first of a number is found.
+        byNumber.Insert(current->Number, static_cast<std::uint32_t>(list.size()));
         list.push_back(std::move(*current));
     } catch (const std::bad_alloc&) {
         app.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));

@@ -170,10 +170,10 @@ int SemanticChecker::CheckModuleIoLengths(const CDbEntry& entry) {
 // Module references are unique over the whole file; the same number in a second module is
 // reported there.
 int SemanticChecker::CheckModuleReference(std::int32_t reference) {
-    if (Modules.ModuleReferences.contains(reference))
+    if (Modules.ModuleReferences.Contains(reference))
         return Report(LEVEL_ERROR, msg::AmbiguousModuleReference, reference, reference);
     try {
-        Modules.ModuleReferences.insert(reference);
+        Modules.ModuleReferences.Insert(reference);
     } catch (const std::bad_alloc&) {
         app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
@@ -246,7 +246,7 @@ int SemanticChecker::CheckSlotBound(std::int32_t slot) {
 // Every Module_Reference of the file counts, wherever it stands: the second pass runs after
 // the whole first pass.
 int SemanticChecker::CheckSlotDefault(std::int32_t reference) {
-    if (Modules.ModuleReferences.contains(reference))
+    if (Modules.ModuleReferences.Contains(reference))
         return 1;
     return Report(LEVEL_ERROR, msg::UnresolvedSlotDefault, reference);
 }

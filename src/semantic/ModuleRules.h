@@ -1,10 +1,10 @@
 #pragma once
 
 #include "semantic/ModuleConfig.h"
+#include "semantic/NumberIndex.h"
 
 #include <array>
 #include <cstdint>
-#include <set>
 
 namespace kvf {
 
@@ -16,7 +16,7 @@ struct ModuleState {
     // Indexed by identifier number 1..244; element 0 is unused.
     std::array<std::uint32_t, kMaxCfgIdentifiers + 1> CfgOutFormat{}, CfgInFormat{}, CfgOutLength{},
         CfgInLength{}, CfgOutAreaSum{}, CfgInAreaSum{};
-    std::set<std::int32_t> ModuleReferences; // every accepted Module_Reference of the file
+    NumberIndex ModuleReferences; // every accepted Module_Reference of the file
     std::int32_t DeclaredPrmLen = 0;
     std::int32_t DeclaredFPrmLen = 0;
     std::int32_t DeclaredXPrmLen = 0;

@@ -70,17 +70,29 @@ void SemanticChecker::Emit(int level, int id) {
     app_.ReportMessage(level, CurrentLine, id, MessageText, &document_);
 }
 
+SemanticChecker::Resolved SemanticChecker::Resolve(std::string_view key) {
+    Resolved resolved;
+    resolved.TreeGroupName = IsTreeGroupName(key);
+    if (!resolved.TreeGroupName)
+        resolved.Keyword = semantic::FindSemanticKeyword(key);
+    return resolved;
+}
+
 void SemanticChecker::CheckEntry(CDbEntry& entry, int pass) {
+    CheckEntry(entry, pass, Resolve(entry.Key));
+}
+
+void SemanticChecker::CheckEntry(CDbEntry& entry, int pass, const Resolved& resolved) {
     CurrentKey = entry.Key;
     CurrentValue = entry.Value;
     CurrentLine = entry.LongLine;
-    if (IsTreeGroupName(CurrentKey))
+    if (resolved.TreeGroupName)
         return;
     if (pass == PASS_FINAL) {
         RunFinalRules();
         return;
     }
-    std::optional<Kw> kw = semantic::FindSemanticKeyword(CurrentKey);
+    const std::optional<Kw>& kw = resolved.Keyword;
     if (!kw)
         return; // user-defined or unknown keys get no semantic handling
     if (pass == PASS_FIRST)
@@ -219,13 +231,30 @@ void SemanticChecker::RunHooks(Kw kw, HookStage stage, CDbEntry& entry) {
 void RunSemanticCheck(AppState& app, Document& document) {
     CKeyDatabase& database = document.Database;
     SemanticChecker checker(app, document);
+    // Each key is looked up once for both passes: two bytes an entry. (No rule of the
+    // first pass changes a key.)
+    constexpr std::uint16_t kTreeGroupName = 0xFFFF;
+    constexpr std::uint16_t kNoKeyword = 0xFFFE;
+    static_assert(semantic::kKeywordCount < kNoKeyword);
+    std::vector<std::uint16_t> codes;
+    codes.reserve(database.Count());
     for (CDbEntry& entry : database) {
         app.CurrentEntry = &entry;
-        checker.CheckEntry(entry, PASS_FIRST);
+        const SemanticChecker::Resolved resolved = SemanticChecker::Resolve(entry.Key);
+        codes.push_back(resolved.TreeGroupName ? kTreeGroupName
+                        : resolved.Keyword     ? static_cast<std::uint16_t>(*resolved.Keyword)
+                                               : kNoKeyword);
+        checker.CheckEntry(entry, PASS_FIRST, resolved);
     }
+    std::size_t i = 0;
     for (CDbEntry& entry : database) {
         app.CurrentEntry = &entry;
-        checker.CheckEntry(entry, PASS_SECOND);
+        SemanticChecker::Resolved resolved;
+        const std::uint16_t code = codes[i++];
+        resolved.TreeGroupName = code == kTreeGroupName;
+        if (code < kNoKeyword)
+            resolved.Keyword = static_cast<Kw>(code);
+        checker.CheckEntry(entry, PASS_SECOND, resolved);
     }
     if (CDbEntry* last = database.Last()) {
         app.CurrentEntry = last;

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -72,6 +73,13 @@ class SemanticChecker {
     SemanticChecker& operator=(const SemanticChecker&) = delete;
 
     void CheckEntry(CDbEntry& entry, int pass);
+    // What an entry's key is to the semantic check, found once for both passes.
+    struct Resolved {
+        bool TreeGroupName = false;
+        std::optional<semantic::Kw> Keyword;
+    };
+    static Resolved Resolve(std::string_view key);
+    void CheckEntry(CDbEntry& entry, int pass, const Resolved& resolved);
 
     // ---- Reporting --------------------------------------------------------------------
     std::string MessageText;

@@ -210,17 +210,13 @@ void SemanticChecker::OnDefinitionUsedSecond(CDbEntry& entry, Kw kw) {
 }
 
 ExtUserPrmDataRecord* SemanticChecker::FindExtUserPrmData(std::int32_t number) {
-    auto found = UserParameters.ExtUserPrmDataByNumber.find(number);
-    return found == UserParameters.ExtUserPrmDataByNumber.end()
-               ? nullptr
-               : &UserParameters.ExtUserPrmDataList[found->second];
+    const std::uint32_t* found = UserParameters.ExtUserPrmDataByNumber.Find(number);
+    return found ? &UserParameters.ExtUserPrmDataList[*found] : nullptr;
 }
 
 PrmTextRecord* SemanticChecker::FindPrmText(std::int32_t number) {
-    auto found = UserParameters.PrmTextByNumber.find(number);
-    return found == UserParameters.PrmTextByNumber.end()
-               ? nullptr
-               : &UserParameters.PrmTextList[found->second];
+    const std::uint32_t* found = UserParameters.PrmTextByNumber.Find(number);
+    return found ? &UserParameters.PrmTextList[*found] : nullptr;
 }
 
 // The counters of the block's lines were set back to 0 by the driver when the begin line

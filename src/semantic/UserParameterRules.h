@@ -1,5 +1,6 @@
 #pragma once
 
+#include "semantic/NumberIndex.h"
 #include "semantic/ParameterOccupancy.h"
 
 #include <array>
@@ -7,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 namespace kvf {
@@ -67,8 +67,8 @@ struct UserParameterState {
     std::vector<PrmTextRecord> PrmTextList;
     // Position in the list by number, so that looking a definition up costs the same in a
     // file with a hundred thousand definitions as in one with ten.
-    std::unordered_map<std::int32_t, std::size_t> ExtUserPrmDataByNumber;
-    std::unordered_map<std::int32_t, std::size_t> PrmTextByNumber;
+    NumberIndex ExtUserPrmDataByNumber;
+    NumberIndex PrmTextByNumber;
     // The parameter bytes in use: of the unit (plain and X_) for the whole file, of the
     // current module (plain, F_ and X_).
     ParameterOccupancy UnitPrmOccupancy;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace kvf {
 namespace {
 
@@ -32,6 +35,30 @@ TEST(BufferTextLines, SplitsAsTheLineVectorDoes) {
         }
         EXPECT_EQ(lines.Line(lines.LineCount()), "");
         EXPECT_EQ(lines.LineLength(-1), 0);
+    }
+}
+
+// Lines are found from the line read before or from every 16th line: any order of reading
+// gives the same lines.
+TEST(BufferTextLines, GivesTheSameLinesInAnyOrderOfReading) {
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::string(static_cast<std::size_t>(i % 7), 'a' + static_cast<char>(i % 26)) +
+                (i % 5 == 0 ? "\r\n" : "\n");
+    text += "last";
+    const VectorTextLines expected = VectorTextLines::FromBytes(text);
+    std::vector<std::vector<int>> orders = {{}, {}, {}};
+    for (int i = 0; i < expected.LineCount(); ++i) {
+        orders[0].push_back(i);                               // forward
+        orders[1].push_back(expected.LineCount() - 1 - i);    // backward
+        orders[2].push_back((i * 37) % expected.LineCount()); // jumping
+    }
+    orders.push_back({5, 5, 6, 21, 20, 37, 38, 100, 0, 99, 16, 15, 17, 33, 32});
+    for (const std::vector<int>& order : orders) {
+        BufferTextLines lines(text);
+        ASSERT_EQ(lines.LineCount(), expected.LineCount());
+        for (int i : order)
+            ASSERT_EQ(lines.View(i), expected.Line(i)) << "line " << i;
     }
 }
 
