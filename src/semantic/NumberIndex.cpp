@@ -4,12 +4,12 @@
 
 namespace kvf {
 
-// Multiplicative hashing: the high bits of the product spread consecutive numbers (the
-// usual case) over the whole table.
+// Numbers a file defines mostly follow each other (1, 2, 3, ...): their slots do too, so
+// looking them up in file order stays in the cache. The higher bits are folded in, so that
+// numbers that differ only there (multiples of a power of two) still spread.
 std::size_t NumberIndex::SlotOf(std::int32_t number) const {
-    const std::uint64_t product =
-        static_cast<std::uint64_t>(static_cast<std::uint32_t>(number)) * 0x9E3779B97F4A7C15ull;
-    return static_cast<std::size_t>(product >> shift_);
+    const auto bits = static_cast<std::uint32_t>(number);
+    return static_cast<std::size_t>(bits ^ (bits >> 11) ^ (bits >> 22)) & (slots_.size() - 1);
 }
 
 const std::uint32_t* NumberIndex::Find(std::int32_t number) const {
@@ -44,9 +44,6 @@ void NumberIndex::Grow() {
     std::vector<Slot> old = std::move(slots_);
     const std::size_t size = old.empty() ? 16 : old.size() * 2;
     slots_.assign(size, Slot{});
-    shift_ = 64;
-    for (std::size_t s = size; s > 1; s >>= 1)
-        --shift_;
     const std::size_t mask = size - 1;
     for (const Slot& slot : old) {
         if (slot.Position == kUnused)

@@ -32,7 +32,6 @@ class NumberIndex {
 
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
-    int shift_ = 64;
 };
 
 } // namespace kvf

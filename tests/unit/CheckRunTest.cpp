@@ -53,7 +53,7 @@ struct CheckRunner {
         std::vector<std::string> out;
         for (const OutputRow& row : rows.Rows())
             out.push_back(LevelText(row.Level) + "|" + LineText(row.Level, row.Line) + "|" +
-                          row.Text);
+                          std::string(row.Text));
         app.CheckedDocument = nullptr;
         return out;
     }

@@ -128,7 +128,7 @@ class SemanticTestDocument {
         std::vector<std::string> out;
         for (const OutputRow& row : rows.Rows())
             out.push_back(std::string(row.Level == LEVEL_ERROR ? "E " : "W ") +
-                          std::to_string(row.Line) + ": " + row.Text);
+                          std::to_string(row.Line) + ": " + std::string(row.Text));
         return out;
     }
 
