@@ -38,14 +38,15 @@ class CollectedAlerts : public AlertSink {
 
 } // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& reason) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
         reason = "is a directory";
         return false;
     }
-    // One read into one buffer: the size is known up front, and a file that grows while it
-    // is read is read to its end.
+    // One read into one block: the size is known up front. The block has a byte to spare,
+    // so the read that finds the end needs no new block; a file that grows while it is read
+    // is read to its end.
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                          &std::fclose);
     if (!file) {
@@ -53,18 +54,26 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
         return false;
     }
     std::uintmax_t size = std::filesystem::file_size(path, error);
-    bytes.assign(error ? 0 : static_cast<std::size_t>(size), '\0');
-    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    bytes.resize(got);
-    char more[65536];
-    while (!std::ferror(file.get()) && !std::feof(file.get())) {
-        std::size_t n = std::fread(more, 1, sizeof more, file.get());
-        bytes.append(more, n);
+    std::size_t capacity = (error ? 0 : static_cast<std::size_t>(size)) + 1;
+    FileBytes read{OwnedBlock(capacity), 0};
+    for (;;) {
+        if (read.Size == capacity) {
+            capacity *= 2;
+            OwnedBlock larger(capacity);
+            std::memcpy(larger.Bytes(), read.Block.Bytes(), read.Size);
+            read.Block = std::move(larger);
+        }
+        std::size_t got =
+            std::fread(read.Block.Bytes() + read.Size, 1, capacity - read.Size, file.get());
+        read.Size += got;
+        if (got == 0 || std::ferror(file.get()) || std::feof(file.get()))
+            break;
     }
     if (std::ferror(file.get())) {
         reason = "read error";
         return false;
     }
+    bytes = std::move(read);
     return true;
 }
 
@@ -72,10 +81,10 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
                      const MessageSelection& selection, FileAction action, ReportFormat format) {
     FileResult result;
     result.Path = path;
-    std::string bytes;
+    FileBytes bytes;
     std::string reason;
     bool read = ReadWholeFile(path, bytes, reason);
-    if (read && LooksLikeUtf16(bytes)) {
+    if (read && LooksLikeUtf16(bytes.View())) {
         read = false;
         reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
     }
@@ -92,7 +101,7 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
     CollectedAlerts alerts(path, result.Diagnostics);
     app.SetAlertSink(&alerts);
 
-    BufferTextLines lines(std::move(bytes));
+    BufferTextLines lines(std::move(bytes.Block), bytes.Size);
     std::string title = std::filesystem::path(path).filename().string();
     std::error_code error;
     std::string pathName = std::filesystem::absolute(path, error).string();

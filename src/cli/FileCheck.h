@@ -1,9 +1,12 @@
 #pragma once
 
 #include "cli/Options.h"
+#include "core/BlockSource.h"
 #include "output/OutputRows.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kvf {
@@ -35,7 +38,14 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
                      const MessageSelection& selection, FileAction action,
                      ReportFormat format = ReportFormat::Text);
 
+// A whole file's bytes, in a block of the engine's block source.
+struct FileBytes {
+    OwnedBlock Block;
+    std::size_t Size = 0;
+    std::string_view View() const { return {Block.Bytes(), Size}; }
+};
+
 // Reads a whole file; on failure returns false with the reason.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
+bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& reason);
 
 } // namespace kvf::cli

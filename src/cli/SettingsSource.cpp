@@ -37,13 +37,13 @@ std::unique_ptr<SettingsStore> ReadSettingsFile(const Options& options, std::ost
         if (!std::filesystem::exists(path, error))
             return std::make_unique<IniSettingsStore>();
     }
-    std::string text;
+    FileBytes text;
     std::string reason;
     if (!ReadWholeFile(path, text, reason)) {
         errors << "kvfcheck: cannot read settings file '" << path << "': " << reason << '\n';
         return nullptr;
     }
-    return std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text));
+    return std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text.View()));
 }
 
 } // namespace

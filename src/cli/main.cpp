@@ -2,6 +2,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/FileCheck.h"
+#include "cli/HugePageBlocks.h"
 #include "cli/InputFiles.h"
 #include "cli/MessageList.h"
 #include "cli/Options.h"
@@ -35,6 +36,7 @@ unsigned WorkerCount(unsigned jobs) {
 } // namespace
 
 int main(int argc, char** argv) {
+    UseHugePageBlocks();
     ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     if (parsed.exitStatus)
         return *parsed.exitStatus;

@@ -187,7 +187,6 @@ struct CDbEntry {
     int Line = 0;     // 0-based last physical line
     int LongLine = 0; // 0-based first physical line; every message reports this one
     unsigned TreeGroup = 0;
-    void* hTree = nullptr; // the tree view's node; opaque to the engine
     EntryText RangeLen;
     EntryText Key;
     EntryText Value;

@@ -2,41 +2,44 @@
 
 #include "core/AppState.h"
 
+#include <new>
+
 namespace kvf {
 
 CKeyDatabase::~CKeyDatabase() {
     Clear();
 }
 
-std::vector<CDbEntry>& CKeyDatabase::ChunkWithRoom() {
-    if (count_ == chunks_.size() * kChunk) {
-        chunks_.emplace_back();
-        chunks_.back().reserve(kChunk);
+void* CKeyDatabase::RoomForNext() {
+    if (count_ == ChunkStart(chunks_.size())) {
+        const std::size_t entries = ChunkStart(chunks_.size() + 1) - count_;
+        chunks_.emplace_back(entries * sizeof(CDbEntry));
     }
-    return chunks_[count_ / kChunk];
+    return Slot(count_);
 }
 
 CDbEntry& CKeyDatabase::Append(std::unique_ptr<CDbEntry> entry) {
-    CDbEntry& added = ChunkWithRoom().emplace_back(std::move(*entry));
+    CDbEntry* added = new (RoomForNext()) CDbEntry(std::move(*entry));
     ++count_;
-    return added;
+    return *added;
 }
 
 CDbEntry& CKeyDatabase::Emplace(EntryText key, EntryText value, int lastLine, int firstLine) {
-    CDbEntry& added =
-        ChunkWithRoom().emplace_back(std::move(key), std::move(value), lastLine, firstLine);
+    CDbEntry* added =
+        new (RoomForNext()) CDbEntry(std::move(key), std::move(value), lastLine, firstLine);
     ++count_;
-    return added;
+    return *added;
 }
 
 void CKeyDatabase::Clear() {
-    while (count_ > 0) {
+    for (; count_ > 0; --count_) {
+        CDbEntry& entry = At(count_ - 1);
         if (app_)
-            app_->ForgetEntry(&At(count_ - 1));
-        chunks_[(count_ - 1) / kChunk].pop_back();
-        if (--count_ % kChunk == 0)
-            chunks_.pop_back();
+            app_->ForgetEntry(&entry);
+        entry.~CDbEntry();
     }
+    chunks_.clear();
+    treeNodes_.clear();
     texts_.Clear();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/BlockSource.h"
 #include "core/CDbEntry.h"
 
+#include <bit>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -29,12 +31,20 @@ class CKeyDatabase {
     void Clear();
     std::size_t Count() const { return count_; }
     bool Empty() const { return count_ == 0; }
-    CDbEntry& At(std::size_t index) { return chunks_[index / kChunk][index % kChunk]; }
-    const CDbEntry& At(std::size_t index) const { return chunks_[index / kChunk][index % kChunk]; }
+    CDbEntry& At(std::size_t index) { return *Slot(index); }
+    const CDbEntry& At(std::size_t index) const { return *Slot(index); }
     CDbEntry* Last() { return count_ == 0 ? nullptr : &At(count_ - 1); }
 
     // Where the reader and the classification keep the texts of this database's entries.
     EntryTextStore& Texts() { return texts_; }
+
+    // The tree view's node of the entry at `index` (its hTree), opaque to the engine; none
+    // for an entry made after the tree was built. Kept beside the entries, not in them:
+    // only the editor's tree sets it, and a check run holds a million entries the smaller.
+    void* TreeNode(std::size_t index) const {
+        return index < treeNodes_.size() ? treeNodes_[index] : nullptr;
+    }
+    void SetTreeNodes(std::vector<void*> nodes) { treeNodes_ = std::move(nodes); }
 
     // Index of an entry of this database, or -1. Linear: meant for reports, not hot loops.
     long IndexOf(const CDbEntry* entry) const;
@@ -60,15 +70,36 @@ class CKeyDatabase {
     Iterator end() const { return Iterator(this, count_); }
 
   private:
-    // Entries live in chunks that never grow past their first capacity, so an entry never
-    // moves and a file's entries cost a few allocations, not one each.
-    static constexpr std::size_t kChunk = 1024;
-    std::vector<CDbEntry>& ChunkWithRoom();
+    // Entries live in chunks that never move, so an entry never moves and a file's entries
+    // cost a few blocks, not an allocation each. The first chunk holds 1024 entries and
+    // each next one twice as many, up to 65,536; after those, every chunk fills 8 MiB, a
+    // whole number of huge pages. A small file takes one small block, a large one mostly
+    // whole huge pages.
+    static constexpr unsigned kFirstChunkBits = 10;
+    static constexpr unsigned kDoublings = 6;
+    static constexpr std::size_t kGrownChunk = (std::size_t{8} << 20) / sizeof(CDbEntry);
+    static constexpr std::size_t kDoubledEntries = ((std::size_t{2} << kDoublings) - 1)
+                                                   << kFirstChunkBits;
+    static constexpr std::size_t ChunkStart(std::size_t chunk) {
+        return chunk <= kDoublings + 1 ? ((std::size_t{1} << chunk) - 1) << kFirstChunkBits
+                                       : kDoubledEntries + (chunk - kDoublings - 1) * kGrownChunk;
+    }
+    static std::size_t ChunkOf(std::size_t index) {
+        if (index < kDoubledEntries)
+            return static_cast<std::size_t>(std::bit_width((index >> kFirstChunkBits) + 1)) - 1;
+        return kDoublings + 1 + (index - kDoubledEntries) / kGrownChunk;
+    }
+    CDbEntry* Slot(std::size_t index) const {
+        const std::size_t chunk = ChunkOf(index);
+        return static_cast<CDbEntry*>(chunks_[chunk].Data()) + (index - ChunkStart(chunk));
+    }
+    void* RoomForNext();
 
     AppState* app_;
     EntryTextStore texts_; // declared first: it outlives the entries that point into it
-    std::vector<std::vector<CDbEntry>> chunks_;
+    std::vector<OwnedBlock> chunks_;
     std::size_t count_ = 0;
+    std::vector<void*> treeNodes_;
 };
 
 } // namespace kvf

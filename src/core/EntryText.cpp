@@ -44,29 +44,10 @@ std::ostream& operator<<(std::ostream& out, const EntryText& text) {
     return out << text.View();
 }
 
-char* EntryTextStore::Room(std::size_t size) {
-    if (size > kBlockSize / 4) {
-        // A long text gets a block of its own, so the current block keeps its room.
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-        blockBytes_ += size;
-        return blocks_.back().get();
-    }
-    if (size > left_) {
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-        blockBytes_ += kBlockSize;
-        free_ = blocks_.back().get();
-        left_ = kBlockSize;
-    }
-    char* room = free_;
-    free_ += size;
-    left_ -= size;
-    return room;
-}
-
 EntryText EntryTextStore::Keep(std::string_view text) {
     EntryText kept;
     if (!text.empty())
-        kept.bits_ = EntryText::Fill(Room(EntryText::BlockSize(text)), text, 0);
+        kept.bits_ = EntryText::Fill(blocks_.Room(EntryText::BlockSize(text)), text, 0);
     return kept;
 }
 
@@ -88,11 +69,8 @@ EntryText EntryTextStore::Share(const EntryText& text) {
 }
 
 void EntryTextStore::Clear() {
-    blocks_.clear();
+    blocks_.Clear();
     alive_.clear();
-    free_ = nullptr;
-    left_ = 0;
-    blockBytes_ = 0;
 }
 
 } // namespace kvf

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BlockArena.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -212,17 +214,11 @@ class EntryTextStore {
     void KeepAlive(std::shared_ptr<const void> bytes) { alive_.push_back(std::move(bytes)); }
     void Clear();
     // Bytes held in blocks (for tests and benchmarks).
-    std::size_t BlockBytes() const { return blockBytes_; }
+    std::size_t BlockBytes() const { return blocks_.BlockBytes(); }
 
   private:
-    char* Room(std::size_t size);
-
-    static constexpr std::size_t kBlockSize = 64 * 1024;
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    BlockArena blocks_;
     std::vector<std::shared_ptr<const void>> alive_;
-    char* free_ = nullptr;
-    std::size_t left_ = 0;
-    std::size_t blockBytes_ = 0;
 };
 
 // Where code that fills an entry puts the texts it makes: into the store of the database

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AsciiText.h"
+#include "core/BlockAllocator.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -81,7 +82,7 @@ template <typename Value> class KeywordTable {
     }
 
     void Grow() {
-        std::vector<Slot> old = std::move(slots_);
+        BlockVector<Slot> old = std::move(slots_);
         slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
         mask_ = slots_.size() - 1;
         for (Slot& slot : old) {
@@ -94,7 +95,7 @@ template <typename Value> class KeywordTable {
         }
     }
 
-    std::vector<Slot> slots_;
+    BlockVector<Slot> slots_;
     std::string names_; // every name inserted, one after the other
     std::size_t count_ = 0;
     std::size_t mask_ = 0;

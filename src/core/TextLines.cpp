@@ -2,16 +2,29 @@
 
 namespace kvf {
 
-BufferTextLines::BufferTextLines(std::string bytes)
-    : bytes_(std::make_shared<const std::string>(std::move(bytes))) {
-    const std::string& text = *bytes_;
+BufferTextLines::BufferTextLines(std::string bytes) {
+    auto owner = std::make_shared<const std::string>(std::move(bytes));
+    text_ = *owner;
+    owner_ = std::move(owner);
+    FindLines();
+}
+
+BufferTextLines::BufferTextLines(OwnedBlock block, std::size_t size) {
+    auto owner = std::make_shared<const OwnedBlock>(std::move(block));
+    text_ = std::string_view(owner->Bytes(), size);
+    owner_ = std::move(owner);
+    FindLines();
+}
+
+void BufferTextLines::FindLines() {
+    const std::string_view text = text_;
     std::size_t start = 0;
     while (start < text.size()) {
         if (lineCount_ % kStride == 0)
             checkpoints_.push_back(start);
         ++lineCount_;
         std::size_t end = text.find('\n', start);
-        start = end == std::string::npos ? text.size() : end + 1;
+        start = end == std::string_view::npos ? text.size() : end + 1;
     }
     // No line read yet: the cursor stands before line 0.
     lastLine_ = lineCount_;
@@ -21,7 +34,7 @@ std::string_view BufferTextLines::View(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= lineCount_)
         return {};
     const std::size_t wanted = static_cast<std::size_t>(index);
-    const std::string& text = *bytes_;
+    const std::string_view text = text_;
     // Start from the line read last where that lies just before, else from a checkpoint.
     std::size_t line;
     std::size_t start;
@@ -41,13 +54,13 @@ std::string_view BufferTextLines::View(int index) const {
         start = lineFeed + 1; // a line before the last one ends in a LF
         lineFeed = text.find('\n', start);
     }
-    std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed;
+    std::size_t end = lineFeed == std::string_view::npos ? text.size() : lineFeed;
     lastLine_ = wanted;
     lastStart_ = start;
     lastNext_ = end + 1;
-    if (lineFeed != std::string::npos && end > start && text[end - 1] == '\r')
+    if (lineFeed != std::string_view::npos && end > start && text[end - 1] == '\r')
         --end;
-    return std::string_view(text).substr(start, end - start);
+    return text.substr(start, end - start);
 }
 
 VectorTextLines VectorTextLines::FromBytes(std::string_view bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BlockSource.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -39,19 +41,25 @@ class TextLines {
 class BufferTextLines : public TextLines {
   public:
     explicit BufferTextLines(std::string bytes);
+    // The first `size` bytes of `block` (kvfcheck reads a file into a block of the engine's
+    // block source).
+    BufferTextLines(OwnedBlock block, std::size_t size);
 
     int LineCount() const override { return static_cast<int>(lineCount_); }
     std::string Line(int index) const override { return std::string(View(index)); }
     int LineLength(int index) const override { return static_cast<int>(View(index).size()); }
     std::string_view LineView(int index, std::string&) const override { return View(index); }
     std::string_view View(int index) const;
-    const std::string& Bytes() const { return *bytes_; }
-    std::shared_ptr<const void> SharedBytes() const override { return bytes_; }
+    std::string_view Bytes() const { return text_; }
+    std::shared_ptr<const void> SharedBytes() const override { return owner_; }
 
   private:
+    void FindLines();
+
     static constexpr std::size_t kStride = 16;
 
-    std::shared_ptr<const std::string> bytes_;
+    std::shared_ptr<const void> owner_; // keeps text_ alive
+    std::string_view text_;
     std::size_t lineCount_ = 0;
     std::vector<std::size_t> checkpoints_; // start of lines 0, 16, 32, ...
     // The line read last: its number, its start and the start of the line after it.

@@ -35,30 +35,14 @@ void OutputRowList::Add(int level, int line, int id, std::string_view text,
 std::string_view OutputRowList::Keep(std::string_view text) {
     if (text.empty())
         return {};
-    char* room;
-    if (text.size() > kBlockSize / 4) {
-        // A long text gets a block of its own, so the current block keeps its room.
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-        room = blocks_.back().get();
-    } else {
-        if (text.size() > left_) {
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-            free_ = blocks_.back().get();
-            left_ = kBlockSize;
-        }
-        room = free_;
-        free_ += text.size();
-        left_ -= text.size();
-    }
+    char* room = texts_.Room(text.size());
     std::memcpy(room, text.data(), text.size());
     return std::string_view(room, text.size());
 }
 
 void OutputRowList::Clear() {
     rows_.clear();
-    blocks_.clear();
-    free_ = nullptr;
-    left_ = 0;
+    texts_.Clear();
 }
 
 void OutputRowList::ForgetTargets() {

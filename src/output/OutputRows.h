@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BlockAllocator.h"
+#include "core/BlockArena.h"
 #include "core/MessageSink.h"
 
 #include <memory>
@@ -26,7 +28,7 @@ struct OutputRow {
 };
 
 // Rows and their texts: a check run of a large file gives a row for every tenth line, so
-// the texts stand one after the other in large blocks instead of a string each. Moving the
+// the texts stand one after the other in an arena instead of a string each. Moving the
 // list keeps every row's text where it is.
 class OutputRowList {
   public:
@@ -45,17 +47,14 @@ class OutputRowList {
     bool empty() const { return rows_.empty(); }
     const OutputRow& operator[](std::size_t i) const { return rows_[i]; }
     const OutputRow& back() const { return rows_.back(); }
-    std::vector<OutputRow>::const_iterator begin() const { return rows_.begin(); }
-    std::vector<OutputRow>::const_iterator end() const { return rows_.end(); }
+    BlockVector<OutputRow>::const_iterator begin() const { return rows_.begin(); }
+    BlockVector<OutputRow>::const_iterator end() const { return rows_.end(); }
 
   private:
     std::string_view Keep(std::string_view text);
 
-    static constexpr std::size_t kBlockSize = 64 * 1024;
-    std::vector<OutputRow> rows_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    char* free_ = nullptr;
-    std::size_t left_ = 0;
+    BlockVector<OutputRow> rows_;
+    BlockArena texts_;
 };
 
 // The output window's rows without the window: what kvfcheck prints and what the editor's

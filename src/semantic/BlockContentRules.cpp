@@ -41,7 +41,7 @@ constexpr NamedKeyword kDataAreaKeywords[] = {
 // Moves a finished definition into its list. When memory runs out the definition is
 // dropped, the user is told, and the rule still counts as holding.
 template <typename Record>
-void StoreFinished(AppState& app, std::unique_ptr<Record>& current, std::vector<Record>& list,
+void StoreFinished(AppState& app, std::unique_ptr<Record>& current, BlockVector<Record>& list,
                    NumberIndex& byNumber) {
     try {
         // The first of a number is found.

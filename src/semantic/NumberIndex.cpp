@@ -41,7 +41,7 @@ bool NumberIndex::Insert(std::int32_t number, std::uint32_t position) {
 }
 
 void NumberIndex::Grow() {
-    std::vector<Slot> old = std::move(slots_);
+    BlockVector<Slot> old = std::move(slots_);
     const std::size_t size = old.empty() ? 16 : old.size() * 2;
     slots_.assign(size, Slot{});
     const std::size_t mask = size - 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BlockAllocator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -30,7 +32,7 @@ class NumberIndex {
     std::size_t SlotOf(std::int32_t number) const;
     void Grow();
 
-    std::vector<Slot> slots_;
+    BlockVector<Slot> slots_;
     std::size_t count_ = 0;
 };
 

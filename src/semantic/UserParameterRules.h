@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BlockAllocator.h"
 #include "semantic/NumberIndex.h"
 #include "semantic/ParameterOccupancy.h"
 
@@ -63,8 +64,8 @@ struct PrmTextRecord {
 struct UserParameterState {
     std::unique_ptr<ExtUserPrmDataRecord> CurrentExtUserPrmData;
     std::unique_ptr<PrmTextRecord> CurrentPrmText;
-    std::vector<ExtUserPrmDataRecord> ExtUserPrmDataList;
-    std::vector<PrmTextRecord> PrmTextList;
+    BlockVector<ExtUserPrmDataRecord> ExtUserPrmDataList;
+    BlockVector<PrmTextRecord> PrmTextList;
     // Position in the list by number, so that looking a definition up costs the same in a
     // file with a hundred thousand definitions as in one with ten.
     NumberIndex ExtUserPrmDataByNumber;

@@ -63,10 +63,11 @@ QStringList EntryDetailsLines(const CDbEntry& entry, const CKeyDatabase& databas
     lines << ViewText(msg::DetailsValueLabel) + " \"" + FromCodePage(entry.Value) + "\"";
     lines << ViewText(msg::DetailsLongLine, entry.LongLine);
     lines << ViewText(msg::DetailsLine, entry.Line);
-    lines << PointerText(msg::DetailsTreeHandle, entry.hTree);
+    const long index = database.IndexOf(&entry);
+    lines << PointerText(msg::DetailsTreeHandle,
+                         index < 0 ? nullptr : database.TreeNode(static_cast<std::size_t>(index)));
     lines << ViewText(msg::DetailsRangeLen, entry.RangeLen);
-    lines << ViewText(msg::DetailsItemIndex, database.IndexOf(&entry),
-                      static_cast<long long>(database.Count()));
+    lines << ViewText(msg::DetailsItemIndex, index, static_cast<long long>(database.Count()));
     lines << ViewText(TypeTextId(entry.Type));
     lines << ViewText(GroupTextId(entry.TreeGroup));
     lines << ViewText(entry.ModuleFlag == TYPE_MODULE_BEGIN ? msg::DetailsModuleBegin

@@ -200,8 +200,10 @@ void KeywordTreeModel::Rebuild(CKeyDatabase& database) {
     // Every level in sorted order, as the tree control inserts its items.
     for (std::size_t n = 0; n < nodes_.size(); ++n)
         SortChildren(static_cast<int>(n));
+    std::vector<void*> treeNodes(database.Count());
     for (std::size_t i = 0; i < database.Count(); ++i)
-        database.At(i).hTree = &nodes_[static_cast<std::size_t>(nodeOfEntry_[i])];
+        treeNodes[i] = &nodes_[static_cast<std::size_t>(nodeOfEntry_[i])];
+    database.SetTreeNodes(std::move(treeNodes));
     endResetModel();
 }
 
@@ -231,9 +233,9 @@ CDbEntry* KeywordTreeModel::EntryAt(const QModelIndex& index) const {
     if (!node || node->Entry < 0 || !database_ ||
         static_cast<std::size_t>(node->Entry) >= database_->Count())
         return nullptr;
-    CDbEntry& entry = database_->At(static_cast<std::size_t>(node->Entry));
+    const auto entry = static_cast<std::size_t>(node->Entry);
     // An entry that does not know this node was built after the tree: no match.
-    return entry.hTree == node ? &entry : nullptr;
+    return database_->TreeNode(entry) == node ? &database_->At(entry) : nullptr;
 }
 
 QString KeywordTreeModel::Label(const QModelIndex& index) const {
@@ -247,15 +249,13 @@ QString KeywordTreeModel::Label(const QModelIndex& index) const {
 }
 
 void KeywordTreeModel::Relabel(const CDbEntry& entry) {
-    if (!entry.hTree)
+    const long found = database_ ? database_->IndexOf(&entry) : -1;
+    if (found < 0 || static_cast<std::size_t>(found) >= nodeOfEntry_.size())
         return;
-    for (std::size_t n = 0; n < nodes_.size(); ++n) {
-        if (&nodes_[n] != entry.hTree)
-            continue;
-        QModelIndex index = IndexOfNode(static_cast<int>(n));
-        emit dataChanged(index, index);
+    QModelIndex index = IndexOfNode(nodeOfEntry_[static_cast<std::size_t>(found)]);
+    if (EntryAt(index) != &entry) // made after the tree was built
         return;
-    }
+    emit dataChanged(index, index);
 }
 
 QModelIndex KeywordTreeModel::index(int row, int column, const QModelIndex& parent) const {

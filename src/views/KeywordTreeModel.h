@@ -45,8 +45,8 @@ class KeywordTreeModel : public QAbstractItemModel {
     ~KeywordTreeModel() override;
 
     // Builds the nodes from the database again (an empty database shows "no database")
-    // and stores each entry's node in its hTree. The model reads the database until the
-    // next Rebuild or Clear.
+    // and stores each entry's node in the database (TreeNode). The model reads the database until
+    // the next Rebuild or Clear.
     void Rebuild(CKeyDatabase& database);
     // No database at all: only the root.
     void Clear();
@@ -54,7 +54,7 @@ class KeywordTreeModel : public QAbstractItemModel {
     QModelIndex RootIndex() const;
     // The node of the entry at `entryIndex`, or an invalid index.
     QModelIndex IndexOfEntry(std::size_t entryIndex) const;
-    // The entry a node stands for (checked against the entry's hTree), or nullptr for the
+    // The entry a node stands for (checked against the entry's TreeNode), or nullptr for the
     // root, a group, "no database", or a node whose entry is gone.
     CDbEntry* EntryAt(const QModelIndex& index) const;
     // The node's label: "Key (line)" for an entry, the fixed text otherwise.

@@ -119,8 +119,9 @@ class KeywordTreeTest : public QObject {
         QVERIFY(!tree->Model().data(Find(tree, "Max_Module (7)"), Qt::FontRole).isValid());
         QCOMPARE(tree->currentIndex(), tree->Model().RootIndex());
         // Each entry knows its node.
-        for (const CDbEntry& entry : f.frame->ActiveChild()->Doc().Engine().Database)
-            QVERIFY(entry.hTree != nullptr);
+        const CKeyDatabase& database = f.frame->ActiveChild()->Doc().Engine().Database;
+        for (std::size_t i = 0; i < database.Count(); ++i)
+            QVERIFY(database.TreeNode(i) != nullptr);
     }
 
     void emptyDocumentShowsNoDatabase() {

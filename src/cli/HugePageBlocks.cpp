@@ -1,0 +1,69 @@
+#include "cli/HugePageBlocks.h"
+
+#include "core/BlockSource.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <new>
+
+#include <sys/mman.h>
+
+namespace kvf::cli {
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+constexpr std::size_t kPage = 4096;
+// Below this, a block comes from the heap: it cannot hold a huge page.
+constexpr std::size_t kSmallestMapped = kHugePage;
+
+std::uintptr_t RoundUp(std::uintptr_t value, std::size_t step) {
+    return (value + step - 1) / step * step;
+}
+
+class HugePageBlocks : public BlockSource {
+  public:
+    void* Take(std::size_t bytes) override {
+        if (bytes < kSmallestMapped)
+            return ::operator new(bytes);
+        // Map a huge page more than needed and cut an aligned start out of it. The block
+        // ends at its last 4 KiB page, so a part of a huge page at its end is not filled
+        // out to a whole one.
+        const std::size_t length = RoundUp(bytes, kPage);
+        void* mapped = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
+                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapped == MAP_FAILED)
+            throw std::bad_alloc();
+        const auto first = reinterpret_cast<std::uintptr_t>(mapped);
+        const std::uintptr_t start = RoundUp(first, kHugePage);
+        if (start > first)
+            munmap(mapped, start - first);
+        const std::uintptr_t end = first + length + kHugePage;
+        if (end > start + length)
+            munmap(reinterpret_cast<void*>(start + length), end - (start + length));
+        // Advice only: where the system has no huge pages to give, the block works all
+        // the same.
+        madvise(reinterpret_cast<void*>(start), length, MADV_HUGEPAGE);
+        return reinterpret_cast<void*>(start);
+    }
+
+    void Give(void* block, std::size_t bytes) noexcept override {
+        if (bytes < kSmallestMapped)
+            ::operator delete(block, bytes);
+        else
+            munmap(block, RoundUp(bytes, kPage));
+    }
+};
+
+} // namespace
+
+BlockSource& HugePageBlockSource() {
+    // Never destroyed: blocks may still be given back while the process ends.
+    static BlockSource* const source = new HugePageBlocks;
+    return *source;
+}
+
+void UseHugePageBlocks() {
+    InstallBlockSource(&HugePageBlockSource());
+}
+
+} // namespace kvf::cli
