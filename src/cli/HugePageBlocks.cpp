@@ -48,7 +48,7 @@ class HugePageBlocks : public BlockSource {
 
     void Give(void* block, std::size_t bytes) noexcept override {
         if (bytes < kSmallestMapped)
-            ::operator delete(block, bytes);
+            ::operator delete(block);
         else
             munmap(block, RoundUp(bytes, kPage));
     }

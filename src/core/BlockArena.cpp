@@ -3,13 +3,15 @@
 namespace kvf {
 
 char* BlockArena::Room(std::size_t size) {
-    if (size > kFirstBlock / 4) {
-        // A long text gets a block of its own, so the current block keeps its room.
+    if (size > kOwnBlockAbove) {
         blocks_.emplace_back(size);
         blockBytes_ += size;
         return blocks_.back().Bytes();
     }
     if (size > left_) {
+        // The first blocks are smaller than a text may be.
+        while (nextBlock_ < size)
+            nextBlock_ *= 2;
         blocks_.emplace_back(nextBlock_);
         blockBytes_ += nextBlock_;
         free_ = blocks_.back().Bytes();

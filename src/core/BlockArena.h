@@ -10,7 +10,7 @@ namespace kvf {
 
 // Bytes handed out one after another from large blocks and freed all together: where
 // texts that live as long as their owner stand, instead of a heap string each. Blocks
-// double from 64 KiB up to 2 MiB, so a small file costs one small block and a large one
+// double from 4 KiB up to 2 MiB, so a small file costs one small block and a large one
 // mostly blocks big enough for huge pages. Moving the arena keeps every byte where it is.
 class BlockArena {
   public:
@@ -38,8 +38,10 @@ class BlockArena {
     std::size_t BlockBytes() const { return blockBytes_; }
 
   private:
-    static constexpr std::size_t kFirstBlock = 64 * 1024;
+    static constexpr std::size_t kFirstBlock = 4 * 1024;
     static constexpr std::size_t kLargestBlock = 2 * 1024 * 1024;
+    // A text longer than this gets a block of its own, so the current block keeps its room.
+    static constexpr std::size_t kOwnBlockAbove = 16 * 1024;
 
     std::vector<OwnedBlock> blocks_;
     std::size_t nextBlock_ = kFirstBlock;

@@ -9,7 +9,7 @@ namespace {
 class HeapBlocks : public BlockSource {
   public:
     void* Take(std::size_t bytes) override { return ::operator new(bytes); }
-    void Give(void* block, std::size_t bytes) noexcept override { ::operator delete(block, bytes); }
+    void Give(void* block, std::size_t) noexcept override { ::operator delete(block); }
 };
 
 std::atomic<BlockSource*> installed{nullptr};

@@ -71,12 +71,12 @@ class CKeyDatabase {
 
   private:
     // Entries live in chunks that never move, so an entry never moves and a file's entries
-    // cost a few blocks, not an allocation each. The first chunk holds 1024 entries and
-    // each next one twice as many, up to 65,536; after those, every chunk fills 8 MiB, a
-    // whole number of huge pages. A small file takes one small block, a large one mostly
-    // whole huge pages.
-    static constexpr unsigned kFirstChunkBits = 10;
-    static constexpr unsigned kDoublings = 6;
+    // cost a few blocks, not an allocation each. The first chunk holds 64 entries and each
+    // next one twice as many, up to 65,536; after those, every chunk fills 8 MiB, a whole
+    // number of huge pages. A small file takes one small block, a large one mostly whole
+    // huge pages.
+    static constexpr unsigned kFirstChunkBits = 6;
+    static constexpr unsigned kDoublings = 10;
     static constexpr std::size_t kGrownChunk = (std::size_t{8} << 20) / sizeof(CDbEntry);
     static constexpr std::size_t kDoubledEntries = ((std::size_t{2} << kDoublings) - 1)
                                                    << kFirstChunkBits;

@@ -24,12 +24,13 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Parentheses before the line's first double quote and first ';': an opening one becomes
 // a blank, a closing one the value mark.
 void MarkParentheses(std::string& line) {
-    std::size_t limit = std::min(line.find('"'), line.find(';'));
-    for (std::size_t i = 0; i < line.size() && i < limit; ++i) {
-        if (line[i] == '(')
-            line[i] = ' ';
-        else if (line[i] == ')')
-            line[i] = kValueMark;
+    for (char& c : line) {
+        if (c == '"' || c == ';')
+            return;
+        if (c == '(')
+            c = ' ';
+        else if (c == ')')
+            c = kValueMark;
     }
 }
 
@@ -145,14 +146,13 @@ class Reader {
     }
 
     void ProcessPhysicalLine(std::string_view line) {
-        bool isHeaderLine = false;
-        std::string_view beforeComment = Trim(line.substr(0, line.find(';')));
-        if (!beforeComment.empty() && !headerFound_ &&
-            EqualsNoCase(beforeComment, "#TALVERON_DP")) {
-            headerFound_ = true;
-            isHeaderLine = true;
+        if (!headerFound_) {
+            // Nothing before the header line counts, and the header line itself is no entry.
+            std::string_view beforeComment = Trim(line.substr(0, line.find(';')));
+            headerFound_ = EqualsNoCase(beforeComment, "#TALVERON_DP");
+            return;
         }
-        if (line.empty() || line[0] == ';' || !headerFound_ || isHeaderLine)
+        if (line.empty() || line[0] == ';')
             return;
         ProcessKeywordLine(line);
     }

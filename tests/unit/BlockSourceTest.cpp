@@ -57,10 +57,10 @@ class BlockSourceTest : public ::testing::Test {
     CountingSource source_;
 };
 
-// Entry counts around the chunk boundaries: the first chunk (1024), the last doubled one
-// (ends at 130,048) and the first two chunks of 8 MiB each.
+// Entry counts around the chunk boundaries: the first chunk (64), the last doubled one
+// (ends at 131,008) and the first two chunks of 8 MiB each.
 TEST_F(BlockSourceTest, EntriesStayInPlaceAcrossEveryChunkBoundary) {
-    for (std::size_t count : {1u, 1024u, 1025u, 130048u, 130049u, 250000u}) {
+    for (std::size_t count : {1u, 64u, 65u, 131008u, 131009u, 250000u}) {
         CKeyDatabase database;
         std::vector<const CDbEntry*> addresses;
         for (std::size_t i = 0; i < count; ++i)
@@ -105,6 +105,15 @@ TEST_F(BlockSourceTest, ArenaRoomKeepsItsBytesAndGoesBackOnClear) {
     moved.Clear();
     arena.Clear();
     EXPECT_EQ(source_.Live(), 0u);
+
+    // A first text longer than the first block but short enough to share one.
+    const std::string middle(10000, 'm');
+    char* room = arena.Room(middle.size());
+    std::memcpy(room, middle.data(), middle.size());
+    std::memcpy(arena.Room(2), "ok", 2);
+    EXPECT_EQ(std::string(room, middle.size()), middle);
+    EXPECT_EQ(source_.Live(), 1u);
+    arena.Clear();
 }
 
 TEST_F(BlockSourceTest, ContainersGiveBackToTheSourceTheyWereMadeUnder) {
