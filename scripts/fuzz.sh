@@ -19,6 +19,8 @@ while IFS= read -r -d '' f; do
   cp "$f" "$corpus/seed-$n"
 done < <(find tests/acceptance resources/samples -type f -iname '*.kv?' -print0)
 
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# A small quarantine: one input frees far less than 32 MB, so a use after free within an
+# input is still caught, and the run does not touch 256 MB of fresh memory (a third faster).
+ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   nice -n 19 ./build-fuzz/fuzz/kvf_fuzz_check -timeout=10 -max_len=1048576 \
   -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "$@" "$corpus"
