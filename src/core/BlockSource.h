@@ -5,11 +5,12 @@
 
 namespace kvf {
 
-// Where the engine's large blocks of memory come from: entry chunks, the text store, the
-// rows' texts and a file's bytes. The engine takes them from the heap; a shell may install
-// a source that maps memory the way its platform serves large blocks best (kvfcheck asks
-// for huge pages, which makes first touches of a large file's memory several times
-// cheaper). Blocks are given back to the source that took them.
+// Where the engine's large blocks of memory come from: entry chunks, the texts of entries
+// and rows, the tables and lists that grow with a file, and kvfcheck's copy of the file.
+// The engine takes them from the heap; a shell may install a source that maps memory the
+// way its platform serves large blocks best (kvfcheck asks for huge pages, which makes
+// first touches of a large file's memory several times cheaper). Blocks are given back to
+// the source that took them.
 class BlockSource {
   public:
     virtual ~BlockSource() = default;
