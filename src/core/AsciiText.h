@@ -42,11 +42,25 @@ inline std::string ToUpperAscii(std::string_view text) {
     return out;
 }
 
-// Keyword comparison: ASCII letters ignore case, every other byte compares as it is.
+// Keyword comparison: ASCII letters ignore case, every other byte compares as it is. Most
+// keys are written as the catalogue spells them, so eight bytes are compared at a time and
+// only a word that differs is looked at byte by byte.
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
+    std::size_t i = 0;
+    for (; i + 8 <= a.size(); i += 8) {
+        std::uint64_t x;
+        std::uint64_t y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x == y)
+            continue;
+        for (std::size_t j = i; j < i + 8; ++j)
+            if (ToUpperAscii(a[j]) != ToUpperAscii(b[j]))
+                return false;
+    }
+    for (; i < a.size(); ++i)
         if (ToUpperAscii(a[i]) != ToUpperAscii(b[i]))
             return false;
     return true;
@@ -69,11 +83,11 @@ struct CaseInsensitiveHash {
             std::memcpy(&word, text.data() + i, 8);
             hash = (hash ^ (word | kCaseBits)) * 0xFF51AFD7ED558CCDull;
         }
-        if (i < text.size()) {
+        if (const std::size_t rest = text.size() - i; rest > 0) {
+            // The last one to seven bytes in one word, the case bit set in those only.
             std::uint64_t word = 0;
-            for (; i < text.size(); ++i)
-                word = (word << 8) | (static_cast<unsigned char>(text[i]) | 0x20u);
-            hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+            std::memcpy(&word, text.data() + i, rest);
+            hash = (hash ^ (word | (kCaseBits >> (8 * (8 - rest))))) * 0xFF51AFD7ED558CCDull;
         }
         hash ^= hash >> 33;
         hash *= 0xC4CEB9FE1A85EC53ull;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -167,6 +169,28 @@ TEST(KeywordTable, FindsNamesWhateverTheirCase) {
         EXPECT_EQ(found ? std::optional<int>(*found) : std::nullopt, c.Want) << c.Name;
     }
     EXPECT_EQ(table.Size(), 300u);
+}
+
+// Every length up to three words, each byte in turn: a change of case leaves the name equal
+// and its hash alike; any other change of a byte makes it a different name.
+TEST(KeywordTable, CaseOfEveryByteOfEveryLengthIsIgnored) {
+    const std::string letters = "Ext_User_Prm_Data_Const_";
+    for (std::size_t length = 1; length <= letters.size(); ++length) {
+        const std::string name = letters.substr(0, length);
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string otherCase = name;
+            otherCase[at] = static_cast<char>(otherCase[at] ^ 0x20);
+            const bool letter = std::isalpha(static_cast<unsigned char>(name[at])) != 0;
+            EXPECT_EQ(EqualsNoCase(name, otherCase), letter) << name << " at " << at;
+            if (letter) {
+                EXPECT_EQ(CaseInsensitiveHash{}(name), CaseInsensitiveHash{}(otherCase)) << name;
+            }
+            std::string changed = name;
+            changed[at] = '#';
+            EXPECT_FALSE(EqualsNoCase(name, changed)) << name << " at " << at;
+        }
+        EXPECT_FALSE(EqualsNoCase(name, name + "x"));
+    }
 }
 
 TEST(KeyAnswers, AsksOncePerKeyWhileARunLasts) {
