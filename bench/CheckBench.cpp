@@ -76,6 +76,12 @@ std::string LongLine(int bytes) {
            "\"\n";
 }
 
+// A quoted value of `=` signs closed by a comment: the equal-sign rule walks from `=` to `=`.
+std::string EqualSignLine(int bytes) {
+    return "#TALVERON_DP\nVendor_Name = \"" + std::string(static_cast<std::size_t>(bytes), '=') +
+           "\";\n";
+}
+
 void CheckText(benchmark::State& state, const std::string& text) {
     BufferTextLines lines(text);
     MemorySettingsStore settings;
@@ -99,12 +105,21 @@ void BM_LongLine(benchmark::State& state) {
     CheckText(state, LongLine(static_cast<int>(state.range(0))));
 }
 
+void BM_EqualSignLine(benchmark::State& state) {
+    CheckText(state, EqualSignLine(static_cast<int>(state.range(0))));
+}
+
 BENCHMARK(BM_ContinuationChain)
     ->Arg(50'000)
     ->Arg(100'000)
     ->Arg(200'000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongLine)->Arg(1 << 20)->Arg(2 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EqualSignLine)
+    ->Arg(1 << 20)
+    ->Arg(2 << 20)
+    ->Arg(4 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_SplitLines)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndClassify)

@@ -16,11 +16,17 @@ bool Before(std::size_t a, std::size_t b) {
     return a != npos && (b == npos || a < b);
 }
 
+// The first `c` at or after `from`, given the first one at or after an earlier start: found
+// again only once `from` has passed it, so a walk along the line reads each byte once.
+std::size_t NextFrom(std::string_view text, char c, std::size_t from, std::size_t known) {
+    return known != npos && known < from ? text.find(c, from) : known;
+}
+
 } // namespace
 
 int CheckEqualSign(const CDbEntry& entry, const TextLines& lines) {
-    const std::string line = lines.Line(entry.LongLine);
-    const std::string_view text(line);
+    std::string scratch;
+    const std::string_view text = lines.LineView(entry.LongLine, scratch);
 
     std::size_t equal = text.find('=');
     if (equal == npos)
@@ -30,27 +36,32 @@ int CheckEqualSign(const CDbEntry& entry, const TextLines& lines) {
     if (Before(semicolon, equal) || Before(quote, equal))
         return 0;
 
-    std::string_view rest = text.substr(equal + 1);
-    std::size_t nextEqual = rest.find('=');
+    std::size_t from = equal + 1;
+    std::size_t nextEqual = text.find('=', from);
     if (nextEqual == npos)
         return 1;
-    std::size_t firstQuote = rest.find('"');
+    std::size_t firstQuote = text.find('"', from);
     if (firstQuote != npos && firstQuote > nextEqual)
         return 0;
 
     // Skip the opening quote, then walk from `=` to `=`: an `=` that follows a quote and is
     // itself followed by a comment stands in a second quoted text before the comment.
     if (firstQuote != npos)
-        rest.remove_prefix(firstQuote + 1);
+        from = firstQuote + 1;
+    quote = text.find('"', from);
+    semicolon = text.find(';', from);
     while (true) {
-        std::size_t eq = rest.find('=');
+        // Without a quote or a comment ahead, no `=` further on can stand between them.
+        if (quote == npos || semicolon == npos)
+            return 1;
+        std::size_t eq = text.find('=', from);
         if (eq == npos)
             return 1;
-        std::size_t q = rest.find('"');
-        std::size_t sc = rest.find(';');
-        if (q != npos && sc != npos && q < eq && eq < sc)
+        if (quote < eq && eq < semicolon)
             return 0;
-        rest.remove_prefix(eq + 1);
+        from = eq + 1;
+        quote = NextFrom(text, '"', from, quote);
+        semicolon = NextFrom(text, ';', from, semicolon);
     }
 }
 

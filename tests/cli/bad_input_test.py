@@ -58,6 +58,12 @@ CASES = [
      [LINE_TOO_LONG,
       'Error\tLine 2\tKeyword "Vendor_Name": Unexpected character(s) found, missing '
       'quotation marks or string length "32" exeeded!'], False, {}),
+    # Each `=` of the value is a place where the equal-sign rule looks for the quote and the
+    # comment that follow it: found once, not again from every `=`.
+    ("EQUALS.kvf", HEADER + b'Vendor_Name = "' + b"=" * (8 << 20) + b'";\n', 1,
+     [LINE_TOO_LONG,
+      'Error\tLine 2\tKeyword "Vendor_Name": Unexpected character(s) found, missing '
+      'quotation marks or string length "32" exeeded!'], False, {}),
     ("BLOCKS.kvf", HEADER + b'Module = "M" 0x13\n' * 100_000, 1, [], False,
      {INSIDE_MODULE: 99_999}),
     ("NESTED.kvf", HEADER + b"".join(b'ExtUserPrmData = %d "P"\n' % i for i in range(50_000)),

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kvf {
@@ -116,6 +117,59 @@ TEST(EqualSignRuleTest, AcceptsSecondEqualSignOnlyInQuotesCommentsOrQuotelessLin
     }
     CDbEntry beyond("Key", "", 3, 3);
     EXPECT_EQ(CheckEqualSign(beyond, VectorTextLines({"Key = 1"})), 0);
+}
+
+// The rule as first written: after the first `=` (and the opening quote), every further `=`
+// looks again for the next quote and the next ';' from where it stands. The check walks the
+// line once instead; on every line it must answer as this does.
+int EqualSignAsWritten(std::string_view text) {
+    constexpr auto npos = std::string_view::npos;
+    auto before = [](std::size_t a, std::size_t b) { return a != npos && (b == npos || a < b); };
+    std::size_t equal = text.find('=');
+    if (equal == npos)
+        return 0;
+    if (before(text.find(';'), equal) || before(text.find('"'), equal))
+        return 0;
+    std::string_view rest = text.substr(equal + 1);
+    std::size_t nextEqual = rest.find('=');
+    if (nextEqual == npos)
+        return 1;
+    std::size_t firstQuote = rest.find('"');
+    if (firstQuote != npos && firstQuote > nextEqual)
+        return 0;
+    if (firstQuote != npos)
+        rest.remove_prefix(firstQuote + 1);
+    for (;;) {
+        std::size_t eq = rest.find('=');
+        if (eq == npos)
+            return 1;
+        std::size_t q = rest.find('"');
+        std::size_t sc = rest.find(';');
+        if (q != npos && sc != npos && q < eq && eq < sc)
+            return 0;
+        rest.remove_prefix(eq + 1);
+    }
+}
+
+TEST(EqualSignRuleTest, AnswersAsWrittenOnEveryShortLineOfItsCharacters) {
+    // Every line of up to nine characters from the four that the rule looks at.
+    constexpr std::string_view kAlphabet = "=\";a";
+    std::vector<std::string> lines{""};
+    for (std::size_t begin = 0, length = 0; length < 9; ++length) {
+        const std::size_t end = lines.size();
+        for (std::size_t i = begin; i < end; ++i)
+            for (char c : kAlphabet)
+                lines.push_back(lines[i] + c);
+        begin = end;
+    }
+    int mismatches = 0;
+    for (const std::string& line : lines) {
+        CDbEntry entry("Key", "", 0, 0);
+        if (CheckEqualSign(entry, VectorTextLines({line})) != EqualSignAsWritten(line) &&
+            ++mismatches <= 10)
+            ADD_FAILURE() << "line: " << line;
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << lines.size() << " lines";
 }
 
 TEST(RangeRuleTest, EveryRangeTextAcceptsExactlyItsValues) {
