@@ -82,6 +82,14 @@ std::string EqualSignLine(int bytes) {
            "\";\n";
 }
 
+// A quoted string continued over `lines` lines, each ending in a backslash.
+std::string StringChain(int lines) {
+    std::string text = "#TALVERON_DP\nVendor_Name = \"a\\\n";
+    for (int i = 0; i < lines; ++i)
+        text += "aaaaaaaaaa\\\n";
+    return text + "a\"\n";
+}
+
 void CheckText(benchmark::State& state, const std::string& text) {
     BufferTextLines lines(text);
     MemorySettingsStore settings;
@@ -105,6 +113,10 @@ void BM_LongLine(benchmark::State& state) {
     CheckText(state, LongLine(static_cast<int>(state.range(0))));
 }
 
+void BM_StringChain(benchmark::State& state) {
+    CheckText(state, StringChain(static_cast<int>(state.range(0))));
+}
+
 void BM_EqualSignLine(benchmark::State& state) {
     CheckText(state, EqualSignLine(static_cast<int>(state.range(0))));
 }
@@ -115,6 +127,7 @@ BENCHMARK(BM_ContinuationChain)
     ->Arg(200'000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongLine)->Arg(1 << 20)->Arg(2 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StringChain)->Arg(50'000)->Arg(100'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EqualSignLine)
     ->Arg(1 << 20)
     ->Arg(2 << 20)

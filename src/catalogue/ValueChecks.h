@@ -5,6 +5,7 @@
 #include "core/TextLines.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,13 @@ int CheckEqualSign(const CDbEntry& entry, const TextLines& lines);
 // characters of the unspecified set; it is set even when the rule fails.
 int CheckVisibleString(const CDbEntry& entry, std::string_view text, int maxLength,
                        const TextLines& lines, int& unspecifiedCount);
+
+// The quoted string of the entry's physical lines, up to its closing quote, and the text
+// after that quote; false when there is no opening or no closing quote. A string without
+// closing quote continues on the next line while its part ends in a backslash (blanks may
+// follow it): the text before the backslash stays, the next line is appended.
+bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, std::string& string,
+                      std::string& after);
 
 // The characters of a Visible-String: 1 allowed, 2 allowed but unspecified (counted), 0 not
 // allowed. Single Windows-1252 bytes.

@@ -37,32 +37,33 @@ bool IsAsciiLetterOrDigit(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// The quoted string of the entry's lines, up to (not including) its closing quote, and the
-// text after that quote; false when there is no opening or no closing quote. A string
-// without closing quote continues over the following lines while its part ends in a
-// backslash (only blanks may follow it, as for the reader's continuation lines): the text
-// before the backslash stays, the next line is appended.
+} // namespace
+
+// Only the appended line can hold the closing quote, so only that is searched: a string
+// continued over many lines costs its length, not its length times its lines.
 bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, std::string& string,
                       std::string& after) {
-    std::string line = lines.Line(entry.LongLine);
+    std::string scratch;
+    const std::string_view line = lines.LineView(entry.LongLine, scratch);
     std::size_t open = line.find('"');
     if (open == npos)
         return false;
-    std::string part = line.substr(open + 1);
+    std::string part(line.substr(open + 1));
     int next = entry.LongLine + 1;
-    while (part.find('"') == npos) {
+    std::size_t appendedAt = 0; // the part before holds no quote
+    std::size_t close;
+    while ((close = part.find('"', appendedAt)) == npos) {
         std::string_view code = TrimRight(part);
         if (code.empty() || code.back() != '\\' || next >= lines.LineCount())
             return false;
-        part = part.substr(0, code.size() - 1) + lines.Line(next++);
+        part.resize(code.size() - 1);
+        appendedAt = part.size();
+        part += lines.LineView(next++, scratch);
     }
-    std::size_t close = part.find('"');
     string = part.substr(0, close);
     after = part.substr(close + 1);
     return true;
 }
-
-} // namespace
 
 int VisibleStringCharacterClass(char c) {
     if (IsAsciiLetterOrDigit(c) || c == ' ' || kAllowedSigns.find(c) != npos)

@@ -64,6 +64,12 @@ CASES = [
      [LINE_TOO_LONG,
       'Error\tLine 2\tKeyword "Vendor_Name": Unexpected character(s) found, missing '
       'quotation marks or string length "32" exeeded!'], False, {}),
+    # A quoted string continued over 200,000 lines: only each appended line is searched
+    # for the closing quote.
+    ("STRING_CHAIN.kvf",
+     HEADER + b'Vendor_Name = "a\\\n' + b"aaaaaaaaaa\\\n" * 200_000 + b'a"\n', 1,
+     ['Error\tLine 2\tKeyword "Vendor_Name": Unexpected character(s) found, missing '
+      'quotation marks or string length "32" exeeded!'], False, {}),
     ("BLOCKS.kvf", HEADER + b'Module = "M" 0x13\n' * 100_000, 1, [], False,
      {INSIDE_MODULE: 99_999}),
     ("NESTED.kvf", HEADER + b"".join(b'ExtUserPrmData = %d "P"\n' % i for i in range(50_000)),

@@ -1,6 +1,7 @@
 #include "catalogue/ValueChecks.h"
 #include "catalogue/KeywordCatalogue.h"
 #include "core/AppState.h"
+#include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kvf {
@@ -269,6 +271,61 @@ TEST(VisibleStringRuleTest, StringContinuesOverLinesEndingInBackslash) {
     EXPECT_EQ(CheckVisibleString(entry, "first part second part", 256, unclosed, count), 0);
     VectorTextLines lastLine({"Info_Text = \"first part \\"});
     EXPECT_EQ(CheckVisibleString(entry, "first part", 256, lastLine, count), 0);
+}
+
+// The continued string as first found: the whole part searched again for the closing quote
+// after every appended line. The check searches only the appended line; on every short
+// continuation it must find the same string and the same text after it, or none.
+std::optional<std::pair<std::string, std::string>>
+QuotedStringAsWritten(const std::vector<std::string>& lines) {
+    std::size_t open = lines[0].find('"');
+    if (open == std::string::npos)
+        return std::nullopt;
+    std::string part = lines[0].substr(open + 1);
+    std::size_t next = 1;
+    while (part.find('"') == std::string::npos) {
+        std::string_view code = TrimRight(part);
+        if (code.empty() || code.back() != '\\' || next >= lines.size())
+            return std::nullopt;
+        part = part.substr(0, code.size() - 1) + lines[next++];
+    }
+    std::size_t close = part.find('"');
+    return std::pair{part.substr(0, close), part.substr(close + 1)};
+}
+
+TEST(VisibleStringRuleTest, FindsTheContinuedStringAsWrittenOnEveryShortContinuation) {
+    // A first line opening the string with up to three more characters, then two lines of
+    // up to three: every such text of the characters the continuation looks at.
+    constexpr std::string_view kAlphabet = "a \\\"";
+    std::vector<std::string> pieces{""};
+    for (std::size_t begin = 0, length = 0; length < 3; ++length) {
+        const std::size_t end = pieces.size();
+        for (std::size_t i = begin; i < end; ++i)
+            for (char c : kAlphabet)
+                pieces.push_back(pieces[i] + c);
+        begin = end;
+    }
+    int mismatches = 0;
+    int found = 0;
+    for (const std::string& first : pieces) {
+        for (const std::string& second : pieces) {
+            for (const std::string& third : pieces) {
+                const std::vector<std::string> text{"K = \"" + first, second, third};
+                const auto expected = QuotedStringAsWritten(text);
+                std::string string;
+                std::string after;
+                const bool got =
+                    FindQuotedString(CDbEntry("K", "", 2, 0), VectorTextLines(text), string, after);
+                found += got;
+                if ((got != expected.has_value() ||
+                     (got && std::pair{string, after} != *expected)) &&
+                    ++mismatches <= 10)
+                    ADD_FAILURE() << first << " | " << second << " | " << third;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(found, 1000) << "continuations that close their string";
 }
 
 TEST_F(ValueChecksTest, NumberRowsCheckFormatWidthAndRange) {
