@@ -121,6 +121,19 @@ TEST(EqualSignRuleTest, AcceptsSecondEqualSignOnlyInQuotesCommentsOrQuotelessLin
     EXPECT_EQ(CheckEqualSign(beyond, VectorTextLines({"Key = 1"})), 0);
 }
 
+// Every text of up to `maxLength` characters from `alphabet`, the empty one first.
+std::vector<std::string> EveryText(std::string_view alphabet, std::size_t maxLength) {
+    std::vector<std::string> texts{""};
+    for (std::size_t begin = 0, length = 0; length < maxLength; ++length) {
+        const std::size_t end = texts.size();
+        for (std::size_t i = begin; i < end; ++i)
+            for (char c : alphabet)
+                texts.push_back(texts[i] + c);
+        begin = end;
+    }
+    return texts;
+}
+
 // The rule as first written: after the first `=` (and the opening quote), every further `=`
 // looks again for the next quote and the next ';' from where it stands. The check walks the
 // line once instead; on every line it must answer as this does.
@@ -155,15 +168,7 @@ int EqualSignAsWritten(std::string_view text) {
 
 TEST(EqualSignRuleTest, AnswersAsWrittenOnEveryShortLineOfItsCharacters) {
     // Every line of up to nine characters from the four that the rule looks at.
-    constexpr std::string_view kAlphabet = "=\";a";
-    std::vector<std::string> lines{""};
-    for (std::size_t begin = 0, length = 0; length < 9; ++length) {
-        const std::size_t end = lines.size();
-        for (std::size_t i = begin; i < end; ++i)
-            for (char c : kAlphabet)
-                lines.push_back(lines[i] + c);
-        begin = end;
-    }
+    const std::vector<std::string> lines = EveryText("=\";a", 9);
     int mismatches = 0;
     for (const std::string& line : lines) {
         CDbEntry entry("Key", "", 0, 0);
@@ -296,15 +301,7 @@ QuotedStringAsWritten(const std::vector<std::string>& lines) {
 TEST(VisibleStringRuleTest, FindsTheContinuedStringAsWrittenOnEveryShortContinuation) {
     // A first line opening the string with up to three more characters, then two lines of
     // up to three: every such text of the characters the continuation looks at.
-    constexpr std::string_view kAlphabet = "a \\\"";
-    std::vector<std::string> pieces{""};
-    for (std::size_t begin = 0, length = 0; length < 3; ++length) {
-        const std::size_t end = pieces.size();
-        for (std::size_t i = begin; i < end; ++i)
-            for (char c : kAlphabet)
-                pieces.push_back(pieces[i] + c);
-        begin = end;
-    }
+    const std::vector<std::string> pieces = EveryText("a \\\"", 3);
     int mismatches = 0;
     int found = 0;
     for (const std::string& first : pieces) {
