@@ -10,7 +10,11 @@ namespace kvf {
 
 // White space as the original text routines saw it: blank, tab, CR, LF, VT, FF.
 inline bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    // One test of a bit in place of six comparisons: every line is trimmed several times.
+    constexpr std::uint64_t kSpaces =
+        1ull << ' ' | 1ull << '\t' | 1ull << '\r' | 1ull << '\n' | 1ull << '\v' | 1ull << '\f';
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= ' ' && (kSpaces >> byte & 1u) != 0;
 }
 
 inline std::string_view TrimLeft(std::string_view text) {
@@ -42,28 +46,50 @@ inline std::string ToUpperAscii(std::string_view text) {
     return out;
 }
 
-// Keyword comparison: ASCII letters ignore case, every other byte compares as it is. Most
-// keys are written as the catalogue spells them, so eight bytes are compared at a time and
-// only a word that differs is looked at byte by byte.
+// The bytes of a word with every ASCII capital made small, eight at a time: a byte is a
+// capital when it lies from 'A' to 'Z' and has its top bit clear, and only those get bit
+// 0x20. Other bytes, those of 0x80 and above too, stay as they are.
+inline std::uint64_t FoldCaseWord(std::uint64_t word) {
+    constexpr std::uint64_t kTopBits = 0x8080808080808080ull;
+    const std::uint64_t low = word & ~kTopBits;
+    const std::uint64_t fromA = low + 0x3F3F3F3F3F3F3F3Full;   // top bit set from 'A' up
+    const std::uint64_t beyondZ = low + 0x2525252525252525ull; // top bit set beyond 'Z'
+    const std::uint64_t capital = fromA & ~beyondZ & ~word & kTopBits;
+    return word | (capital >> 2);
+}
+
+// Keyword comparison: ASCII letters ignore case, every other byte compares as it is. Eight
+// bytes are compared at a time, case folded only where they differ (most keys are written
+// as the catalogue spells them). A text of eight bytes or more ends with the word of its
+// last eight bytes, which may overlap the word before it; a shorter one is gathered byte
+// by byte, as a copy of a varying length would cost a call.
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
-    std::size_t i = 0;
-    for (; i + 8 <= a.size(); i += 8) {
-        std::uint64_t x;
-        std::uint64_t y;
+    auto sameWord = [](std::uint64_t x, std::uint64_t y) {
+        return x == y || FoldCaseWord(x) == FoldCaseWord(y);
+    };
+    const std::size_t size = a.size();
+    if (size < 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        for (std::size_t i = 0; i < size; ++i) {
+            x = x << 8 | static_cast<unsigned char>(a[i]);
+            y = y << 8 | static_cast<unsigned char>(b[i]);
+        }
+        return sameWord(x, y);
+    }
+    std::uint64_t x;
+    std::uint64_t y;
+    for (std::size_t i = 0; i + 8 < size; i += 8) {
         std::memcpy(&x, a.data() + i, 8);
         std::memcpy(&y, b.data() + i, 8);
-        if (x == y)
-            continue;
-        for (std::size_t j = i; j < i + 8; ++j)
-            if (ToUpperAscii(a[j]) != ToUpperAscii(b[j]))
-                return false;
-    }
-    for (; i < a.size(); ++i)
-        if (ToUpperAscii(a[i]) != ToUpperAscii(b[i]))
+        if (!sameWord(x, y))
             return false;
-    return true;
+    }
+    std::memcpy(&x, a.data() + size - 8, 8);
+    std::memcpy(&y, b.data() + size - 8, 8);
+    return sameWord(x, y);
 }
 
 // Hash and equality that ignore ASCII case, for maps keyed by keywords: a key is looked up

@@ -35,6 +35,10 @@ std::string_view BufferTextLines::View(int index) const {
         return {};
     const std::size_t wanted = static_cast<std::size_t>(index);
     const std::string_view text = text_;
+    // The rules of one entry read its line several times over: the line read last is cut
+    // again without a search.
+    if (wanted == lastLine_)
+        return CutLine(lastStart_, lastNext_ - 1);
     // Start from the line read last where that lies just before, else from a checkpoint.
     std::size_t line;
     std::size_t start;
@@ -58,9 +62,14 @@ std::string_view BufferTextLines::View(int index) const {
     lastLine_ = wanted;
     lastStart_ = start;
     lastNext_ = end + 1;
-    if (lineFeed != std::string_view::npos && end > start && text[end - 1] == '\r')
+    return CutLine(start, end);
+}
+
+std::string_view BufferTextLines::CutLine(std::size_t start, std::size_t end) const {
+    // A CR before the LF belongs to the line break; the last line has no LF.
+    if (end < text_.size() && end > start && text_[end - 1] == '\r')
         --end;
-    return text.substr(start, end - start);
+    return text_.substr(start, end - start);
 }
 
 VectorTextLines VectorTextLines::FromBytes(std::string_view bytes) {

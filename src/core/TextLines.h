@@ -55,6 +55,8 @@ class BufferTextLines : public TextLines {
 
   private:
     void FindLines();
+    // The line from `start` up to `end`, its LF or the end of the text.
+    std::string_view CutLine(std::size_t start, std::size_t end) const;
 
     static constexpr std::size_t kStride = 16;
 

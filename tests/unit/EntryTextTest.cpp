@@ -193,6 +193,39 @@ TEST(KeywordTable, CaseOfEveryByteOfEveryLengthIsIgnored) {
     }
 }
 
+// Every pair of byte values, in a whole word and in the short tail alike: equal exactly
+// when the bytes are equal or are the two cases of one ASCII letter.
+TEST(KeywordTable, EveryPairOfBytesComparesAsItsLetters) {
+    auto sameLetter = [](unsigned char a, unsigned char b) {
+        auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
+        return upper(a) == upper(b);
+    };
+    for (std::size_t length : {1u, 5u, 8u, 13u}) {
+        for (std::size_t at : {std::size_t{0}, length - 1}) {
+            std::string a(length, 'k');
+            std::string b = a;
+            for (int x = 0; x < 256; ++x) {
+                for (int y = 0; y < 256; ++y) {
+                    a[at] = static_cast<char>(x);
+                    b[at] = static_cast<char>(y);
+                    if (EqualsNoCase(a, b) != sameLetter(x, y))
+                        ADD_FAILURE()
+                            << "bytes " << x << " and " << y << " at " << at << " of " << length;
+                }
+            }
+        }
+    }
+}
+
+// White space is blank, tab, CR, LF, VT and FF; no other byte, those above 0x7F included.
+TEST(AsciiText, WhiteSpaceIsTheSixControlBytesAndBlank) {
+    const std::string spaces = " \t\r\n\v\f";
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        EXPECT_EQ(IsSpace(c), spaces.find(c) != std::string::npos) << "byte " << byte;
+    }
+}
+
 TEST(KeyAnswers, AsksOncePerKeyWhileARunLasts) {
     KeyAnswers answers;
     int asked = 0;

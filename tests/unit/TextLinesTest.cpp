@@ -54,6 +54,9 @@ TEST(BufferTextLines, GivesTheSameLinesInAnyOrderOfReading) {
         orders[2].push_back((i * 37) % expected.LineCount()); // jumping
     }
     orders.push_back({5, 5, 6, 21, 20, 37, 38, 100, 0, 99, 16, 15, 17, 33, 32});
+    orders.emplace_back();
+    for (int i = 0; i < expected.LineCount(); ++i)
+        orders.back().insert(orders.back().end(), {i, i, i}); // each line again at once
     for (const std::vector<int>& order : orders) {
         BufferTextLines lines(text);
         ASSERT_EQ(lines.LineCount(), expected.LineCount());
