@@ -215,9 +215,9 @@ void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, in
     }
 }
 
-} // namespace
-
-void Dispatch(AppState& app, std::string_view key, int action, std::string_view value) {
+// `lookedUp` is the key's catalogue entry where the caller has it, else null.
+void DispatchNamed(AppState& app, std::string_view key, int action, std::string_view value,
+                   const CatalogueEntry* lookedUp) {
     if (action != ACTION_SHOW && action != ACTION_CLASSIFY && action != ACTION_STORE &&
         action != ACTION_CHECK && action != ACTION_GLOSSARY)
         return;
@@ -274,7 +274,7 @@ void Dispatch(AppState& app, std::string_view key, int action, std::string_view 
             SplitFirstPart(*entry, value, writer);
     };
 
-    const CatalogueEntry named = KeywordCatalogue::Instance().Lookup(key);
+    const CatalogueEntry named = lookedUp ? *lookedUp : KeywordCatalogue::Instance().Lookup(key);
     if (const GroupName* group = named.Group) {
         setFirstPart();
         DispatchGroupName(app, *group, action);
@@ -305,6 +305,17 @@ void Dispatch(AppState& app, std::string_view key, int action, std::string_view 
         app.ReportMessage(LEVEL_WARNING, entry ? entry->LongLine : -1, id, FormatMessage(id, key),
                           app.CheckedDocument);
     }
+}
+
+} // namespace
+
+void Dispatch(AppState& app, std::string_view key, int action, std::string_view value) {
+    DispatchNamed(app, key, action, value, nullptr);
+}
+
+void Dispatch(AppState& app, std::string_view key, int action, std::string_view value,
+              const CatalogueEntry& named) {
+    DispatchNamed(app, key, action, value, &named);
 }
 
 } // namespace kvf

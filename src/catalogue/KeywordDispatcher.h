@@ -5,6 +5,7 @@
 namespace kvf {
 
 class AppState;
+struct CatalogueEntry;
 
 // Action codes of Dispatch.
 inline constexpr int ACTION_SHOW = 0;
@@ -17,5 +18,9 @@ inline constexpr int ACTION_GLOSSARY = 7;
 // or open the glossary of app.CurrentEntry (or of a group name). Actions 4, 5 and 6 and
 // any other code do nothing.
 void Dispatch(AppState& app, std::string_view key, int action, std::string_view value);
+// The same for a key its caller has looked up in the catalogue already (the check run, which
+// hands the lookup on to the semantic check): `named` is what KeywordCatalogue::Lookup gave.
+void Dispatch(AppState& app, std::string_view key, int action, std::string_view value,
+              const CatalogueEntry& named);
 
 } // namespace kvf

@@ -1,5 +1,6 @@
 #include "document/CheckRun.h"
 
+#include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppState.h"
 #include "core/Document.h"
@@ -8,7 +9,10 @@
 #include "document/FileReader.h"
 #include "semantic/SemanticChecker.h"
 
+#include <cstdint>
 #include <new>
+#include <span>
+#include <vector>
 
 namespace kvf {
 namespace {
@@ -41,21 +45,34 @@ class RunOfSink {
     MessageSink& sink_;
 };
 
-void SyntaxCheck(AppState& app, Document& document) {
+// Each key is looked up in the catalogue once, here, and what it is to the semantic check
+// is kept for that check in `keyCodes` (left empty where memory runs short: the semantic
+// check then resolves the keys itself). No check changes a key.
+void SyntaxCheck(AppState& app, Document& document, std::vector<std::uint16_t>& keyCodes) {
+    try {
+        keyCodes.reserve(document.Database.Count());
+    } catch (const std::bad_alloc&) {
+        keyCodes.clear();
+    }
+    const bool keep = keyCodes.capacity() >= document.Database.Count();
+    const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
     for (CDbEntry& entry : document.Database) {
         app.CurrentEntry = &entry;
-        Dispatch(app, entry.Key, ACTION_CHECK, std::string());
+        const CatalogueEntry named = catalogue.Lookup(entry.Key);
+        Dispatch(app, entry.Key, ACTION_CHECK, std::string(), named);
+        if (keep)
+            keyCodes.push_back(SemanticChecker::Encode(SemanticChecker::Resolve(entry.Key, named)));
     }
 }
 
 void SemanticCheck(AppState& app, Document& document, const std::string& fileName,
-                   CheckRunHooks& hooks) {
+                   CheckRunHooks& hooks, std::span<const std::uint16_t> keyCodes) {
     Frame(app, msg::StartSemanticCheck, FormatMessage(msg::StartSemanticCheck, fileName));
     app.MessageCounter = 0;
     hooks.StatusText(Text(msg::SemanticCheckStatus));
     app.OpenBlockEntry = nullptr;
     try {
-        RunSemanticCheck(app, document);
+        RunSemanticCheck(app, document, keyCodes);
     } catch (const std::bad_alloc&) {
         app.Alert(Text(msg::OutOfMemorySemantic));
     }
@@ -116,13 +133,14 @@ void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
 
     if (document.Database.Empty())
         app.ReportMessage(LEVEL_FATAL, -1, msg::DatabaseEmpty, Text(msg::DatabaseEmpty), nullptr);
-    SyntaxCheck(app, document);
+    std::vector<std::uint16_t> keyCodes;
+    SyntaxCheck(app, document, keyCodes);
     if (app.MessageCounter == 0)
         Frame(app, msg::CheckFinishedWithoutErrors);
     Frame(app, msg::StopSyntaxCheck);
 
     if (app.Settings().GetInt("FailSafe", "NoSemanticCheck", 0) == 0)
-        SemanticCheck(app, document, fileName, h);
+        SemanticCheck(app, document, fileName, h, keyCodes);
     else
         Frame(app, msg::SkippingSemanticCheck);
 

@@ -78,6 +78,61 @@ SemanticChecker::Resolved SemanticChecker::Resolve(std::string_view key) {
     return resolved;
 }
 
+namespace {
+
+constexpr std::uint16_t kTreeGroupName = 0xFFFF;
+constexpr std::uint16_t kNoKeyword = 0xFFFE;
+static_assert(semantic::kKeywordCount < kNoKeyword);
+
+// The code of every catalogue keyword, in the order of the catalogue's rows and of each
+// row's keywords, with where each row's keywords begin.
+struct CatalogueKeywordCodes {
+    std::vector<std::size_t> RowStarts;
+    std::vector<std::uint16_t> Codes;
+
+    CatalogueKeywordCodes() {
+        for (const CatalogueRow& row : KeywordCatalogue::Instance().Rows()) {
+            RowStarts.push_back(Codes.size());
+            for (const CatalogueKeyword& keyword : row.Keywords)
+                Codes.push_back(SemanticChecker::Encode(SemanticChecker::Resolve(keyword.Name)));
+        }
+    }
+
+    std::uint16_t Of(const CatalogueMatch& match) const {
+        const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
+        const auto row = static_cast<std::size_t>(match.Row - catalogue.Rows().data());
+        const auto keyword = static_cast<std::size_t>(match.Keyword - match.Row->Keywords.data());
+        return Codes[RowStarts[row] + keyword];
+    }
+};
+
+} // namespace
+
+SemanticChecker::Resolved SemanticChecker::Resolve(std::string_view key,
+                                                   const CatalogueEntry& named) {
+    // A catalogue keyword is resolved as its own name is, since both lookups ignore case
+    // alone. A group name and a key the catalogue does not know are resolved from the key.
+    if (named.Keyword && !named.Group) {
+        static const CatalogueKeywordCodes codes;
+        return Decode(codes.Of(named.Keyword));
+    }
+    return Resolve(key);
+}
+
+std::uint16_t SemanticChecker::Encode(const Resolved& resolved) {
+    return resolved.TreeGroupName ? kTreeGroupName
+           : resolved.Keyword     ? static_cast<std::uint16_t>(*resolved.Keyword)
+                                  : kNoKeyword;
+}
+
+SemanticChecker::Resolved SemanticChecker::Decode(std::uint16_t code) {
+    Resolved resolved;
+    resolved.TreeGroupName = code == kTreeGroupName;
+    if (code < kNoKeyword)
+        resolved.Keyword = static_cast<Kw>(code);
+    return resolved;
+}
+
 void SemanticChecker::CheckEntry(CDbEntry& entry, int pass) {
     CheckEntry(entry, pass, Resolve(entry.Key));
 }
@@ -229,32 +284,36 @@ void SemanticChecker::RunHooks(Kw kw, HookStage stage, CDbEntry& entry) {
 }
 
 void RunSemanticCheck(AppState& app, Document& document) {
+    RunSemanticCheck(app, document, {});
+}
+
+void RunSemanticCheck(AppState& app, Document& document, std::span<const std::uint16_t> keyCodes) {
     CKeyDatabase& database = document.Database;
     SemanticChecker checker(app, document);
-    // Each key is looked up once for both passes: two bytes an entry. (No rule of the
-    // first pass changes a key.)
-    constexpr std::uint16_t kTreeGroupName = 0xFFFF;
-    constexpr std::uint16_t kNoKeyword = 0xFFFE;
-    static_assert(semantic::kKeywordCount < kNoKeyword);
-    std::vector<std::uint16_t> codes;
-    codes.reserve(database.Count());
-    for (CDbEntry& entry : database) {
-        app.CurrentEntry = &entry;
-        const SemanticChecker::Resolved resolved = SemanticChecker::Resolve(entry.Key);
-        codes.push_back(resolved.TreeGroupName ? kTreeGroupName
-                        : resolved.Keyword     ? static_cast<std::uint16_t>(*resolved.Keyword)
-                                               : kNoKeyword);
-        checker.CheckEntry(entry, PASS_FIRST, resolved);
-    }
+    // Each key is resolved once for both passes, unless the caller has done so. (No rule of
+    // the first pass changes a key.)
+    std::vector<std::uint16_t> resolvedHere;
+    const bool given = keyCodes.size() == database.Count();
+    if (!given)
+        resolvedHere.reserve(database.Count());
     std::size_t i = 0;
     for (CDbEntry& entry : database) {
         app.CurrentEntry = &entry;
         SemanticChecker::Resolved resolved;
-        const std::uint16_t code = codes[i++];
-        resolved.TreeGroupName = code == kTreeGroupName;
-        if (code < kNoKeyword)
-            resolved.Keyword = static_cast<Kw>(code);
-        checker.CheckEntry(entry, PASS_SECOND, resolved);
+        if (given) {
+            resolved = SemanticChecker::Decode(keyCodes[i++]);
+        } else {
+            resolved = SemanticChecker::Resolve(entry.Key);
+            resolvedHere.push_back(SemanticChecker::Encode(resolved));
+        }
+        checker.CheckEntry(entry, PASS_FIRST, resolved);
+    }
+    if (!given)
+        keyCodes = resolvedHere;
+    i = 0;
+    for (CDbEntry& entry : database) {
+        app.CurrentEntry = &entry;
+        checker.CheckEntry(entry, PASS_SECOND, SemanticChecker::Decode(keyCodes[i++]));
     }
     if (CDbEntry* last = database.Last()) {
         app.CurrentEntry = last;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/KeywordCatalogue.h"
 #include "core/CDbEntry.h"
 #include "core/MessageTable.h"
 #include "semantic/BaudRateRules.h"
@@ -79,6 +80,12 @@ class SemanticChecker {
         std::optional<semantic::Kw> Keyword;
     };
     static Resolved Resolve(std::string_view key);
+    // The same from the key's catalogue entry (what KeywordCatalogue::Lookup gave for it),
+    // which the syntax check has found already: a keyword of the catalogue costs no lookup.
+    static Resolved Resolve(std::string_view key, const CatalogueEntry& named);
+    // A resolution in two bytes, so that a whole database's cost two bytes an entry.
+    static std::uint16_t Encode(const Resolved& resolved);
+    static Resolved Decode(std::uint16_t code);
     void CheckEntry(CDbEntry& entry, int pass, const Resolved& resolved);
 
     // ---- Reporting --------------------------------------------------------------------
@@ -347,6 +354,9 @@ class SemanticChecker {
 // Running out of memory throws std::bad_alloc; the checker is then destroyed on the way
 // out and the caller tells the user.
 void RunSemanticCheck(AppState& app, Document& document);
+// The same with the database's keys resolved already, one code (SemanticChecker::Encode)
+// per entry in database order; codes of another count are not used.
+void RunSemanticCheck(AppState& app, Document& document, std::span<const std::uint16_t> keyCodes);
 
 // The tree group names: an entry with such a key gets no semantic handling.
 bool IsTreeGroupName(std::string_view key);

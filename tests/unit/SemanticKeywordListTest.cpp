@@ -1,11 +1,15 @@
 #include "semantic/SemanticKeywordList.h"
 
+#include "catalogue/KeywordCatalogue.h"
 #include "core/AsciiText.h"
+#include "semantic/SemanticChecker.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace kvf::semantic {
 namespace {
@@ -20,6 +24,39 @@ TEST(SemanticKeywordListTest, EveryIdHasItsOwnRowAndNamesAreUniqueIgnoringCase) 
         auto found = FindSemanticKeyword(ToUpperAscii(info.Name));
         ASSERT_TRUE(found) << info.Name;
         EXPECT_EQ(*found, info.Id);
+    }
+}
+
+// The check run resolves a key from its catalogue lookup: the same as from the key alone,
+// for every name either table knows, in any case, and for keys neither knows.
+TEST(SemanticKeywordListTest, ResolvingFromTheCatalogueLookupAgreesWithTheKey) {
+    std::vector<std::string> keys = {
+        "", "Unknown_Key", "#Comment", "Module_Reference", "Vendor_Name_", "Slave"};
+    const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
+    for (const CatalogueRow& row : catalogue.Rows())
+        for (const CatalogueKeyword& keyword : row.Keywords)
+            keys.emplace_back(keyword.Name);
+    for (const GroupName& group : catalogue.GroupNames())
+        keys.emplace_back(group.Name);
+    for (std::size_t i = 0; i < kKeywordCount; ++i)
+        keys.emplace_back(Info(static_cast<Kw>(i)).Name);
+    for (const std::string& name : std::vector<std::string>(keys)) {
+        keys.push_back(ToUpperAscii(name));
+        std::string lower = name;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        keys.push_back(lower);
+    }
+    for (const std::string& key : keys) {
+        const SemanticChecker::Resolved alone = SemanticChecker::Resolve(key);
+        const SemanticChecker::Resolved named =
+            SemanticChecker::Resolve(key, catalogue.Lookup(key));
+        EXPECT_EQ(named.TreeGroupName, alone.TreeGroupName) << key;
+        EXPECT_EQ(named.Keyword, alone.Keyword) << key;
+        const SemanticChecker::Resolved decoded =
+            SemanticChecker::Decode(SemanticChecker::Encode(alone));
+        EXPECT_EQ(decoded.TreeGroupName, alone.TreeGroupName) << key;
+        EXPECT_EQ(decoded.Keyword, alone.Keyword) << key;
     }
 }
 
