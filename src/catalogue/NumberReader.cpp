@@ -102,9 +102,8 @@ bool IsDigit(char c) {
 
 // Step 3 of the number rule: the characters a number may be written with at all.
 bool HasOnlyNumberCharacters(std::string_view text) {
-    constexpr std::string_view allowed = "abcdefx-ABCDEFX";
     for (char c : text)
-        if (!IsDigit(c) && allowed.find(c) == std::string_view::npos)
+        if (!IsNumberCharacter(c))
             return false;
     return true;
 }
@@ -148,6 +147,12 @@ bool HasZeroCharacter(std::string_view text) {
 }
 
 } // namespace
+
+bool IsNumberCharacter(char c) {
+    // With bit 0x20 set, only the two cases of a letter become that small letter.
+    const unsigned small = static_cast<unsigned char>(c) | 0x20u;
+    return (c >= '0' && c <= '9') || c == '-' || small - 'a' <= 'f' - 'a' || small == 'x';
+}
 
 NumberParse ReadUnsigned32(std::string_view text, int base) {
     Scan scan = ScanDigits(text, base, kUnsignedMax);

@@ -28,6 +28,10 @@ NumberParse ReadSigned32(std::string_view text, int base);
 // result is the 32-bit `long` the original returned.
 std::int32_t ValueNumber(std::string_view text);
 
+// Whether a character may stand in a number at all: a digit, '-', or a to f or x in
+// either case.
+bool IsNumberCharacter(char c);
+
 // The number rule: the text is one number of `width`. Returns 1 when the text passes. For
 // an unsigned 8-bit width, a passing value is stored into *byte when a place is given.
 int CheckNumber(std::string_view text, NumberWidth width, std::uint8_t* byte = nullptr);

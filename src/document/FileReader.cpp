@@ -56,37 +56,58 @@ void BlankEqualSigns(std::span<char> value) {
 // is part of the text, also on index lines, whose ')' mark stands before the quotes, and in
 // strings continued over lines. While lines are joined, a quote still open protects what
 // follows (the string goes on in the next line); in a whole value only a closed pair of
-// quotes does, so a stray quote does not swallow the comment.
-std::size_t CommentStart(std::string_view value, bool openQuoteProtects) {
-    bool inQuote = false;
-    std::size_t quoteStart = npos;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '"') {
-            inQuote = !inQuote;
-            quoteStart = i;
-        } else if (value[i] == ';' && !inQuote) {
-            return i;
+// quotes does, so a stray quote does not swallow the comment. One scan serves both: they
+// differ only for a value that ends inside a quote.
+struct CommentScan {
+    std::string_view Value;
+    std::size_t OutsideQuotes = npos; // the first ';' outside quotes
+    std::size_t OpenQuote = npos;     // the quote left open at the end; npos if none
+
+    explicit CommentScan(std::string_view value) : Value(value) {
+        bool inQuote = false;
+        std::size_t quoteStart = npos;
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (value[i] == '"') {
+                inQuote = !inQuote;
+                quoteStart = i;
+            } else if (value[i] == ';' && !inQuote) {
+                OutsideQuotes = i;
+                return;
+            }
         }
+        if (inQuote)
+            OpenQuote = quoteStart;
     }
-    return inQuote && !openQuoteProtects ? value.find(';', quoteStart) : npos;
+
+    std::size_t Start(bool openQuoteProtects) const {
+        if (OpenQuote == npos || openQuoteProtects)
+            return OutsideQuotes;
+        return Value.find(';', OpenQuote);
+    }
+};
+
+std::size_t CommentStart(std::string_view value, bool openQuoteProtects) {
+    return CommentScan(value).Start(openQuoteProtects);
 }
 
 // The backslash that continues a value on the next line: one followed by nothing but
 // white space up to the end or to a comment. A backslash inside a text ("C:\\TEMP") is a
 // character of it and joins nothing, so no following keyword line is swallowed.
-std::size_t ContinuationBackslash(std::string_view value) {
-    std::size_t comment = CommentStart(value, true);
+std::size_t ContinuationBackslash(std::string_view value, std::size_t comment) {
     std::string_view code = TrimRight(value.substr(0, comment));
     return !code.empty() && code.back() == '\\' ? code.size() - 1 : npos;
+}
+
+std::size_t ContinuationBackslash(std::string_view value) {
+    return ContinuationBackslash(value, CommentStart(value, true));
 }
 
 // Opening quotes become blanks and closing quotes value marks, alternating, as long as no
 // comment starts before an opening quote.
 void MarkQuotes(std::span<char> value, std::size_t comment) {
     bool opening = true;
-    for (std::size_t pos = 0; pos < value.size(); ++pos) {
-        if (value[pos] != '"')
-            continue;
+    const std::string_view text(value.data(), value.size());
+    for (std::size_t pos = text.find('"'); pos != npos; pos = text.find('"', pos + 1)) {
         if (opening && comment != npos && comment < pos)
             break;
         value[pos] = opening ? ' ' : kValueMark;
@@ -175,14 +196,16 @@ class Reader {
             std::span<char> rest(line.data() + separator + 1, line.size() - separator - 1);
             BlankEqualSigns(rest);
             value = std::string_view(rest.data(), rest.size());
-            if (ContinuationBackslash(value) != npos) {
+            const CommentScan scan(value);
+            std::size_t comment = scan.Start(false);
+            if (ContinuationBackslash(value, scan.Start(true)) != npos) {
                 firstLine = lineIndex_;
                 joined_.assign(value);
                 JoinContinuation(joined_);
                 rest = std::span<char>(joined_.data(), joined_.size());
                 value = joined_;
+                comment = CommentStart(value, false);
             }
-            std::size_t comment = CommentStart(value, false);
             MarkQuotes(rest, comment);
             value = Trim(value.substr(0, comment));
         }

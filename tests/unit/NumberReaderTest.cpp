@@ -80,6 +80,14 @@ struct NumberRuleCase {
     int Expected;
 };
 
+TEST(NumberReaderTest, NumberCharactersAreDigitsMinusAndHexLettersWithX) {
+    const std::string_view allowed = "0123456789-abcdefxABCDEFX";
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        EXPECT_EQ(IsNumberCharacter(c), allowed.find(c) != std::string_view::npos) << byte;
+    }
+}
+
 TEST(NumberReaderTest, NumberRulePerWidth) {
     const NumberRuleCase cases[] = {
         // Boolean
