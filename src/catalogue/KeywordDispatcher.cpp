@@ -11,16 +11,18 @@
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
 
+#include <array>
+
 namespace kvf {
 namespace {
 
 constexpr int kMaxLineLength = 80;
 constexpr std::string_view kUnknownKeyTopic = "glossary_keywords.htm";
 
-bool IsAsciiLetter(char c) {
+constexpr bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-bool IsDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -43,11 +45,21 @@ constexpr int kMaxKeyCharacterRows = 16;
 
 // One error per character that is not a letter, a digit, '.', '_', '#' or '-', up to
 // kMaxKeyCharacterRows rows per key; the text is formatted once.
+// The characters a key may hold, as a table: every key of a file is tested.
+constexpr std::array<bool, 256> kKeyCharacters = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] = IsAsciiLetter(static_cast<char>(c)) ||
+                                             IsDigit(static_cast<char>(c)) || c == '.' ||
+                                             c == '_' || c == '#' || c == '-';
+    return table;
+}();
+
 void CheckKeyCharacters(AppState& app, const CDbEntry& entry, std::string_view key) {
     std::string text;
     int rows = 0;
     for (char c : key) {
-        if (IsAsciiLetter(c) || IsDigit(c) || c == '.' || c == '_' || c == '#' || c == '-')
+        if (kKeyCharacters[static_cast<unsigned char>(c)])
             continue;
         if (rows++ == kMaxKeyCharacterRows)
             break;

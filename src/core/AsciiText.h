@@ -58,11 +58,26 @@ inline std::uint64_t FoldCaseWord(std::uint64_t word) {
     return word | (capital >> 2);
 }
 
-// Keyword comparison: ASCII letters ignore case, every other byte compares as it is. Eight
-// bytes are compared at a time, case folded only where they differ (most keys are written
-// as the catalogue spells them). A text of eight bytes or more ends with the word of its
-// last eight bytes, which may overlap the word before it; a shorter one is gathered byte
-// by byte, as a copy of a varying length would cost a call.
+// The words of a text as the keyword comparison and hash read them. A text of eight bytes
+// or more is read as the words at 0, 8, 16, ... before its last eight bytes, then the word
+// of its last eight bytes, which may overlap the word before it. A shorter text is one word
+// of its bytes gathered one by one, as a copy of a varying length would cost a call.
+inline std::uint64_t WordAt(std::string_view text, std::size_t at) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    return word;
+}
+
+inline std::uint64_t ShortWord(std::string_view text) {
+    std::uint64_t word = 0;
+    for (char c : text)
+        word = word << 8 | static_cast<unsigned char>(c);
+    return word;
+}
+
+// Keyword comparison: ASCII letters ignore case, every other byte compares as it is. Words
+// are case folded only where they differ (most keys are written as the catalogue spells
+// them).
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
@@ -70,26 +85,12 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
         return x == y || FoldCaseWord(x) == FoldCaseWord(y);
     };
     const std::size_t size = a.size();
-    if (size < 8) {
-        std::uint64_t x = 0;
-        std::uint64_t y = 0;
-        for (std::size_t i = 0; i < size; ++i) {
-            x = x << 8 | static_cast<unsigned char>(a[i]);
-            y = y << 8 | static_cast<unsigned char>(b[i]);
-        }
-        return sameWord(x, y);
-    }
-    std::uint64_t x;
-    std::uint64_t y;
-    for (std::size_t i = 0; i + 8 < size; i += 8) {
-        std::memcpy(&x, a.data() + i, 8);
-        std::memcpy(&y, b.data() + i, 8);
-        if (!sameWord(x, y))
+    if (size < 8)
+        return sameWord(ShortWord(a), ShortWord(b));
+    for (std::size_t i = 0; i + 8 < size; i += 8)
+        if (!sameWord(WordAt(a, i), WordAt(b, i)))
             return false;
-    }
-    std::memcpy(&x, a.data() + size - 8, 8);
-    std::memcpy(&y, b.data() + size - 8, 8);
-    return sameWord(x, y);
+    return sameWord(WordAt(a, size - 8), WordAt(b, size - 8));
 }
 
 // Hash and equality that ignore ASCII case, for maps keyed by keywords: a key is looked up
@@ -97,23 +98,20 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b) {
 // with a view.
 struct CaseInsensitiveHash {
     using is_transparent = void;
-    // Eight bytes at a time: a letter differs from its other case in bit 0x20 only, so with
-    // that bit set in every byte both cases hash alike (bytes that this merges are told
-    // apart by the equality).
+    // A letter differs from its other case in bit 0x20 only, so with that bit set in every
+    // byte both cases hash alike (bytes that this merges are told apart by the equality).
     std::size_t operator()(std::string_view text) const {
         constexpr std::uint64_t kCaseBits = 0x2020202020202020ull;
-        std::uint64_t hash = text.size() * 0x9E3779B97F4A7C15ull;
-        std::size_t i = 0;
-        for (; i + 8 <= text.size(); i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, text.data() + i, 8);
-            hash = (hash ^ (word | kCaseBits)) * 0xFF51AFD7ED558CCDull;
-        }
-        if (const std::size_t rest = text.size() - i; rest > 0) {
-            // The last one to seven bytes in one word, the case bit set in those only.
-            std::uint64_t word = 0;
-            std::memcpy(&word, text.data() + i, rest);
-            hash = (hash ^ (word | (kCaseBits >> (8 * (8 - rest))))) * 0xFF51AFD7ED558CCDull;
+        const std::size_t size = text.size();
+        std::uint64_t hash = size * 0x9E3779B97F4A7C15ull;
+        auto mix = [&hash](std::uint64_t word) { hash = (hash ^ word) * 0xFF51AFD7ED558CCDull; };
+        if (size >= 8) {
+            for (std::size_t i = 0; i + 8 < size; i += 8)
+                mix(WordAt(text, i) | kCaseBits);
+            mix(WordAt(text, size - 8) | kCaseBits);
+        } else if (size > 0) {
+            // The case bit in the bytes of the text only.
+            mix(ShortWord(text) | kCaseBits >> (8 * (8 - size)));
         }
         hash ^= hash >> 33;
         hash *= 0xC4CEB9FE1A85EC53ull;

@@ -15,7 +15,7 @@ namespace kvf {
 // A map from names to values that ignores ASCII case, for the lookups every line of a file
 // makes (its keyword in the catalogue, in the semantic list, among the user keys). Open
 // addressing over a power-of-two table with each name's hash beside it: a lookup hashes
-// the key once and compares names only where the hashes agree, the exact spelling first.
+// the key once and compares names only where the hashes agree.
 template <typename Value> class KeywordTable {
   public:
     // The value of a name; the first insertion of a name (in any case) wins.
@@ -29,7 +29,7 @@ template <typename Value> class KeywordTable {
                 return nullptr;
             if (slot.Hash == hash) {
                 std::string_view held = NameOf(slot);
-                if (held == name || EqualsNoCase(held, name))
+                if (EqualsNoCase(held, name))
                     return &slot.Data;
             }
         }
