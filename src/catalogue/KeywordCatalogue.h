@@ -5,6 +5,7 @@
 #include "core/MessageIds.h"
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -101,6 +102,13 @@ class KeywordCatalogue {
     CatalogueMatch Find(std::string_view key) const;
     // Both at once.
     CatalogueEntry Lookup(std::string_view key) const;
+
+    // The same in two steps: a small number for what the key names, which a caller can
+    // keep in two bytes, and the entry of such a number. kUnknownName for a key the
+    // catalogue does not know, whose entry is empty.
+    static constexpr std::uint16_t kUnknownName = 0xFFFF;
+    std::uint16_t NameCode(std::string_view key) const;
+    CatalogueEntry EntryOf(std::uint16_t code) const;
 
     std::span<const CatalogueRow> Rows() const;
     std::span<const GroupName> GroupNames() const;

@@ -45,23 +45,27 @@ class RunOfSink {
     MessageSink& sink_;
 };
 
-// Each key is looked up in the catalogue once, here, and what it is to the semantic check
-// is kept for that check in `keyCodes` (left empty where memory runs short: the semantic
-// check then resolves the keys itself). No check changes a key.
+// Each key is looked up in the catalogue once, by the classification, and the syntax check
+// takes what it names from `keyCodes` (KeywordCatalogue::NameCode) where the classification
+// left the key as it was; other keys are looked up again. In their place it leaves what each
+// key is to the semantic check (SemanticChecker::Encode). Codes of another count than the
+// entries' are not used and leave none. No check changes a key.
 void SyntaxCheck(AppState& app, Document& document, std::vector<std::uint16_t>& keyCodes) {
-    try {
-        keyCodes.reserve(document.Database.Count());
-    } catch (const std::bad_alloc&) {
+    const std::size_t count = document.Database.Count();
+    const bool classified = keyCodes.size() == count;
+    if (!classified)
         keyCodes.clear();
-    }
-    const bool keep = keyCodes.capacity() >= document.Database.Count();
     const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
+    std::size_t i = 0;
     for (CDbEntry& entry : document.Database) {
         app.CurrentEntry = &entry;
-        const CatalogueEntry named = catalogue.Lookup(entry.Key);
+        std::uint16_t nameCode = classified ? keyCodes[i] : kKeyRewritten;
+        if (nameCode == kKeyRewritten)
+            nameCode = catalogue.NameCode(entry.Key);
+        const CatalogueEntry named = catalogue.EntryOf(nameCode);
         Dispatch(app, entry.Key, ACTION_CHECK, std::string(), named);
-        if (keep)
-            keyCodes.push_back(SemanticChecker::Encode(SemanticChecker::Resolve(entry.Key, named)));
+        if (classified)
+            keyCodes[i++] = SemanticChecker::Encode(SemanticChecker::Resolve(entry.Key, named));
     }
 }
 
@@ -103,22 +107,38 @@ std::string FileNameWarning(const std::string& fileName) {
     return id ? FormatMessage(id, fileName) : std::string();
 }
 
-void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks) {
+namespace {
+
+// Rebuild, keeping what each key names where `nameCodes` is given (see BuildDatabase).
+void RebuildKeepingNameCodes(AppState& app, Document& document, CheckRunHooks* hooks,
+                             std::vector<std::uint16_t>* nameCodes) {
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
     document.Database.Clear();
-    BuildDatabase(app, document.Database, document.Lines());
+    if (nameCodes)
+        BuildDatabase(app, document.Database, document.Lines(), *nameCodes);
+    else
+        BuildDatabase(app, document.Database, document.Lines());
     document.RebuildFlag = true;
     app.InputForm.FormKind = InputForm::None;
     app.CurrentEntry = nullptr;
     h.ViewsChanged(document);
 }
 
+} // namespace
+
+void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks) {
+    RebuildKeepingNameCodes(app, document, hooks, nullptr);
+}
+
 void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
     KeyAnswers::Run userKeys(app.UserKeyAnswers);
-    Rebuild(app, document, &h);
+    // What each key names, as the classification looked it up; the syntax check turns it
+    // into what the key is to the semantic check.
+    std::vector<std::uint16_t> keyCodes;
+    RebuildKeepingNameCodes(app, document, &h, &keyCodes);
     app.ClearMessages();
     RunOfSink run(app.Messages());
     app.CheckedDocument = &document;
@@ -133,7 +153,6 @@ void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
 
     if (document.Database.Empty())
         app.ReportMessage(LEVEL_FATAL, -1, msg::DatabaseEmpty, Text(msg::DatabaseEmpty), nullptr);
-    std::vector<std::uint16_t> keyCodes;
     SyntaxCheck(app, document, keyCodes);
     if (app.MessageCounter == 0)
         Frame(app, msg::CheckFinishedWithoutErrors);

@@ -1,5 +1,6 @@
 #include "document/FileReader.h"
 
+#include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppState.h"
 #include "core/AsciiText.h"
@@ -117,8 +118,10 @@ void MarkQuotes(std::span<char> value, std::size_t comment) {
 
 class Reader {
   public:
-    Reader(AppState& app, CKeyDatabase& database, const TextLines& lines)
-        : app_(app), database_(database), lines_(lines), count_(lines.LineCount()) {}
+    Reader(AppState& app, CKeyDatabase& database, const TextLines& lines,
+           std::vector<std::uint16_t>* nameCodes)
+        : app_(app), database_(database), lines_(lines), count_(lines.LineCount()),
+          nameCodes_(nameCodes) {}
 
     void Run() {
         // The classification keeps the texts it makes in the database's store, and asks
@@ -224,7 +227,27 @@ class Reader {
         CDbEntry& entry =
             database_.Emplace(std::move(keptKey), std::move(keptValue), lineIndex_, first);
         app_.CurrentEntry = &entry;
-        Dispatch(app_, entry.Key, ACTION_CLASSIFY, entry.Value);
+        const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
+        const std::uint16_t nameCode = catalogue.NameCode(entry.Key);
+        const std::string_view keyBefore = entry.Key;
+        Dispatch(app_, entry.Key, ACTION_CLASSIFY, entry.Value, catalogue.EntryOf(nameCode));
+        // A text of the store stays where it is, so a key that still stands at the same
+        // place with the same length is the one looked up.
+        const std::string_view keyAfter = entry.Key;
+        KeepNameCode(keyAfter.data() == keyBefore.data() && keyAfter.size() == keyBefore.size()
+                         ? nameCode
+                         : kKeyRewritten);
+    }
+
+    void KeepNameCode(std::uint16_t code) {
+        if (!nameCodes_)
+            return;
+        try {
+            nameCodes_->push_back(code);
+        } catch (const std::bad_alloc&) {
+            nameCodes_->clear();
+            nameCodes_ = nullptr;
+        }
     }
 
     // A text cut from the marked copy of a line as a view of the line itself, where the
@@ -317,6 +340,7 @@ class Reader {
     CKeyDatabase& database_;
     const TextLines& lines_;
     const int count_;
+    std::vector<std::uint16_t>* nameCodes_; // null where nobody keeps them
     int next_ = 0;
     int lineIndex_ = -1;
     bool headerFound_ = false;
@@ -336,7 +360,13 @@ class Reader {
 } // namespace
 
 void BuildDatabase(AppState& app, CKeyDatabase& database, const TextLines& lines) {
-    Reader(app, database, lines).Run();
+    Reader(app, database, lines, nullptr).Run();
+}
+
+void BuildDatabase(AppState& app, CKeyDatabase& database, const TextLines& lines,
+                   std::vector<std::uint16_t>& nameCodes) {
+    nameCodes.clear();
+    Reader(app, database, lines, &nameCodes).Run();
 }
 
 } // namespace kvf

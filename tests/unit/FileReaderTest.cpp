@@ -1,4 +1,5 @@
 #include "document/FileReader.h"
+#include "catalogue/KeywordCatalogue.h"
 #include "core/AppState.h"
 #include "core/CKeyDatabase.h"
 #include "core/TextLines.h"
@@ -184,6 +185,32 @@ TEST(FileReader, OpenBlockIsResetAndLastEntryIsCurrent) {
     EXPECT_EQ(f.app.CurrentEntry, &f.database.At(1));
     f.database.Clear();
     EXPECT_EQ(f.app.CurrentEntry, nullptr);
+}
+
+// The classification's lookup of each key is kept for the check: the code of what the key
+// names, or kKeyRewritten where the classification changed the key (a bare number inside a
+// block becomes a Module_Reference).
+TEST(FileReader, KeepsWhatEachKeyNamesUnlessItWasRewritten) {
+    ReaderFixture f;
+    VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\n"
+                                                       "vendor_name = \"ACME\"\n"
+                                                       "Module = \"M\" 0x13\n"
+                                                       "0x1F\n"
+                                                       "EndModule\n"
+                                                       "My_Own_Key = 1\n"
+                                                       "Slave_Related\n");
+    std::vector<std::uint16_t> codes = {7, 7, 7}; // replaced, not added to
+    BuildDatabase(f.app, f.database, lines, codes);
+    ASSERT_EQ(f.database.Count(), 6u);
+    ASSERT_EQ(codes.size(), 6u);
+    const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
+    for (std::size_t i : {0u, 1u, 3u, 4u, 5u})
+        EXPECT_EQ(codes[i], catalogue.NameCode(f.database.At(i).Key)) << i;
+    EXPECT_TRUE(catalogue.EntryOf(codes[0]).Keyword);
+    EXPECT_EQ(codes[2], kKeyRewritten);
+    EXPECT_EQ(f.database.At(2).Key, "Module_Reference");
+    EXPECT_EQ(codes[4], KeywordCatalogue::kUnknownName);
+    EXPECT_FALSE(catalogue.EntryOf(codes[4]).Keyword);
 }
 
 } // namespace
