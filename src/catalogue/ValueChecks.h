@@ -27,11 +27,24 @@ int CheckVisibleString(const CDbEntry& entry, std::string_view text, int maxLeng
                        const TextLines& lines, int& unspecifiedCount);
 
 // The quoted string of the entry's physical lines, up to its closing quote, and the text
-// after that quote; false when there is no opening or no closing quote. A string without
-// closing quote continues on the next line while its part ends in a backslash (blanks may
-// follow it): the text before the backslash stays, the next line is appended.
-bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, std::string& string,
-                      std::string& after);
+// after that quote. The views point into the lines or into the buffers beside them, used
+// only where the lines do not hold the text as it is (a string closed on its own line costs
+// no copy); so a QuotedString is neither copied nor moved.
+struct QuotedString {
+    std::string_view String;
+    std::string_view After;
+    std::string LineScratch; // the first line, where the lines make it on demand
+    std::string Joined;      // a string continued over lines
+
+    QuotedString() = default;
+    QuotedString(const QuotedString&) = delete;
+    QuotedString& operator=(const QuotedString&) = delete;
+};
+
+// False when there is no opening or no closing quote. A string without closing quote
+// continues on the next line while its part ends in a backslash (blanks may follow it): the
+// text before the backslash stays, the next line is appended.
+bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, QuotedString& found);
 
 // The characters of a Visible-String: 1 allowed, 2 allowed but unspecified (counted), 0 not
 // allowed. Single Windows-1252 bytes.

@@ -41,27 +41,31 @@ bool IsAsciiLetterOrDigit(char c) {
 
 // Only the appended line can hold the closing quote, so only that is searched: a string
 // continued over many lines costs its length, not its length times its lines.
-bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, std::string& string,
-                      std::string& after) {
-    std::string scratch;
-    const std::string_view line = lines.LineView(entry.LongLine, scratch);
+bool FindQuotedString(const CDbEntry& entry, const TextLines& lines, QuotedString& found) {
+    const std::string_view line = lines.LineView(entry.LongLine, found.LineScratch);
     std::size_t open = line.find('"');
     if (open == npos)
         return false;
-    std::string part(line.substr(open + 1));
-    int next = entry.LongLine + 1;
-    std::size_t appendedAt = 0; // the part before holds no quote
-    std::size_t close;
-    while ((close = part.find('"', appendedAt)) == npos) {
-        std::string_view code = TrimRight(part);
-        if (code.empty() || code.back() != '\\' || next >= lines.LineCount())
-            return false;
-        part.resize(code.size() - 1);
-        appendedAt = part.size();
-        part += lines.LineView(next++, scratch);
+    std::string_view rest = line.substr(open + 1);
+    std::size_t close = rest.find('"');
+    if (close == npos) {
+        std::string& part = found.Joined;
+        part.assign(rest);
+        std::string scratch;
+        int next = entry.LongLine + 1;
+        std::size_t appendedAt = 0; // the part before holds no quote
+        while ((close = part.find('"', appendedAt)) == npos) {
+            std::string_view code = TrimRight(part);
+            if (code.empty() || code.back() != '\\' || next >= lines.LineCount())
+                return false;
+            part.resize(code.size() - 1);
+            appendedAt = part.size();
+            part += lines.LineView(next++, scratch);
+        }
+        rest = part;
     }
-    string = part.substr(0, close);
-    after = part.substr(close + 1);
+    found.String = rest.substr(0, close);
+    found.After = rest.substr(close + 1);
     return true;
 }
 
@@ -84,18 +88,17 @@ int CheckVisibleString(const CDbEntry& entry, std::string_view text, int maxLeng
             ++unspecifiedCount;
     }
 
-    std::string string;
-    std::string after;
-    if (!FindQuotedString(entry, lines, string, after))
+    QuotedString quoted;
+    if (!FindQuotedString(entry, lines, quoted))
         return 0;
-    if (maxLength < 0 || string.size() > static_cast<std::size_t>(maxLength))
+    if (maxLength < 0 || quoted.String.size() > static_cast<std::size_t>(maxLength))
         return 0;
 
-    std::size_t furtherQuote = after.find('"');
+    std::size_t furtherQuote = quoted.After.find('"');
     if (furtherQuote == npos)
-        return EqualsNoCase(Trim(string), Trim(text)) ? 1 : 0;
+        return EqualsNoCase(Trim(quoted.String), Trim(text)) ? 1 : 0;
     // A further quoted text may only stand in the comment.
-    std::size_t comment = after.find(';');
+    std::size_t comment = quoted.After.find(';');
     return (comment != npos && comment < furtherQuote) ? 1 : 0;
 }
 

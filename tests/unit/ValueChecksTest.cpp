@@ -309,13 +309,13 @@ TEST(VisibleStringRuleTest, FindsTheContinuedStringAsWrittenOnEveryShortContinua
             for (const std::string& third : pieces) {
                 const std::vector<std::string> text{"K = \"" + first, second, third};
                 const auto expected = QuotedStringAsWritten(text);
-                std::string string;
-                std::string after;
-                const bool got =
-                    FindQuotedString(CDbEntry("K", "", 2, 0), VectorTextLines(text), string, after);
+                const VectorTextLines lines(text);
+                QuotedString quoted;
+                const bool got = FindQuotedString(CDbEntry("K", "", 2, 0), lines, quoted);
                 found += got;
                 if ((got != expected.has_value() ||
-                     (got && std::pair{string, after} != *expected)) &&
+                     (got && std::pair{std::string(quoted.String), std::string(quoted.After)} !=
+                                 *expected)) &&
                     ++mismatches <= 10)
                     ADD_FAILURE() << first << " | " << second << " | " << third;
             }
