@@ -36,34 +36,34 @@ int AnnouncedBytes(std::uint8_t b) {
 
 std::vector<std::string_view> CommaListItems(std::string_view list) {
     std::vector<std::string_view> items;
-    std::string_view rest = list;
-    while (!rest.empty()) {
-        std::size_t comma = rest.find(',');
-        items.push_back(rest.substr(0, comma));
-        if (comma == std::string_view::npos)
-            break;
-        rest = Trim(rest.substr(comma + 1));
-    }
+    ForEachCommaListItem(list, [&items](std::string_view item) {
+        items.push_back(item);
+        return true;
+    });
     return items;
 }
 
 int CheckOctetList(std::string_view list, int& valueCount, std::vector<std::uint8_t>* bytes) {
     valueCount = 1;
-    std::vector<std::string_view> items;
-    if (list.find(',') == std::string_view::npos)
-        items.push_back(list);
-    else
-        items = CommaListItems(list);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
+    bool first = true;
+    bool passed = true;
+    auto check = [&](std::string_view item) {
+        if (!first)
             ++valueCount;
+        first = false;
         std::uint8_t byte = 0;
-        if (!CheckNumber(items[i], kUnsigned8, &byte))
-            return 0;
+        if (!CheckNumber(item, kUnsigned8, &byte))
+            return passed = false;
         if (bytes)
             bytes->push_back(byte);
-    }
-    return 1;
+        return true;
+    };
+    // A list without a comma is one item, even an empty one.
+    if (list.find(',') == std::string_view::npos)
+        check(list);
+    else
+        ForEachCommaListItem(list, check);
+    return passed ? 1 : 0;
 }
 
 int CheckConfigurationBytes(const std::vector<std::uint8_t>& bytes) {

@@ -58,18 +58,20 @@ int CheckDefaultInAllowedList(RowCheck& check, std::string_view defaultText,
                               std::string_view allowed, const AllowedValuesRule& rule) {
     bool found = false;
     bool stopped = false;
-    std::vector<std::string_view> items = CommaListItems(allowed);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
+    bool first = true;
+    ForEachCommaListItem(allowed, [&](std::string_view item) {
+        if (!first)
             ++check.Entry.ValueCount;
-        if (!CheckNumber(items[i], rule.Width)) {
+        first = false;
+        if (!CheckNumber(item, rule.Width)) {
             check.Error(rule.BadItemId, rule.BadItemText);
             stopped = true;
-            break;
+            return false;
         }
-        if (Trim(items[i]) == defaultText)
+        if (Trim(item) == defaultText)
             found = true;
-    }
+        return true;
+    });
     if (found)
         return stopped ? 0 : 1;
     // A list cut short by a bad item cannot tell whether the default was among the rest.

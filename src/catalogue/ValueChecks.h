@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/KeywordCatalogue.h"
+#include "core/AsciiText.h"
 #include "core/CDbEntry.h"
 #include "core/TextLines.h"
 
@@ -61,6 +62,17 @@ bool IsKnownRangeText(std::string_view rangeText);
 // The items of a comma list as the list rules take them: the text up to the next comma;
 // the rest after that comma is trimmed before the next item is taken.
 std::vector<std::string_view> CommaListItems(std::string_view list);
+
+// The same items handed to `take` one by one, without a list: as long as it returns true.
+template <typename Take> void ForEachCommaListItem(std::string_view list, Take take) {
+    std::string_view rest = list;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        if (!take(rest.substr(0, comma)) || comma == std::string_view::npos)
+            return;
+        rest = Trim(rest.substr(comma + 1));
+    }
+}
 
 // The octet list: every item (or the single value) passes the number rule of width 8.
 // `valueCount` := 1 plus one for each further item taken, up to the first failing one.
