@@ -1,5 +1,7 @@
 #include "catalogue/NumberReader.h"
 
+#include "core/AsciiText.h"
+
 #include <cstdio>
 #include <string>
 
@@ -197,7 +199,7 @@ int CheckNumber(std::string_view text, NumberWidth width, std::uint8_t* byte) {
         return 0;
     if (!HasOnlyNumberCharacters(text))
         return 0;
-    bool hasAnyX = text.find_first_of("xX") != std::string_view::npos;
+    bool hasAnyX = FindFirstOf<'x', 'X'>(text) != std::string_view::npos;
     if (!hasAnyX && !DecimalTextIsSound(text))
         return 0;
     // A number of any size takes a minus sign (and reads unsigned); a sized unsigned one

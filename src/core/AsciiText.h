@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -56,6 +57,30 @@ inline std::uint64_t FoldCaseWord(std::uint64_t word) {
     const std::uint64_t beyondZ = low + 0x2525252525252525ull; // top bit set beyond 'Z'
     const std::uint64_t capital = fromA & ~beyondZ & ~word & kTopBits;
     return word | (capital >> 2);
+}
+
+// The first place at or after `from` where one of `Bytes` stands, or npos. The reader
+// looks for a few marks in every line: eight bytes are tested at a time, each for all the
+// marks at once. In a word, a byte equal to a mark becomes zero after an exclusive or, and
+// the lowest zero byte is found exactly (borrows can only flag bytes above it).
+template <char... Bytes> std::size_t FindFirstOf(std::string_view text, std::size_t from = 0) {
+    static_assert(std::endian::native == std::endian::little, "the lowest byte comes first");
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kTops = 0x8080808080808080ull;
+    auto zeroBytes = [](std::uint64_t x) { return (x - kOnes) & ~x & kTops; };
+    std::size_t i = from;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        const std::uint64_t hits =
+            (zeroBytes(word ^ (kOnes * static_cast<unsigned char>(Bytes))) | ...);
+        if (hits != 0)
+            return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+    }
+    for (; i < text.size(); ++i)
+        if (((text[i] == Bytes) || ...))
+            return i;
+    return std::string_view::npos;
 }
 
 // The words of a text as the keyword comparison and hash read them. A text of eight bytes

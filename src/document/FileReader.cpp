@@ -25,31 +25,25 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Parentheses before the line's first double quote and first ';': an opening one becomes
 // a blank, a closing one the value mark.
 void MarkParentheses(std::string& line) {
-    for (char& c : line) {
-        if (c == '"' || c == ';')
+    for (std::size_t at = 0; (at = FindFirstOf<'"', ';', '(', ')'>(line, at)) != npos; ++at) {
+        if (line[at] == '"' || line[at] == ';')
             return;
-        if (c == '(')
-            c = ' ';
-        else if (c == ')')
-            c = kValueMark;
+        line[at] = line[at] == '(' ? ' ' : kValueMark;
     }
 }
 
 // The key ends at the first '=' or blank.
 std::size_t FirstEqualSignOrBlank(std::string_view line) {
-    for (std::size_t i = 0; i < line.size(); ++i)
-        if (line[i] == '=' || line[i] == ' ')
-            return i;
-    return npos;
+    return FindFirstOf<'=', ' '>(line);
 }
 
 // Equal signs before the value's first double quote become blanks.
 void BlankEqualSigns(std::span<char> value) {
-    for (char& c : value) {
-        if (c == '"')
+    const std::string_view text(value.data(), value.size());
+    for (std::size_t at = 0; (at = FindFirstOf<'"', '='>(text, at)) != npos; ++at) {
+        if (value[at] == '"')
             return;
-        if (c == '=')
-            c = ' ';
+        value[at] = ' ';
     }
 }
 
@@ -67,11 +61,11 @@ struct CommentScan {
     explicit CommentScan(std::string_view value) : Value(value) {
         bool inQuote = false;
         std::size_t quoteStart = npos;
-        for (std::size_t i = 0; i < value.size(); ++i) {
+        for (std::size_t i = 0; (i = FindFirstOf<'"', ';'>(value, i)) != npos; ++i) {
             if (value[i] == '"') {
                 inQuote = !inQuote;
                 quoteStart = i;
-            } else if (value[i] == ';' && !inQuote) {
+            } else if (!inQuote) {
                 OutsideQuotes = i;
                 return;
             }

@@ -226,6 +226,36 @@ TEST(AsciiText, WhiteSpaceIsTheSixControlBytesAndBlank) {
     }
 }
 
+// The word-wise search finds what a byte-by-byte search finds: every text of up to eight
+// bytes over marks, their neighbours and their high-bit twins (where a borrow could flag a
+// byte falsely), from every start; and a mark at every place of a longer text.
+TEST(AsciiText, FindFirstOfFindsWhatAByteSearchFinds) {
+    auto byByte = [](std::string_view text, std::size_t from) {
+        for (std::size_t i = from; i < text.size(); ++i)
+            if (text[i] == '=' || text[i] == ' ')
+                return i;
+        return std::string_view::npos;
+    };
+    const std::string alphabet = "= >!\xBD\xA0";
+    std::vector<std::string> texts = {""};
+    for (std::size_t start = 0; start < texts.size() && texts[start].size() < 8; ++start)
+        for (char c : alphabet)
+            texts.push_back(texts[start] + c);
+    for (std::size_t length = 9; length <= 40; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string text(length, '>');
+            text[at] = at % 2 ? '=' : ' ';
+            texts.push_back(text);
+        }
+    }
+    int mismatches = 0;
+    for (const std::string& text : texts)
+        for (std::size_t from = 0; from <= text.size(); ++from)
+            if (FindFirstOf<'=', ' '>(text, from) != byByte(text, from) && ++mismatches <= 10)
+                ADD_FAILURE() << "'" << text << "' from " << from;
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(KeyAnswers, AsksOncePerKeyWhileARunLasts) {
     KeyAnswers answers;
     int asked = 0;
