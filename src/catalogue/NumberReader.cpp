@@ -115,9 +115,9 @@ bool DecimalTextIsSound(std::string_view text) {
     for (char c : text)
         if (!IsDigit(c) && c != '-')
             return false;
+    // Reading as 0 but not written "0" (as the number's decimal form would be).
     NumberParse leading = ReadSigned32(text, 10);
-    std::string formatted = std::to_string(static_cast<std::int32_t>(leading.Bits));
-    if (formatted != text && formatted == "0") {
+    if (leading.Bits == 0 && text != "0") {
         for (char c : text)
             if (c != '0' && c != '-')
                 return false;
