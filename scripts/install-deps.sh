@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # qt6-qpa-plugins runs the editor's tests offscreen; xvfb, xauth and the fonts draw the
-# screenshots of scripts/screenshots.sh.
+# screenshots of scripts/screenshots.sh; dpkg-dev builds the Debian package, which lintian
+# and appstream (its appstreamcli) judge.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev python3 xvfb xauth fonts-dejavu-core)
+  libcli11-dev nlohmann-json3-dev python3 xvfb xauth fonts-dejavu-core dpkg-dev lintian
+  appstream)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi

@@ -12,6 +12,7 @@
 #include "core/AppState.h"
 #include "core/MessageIds.h"
 #include "document/CheckRun.h"
+#include "version/BuildVersion.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CMyListBoxBar.h"
@@ -374,7 +375,12 @@ void CMainFrame::CreateMenus() {
     help->addSeparator();
     AddCommand(
         help, "cmd_help_about", "&About KVF_Ed...", {},
-        [this] { QMessageBox::about(this, "About KVF_Ed", Text(msg::AboutText)); }, false);
+        [this] {
+            QMessageBox::about(this, "About KVF_Ed",
+                               Text(msg::AboutText) + "\n\nVersion " +
+                                   QString::fromStdString(VersionText()));
+        },
+        false);
 
     toolBar_->addAction(fileNew);
     toolBar_->addAction(fileOpen);

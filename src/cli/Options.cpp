@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include "cli/ExitStatus.h"
+#include "version/BuildVersion.h"
 
 #include <CLI/CLI.hpp>
 
@@ -37,6 +38,29 @@ const std::map<std::string, ReportFormat> kFormats = {{"text", ReportFormat::Tex
 const std::map<std::string, FailOn> kFailOn = {{"error", FailOn::Error},
                                                {"warning", FailOn::Warning}};
 
+// The words a choice takes, as help and usage errors show them ("text|gcc|json|sarif"):
+// in the order of the help text, which names the default first.
+template <typename Value>
+std::string Choices(const std::map<std::string, Value>& words, const std::string& first) {
+    std::string text = first;
+    for (const auto& [word, value] : words)
+        if (word != first)
+            text += "|" + word;
+    return text;
+}
+
+// An option whose value is one of a few words, stored as what the word stands for.
+template <typename Value>
+CLI::Option* AddChoice(CLI::App& app, const std::string& name, Value& value,
+                       const std::map<std::string, Value>& words, const std::string& first,
+                       const std::string& help) {
+    return app
+        .add_option_function<std::string>(
+            name, [&value, &words](const std::string& word) { value = words.at(word); }, help)
+        ->check(CLI::IsMember(words).description(""))
+        ->option_text(Choices(words, first));
+}
+
 } // namespace
 
 ParsedCommandLine ParseCommandLine(int argc, char** argv) {
@@ -45,7 +69,7 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
 
     CLI::App app(kDescription, "kvfcheck");
     app.footer(kFooter);
-    app.get_formatter()->column_width(26);
+    app.get_formatter()->column_width(28);
     app.add_flag("--no-semantic", o.noSemantic,
                  "skip the semantic check (FailSafe \"NoSemanticCheck\" for this run)");
     app.add_flag("--suppress-warnings", o.suppressWarnings,
@@ -54,17 +78,13 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
                    "read the settings from this INI file (groups Settings, FailSafe, UserKeys, "
                    "Checks) instead of the editor's settings of the user")
         ->type_name("FILE");
-    app.add_option("--format", o.format,
-                   "text (default): tab-separated rows; gcc: FILE:LINE: error|warning|note: "
-                   "TEXT [ID]; json: one JSON document per file; sarif: one SARIF 2.1.0 log "
-                   "for all files")
-        ->transform(CLI::CheckedTransformer(kFormats))
-        ->type_name("FORMAT");
-    app.add_option("--fail-on", o.failOn,
-                   "error (default): exit 1 on Error and Fatal Error rows; warning: on Warning "
-                   "rows too")
-        ->transform(CLI::CheckedTransformer(kFailOn))
-        ->type_name("LEVEL");
+    AddChoice(app, "--format", o.format, kFormats, "text",
+              "text (default): tab-separated rows; gcc: FILE:LINE: error|warning|note: "
+              "TEXT [ID]; json: one JSON document per file; sarif: one SARIF 2.1.0 log "
+              "for all files");
+    AddChoice(app, "--fail-on", o.failOn, kFailOn, "error",
+              "error (default): exit 1 on Error and Fatal Error rows; warning: on Warning "
+              "rows too");
     app.add_option("--disable", o.disable, "neither print nor count these message ids")
         ->delimiter(',')
         ->allow_extra_args(false)
@@ -85,6 +105,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
                  "print, instead of checking, every Module with its line and Module_Reference "
                  "and one row per configuration identifier (bytes, direction, length, unit, "
                  "consistency, vendor bytes); JSON with --format json");
+    app.set_version_flag(
+        "--version", [] { return "kvfcheck " + VersionText(); },
+        "print the version (and the commit built from), then exit");
     app.add_option("paths", o.paths, "KVF files, or directories to search for *.kv? files")
         ->type_name("FILE|DIR");
 
@@ -94,6 +117,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
             throw CLI::ValidationError("no file given");
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
+        parsed.exitStatus = kExitClean;
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << '\n';
         parsed.exitStatus = kExitClean;
     } catch (const CLI::ParseError& error) {
         std::cerr << "kvfcheck: " << error.what() << "\nTry 'kvfcheck --help'.\n";

@@ -4,6 +4,7 @@
 #include "cli/Reports.h"
 #include "core/FindingMessages.h"
 #include "core/Windows1252.h"
+#include "version/BuildVersion.h"
 
 #include <filesystem>
 #include <map>
@@ -124,7 +125,10 @@ void PrintSarif(std::ostream& out, const std::vector<FileResult>& results) {
     std::map<int, std::size_t> ruleIndex;
     Json driver;
     driver["name"] = "kvfcheck";
-    driver["version"] = KVF_VERSION;
+    driver["version"] = std::string(ReleaseVersion());
+    // The commit a build came from, as the build metadata of a semantic version.
+    driver["semanticVersion"] = std::string(ReleaseVersion()) +
+                                (BuildCommit().empty() ? "" : "+" + std::string(BuildCommit()));
     driver["rules"] = Rules(ruleIndex);
     Json tool;
     tool["driver"] = std::move(driver);

@@ -2,6 +2,7 @@
 """kvfcheck as scripts use it: exit status, standard error, several files, the formats."""
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -74,6 +75,21 @@ class KvfcheckTest(unittest.TestCase):
         self.assertEqual(run.returncode, 0)
         for option in (b"--no-semantic", b"--suppress-warnings", b"--settings", b"--format", b"--dump-db"):
             self.assertIn(option, run.stdout)
+        # The choices as the words to type, not as the table that maps them.
+        self.assertIn(b"--format text|gcc|json|sarif", run.stdout)
+        self.assertIn(b"--fail-on error|warning", run.stdout)
+        self.assertNotIn(b"->", run.stdout)
+        bad = self.run_kvfcheck("--fail-on", "never", "a.kvf")
+        self.assertIn(b"{error,warning}", bad.stderr)
+
+    def test_version_is_the_projects_with_the_commit(self):
+        cmake_lists = os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")
+        with open(cmake_lists) as f:
+            version = re.search(r"project\(KVFEditor VERSION ([0-9.]+)", f.read()).group(1)
+        run = subprocess.run([KVFCHECK, "--version"], capture_output=True, timeout=60)
+        self.assertEqual(run.returncode, 0)
+        self.assertRegex(run.stdout.decode(),
+                         r"^kvfcheck " + re.escape(version) + r"( \(commit [0-9a-f]{12}(-dirty)?\))?\n$")
 
     def test_several_files_each_get_their_rows(self):
         self.write("ACME1234.kvf", CLEAN)

@@ -160,6 +160,12 @@ class Sarif(Workspace):
         self.assertEqual(len(log["runs"]), 1)
         driver = log["runs"][0]["tool"]["driver"]
         self.assertEqual(driver["name"], "kvfcheck")
+        # The version --version shows; the commit, where there is one, as build metadata.
+        shown = subprocess.run([KVFCHECK, "--version"], capture_output=True, timeout=60)
+        release, _, commit = shown.stdout.decode().split(maxsplit=1)[1].strip().partition(" ")
+        self.assertEqual(driver["version"], release)
+        self.assertEqual(driver["semanticVersion"],
+                         release + ("+" + commit[len("(commit "):-1] if commit else ""))
         rules = driver["rules"]
         self.assertTrue(rules)
         for rule in rules:

@@ -13,10 +13,12 @@ import sys
 ENGINE = ["core", "catalogue", "semantic", "document", "output"]
 # The shells stand on the whole engine. The editor's windows (views) sit below its
 # application objects (app); kvfcheck (cli) stands beside them and includes neither.
+# version/ (the programs' version and commit) includes nothing of the others.
 SHELLS = {
+    "version": {"version"},
     "views": set(ENGINE) | {"views"},
-    "app": set(ENGINE) | {"views", "app"},
-    "cli": set(ENGINE) | {"cli"},
+    "app": set(ENGINE) | {"views", "app", "version"},
+    "cli": set(ENGINE) | {"cli", "version"},
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
