@@ -5,6 +5,7 @@ time limit from the harness; an input whose cost grows faster than its size fail
 running into it."""
 import os
 import random
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -14,6 +15,7 @@ from clean_device import CLEAN
 
 KVFCHECK = os.path.abspath(sys.argv.pop(1))
 TIME_LIMIT = 120  # seconds per run, far above what a linear check needs
+NOBODY = 65534  # the unprivileged user root runs kvfcheck as
 
 HEADER = b"#TALVERON_DP\n"
 
@@ -98,8 +100,8 @@ class BadInputTest(unittest.TestCase):
             f.write(data)
         return path
 
-    def run_kvfcheck(self, *args, **kwargs):
-        return subprocess.run([KVFCHECK, "--settings", self.settings, *args], cwd=self.dir.name,
+    def run_kvfcheck(self, *args, program=KVFCHECK, **kwargs):
+        return subprocess.run([program, "--settings", self.settings, *args], cwd=self.dir.name,
                               capture_output=True, timeout=TIME_LIMIT, **kwargs)
 
     def test_generated_files(self):
@@ -144,16 +146,26 @@ class BadInputTest(unittest.TestCase):
         path = self.write("SECRET.kvf", CLEAN)
         os.chmod(path, 0)
         if os.geteuid() != 0:
+            if os.access(path, os.R_OK):
+                self.skipTest("this user reads a file of mode 0000 (it holds a capability)")
             run = self.run_kvfcheck("SECRET.kvf")
-        elif hasattr(os, "setuid"):
-            # root reads any file: run as the unprivileged user instead.
-            os.chmod(self.settings, 0o644)
-            run = self.run_kvfcheck("SECRET.kvf", preexec_fn=lambda: os.setuid(65534))
         else:
-            self.skipTest("running as root without a way to drop privileges")
+            # Root reads any file: kvfcheck runs as an unprivileged user instead. That user
+            # may not enter the build folder (a clone in a private folder), so it runs a copy
+            # from this folder of mode 0755.
+            program = shutil.copy(KVFCHECK, self.dir.name)
+            os.chmod(program, 0o755)
+            os.chmod(self.settings, 0o644)
+            nobody = dict(user=NOBODY, group=NOBODY, extra_groups=[])
+            try:
+                subprocess.run([program, "--help"], capture_output=True, timeout=TIME_LIMIT,
+                               check=True, **nobody)
+            except (OSError, subprocess.CalledProcessError) as error:
+                self.skipTest(f"user {NOBODY} cannot run kvfcheck from {self.dir.name}: {error}")
+            run = self.run_kvfcheck("SECRET.kvf", program=program, **nobody)
         self.assertEqual(run.returncode, 2, run.stdout)
+        self.assertIn(b"SECRET.kvf", run.stderr)
         self.assertIn(b"Permission denied", run.stderr)
-
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

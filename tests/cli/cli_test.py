@@ -13,6 +13,9 @@ from clean_device import CLEAN
 KVFCHECK = sys.argv.pop(1)
 
 BROKEN = b"#TALVERON_DP\r\nFMS_supp = 10\r\nVendor_Name = \"M\xfcller\"\r\n"
+# No header line: the database stays empty, a Fatal Error.
+HEADERLESS = b"Vendor_Name = \"M\xfcller\"\r\n"
+EMPTY_DATABASE = "Fatal Error\t---\tDatabase is empty! Please check if the #TALVERON_DP entry exists."
 
 
 class KvfcheckTest(unittest.TestCase):
@@ -48,9 +51,16 @@ class KvfcheckTest(unittest.TestCase):
         self.assertIn('Warning\tLine 3\tKeyword "Vendor_Name": 1 unspecified character(s) found in Visible String.', rows)
 
     def test_suppressed_warnings_add_no_rows(self):
+        # Only warnings go: an Error and a Fatal Error stay, and so does the exit status.
         self.write("ACME1234.kvf", BROKEN)
-        run = self.run_kvfcheck("--no-semantic", "--suppress-warnings", "ACME1234.kvf")
-        self.assertNotIn(b"Warning", run.stdout)
+        self.write("NOHEADER.kvf", HEADERLESS)
+        error = 'Error\tLine 2\tKey "FMS_supp": Boolean expected or unexpected format!'
+        for name, kept in [("ACME1234.kvf", error), ("NOHEADER.kvf", EMPTY_DATABASE)]:
+            with self.subTest(name):
+                run = self.run_kvfcheck("--no-semantic", "--suppress-warnings", name)
+                self.assertNotIn(b"Warning", run.stdout)
+                self.assertIn(kept, run.stdout.decode("utf-8").splitlines())
+                self.assertEqual(run.returncode, 1)
 
     def test_unreadable_files_exit_two_and_others_still_run(self):
         self.write("ACME1234.kvf", CLEAN)
@@ -117,6 +127,12 @@ class KvfcheckTest(unittest.TestCase):
         self.assertEqual(doc["rows"][1], {"exception": "Error", "line": 2, "id": 134,
                                           "text": 'Key "FMS_supp": Boolean expected or unexpected format!'})
         self.assertIsNone(doc["rows"][0]["line"])
+        # A Fatal Error counts as an error.
+        self.write("NOHEADER.kvf", HEADERLESS)
+        run = self.run_kvfcheck("--no-semantic", "--format", "json", "NOHEADER.kvf")
+        doc = json.loads(run.stdout)
+        self.assertEqual([row["exception"] for row in doc["rows"]].count("Fatal Error"), 1)
+        self.assertEqual((doc["errors"], doc["warnings"]), (1, 0))
 
     def test_dump_db_decodes_windows_1252(self):
         self.write("ACME1234.kvf", BROKEN)

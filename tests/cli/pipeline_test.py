@@ -107,9 +107,14 @@ class Selection(Workspace):
 
 class Inputs(Workspace):
     def test_directories_in_name_order_and_arguments_in_their_order(self):
-        self.write("tree/sub/d.kv1", BROKEN)
-        self.write("tree/c.kvs", BROKEN)
+        # Created out of name order. Names compare byte by byte (capitals first) and path
+        # element by element: a folder's files come before a longer name that begins with
+        # the folder's name.
         self.write("tree/B.KVF", BROKEN)
+        self.write("tree/a.kvf", BROKEN)
+        self.write("tree/sub/d.kv1", BROKEN)
+        self.write("tree/sub.kvf", BROKEN)
+        self.write("tree/c.kvs", BROKEN)
         self.write("tree/e.txt", BROKEN)
         self.write("tree/f.kvfx", BROKEN)
         self.write("tree/.kv", BROKEN)
@@ -120,7 +125,8 @@ class Inputs(Workspace):
             name = line.split(":", 1)[0]
             if not files or files[-1] != name:
                 files.append(name)
-        self.assertEqual(files, ["tree/B.KVF", "tree/c.kvs", "tree/sub/d.kv1", "A.kvf"])
+        self.assertEqual(files, ["tree/B.KVF", "tree/a.kvf", "tree/c.kvs", "tree/sub/d.kv1",
+                                 "tree/sub.kvf", "A.kvf"])
         self.assertEqual(run.returncode, 1)
 
     def test_directory_without_kvf_files_is_trouble(self):
@@ -189,6 +195,17 @@ class Sarif(Workspace):
                                  ("dir/B.kvf", 2, "147", "warning")])
         base = log["runs"][0]["originalUriBaseIds"]["SRCROOT"]["uri"]
         self.assertTrue(base.startswith("file:///") and base.endswith("/"))
+
+    def test_only_relative_paths_are_based_on_the_source_root(self):
+        self.write("ACME1234.kvf", WARNING_ONLY)
+        absolute = self.write("dir/B.kvf", WARNING_ONLY)
+        run, log = self.sarif("ACME1234.kvf", absolute)
+        artifacts = [result["locations"][0]["physicalLocation"]["artifactLocation"]
+                     for result in log["runs"][0]["results"]]
+        self.assertEqual(artifacts[0], {"uri": "ACME1234.kvf", "uriBaseId": "SRCROOT"})
+        self.assertEqual(list(artifacts[1]), ["uri"])
+        self.assertTrue(artifacts[1]["uri"].startswith("file:///"), artifacts[1])
+        self.assertTrue(artifacts[1]["uri"].endswith("/dir/B.kvf"), artifacts[1])
 
     def test_unreadable_file_is_a_failed_invocation(self):
         self.write("ACME1234.kvf", BROKEN)

@@ -153,18 +153,38 @@ class InputViewTest : public QObject {
         QCOMPARE(child->Doc().Engine().Database.At(4).m_Ready[0], std::string("0"));
     }
 
+    // A comment is the first ';' outside quotes, and a quoted text continued on the next
+    // line is still open there.
+    void applyKeepsCommentsOfContinuedLines_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("range"); // typed into the range field, unless empty
+        QTest::addColumn<QByteArray>("applied");
+        QTest::newRow("module") << QByteArray("#TALVERON_DP\r\nModule=\"M\" 0x10,\\ ; first\r\n"
+                                              "0x20 ; second\r\nEndModule\r\n")
+                                << "Module (2)"
+                                << "0x11,0x21"
+                                << QByteArray("#TALVERON_DP\r\nModule=\"M\" 0x11,0x21 ; first\r\n"
+                                              "     ; second\r\nEndModule\r\n");
+        QTest::newRow("quoted text") << QByteArray("#TALVERON_DP\r\nInfo_Text = \"a \\\r\n"
+                                                   "b;c\" ; note\r\n")
+                                     << "Info_Text (2)" << QString()
+                                     << QByteArray("#TALVERON_DP\r\nInfo_Text=\"a b;c\"\r\n"
+                                                   "     ; note\r\n");
+    }
     void applyKeepsCommentsOfContinuedLines() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, label);
+        QFETCH(QString, range);
+        QFETCH(QByteArray, applied);
         FrameFixture f;
-        CChildFrame* child = Open(f, "#TALVERON_DP\r\nModule=\"M\" 0x10,\\ ; first\r\n"
-                                     "0x20 ; second\r\nEndModule\r\n");
-        Select(child, "Module (2)");
-        child->InputView()->RangeField()->setText("0x11,0x21");
+        CChildFrame* child = Open(f, bytes);
+        Select(child, label);
+        if (!range.isEmpty())
+            child->InputView()->RangeField()->setText(range);
         child->InputView()->OnApply();
-        QCOMPARE(QString::fromStdString(child->Doc().Bytes()),
-                 QString("#TALVERON_DP\r\nModule=\"M\" 0x11,0x21 ; first\r\n"
-                         "     ; second\r\nEndModule\r\n"));
-        QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()),
-                 QString("Module (2)"));
+        QCOMPARE(QByteArray::fromStdString(child->Doc().Bytes()), applied);
+        QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()), label);
     }
 
     void dataTypeChoiceMovesTheFieldsAndTheKey() {

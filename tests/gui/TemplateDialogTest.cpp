@@ -218,11 +218,19 @@ class TemplateDialogTest : public QObject {
         QCOMPARE(dialog.ChosenPath(), QString("here.tpl"));
     }
 
+    // Line feeds alone, unlike carriage return and line feed, are not what a document
+    // without known line ends is saved with.
+    void fileNewOpensTemplateAsUntitledDocument_data() {
+        QTest::addColumn<QByteArray>("templateBytes");
+        QTest::newRow("CRLF") << kTemplate;
+        QTest::newRow("LF") << QByteArray(kTemplate).replace("\r\n", "\n");
+    }
     void fileNewOpensTemplateAsUntitledDocument() {
+        QFETCH(QByteArray, templateBytes);
         FrameFixture f;
         QString folder = f.dir.filePath("tpl/");
         QDir().mkpath(folder);
-        WriteBytes(folder + "slave.tpl", kTemplate);
+        WriteBytes(folder + "slave.tpl", templateBytes);
         f.store->SetString("Settings", "Tpl_Path", folder.toStdString());
         WhenDialogOpens([](TemplateDialog* dialog) {
             dialog->List()->setCurrentItem(dialog->List()->topLevelItem(0));
@@ -241,8 +249,8 @@ class TemplateDialogTest : public QObject {
         // A save writes the template's own line ends.
         QString saved = f.dir.filePath("saved.kvf");
         QVERIFY(f.frame->SaveDocumentAs(child, saved));
-        QCOMPARE(ReadBytes(saved), kTemplate);
-        QCOMPARE(ReadBytes(folder + "slave.tpl"), kTemplate);
+        QCOMPARE(ReadBytes(saved), templateBytes);
+        QCOMPARE(ReadBytes(folder + "slave.tpl"), templateBytes);
     }
 
     void fileNewEmptyAndCancel() {

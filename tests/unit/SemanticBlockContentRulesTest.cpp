@@ -174,17 +174,20 @@ TEST(SemanticBlockContentTest, ModuleReferenceIsDemandedFromRevisionThree) {
 }
 
 // Each Jokerblock_Type block is judged by its own Jokerblock_Slot count, whatever the
-// other blocks hold.
+// other blocks hold. A misplaced end (lines 4 and 11) ends no block: the blocks after it
+// are judged as before.
 TEST(SemanticBlockContentTest, EachJokerblockIsJudgedByItsOwnSlots) {
     SemanticTestDocument doc;
     doc.Add({"KVF_Revision = 5", "Station_Type = 0", "Jokerblock_Type", "End_Jokerblock_Type",
-             "Jokerblock_Type", "Jokerblock_Slot = 1", "End_Jokerblock_Type", "Jokerblock_Type",
-             "?Jokerblock_Slot = x", "End_Jokerblock_Type", "End_Jokerblock_Type"});
+             "End_Jokerblock_Type", "Jokerblock_Type", "Jokerblock_Slot = 1", "End_Jokerblock_Type",
+             "Jokerblock_Type", "?Jokerblock_Slot = x", "End_Jokerblock_Type",
+             "End_Jokerblock_Type"});
+    const std::string misplaced = "End_Jokerblock_Type";
     EXPECT_EQ(doc.RunPasses(),
-              (Rows{W(10, msg::SpecifiedOutsideBlock, "End_Jokerblock_Type", "Jokerblock_Type",
-                      "End_Jokerblock_Type"),
+              (Rows{W(4, msg::SpecifiedOutsideBlock, misplaced, "Jokerblock_Type", misplaced),
+                    W(11, msg::SpecifiedOutsideBlock, misplaced, "Jokerblock_Type", misplaced),
                     E(3, msg::MissingMandatoryInBlock, "Jokerblock_Slot", "Jokerblock_Type"),
-                    E(9, msg::MissingMandatoryInBlock, "Jokerblock_Slot", "Jokerblock_Type")}));
+                    E(10, msg::MissingMandatoryInBlock, "Jokerblock_Slot", "Jokerblock_Type")}));
 }
 
 // The definitions under construction are created by the user parameter rules; here they

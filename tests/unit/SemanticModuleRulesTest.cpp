@@ -224,6 +224,17 @@ TEST_F(ModuleRunTest, IdentifierTablesBelongToTheirModule) {
                                      E(30, msg::DataAreaExceedsIdentifier, "Input", 4, 0, 2)}));
 }
 
+// An area longer than the identifier it names is reported at its end and not added to the
+// identifier's sum: the module's end reports no sum over it.
+TEST_F(ModuleRunTest, AreaExceedingItsIdentifierIsNotSummed) {
+    doc.Add({"KVF_Revision = 5", "Station_Type = 0"});
+    Module("One", "0x13");
+    doc.Add("Module_Reference = 1");
+    InputArea(1, 6, {5, 5, 5, 5, 5, 5}); // lines 4-18, 6 of identifier 1's 4 bytes
+    doc.Add("EndModule");
+    EXPECT_EQ(doc.RunPasses(), (Rows{E(18, msg::DataAreaExceedsIdentifier, "Input", 6, 4, 1)}));
+}
+
 // An invalid slot line is not numbered: the numbering goes on from the last valid slot.
 TEST_F(ModuleRunTest, OnlyValidSlotsAreNumbered) {
     doc.Add({"KVF_Revision = 5", "Station_Type = 0", "Modular_Station = 1", "Max_Module = 9"});
