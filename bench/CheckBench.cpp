@@ -3,8 +3,8 @@
 
 #include "SyntheticKvf.h"
 
-#include "core/AppState.h"
 #include "core/Document.h"
+#include "core/RunContext.h"
 #include "document/CheckRun.h"
 #include "document/FileReader.h"
 #include "output/OutputRows.h"
@@ -21,7 +21,8 @@ struct Workbench {
     BufferTextLines lines;
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices services{settings, rows};
+    RunContext run{services};
 };
 
 void SetCounters(benchmark::State& state, const Workbench& bench) {
@@ -42,8 +43,8 @@ void BM_SplitLines(benchmark::State& state) {
 void BM_ReadAndClassify(benchmark::State& state) {
     Workbench bench(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        CKeyDatabase database(&bench.app);
-        BuildDatabase(bench.app, database, bench.lines);
+        CKeyDatabase database(&bench.run);
+        BuildDatabase(bench.run, database, bench.lines);
         benchmark::DoNotOptimize(database.Count());
     }
     SetCounters(state, bench);
@@ -53,9 +54,9 @@ void BM_ReadAndClassify(benchmark::State& state) {
 void BM_CheckRun(benchmark::State& state) {
     Workbench bench(static_cast<int>(state.range(0)));
     bench.settings.SetInt("FailSafe", "NoSemanticCheck", state.range(1) ? 0 : 1);
-    Document document(bench.app, bench.lines, "ACME1234.kvf", "/bench/ACME1234.kvf");
+    Document document(bench.lines, "ACME1234.kvf", "/bench/ACME1234.kvf");
     for (auto _ : state) {
-        Check(bench.app, document);
+        Check(bench.services, document);
         benchmark::DoNotOptimize(bench.rows.Rows().size());
         bench.rows.ClearMessages();
     }
@@ -94,10 +95,10 @@ void CheckText(benchmark::State& state, const std::string& text) {
     BufferTextLines lines(text);
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
-    Document document(app, lines, "ACME1234.kvf", "/bench/ACME1234.kvf");
+    AppServices services{settings, rows};
+    Document document(lines, "ACME1234.kvf", "/bench/ACME1234.kvf");
     for (auto _ : state) {
-        Check(app, document);
+        Check(services, document);
         benchmark::DoNotOptimize(rows.Rows().size());
         rows.ClearMessages();
     }

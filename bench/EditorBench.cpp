@@ -3,7 +3,7 @@
 #include "SampleFile.h"
 
 #include "app/CKVF_EdDoc.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "core/SettingsStore.h"
 #include "document/CheckRun.h"
 #include "output/OutputRows.h"
@@ -20,7 +20,7 @@ namespace {
 struct Editor {
     kvf::MemorySettingsStore settings;
     kvf::OutputRows rows{settings};
-    kvf::AppState app{settings, rows};
+    kvf::AppServices app{settings, rows};
     QPlainTextEdit view;
     kvf::CKVF_EdDoc doc{app, *view.document()};
 };

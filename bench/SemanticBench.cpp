@@ -4,8 +4,8 @@
 
 #include "SemanticKvf.h"
 
-#include "core/AppState.h"
 #include "core/Document.h"
+#include "core/RunContext.h"
 #include "document/CheckRun.h"
 #include "output/OutputRows.h"
 #include "semantic/SemanticChecker.h"
@@ -21,21 +21,22 @@ using namespace kvf;
 struct CheckedFile {
     explicit CheckedFile(std::string bytes)
         : text(std::move(bytes)), lines(VectorTextLines::FromBytes(text)),
-          document(app, lines, "ACME1234.kvf", "/bench/ACME1234.kvf") {
-        Check(app, document);
+          document(lines, "ACME1234.kvf", "/bench/ACME1234.kvf") {
+        Check(run, document);
     }
     std::string text;
     VectorTextLines lines;
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices services{settings, rows};
+    RunContext run{services};
     Document document;
 };
 
 void RunSemantic(benchmark::State& state, CheckedFile& file) {
     for (auto _ : state) {
         file.rows.ClearMessages();
-        RunSemanticCheck(file.app, file.document);
+        RunSemanticCheck(file.run, file.document);
         benchmark::DoNotOptimize(file.rows.Rows().size());
     }
     state.counters["entries"] = static_cast<double>(file.document.Database.Count());

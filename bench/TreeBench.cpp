@@ -3,7 +3,8 @@
 #include "SampleFile.h"
 
 #include "app/CKVF_EdDoc.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
+#include "core/EntryFocus.h"
 #include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 #include "views/CInputView.h"
@@ -21,11 +22,12 @@ namespace {
 struct Window {
     kvf::MemorySettingsStore settings;
     kvf::OutputRows rows{settings};
-    kvf::AppState app{settings, rows};
+    kvf::AppServices app{settings, rows};
+    kvf::EntryFocus focus;
     kvf::CKVFTextView text;
     kvf::CKVF_EdDoc doc{app, *text.document()};
-    kvf::CKVFTreeView tree{app, doc.Engine(), text};
-    kvf::CInputView input{app, doc.Engine(), text};
+    kvf::CKVFTreeView tree{app, focus, doc.Engine(), text};
+    kvf::CInputView input{app, focus, doc.Engine(), text};
 
     explicit Window(const QString& path) {
         QObject::connect(&tree, &kvf::CKVFTreeView::formChanged, &input,
@@ -61,7 +63,7 @@ void BM_SelectEntry(benchmark::State& state) {
     for (auto _ : state) {
         window.tree.setCurrentIndex(nodes[turn++ % 2]);
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window.app.CurrentEntry);
+        benchmark::DoNotOptimize(window.focus.CurrentEntry);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/CKVF_EdDoc.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "document/CheckRun.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
@@ -19,16 +19,18 @@
 
 namespace kvf {
 
-CChildFrame::CChildFrame(AppState& app, QWidget* parent)
+CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
     : QMdiSubWindow(parent), app_(&app), split_(new QSplitter(Qt::Horizontal, this)),
       rightSplit_(new QSplitter(Qt::Vertical)), text_(new CKVFTextView) {
     setAttribute(Qt::WA_DeleteOnClose);
     doc_ = new CKVF_EdDoc(app, *text_->document(), this);
+    // Destroying the entry this window shows forgets it.
+    doc_->Engine().Database.SetReferences(&focus_);
     doc_->SetTextLoader(
         [this](const QString& text) { text_->SetDocumentText(text, &app_->Progress()); });
-    tree_ = new CKVFTreeView(app, doc_->Engine(), *text_);
+    tree_ = new CKVFTreeView(app, focus_, doc_->Engine(), *text_);
     tree_->RebuildDocument = [this] { RebuildDatabase(); };
-    input_ = new CInputView(app, doc_->Engine(), *text_);
+    input_ = new CInputView(app, focus_, doc_->Engine(), *text_);
     input_->SetTreeView(tree_);
 
     split_->addWidget(tree_);
@@ -51,7 +53,11 @@ CChildFrame::CChildFrame(AppState& app, QWidget* parent)
             [this] { text_->setPrintDocumentName(doc_->FileName()); });
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame() {
+    // The document is a child object, destroyed after this window's members: its database
+    // must not tell the focus, gone by then, of the entries it destroys.
+    doc_->Engine().Database.SetReferences(nullptr);
+}
 
 void CChildFrame::ApplyInitialLayout(const QSize& size) {
     // A window that opens maximised, as it does while another one is, keeps the size of
@@ -90,6 +96,7 @@ void CChildFrame::SelectLine(int line) {
 }
 
 void CChildFrame::RefreshViews() {
+    focus_.ShowNoEntry();
     tree_->setEnabled(true);
     input_->setEnabled(true);
     tree_->RebuildTree();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/EntryFocus.h"
+
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -10,7 +12,7 @@ class QSplitter;
 
 namespace kvf {
 
-class AppState;
+class AppServices;
 class CInputView;
 class CKVFTextView;
 class CKVF_EdDoc;
@@ -21,18 +23,22 @@ class CKVFTreeView;
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
   public:
-    CChildFrame(AppState& app, QWidget* parent = nullptr);
+    CChildFrame(AppServices& app, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     CKVF_EdDoc& Doc() const { return *doc_; }
     CKVFTextView* TextView() const { return text_; }
     CKVFTreeView* TreeView() const { return tree_; }
     CInputView* InputView() const { return input_; }
+    // Which entry this window shows and its input form: the window's own, so a selection
+    // in one document window leaves every other alone.
+    EntryFocus& Focus() { return focus_; }
 
     // Selects line `line` (0-based) in the text view and scrolls it into view.
     void SelectLine(int line);
-    // Shows the document's database again in the panes that show it. A rebuild enables the
-    // tree and the input view again, which a database gone stale disabled.
+    // Shows the document's database again in the panes that show it, after a rebuild: no
+    // entry is current and the form has no layout. A rebuild enables the tree and the
+    // input view again, which a database gone stale disabled.
     void RefreshViews();
     // Rebuilds the database from the text and refreshes the views (Check Syntax's rebuild).
     void RebuildDatabase();
@@ -61,7 +67,8 @@ class CChildFrame : public QMdiSubWindow {
     void ShowForm();
     void UpdateCaret();
 
-    AppState* app_;
+    AppServices* app_;
+    EntryFocus focus_;
     QSplitter* split_;
     QSplitter* rightSplit_;
     CKVFTreeView* tree_ = nullptr;

@@ -40,20 +40,20 @@ void CKVFApp::FrameSink::ClearMessages() {
 CKVFApp::CKVFApp(std::unique_ptr<QtIniSettingsStore> store)
     : store_(std::move(store)), help_(std::make_unique<HelpWindow>()),
       helpService_(std::make_unique<CHelpService>(*help_)),
-      state_(std::make_unique<AppState>(*store_, sink_, helpService_.get())) {}
+      services_(std::make_unique<AppServices>(*store_, sink_, helpService_.get())) {}
 
 CKVFApp::~CKVFApp() {
     sink_.Frame = nullptr;
-    state_->SetAlertSink(nullptr);
+    services_->SetAlertSink(nullptr);
     frame_.reset();
 }
 
 void CKVFApp::Start(const StartOptions& options) {
     frame_ = std::make_unique<CMainFrame>(*store_);
-    frame_->AttachApp(*state_);
+    frame_->AttachApp(*services_);
     sink_.Frame = frame_.get();
     frame_->SetHelpWindow(help_.get());
-    state_->SetAlertSink(frame_.get());
+    services_->SetAlertSink(frame_.get());
     if (!options.NoSplash && frame_->Settings().ShowSplash)
         (new SplashScreen)->ShowFor();
     frame_->show();

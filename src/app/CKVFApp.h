@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/EditorSettings.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
 
 #include <QStringList>
 
@@ -21,7 +21,7 @@ struct StartOptions {
 };
 StartOptions ParseCommandLine(const QStringList& arguments);
 
-// The application object: owns the settings store, the shared state and the main window.
+// The application object: owns the settings store, the shared services and the main window.
 class CKVFApp {
   public:
     explicit CKVFApp(std::unique_ptr<QtIniSettingsStore> store);
@@ -30,7 +30,7 @@ class CKVFApp {
     // Builds the main window and carries out the command line.
     void Start(const StartOptions& options);
 
-    AppState& State() { return *state_; }
+    AppServices& Services() { return *services_; }
     CMainFrame& Frame() { return *frame_; }
     QtIniSettingsStore& Store() { return *store_; }
 
@@ -48,7 +48,7 @@ class CKVFApp {
     FrameSink sink_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<CHelpService> helpService_;
-    std::unique_ptr<AppState> state_;
+    std::unique_ptr<AppServices> services_;
     std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -1,6 +1,6 @@
 #include "app/CKVF_EdDoc.h"
 
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "core/MessageIds.h"
 #include "document/CheckRun.h"
 #include "views/UiText.h"
@@ -40,8 +40,8 @@ QString JoinForEditor(const SplitText& split) {
 
 } // namespace
 
-CKVF_EdDoc::CKVF_EdDoc(AppState& app, QTextDocument& text, QObject* parent)
-    : QObject(parent), app_(&app), text_(&text), lines_(text), engine_(app, lines_, "", "") {
+CKVF_EdDoc::CKVF_EdDoc(AppServices& app, QTextDocument& text, QObject* parent)
+    : QObject(parent), app_(&app), text_(&text), lines_(text), engine_(lines_, "", "") {
     saved_ = SplitText::FromBytes("");
     connect(text_, &QTextDocument::modificationChanged, this, [this] { UpdateTitle(); });
 }

@@ -15,7 +15,7 @@ class QTextDocument;
 
 namespace kvf {
 
-class AppState;
+class AppServices;
 
 // One open KVF file. Its text lives in the text view's document (the master copy); this
 // object holds the path, the entry database built from the text, the read-only flag and
@@ -24,7 +24,7 @@ class AppState;
 class CKVF_EdDoc : public QObject {
     Q_OBJECT
   public:
-    CKVF_EdDoc(AppState& app, QTextDocument& text, QObject* parent = nullptr);
+    CKVF_EdDoc(AppServices& app, QTextDocument& text, QObject* parent = nullptr);
     ~CKVF_EdDoc() override;
 
     // Reads the file into the text, writes the ".bak" copy (deleted again with NoBackup)
@@ -79,7 +79,7 @@ class CKVF_EdDoc : public QObject {
     void UpdateTitle();
     std::vector<std::string> CurrentLines() const;
 
-    AppState* app_;
+    AppServices* app_;
     QTextDocument* text_;
     QtTextLines lines_;
     Document engine_;

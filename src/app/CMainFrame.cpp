@@ -9,7 +9,7 @@
 #include "app/TemplateDialog.h"
 #include "app/UserKeyCommand.h"
 #include "app/UserKeyDialog.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "core/MessageIds.h"
 #include "document/CheckRun.h"
 #include "version/BuildVersion.h"
@@ -135,7 +135,7 @@ CMainFrame::~CMainFrame() {
     delete area;
 }
 
-void CMainFrame::AttachApp(AppState& app) {
+void CMainFrame::AttachApp(AppServices& app) {
     app_ = &app;
     if (!progress_)
         progress_ = new CProgressDialog(this);
@@ -496,7 +496,8 @@ CChildFrame* CMainFrame::AddChild() {
     });
     child->SaveAsHandler = [this, child] { return SaveAsDialog(child); };
     child->TextView()->setAlertSink(this);
-    connect(child->TreeView(), &CKVFTreeView::userKeyRequested, this, &CMainFrame::OnUserKey);
+    connect(child->TreeView(), &CKVFTreeView::userKeyRequested, this,
+            [this, child] { OnUserKey(child); });
     // Registered user-defined keys are coloured from the start when "Syntax" asks for it.
     if (app_)
         child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
@@ -739,13 +740,11 @@ void CMainFrame::OnSettings() {
     ApplySettings(changed);
 }
 
-void CMainFrame::OnUserKey() {
-    CDbEntry* entry = app_ ? app_->CurrentEntry : nullptr;
-    CChildFrame* owner = nullptr;
-    for (CChildFrame* child : Children())
-        if (DocumentHoldsEntry(child->Doc().Engine(), entry))
-            owner = child;
-    if (!owner) {
+void CMainFrame::OnUserKey(CChildFrame* owner) {
+    if (!owner)
+        owner = ActiveChild();
+    CDbEntry* entry = owner && app_ ? owner->Focus().CurrentEntry : nullptr;
+    if (!entry || !DocumentHoldsEntry(owner->Doc().Engine(), entry)) {
         Alert(std::string(MessageText(msg::NoDatabase)));
         return;
     }
@@ -763,7 +762,7 @@ void CMainFrame::OnUserKey() {
     owner->TreeView()->RebuildTree();
     owner->TreeView()->SelectEntryForLine(line);
     if (owner->TreeView()->isEnabled())
-        CheckOneEntry(*app_, owner->Doc().Engine(), *entry);
+        CheckOneEntry(*app_, owner->Focus(), owner->Doc().Engine(), *entry);
 }
 
 void CMainFrame::ApplySettings(const EditorSettings& settings) {

@@ -21,7 +21,7 @@ class QToolBar;
 
 namespace kvf {
 
-class AppState;
+class AppServices;
 class CChildFrame;
 class CProgressDialog;
 class CMyListBoxBar;
@@ -42,7 +42,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
 
     // Attaches the application state and makes this window's progress dialog its progress
     // sink: loading, colouring and building the database of a large file show it.
-    void AttachApp(AppState& app);
+    void AttachApp(AppServices& app);
     CProgressDialog* ProgressDialog() const { return progress_; }
     // Where help requests go; without a help window they do nothing.
     void SetHelpWindow(HelpWindow* help) { help_ = help; }
@@ -92,9 +92,10 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void OnFileNew();
     void OnFileOpen();
     void OnSettings();
-    // User Key... of the keyword tree: registers the current entry's key and applies the
-    // registration at once (the entry's group in the tree, its check, the highlighting).
-    void OnUserKey();
+    // User Key... of the keyword tree: registers the key of the current entry of `owner`
+    // (the active document window when none is given) and applies the registration at
+    // once (the entry's group in the tree, its check, the highlighting).
+    void OnUserKey(CChildFrame* owner = nullptr);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,7 +122,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
 
     QtIniSettingsStore* store_;
     EditorSettings settings_;
-    AppState* app_ = nullptr;
+    AppServices* app_ = nullptr;
     CProgressDialog* progress_ = nullptr; // owned as a child window
     QMdiArea* mdi_;
     CMyListBoxBar* output_;

@@ -3,17 +3,17 @@
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "catalogue/UserKeys.h"
-#include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 
 namespace kvf {
 
-void ApplyUserKeyRegistration(AppState& app, Document& document, CDbEntry& entry, int dataTypeIndex,
-                              int groupIndex, const std::string& rangeText) {
+void ApplyUserKeyRegistration(AppServices& app, Document& document, CDbEntry& entry,
+                              int dataTypeIndex, int groupIndex, const std::string& rangeText) {
     RegisterUserKey(app.Settings(), entry, dataTypeIndex, groupIndex, rangeText);
     if (KeywordCatalogue::Instance().Find(entry.Key))
         return;
@@ -26,18 +26,19 @@ void ApplyUserKeyRegistration(AppState& app, Document& document, CDbEntry& entry
     }
 }
 
-void CheckOneEntry(AppState& app, Document& document, CDbEntry& entry) {
-    app.ClearMessages();
-    app.ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
+void CheckOneEntry(AppServices& app, EntryFocus& shown, Document& document, CDbEntry& entry) {
+    RunContext run(app);
+    run.ClearMessages();
+    run.ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
                       std::string(MessageText(msg::StartSingleSyntaxCheck)), nullptr);
-    app.CheckedDocument = &document;
-    app.MessageCounter = 0;
-    app.CurrentEntry = &entry;
-    Dispatch(app, entry.Key, ACTION_CHECK, "");
-    if (app.MessageCounter == 0)
-        app.ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
+    run.CheckedDocument = &document;
+    run.MessageCounter = 0;
+    shown.CurrentEntry = &entry;
+    Dispatch(run, shown, entry.Key, ACTION_CHECK, "");
+    if (run.MessageCounter == 0)
+        run.ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
                           std::string(MessageText(msg::CheckFinishedWithoutErrors)), nullptr);
-    app.ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
+    run.ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
                       std::string(MessageText(msg::StopSingleSyntaxCheck)), nullptr);
 }
 

@@ -5,11 +5,11 @@
 #include "catalogue/ValueChecks.h"
 #include "catalogue/ValueParts.h"
 #include "catalogue/ValueRuleTable.h"
-#include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 
 #include <array>
 
@@ -31,12 +31,12 @@ std::string Text(int id) {
 }
 
 // Lines longer than 80 characters, one warning per physical line of the entry.
-void CheckLineLengths(AppState& app, const CDbEntry& entry) {
-    const TextLines& lines = app.CheckedDocument->Lines();
+void CheckLineLengths(RunContext& run, const CDbEntry& entry) {
+    const TextLines& lines = run.CheckedDocument->Lines();
     for (int line = entry.LongLine; line <= entry.Line; ++line)
         if (lines.LineLength(line) > kMaxLineLength)
-            app.ReportMessage(LEVEL_WARNING, line, msg::LineTooLong, Text(msg::LineTooLong),
-                              app.CheckedDocument);
+            run.ReportMessage(LEVEL_WARNING, line, msg::LineTooLong, Text(msg::LineTooLong),
+                              run.CheckedDocument);
 }
 
 // Each row of the key-character rule repeats the whole key, so a line of garbage would
@@ -55,7 +55,7 @@ constexpr std::array<bool, 256> kKeyCharacters = [] {
     return table;
 }();
 
-void CheckKeyCharacters(AppState& app, const CDbEntry& entry, std::string_view key) {
+void CheckKeyCharacters(RunContext& run, const CDbEntry& entry, std::string_view key) {
     std::string text;
     int rows = 0;
     for (char c : key) {
@@ -65,8 +65,8 @@ void CheckKeyCharacters(AppState& app, const CDbEntry& entry, std::string_view k
             break;
         if (text.empty())
             text = FormatMessage(msg::KeywordCharacters, key);
-        app.ReportMessage(LEVEL_ERROR, entry.LongLine, msg::KeywordCharacters, text,
-                          app.CheckedDocument);
+        run.ReportMessage(LEVEL_ERROR, entry.LongLine, msg::KeywordCharacters, text,
+                          run.CheckedDocument);
     }
 }
 
@@ -127,53 +127,52 @@ bool IsModuleReferenceKey(std::string_view key) {
     return true;
 }
 
-void DispatchGroupName(AppState& app, const GroupName& group, int action) {
+void DispatchGroupName(RunContext& run, InputFormData& form, const GroupName& group, int action) {
     switch (action) {
     case ACTION_SHOW:
-        app.InputForm.FormKind = InputForm::None;
-        app.InputForm.HelpText = Text(msg::AboutText);
+        form.FormKind = InputForm::None;
+        form.HelpText = Text(msg::AboutText);
         break;
     case ACTION_STORE:
-        app.InputForm.FormKind = InputForm::None;
+        form.FormKind = InputForm::None;
         break;
     case ACTION_GLOSSARY:
-        app.OpenHelpTopic(std::string(group.Page));
+        run.OpenHelpTopic(std::string(group.Page));
         break;
     default:
         break;
     }
 }
 
-void ClassifyByRow(AppState& app, CDbEntry& entry, const CatalogueRow& row,
+void ClassifyByRow(RunContext& run, CDbEntry& entry, const CatalogueRow& row,
                    std::string_view value) {
     entry.Type = row.Type;
     entry.TreeGroup =
-        row.ModuleOrSlave ? (app.BlockOpen == 1 ? PARENT_MODULE : PARENT_SLAVE) : row.Group;
-    entry.hParent = app.OpenBlockEntry;
+        row.ModuleOrSlave ? (run.BlockOpen == 1 ? PARENT_MODULE : PARENT_SLAVE) : row.Group;
+    entry.hParent = run.OpenBlockEntry;
 
     if (row.BlockBegin) {
-        app.BlockOpen = 1;
+        run.BlockOpen = 1;
         entry.ModuleFlag = TYPE_MODULE_BEGIN;
         if (row.BlockPartner.empty()) {
-            if (!app.OpenBlockEntry)
-                app.OpenBlockEntry = &entry;
-        } else if (app.OpenBlockEntry && EqualsNoCase(app.OpenBlockEntry->Key, row.BlockPartner)) {
+            if (!run.OpenBlockEntry)
+                run.OpenBlockEntry = &entry;
+        } else if (run.OpenBlockEntry && EqualsNoCase(run.OpenBlockEntry->Key, row.BlockPartner)) {
             // The nested blocks open only inside the block they belong to.
-            app.OpenBlockEntry = &entry;
+            run.OpenBlockEntry = &entry;
         }
     } else if (!row.BlockPartner.empty()) {
-        app.BlockOpen = 0;
-        if (app.OpenBlockEntry && EqualsNoCase(app.OpenBlockEntry->Key, row.BlockPartner))
-            app.OpenBlockEntry = app.OpenBlockEntry->hParent;
+        run.BlockOpen = 0;
+        if (run.OpenBlockEntry && EqualsNoCase(run.OpenBlockEntry->Key, row.BlockPartner))
+            run.OpenBlockEntry = run.OpenBlockEntry->hParent;
     }
 
-    ValueRuleOf(row.Rule).Split(entry, value, EntryTextWriter{app.EntryTexts});
+    ValueRuleOf(row.Rule).Split(entry, value, EntryTextWriter{run.EntryTexts});
 }
 
-void ShowByRow(AppState& app, const CDbEntry& entry, const CatalogueMatch& match,
+void ShowByRow(InputFormData& form, const CDbEntry& entry, const CatalogueMatch& match,
                std::string_view key) {
     const CatalogueRow& row = *match.Row;
-    InputFormData& form = app.InputForm;
     form.FormKind = row.Form;
     form.HelpText = Text(match.Keyword->HelpId);
     const std::array<int, 4> captions = match.Captions();
@@ -192,35 +191,35 @@ const CatalogueRow& DataTypeRowChosen(const CatalogueRow& row, const std::string
     return match && ChoosesDataType(match.Row->Form) ? *match.Row : row;
 }
 
-void StoreByRow(AppState& app, CDbEntry& entry, const CatalogueRow& entryRow) {
-    InputFormData& form = app.InputForm;
+void StoreByRow(InputFormData& form, CDbEntry& entry, const CatalogueRow& entryRow) {
     const CatalogueRow& row = DataTypeRowChosen(entryRow, form.Values[3]);
     form.FormKind = row.Form;
     ValueRuleOf(row.Rule).Store(form.Values, entry);
 }
 
-void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, int action,
+void DispatchRow(RunContext& run, EntryFocus& focus, const CatalogueMatch& match, int action,
                  std::string_view key, std::string_view value) {
     const CatalogueRow& row = *match.Row;
+    CDbEntry* entry = focus.CurrentEntry;
     switch (action) {
     case ACTION_SHOW:
         if (entry)
-            ShowByRow(app, *entry, match, key);
+            ShowByRow(focus.InputForm, *entry, match, key);
         break;
     case ACTION_CLASSIFY:
         if (entry)
-            ClassifyByRow(app, *entry, row, value);
+            ClassifyByRow(run, *entry, row, value);
         break;
     case ACTION_STORE:
         if (entry)
-            StoreByRow(app, *entry, row);
+            StoreByRow(focus.InputForm, *entry, row);
         break;
     case ACTION_CHECK:
         if (entry)
-            CheckRowValue(app, *entry, row, *match.Keyword);
+            CheckRowValue(run, *entry, row, *match.Keyword);
         break;
     case ACTION_GLOSSARY:
-        app.OpenHelpTopic(std::string(match.Keyword->Topic));
+        run.OpenHelpTopic(std::string(match.Keyword->Topic));
         break;
     default:
         break;
@@ -228,12 +227,12 @@ void DispatchRow(AppState& app, CDbEntry* entry, const CatalogueMatch& match, in
 }
 
 // `lookedUp` is the key's catalogue entry where the caller has it, else null.
-void DispatchNamed(AppState& app, std::string_view key, int action, std::string_view value,
-                   const CatalogueEntry* lookedUp) {
+void DispatchNamed(RunContext& run, EntryFocus& focus, std::string_view key, int action,
+                   std::string_view value, const CatalogueEntry* lookedUp) {
     if (action != ACTION_SHOW && action != ACTION_CLASSIFY && action != ACTION_STORE &&
         action != ACTION_CHECK && action != ACTION_GLOSSARY)
         return;
-    CDbEntry* entry = app.CurrentEntry;
+    CDbEntry* entry = focus.CurrentEntry;
     // Classifying and storing rewrite the entry's texts; a key or value handed in as a view
     // of a text the entry owns is read from a copy, since rewriting frees the old text
     // (texts of a database's store stay where they are).
@@ -251,15 +250,15 @@ void DispatchNamed(AppState& app, std::string_view key, int action, std::string_
     }
 
     if (action == ACTION_CHECK && entry) {
-        if (app.CheckedDocument)
-            CheckLineLengths(app, *entry);
-        CheckKeyCharacters(app, *entry, key);
+        if (run.CheckedDocument)
+            CheckLineLengths(run, *entry);
+        CheckKeyCharacters(run, *entry, key);
     }
     // Assigned for every entry a file has: kept as a string, it costs no allocation.
     static const std::string userKeyHelp = Text(msg::UserKeyHelp);
-    app.InputForm.HelpText = userKeyHelp;
+    focus.InputForm.HelpText = userKeyHelp;
     if (action == ACTION_SHOW && entry)
-        ShowGeneric(app.InputForm, *entry);
+        ShowGeneric(focus.InputForm, *entry);
     // A keyword without a value has nothing to store: what the generic store wrote is taken
     // back below, so Apply on `EndModule` cannot turn it into `EndModule =""`.
     std::string valueBeforeStore;
@@ -267,20 +266,20 @@ void DispatchNamed(AppState& app, std::string_view key, int action, std::string_
     if (action == ACTION_STORE && entry) {
         valueBeforeStore = entry->Value;
         partBeforeStore = entry->m_Ready[0];
-        StoreGeneric(app.InputForm, *entry);
+        StoreGeneric(focus.InputForm, *entry);
     }
 
     if (entry && (action == ACTION_CHECK || action == ACTION_CLASSIFY) &&
-        app.UserKeyAnswers.Answer(key, [&] { return IsRegisteredUserKey(app.Settings(), key); })) {
+        run.UserKeyAnswers.Answer(key, [&] { return IsRegisteredUserKey(run.Settings(), key); })) {
         if (action == ACTION_CHECK) {
-            CheckUserKey(app, *entry);
+            CheckUserKey(run, *entry);
             return;
         }
-        ClassifyUserKey(app.Settings(), *entry, EntryTextWriter{app.EntryTexts});
+        ClassifyUserKey(run.Settings(), *entry, EntryTextWriter{run.EntryTexts});
     }
     // The first value part of every classified entry is the value up to its first mark,
     // unless the keyword's row splits the value its own way (in its value rule).
-    const EntryTextWriter writer{app.EntryTexts};
+    const EntryTextWriter writer{run.EntryTexts};
     auto setFirstPart = [&] {
         if (action == ACTION_CLASSIFY && entry)
             SplitFirstPart(*entry, value, writer);
@@ -289,11 +288,11 @@ void DispatchNamed(AppState& app, std::string_view key, int action, std::string_
     const CatalogueEntry named = lookedUp ? *lookedUp : KeywordCatalogue::Instance().Lookup(key);
     if (const GroupName* group = named.Group) {
         setFirstPart();
-        DispatchGroupName(app, *group, action);
+        DispatchGroupName(run, focus.InputForm, *group, action);
         return;
     }
     if (const CatalogueMatch& match = named.Keyword) {
-        DispatchRow(app, entry, match, action, key, value);
+        DispatchRow(run, focus, match, action, key, value);
         if (action == ACTION_STORE && entry && !ValueRuleOf(match.Row->Rule).HasValue) {
             entry->Value = valueBeforeStore;
             entry->m_Ready[0] = partBeforeStore;
@@ -302,32 +301,33 @@ void DispatchNamed(AppState& app, std::string_view key, int action, std::string_
     }
 
     setFirstPart();
-    if (action == ACTION_CLASSIFY && entry && app.BlockOpen == 1 && IsModuleReferenceKey(key)) {
+    if (action == ACTION_CLASSIFY && entry && run.BlockOpen == 1 && IsModuleReferenceKey(key)) {
         writer.SetPart(entry->m_Ready[0], key, EntryTextWriter::KeptBytes(entry->Key));
         // A view of the constant itself, which lives as long as the program.
         static constexpr std::string_view kModuleReference = "Module_Reference";
         writer.SetPart(entry->Key, kModuleReference, kModuleReference);
         entry->Type = TYPE_SIMPLE_UINT;
         entry->TreeGroup = PARENT_MODULE;
-        entry->hParent = app.OpenBlockEntry;
+        entry->hParent = run.OpenBlockEntry;
     } else if (action == ACTION_GLOSSARY && !key.empty()) {
-        app.OpenHelpTopic(std::string(kUnknownKeyTopic));
+        run.OpenHelpTopic(std::string(kUnknownKeyTopic));
     } else if (action == ACTION_CHECK && !key.empty()) {
         int id = key[0] == '#' ? msg::HashKey : msg::UnknownKey;
-        app.ReportMessage(LEVEL_WARNING, entry ? entry->LongLine : -1, id, FormatMessage(id, key),
-                          app.CheckedDocument);
+        run.ReportMessage(LEVEL_WARNING, entry ? entry->LongLine : -1, id, FormatMessage(id, key),
+                          run.CheckedDocument);
     }
 }
 
 } // namespace
 
-void Dispatch(AppState& app, std::string_view key, int action, std::string_view value) {
-    DispatchNamed(app, key, action, value, nullptr);
+void Dispatch(RunContext& run, EntryFocus& focus, std::string_view key, int action,
+              std::string_view value) {
+    DispatchNamed(run, focus, key, action, value, nullptr);
 }
 
-void Dispatch(AppState& app, std::string_view key, int action, std::string_view value,
-              const CatalogueEntry& named) {
-    DispatchNamed(app, key, action, value, &named);
+void Dispatch(RunContext& run, EntryFocus& focus, std::string_view key, int action,
+              std::string_view value, const CatalogueEntry& named) {
+    DispatchNamed(run, focus, key, action, value, &named);
 }
 
 } // namespace kvf

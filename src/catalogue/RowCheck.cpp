@@ -19,13 +19,13 @@ const VectorTextLines& NoLines() {
 
 } // namespace
 
-const TextLines& CheckedLines(const AppState& app) {
-    return app.CheckedDocument ? app.CheckedDocument->Lines() : NoLines();
+const TextLines& CheckedLines(const RunContext& run) {
+    return run.CheckedDocument ? run.CheckedDocument->Lines() : NoLines();
 }
 
-void CheckRowValue(AppState& app, CDbEntry& entry, const CatalogueRow& row,
+void CheckRowValue(RunContext& run, CDbEntry& entry, const CatalogueRow& row,
                    const CatalogueKeyword& keyword) {
-    RowCheck check{app, entry, keyword, CheckedLines(app)};
+    RowCheck check{run, entry, keyword, CheckedLines(run)};
     const ValueRuleRow& rule = ValueRuleOf(row.Rule);
     if (rule.EqualSignRule && !CheckEqualSign(entry, check.Lines)) {
         check.Error(msg::EqualSign);

@@ -4,10 +4,10 @@
 // Not part of the engine's interface: only the value-check files include it.
 
 #include "catalogue/KeywordCatalogue.h"
-#include "core/AppState.h"
 #include "core/CDbEntry.h"
 #include "core/MessageSink.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 
 #include <cstdint>
@@ -17,22 +17,22 @@
 namespace kvf {
 
 // The text lines of the document under check; a check without document sees no lines.
-const TextLines& CheckedLines(const AppState& app);
+const TextLines& CheckedLines(const RunContext& run);
 
 struct RowCheck {
-    AppState& App;
+    RunContext& Run;
     CDbEntry& Entry;
     const CatalogueKeyword& Keyword;
     const TextLines& Lines;
 
     // A message whose first argument is the key.
     template <typename... Args> void Report(int level, int id, const Args&... args) {
-        App.ReportMessage(level, Entry.LongLine, id, FormatMessage(id, Entry.Key, args...),
-                          App.CheckedDocument);
+        Run.ReportMessage(level, Entry.LongLine, id, FormatMessage(id, Entry.Key, args...),
+                          Run.CheckedDocument);
     }
     // A message without arguments.
     void ReportPlain(int level, int id) {
-        App.ReportMessage(level, Entry.LongLine, id, FormatMessage(id), App.CheckedDocument);
+        Run.ReportMessage(level, Entry.LongLine, id, FormatMessage(id), Run.CheckedDocument);
     }
     template <typename... Args> void Error(int id, const Args&... args) {
         Report(LEVEL_ERROR, id, args...);

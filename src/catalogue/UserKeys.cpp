@@ -234,8 +234,8 @@ void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry,
         writer.Set(entry.RangeLen, rangeText);
 }
 
-void CheckUserKey(AppState& app, CDbEntry& entry) {
-    RowCheck check{app, entry, NoKeyword(), CheckedLines(app)};
+void CheckUserKey(RunContext& run, CDbEntry& entry) {
+    RowCheck check{run, entry, NoKeyword(), CheckedLines(run)};
     if (!CheckEqualSign(entry, check.Lines)) {
         check.Error(msg::EqualSign);
         return;

@@ -8,7 +8,7 @@
 
 namespace kvf {
 
-class AppState;
+class RunContext;
 
 // Keys that the catalogue does not know but the user registered with a data type, a tree
 // group and a range or length text. Registrations live in the settings section "UserKeys"
@@ -40,7 +40,7 @@ void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry,
 
 // Action 3 for a registered key: the equal-sign rule, then the check of its data type
 // against RangeLen. Reports at most one error; never sets Valid.
-void CheckUserKey(AppState& app, CDbEntry& entry);
+void CheckUserKey(RunContext& run, CDbEntry& entry);
 
 // "On OK" of the settings dialog: stores the registration, adds the key to "Summary" and
 // applies the settings to the entry at once.

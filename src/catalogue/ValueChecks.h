@@ -12,7 +12,7 @@
 
 namespace kvf {
 
-class AppState;
+class RunContext;
 
 // The value rules of action 3. Each rule returns 1 when the value passes and 0 when it
 // does not; the row check (CheckRowValue) or the user-key check reports the message.
@@ -86,8 +86,8 @@ int CheckConfigurationBytes(const std::vector<std::uint8_t>& bytes);
 
 // Action 3 of a catalogue row: the equal-sign rule (where the row has one), then the row's
 // value rule with the keyword's widths, range text, type word and maximum length. Reports
-// through app.ReportMessage; Valid := 1 only when every rule passed.
-void CheckRowValue(AppState& app, CDbEntry& entry, const CatalogueRow& row,
+// through run.ReportMessage; Valid := 1 only when every rule passed.
+void CheckRowValue(RunContext& run, CDbEntry& entry, const CatalogueRow& row,
                    const CatalogueKeyword& keyword);
 
 } // namespace kvf

@@ -3,8 +3,9 @@
 #include "cli/ModuleExplanation.h"
 #include "cli/Reports.h"
 #include "core/AlertSink.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "core/Document.h"
+#include "core/RunContext.h"
 #include "document/CheckRun.h"
 #include "document/FileReader.h"
 #include "document/TextEncoding.h"
@@ -96,37 +97,38 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
     }
 
     OutputRows rows(settings);
-    AppState app(settings, rows);
-    app.SetMessageSelection(selection);
+    // Services of this file's own: files are checked on several threads at once, and
+    // only the settings store is shared (it is only read).
+    AppServices services(settings, rows);
+    services.SetMessageSelection(selection);
     CollectedAlerts alerts(path, result.Diagnostics);
-    app.SetAlertSink(&alerts);
+    services.SetAlertSink(&alerts);
 
     BufferTextLines lines(std::move(bytes.Block), bytes.Size);
     std::string title = std::filesystem::path(path).filename().string();
     std::error_code error;
     std::string pathName = std::filesystem::absolute(path, error).string();
-    Document document(app, lines, title, error ? path : pathName);
+    Document document(lines, title, error ? path : pathName);
 
     if (action == FileAction::DumpDatabase) {
-        BuildDatabase(app, document.Database, lines);
-        app.CurrentEntry = nullptr;
+        RunContext run(services);
+        BuildDatabase(run, document.Database, lines);
         std::ostringstream dump;
         PrintDatabase(dump, document.Database);
         result.DatabaseDump = std::move(dump).str();
         return result;
     }
     if (action == FileAction::ExplainModules) {
-        BuildDatabase(app, document.Database, lines);
-        app.CurrentEntry = nullptr;
+        RunContext run(services);
+        BuildDatabase(run, document.Database, lines);
         std::ostringstream explanation;
         PrintModuleExplanation(explanation, format, path, document.Database);
         result.ModuleExplanation = std::move(explanation).str();
         return result;
     }
-    Check(app, document);
+    Check(services, document);
     result.Rows = rows.TakeRows();
     result.Rows.ForgetTargets(); // the document ends here
-    app.CheckedDocument = nullptr;
     return result;
 }
 

@@ -1,7 +1,5 @@
 #include "core/CKeyDatabase.h"
 
-#include "core/AppState.h"
-
 #include <new>
 
 namespace kvf {
@@ -34,8 +32,8 @@ CDbEntry& CKeyDatabase::Emplace(EntryText key, EntryText value, int lastLine, in
 void CKeyDatabase::Clear() {
     for (; count_ > 0; --count_) {
         CDbEntry& entry = At(count_ - 1);
-        if (app_)
-            app_->ForgetEntry(&entry);
+        if (references_)
+            references_->ForgetEntry(&entry);
         entry.~CDbEntry();
     }
     chunks_.clear();

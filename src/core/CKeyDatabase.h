@@ -10,20 +10,28 @@
 
 namespace kvf {
 
-class AppState;
+// What holds pointers to the entries of a database beyond the database itself (a window's
+// CurrentEntry, a run's block state): told when the database destroys an entry, so that
+// no such pointer can dangle.
+class EntryReferences {
+  public:
+    virtual void ForgetEntry(const CDbEntry* entry) = 0;
+
+  protected:
+    ~EntryReferences() = default;
+};
 
 // The ordered, owning list of a document's entries. Entries are only appended and only
 // removed all together, so pointers to entries stay valid until Clear().
 class CKeyDatabase {
   public:
-    // The database resets the application's CurrentEntry and OpenBlockEntry when it
-    // destroys the entries they refer to, so neither can dangle.
-    explicit CKeyDatabase(AppState* app = nullptr) : app_(app) {}
+    // The database tells `references` of each entry it destroys.
+    explicit CKeyDatabase(EntryReferences* references = nullptr) : references_(references) {}
     ~CKeyDatabase();
     CKeyDatabase(const CKeyDatabase&) = delete;
     CKeyDatabase& operator=(const CKeyDatabase&) = delete;
 
-    void SetAppState(AppState* app) { app_ = app; }
+    void SetReferences(EntryReferences* references) { references_ = references; }
 
     CDbEntry& Append(std::unique_ptr<CDbEntry> entry);
     // Creates an entry in place at the end (the reader's way: no allocation of its own).
@@ -95,7 +103,7 @@ class CKeyDatabase {
     }
     void* RoomForNext();
 
-    AppState* app_;
+    EntryReferences* references_;
     EntryTextStore texts_; // declared first: it outlives the entries that point into it
     std::vector<OwnedBlock> chunks_;
     std::size_t count_ = 0;

@@ -8,11 +8,13 @@
 namespace kvf {
 
 // What the engine knows of an open document: its title and path, its text lines (the
-// master copy, owned by the editor or by kvfcheck) and its entry database.
+// master copy, owned by the editor or by kvfcheck) and its entry database. `shown` is what
+// holds pointers into the database beyond a run (the window's CurrentEntry), if anything.
 class Document {
   public:
-    Document(AppState& app, const TextLines& lines, std::string title, std::string pathName)
-        : Title(std::move(title)), PathName(std::move(pathName)), Database(&app), lines_(&lines) {}
+    Document(const TextLines& lines, std::string title, std::string pathName,
+             EntryReferences* shown = nullptr)
+        : Title(std::move(title)), PathName(std::move(pathName)), Database(shown), lines_(&lines) {}
 
     const TextLines& Lines() const { return *lines_; }
     void SetLines(const TextLines& lines) { lines_ = &lines; }

@@ -2,10 +2,10 @@
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "document/FileReader.h"
 #include "semantic/SemanticChecker.h"
 
@@ -21,12 +21,12 @@ std::string Text(int id) {
     return std::string(MessageText(id));
 }
 
-void Frame(AppState& app, int id, const std::string& text) {
-    app.ReportMessage(LEVEL_FRAME, 0, id, text, nullptr);
+void Frame(RunContext& run, int id, const std::string& text) {
+    run.ReportMessage(LEVEL_FRAME, 0, id, text, nullptr);
 }
 
-void Frame(AppState& app, int id) {
-    Frame(app, id, Text(id));
+void Frame(RunContext& run, int id) {
+    Frame(run, id, Text(id));
 }
 
 bool IsKv(char c, char lower) {
@@ -50,7 +50,7 @@ class RunOfSink {
 // left the key as it was; other keys are looked up again. In their place it leaves what each
 // key is to the semantic check (SemanticChecker::Encode). Codes of another count than the
 // entries' are not used and leave none. No check changes a key.
-void SyntaxCheck(AppState& app, Document& document, std::vector<std::uint16_t>& keyCodes) {
+void SyntaxCheck(RunContext& run, Document& document, std::vector<std::uint16_t>& keyCodes) {
     const std::size_t count = document.Database.Count();
     const bool classified = keyCodes.size() == count;
     if (!classified)
@@ -58,31 +58,31 @@ void SyntaxCheck(AppState& app, Document& document, std::vector<std::uint16_t>& 
     const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
     std::size_t i = 0;
     for (CDbEntry& entry : document.Database) {
-        app.CurrentEntry = &entry;
+        run.Focus.CurrentEntry = &entry;
         std::uint16_t nameCode = classified ? keyCodes[i] : kKeyRewritten;
         if (nameCode == kKeyRewritten)
             nameCode = catalogue.NameCode(entry.Key);
         const CatalogueEntry named = catalogue.EntryOf(nameCode);
-        Dispatch(app, entry.Key, ACTION_CHECK, std::string(), named);
+        Dispatch(run, run.Focus, entry.Key, ACTION_CHECK, std::string(), named);
         if (classified)
             keyCodes[i++] = SemanticChecker::Encode(SemanticChecker::Resolve(entry.Key, named));
     }
 }
 
-void SemanticCheck(AppState& app, Document& document, const std::string& fileName,
+void SemanticCheck(RunContext& run, Document& document, const std::string& fileName,
                    CheckRunHooks& hooks, std::span<const std::uint16_t> keyCodes) {
-    Frame(app, msg::StartSemanticCheck, FormatMessage(msg::StartSemanticCheck, fileName));
-    app.MessageCounter = 0;
+    Frame(run, msg::StartSemanticCheck, FormatMessage(msg::StartSemanticCheck, fileName));
+    run.MessageCounter = 0;
     hooks.StatusText(Text(msg::SemanticCheckStatus));
-    app.OpenBlockEntry = nullptr;
+    run.OpenBlockEntry = nullptr;
     try {
-        RunSemanticCheck(app, document, keyCodes);
+        RunSemanticCheck(run, document, keyCodes);
     } catch (const std::bad_alloc&) {
-        app.Alert(Text(msg::OutOfMemorySemantic));
+        run.Alert(Text(msg::OutOfMemorySemantic));
     }
-    if (app.MessageCounter == 0)
-        Frame(app, msg::CheckFinishedWithoutErrors);
-    Frame(app, msg::StopSemanticCheck);
+    if (run.MessageCounter == 0)
+        Frame(run, msg::CheckFinishedWithoutErrors);
+    Frame(run, msg::StopSemanticCheck);
 }
 
 } // namespace
@@ -110,64 +110,72 @@ std::string FileNameWarning(const std::string& fileName) {
 namespace {
 
 // Rebuild, keeping what each key names where `nameCodes` is given (see BuildDatabase).
-void RebuildKeepingNameCodes(AppState& app, Document& document, CheckRunHooks* hooks,
+void RebuildKeepingNameCodes(RunContext& run, Document& document, CheckRunHooks* hooks,
                              std::vector<std::uint16_t>* nameCodes) {
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
     document.Database.Clear();
     if (nameCodes)
-        BuildDatabase(app, document.Database, document.Lines(), *nameCodes);
+        BuildDatabase(run, document.Database, document.Lines(), *nameCodes);
     else
-        BuildDatabase(app, document.Database, document.Lines());
+        BuildDatabase(run, document.Database, document.Lines());
     document.RebuildFlag = true;
-    app.InputForm.FormKind = InputForm::None;
-    app.CurrentEntry = nullptr;
+    run.Focus.ShowNoEntry();
     h.ViewsChanged(document);
 }
 
 } // namespace
 
-void Rebuild(AppState& app, Document& document, CheckRunHooks* hooks) {
-    RebuildKeepingNameCodes(app, document, hooks, nullptr);
+void Rebuild(RunContext& run, Document& document, CheckRunHooks* hooks) {
+    RebuildKeepingNameCodes(run, document, hooks, nullptr);
 }
 
-void Check(AppState& app, Document& document, CheckRunHooks* hooks) {
+void Rebuild(AppServices& services, Document& document, CheckRunHooks* hooks) {
+    RunContext run(services);
+    Rebuild(run, document, hooks);
+}
+
+void Check(AppServices& services, Document& document, CheckRunHooks* hooks) {
+    RunContext run(services);
+    Check(run, document, hooks);
+}
+
+void Check(RunContext& run, Document& document, CheckRunHooks* hooks) {
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
-    KeyAnswers::Run userKeys(app.UserKeyAnswers);
+    KeyAnswers::Run userKeys(run.UserKeyAnswers);
     // What each key names, as the classification looked it up; the syntax check turns it
     // into what the key is to the semantic check.
     std::vector<std::uint16_t> keyCodes;
-    RebuildKeepingNameCodes(app, document, &h, &keyCodes);
-    app.ClearMessages();
-    RunOfSink run(app.Messages());
-    app.CheckedDocument = &document;
+    RebuildKeepingNameCodes(run, document, &h, &keyCodes);
+    run.ClearMessages();
+    RunOfSink sinkRun(run.Services().Messages());
+    run.CheckedDocument = &document;
     h.WaitCursor(true);
 
     std::string fileName = document.Title.substr(0, document.Title.find('*'));
-    Frame(app, msg::StartSyntaxCheck, FormatMessage(msg::StartSyntaxCheck, fileName));
+    Frame(run, msg::StartSyntaxCheck, FormatMessage(msg::StartSyntaxCheck, fileName));
     if (int warning = FileNameWarningId(fileName); warning != 0)
-        app.ReportMessage(LEVEL_WARNING, -1, warning, FormatMessage(warning, fileName), nullptr);
-    app.MessageCounter = 0;
+        run.ReportMessage(LEVEL_WARNING, -1, warning, FormatMessage(warning, fileName), nullptr);
+    run.MessageCounter = 0;
     h.StatusText(Text(msg::SyntaxCheckStatus));
 
     if (document.Database.Empty())
-        app.ReportMessage(LEVEL_FATAL, -1, msg::DatabaseEmpty, Text(msg::DatabaseEmpty), nullptr);
-    SyntaxCheck(app, document, keyCodes);
-    if (app.MessageCounter == 0)
-        Frame(app, msg::CheckFinishedWithoutErrors);
-    Frame(app, msg::StopSyntaxCheck);
+        run.ReportMessage(LEVEL_FATAL, -1, msg::DatabaseEmpty, Text(msg::DatabaseEmpty), nullptr);
+    SyntaxCheck(run, document, keyCodes);
+    if (run.MessageCounter == 0)
+        Frame(run, msg::CheckFinishedWithoutErrors);
+    Frame(run, msg::StopSyntaxCheck);
 
-    if (app.Settings().GetInt("FailSafe", "NoSemanticCheck", 0) == 0)
-        SemanticCheck(app, document, fileName, h, keyCodes);
+    if (run.Settings().GetInt("FailSafe", "NoSemanticCheck", 0) == 0)
+        SemanticCheck(run, document, fileName, h, keyCodes);
     else
-        Frame(app, msg::SkippingSemanticCheck);
+        Frame(run, msg::SkippingSemanticCheck);
 
     h.StatusText(Text(msg::IdleStatus));
     h.WaitCursor(false);
-    app.OpenBlockEntry = nullptr;
-    app.InputForm.FormKind = InputForm::None;
-    app.CurrentEntry = nullptr;
+    run.OpenBlockEntry = nullptr;
+    run.Focus.ShowNoEntry();
     h.ViewsChanged(document);
 }
 

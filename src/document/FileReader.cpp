@@ -2,11 +2,11 @@
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/CKeyDatabase.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 
 #include <algorithm>
@@ -112,23 +112,23 @@ void MarkQuotes(std::span<char> value, std::size_t comment) {
 
 class Reader {
   public:
-    Reader(AppState& app, CKeyDatabase& database, const TextLines& lines,
+    Reader(RunContext& run, CKeyDatabase& database, const TextLines& lines,
            std::vector<std::uint16_t>* nameCodes)
-        : app_(app), database_(database), lines_(lines), count_(lines.LineCount()),
+        : run_(run), database_(database), lines_(lines), count_(lines.LineCount()),
           nameCodes_(nameCodes) {}
 
     void Run() {
         // The classification keeps the texts it makes in the database's store, and asks
         // the settings about each distinct key once.
-        app_.EntryTexts = &database_.Texts();
-        KeyAnswers::Run userKeys(app_.UserKeyAnswers);
+        run_.EntryTexts = &database_.Texts();
+        KeyAnswers::Run userKeys(run_.UserKeyAnswers);
         // Keys and values that stand in the file as they are read are views of its bytes,
         // where the lines hold them for good.
         if (std::shared_ptr<const void> bytes = lines_.SharedBytes()) {
             database_.Texts().KeepAlive(std::move(bytes));
             viewLines_ = true;
         }
-        ProgressSink& progress = app_.Progress();
+        ProgressSink& progress = run_.Progress();
         progress.Begin(std::string(MessageText(msg::BuildingDatabase)));
         // The percentages need the length of the whole text first: a pass over every line,
         // spared where the progress is shown nowhere (kvfcheck).
@@ -147,13 +147,13 @@ class Reader {
                 ProcessPhysicalLine(Trim(line));
             }
         } catch (const std::bad_alloc&) {
-            app_.Alert(std::string(MessageText(msg::OutOfMemoryEntry)));
+            run_.Alert(std::string(MessageText(msg::OutOfMemoryEntry)));
         } catch (const std::exception&) {
-            app_.Alert(std::string(MessageText(msg::BuildDatabaseFailed)));
+            run_.Alert(std::string(MessageText(msg::BuildDatabaseFailed)));
         }
         progress.End();
-        app_.OpenBlockEntry = nullptr;
-        app_.EntryTexts = nullptr;
+        run_.OpenBlockEntry = nullptr;
+        run_.EntryTexts = nullptr;
     }
 
   private:
@@ -207,11 +207,11 @@ class Reader {
             value = Trim(value.substr(0, comment));
         }
 
-        if (app_.Progress().ShowsStatus())
-            app_.Progress().Status(FormatMessage(msg::KeywordFound, key));
+        if (run_.Progress().ShowsStatus())
+            run_.Progress().Status(FormatMessage(msg::KeywordFound, key));
         int first = firstLine >= 0 ? firstLine : lineIndex_;
         // Added before it is classified, so that the database owns it while the
-        // dispatcher links it into the shared state.
+        // dispatcher links it into the run's block state.
         EntryText keptKey = ViewOfLine(physical, key);
         if (keptKey.empty())
             keptKey = KeptKey(key);
@@ -220,11 +220,12 @@ class Reader {
             keptValue = database_.Texts().Keep(value);
         CDbEntry& entry =
             database_.Emplace(std::move(keptKey), std::move(keptValue), lineIndex_, first);
-        app_.CurrentEntry = &entry;
+        run_.Focus.CurrentEntry = &entry;
         const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
         const std::uint16_t nameCode = catalogue.NameCode(entry.Key);
         const std::string_view keyBefore = entry.Key;
-        Dispatch(app_, entry.Key, ACTION_CLASSIFY, entry.Value, catalogue.EntryOf(nameCode));
+        Dispatch(run_, run_.Focus, entry.Key, ACTION_CLASSIFY, entry.Value,
+                 catalogue.EntryOf(nameCode));
         // A text of the store stays where it is, so a key that still stands at the same
         // place with the same length is the one looked up.
         const std::string_view keyAfter = entry.Key;
@@ -330,7 +331,7 @@ class Reader {
         return last != npos && value[last] == '\\' ? last : npos;
     }
 
-    AppState& app_;
+    RunContext& run_;
     CKeyDatabase& database_;
     const TextLines& lines_;
     const int count_;
@@ -353,14 +354,14 @@ class Reader {
 
 } // namespace
 
-void BuildDatabase(AppState& app, CKeyDatabase& database, const TextLines& lines) {
-    Reader(app, database, lines, nullptr).Run();
+void BuildDatabase(RunContext& run, CKeyDatabase& database, const TextLines& lines) {
+    Reader(run, database, lines, nullptr).Run();
 }
 
-void BuildDatabase(AppState& app, CKeyDatabase& database, const TextLines& lines,
+void BuildDatabase(RunContext& run, CKeyDatabase& database, const TextLines& lines,
                    std::vector<std::uint16_t>& nameCodes) {
     nameCodes.clear();
-    Reader(app, database, lines, &nameCodes).Run();
+    Reader(run, database, lines, &nameCodes).Run();
 }
 
 } // namespace kvf

@@ -2,9 +2,9 @@
 // first pass when the end keyword stands in the block it closes, for Module and
 // Jokerblock_Type in the second pass.
 
-#include "core/AppState.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
+#include "core/RunContext.h"
 #include "semantic/SemanticChecker.h"
 
 #include <new>
@@ -41,14 +41,14 @@ constexpr NamedKeyword kDataAreaKeywords[] = {
 // Moves a finished definition into its list. When memory runs out the definition is
 // dropped, the user is told, and the rule still counts as holding.
 template <typename Record>
-void StoreFinished(AppState& app, std::unique_ptr<Record>& current, BlockVector<Record>& list,
+void StoreFinished(RunContext& run, std::unique_ptr<Record>& current, BlockVector<Record>& list,
                    NumberIndex& byNumber) {
     try {
         // The first of a number is found.
         byNumber.Insert(current->Number, static_cast<std::uint32_t>(list.size()));
         list.push_back(std::move(*current));
     } catch (const std::bad_alloc&) {
-        app.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        run.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     current.reset();
 }
@@ -145,7 +145,7 @@ int SemanticChecker::RequirePrmTextContent() {
     if (Count(Kw::TEXT) == 0) // the definition stays current until the next PrmText
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text",
                       kvf::MessageText(msg::PrmTextDefinitionName));
-    StoreFinished(app_, UserParameters.CurrentPrmText, UserParameters.PrmTextList,
+    StoreFinished(run_, UserParameters.CurrentPrmText, UserParameters.PrmTextList,
                   UserParameters.PrmTextByNumber);
     return 1;
 }
@@ -154,7 +154,7 @@ int SemanticChecker::RequireExtUserPrmDataContent() {
     if (!UserParameters.CurrentExtUserPrmData->TypeSeen)
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Data_Type_Name",
                       kvf::MessageText(msg::ExtUserPrmDataDefinitionName));
-    StoreFinished(app_, UserParameters.CurrentExtUserPrmData, UserParameters.ExtUserPrmDataList,
+    StoreFinished(run_, UserParameters.CurrentExtUserPrmData, UserParameters.ExtUserPrmDataList,
                   UserParameters.ExtUserPrmDataByNumber);
     return 1;
 }

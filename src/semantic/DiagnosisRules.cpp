@@ -7,9 +7,9 @@
 // block or a module are judged at the block's end, against the definitions of that block.
 
 #include "catalogue/NumberReader.h"
-#include "core/AppState.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
+#include "core/RunContext.h"
 #include "semantic/SemanticChecker.h"
 
 #include <new>
@@ -288,7 +288,7 @@ int SemanticChecker::ClaimDiagBits(DiagNumberList& list, std::uint32_t first, st
         for (std::uint64_t bit = first; bit <= last; ++bit)
             bits.insert(end, static_cast<std::uint32_t>(bit));
     } catch (const std::bad_alloc&) {
-        app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return holds;
 }
@@ -312,7 +312,7 @@ int SemanticChecker::AddAreaValue(DiagNumberList& list, std::uint32_t range, std
         if (!list.Numbers.insert(value).second)
             return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "(X_)Unit_Diag_Area");
     } catch (const std::bad_alloc&) {
-        app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }
@@ -322,7 +322,7 @@ int SemanticChecker::AddChannelDiag(DiagNumberList& list, std::uint32_t type) {
         if (!list.Numbers.insert(type).second)
             return Report(LEVEL_WARNING, msg::RedefinitionOfEntry, type, "Channel_Diag");
     } catch (const std::bad_alloc&) {
-        app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }

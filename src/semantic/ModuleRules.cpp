@@ -7,9 +7,9 @@
 // pass, before its multiplicity rule), Slot, Jokerblock_Slot and Protocol_Ident.
 
 #include "catalogue/NumberReader.h"
-#include "core/AppState.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
+#include "core/RunContext.h"
 #include "semantic/ModuleConfig.h"
 #include "semantic/SemanticChecker.h"
 
@@ -175,7 +175,7 @@ int SemanticChecker::CheckModuleReference(std::int32_t reference) {
     try {
         Modules.ModuleReferences.Insert(reference);
     } catch (const std::bad_alloc&) {
-        app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }

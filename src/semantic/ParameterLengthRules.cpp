@@ -4,9 +4,9 @@
 // X_Max_User_Prm_Data_Len, for the unit and for each module.
 
 #include "catalogue/NumberReader.h"
-#include "core/AppState.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
+#include "core/RunContext.h"
 #include "semantic/SemanticChecker.h"
 
 #include <algorithm>
@@ -73,11 +73,11 @@ ByteRange BytesOf(std::int64_t first, std::int64_t last) {
 
 // Runs an insertion into a list; when memory runs out the user is told, the rest of the
 // insertion is skipped and the run goes on.
-template <typename Insertion> void InsertOrAlert(const AppState& app, Insertion&& insert) {
+template <typename Insertion> void InsertOrAlert(const RunContext& run, Insertion&& insert) {
     try {
         insert();
     } catch (const std::bad_alloc&) {
-        app.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
+        run.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
     }
 }
 
@@ -200,7 +200,7 @@ int SemanticChecker::ClaimConstParameter(std::int32_t offset, std::int32_t count
         return holds;
     if (auto released = telegram.Release(bytes.First, bytes.Last))
         holds = Report(LEVEL_WARNING, msg::MultipleUseOfOffset, released->Offset);
-    InsertOrAlert(app_, [&] { telegram.Claim(bytes.First, bytes.Last, OccupiedByte{0, false}); });
+    InsertOrAlert(run_, [&] { telegram.Claim(bytes.First, bytes.Last, OccupiedByte{0, false}); });
     return holds;
 }
 
@@ -231,7 +231,7 @@ int SemanticChecker::ClaimRefParameter(std::int32_t offset, std::int32_t number,
         std::uint8_t sharedMask = released ? released->Byte.Mask : 0;
         if (released && released->Byte.ByReference && (sharedMask & bits) != 0)
             holds = Report(LEVEL_WARNING, msg::MultipleUseOfOffset, released->Offset);
-        InsertOrAlert(app_, [&] {
+        InsertOrAlert(run_, [&] {
             telegram.Claim(bytes.First, bytes.Last,
                            OccupiedByte{static_cast<std::uint8_t>(bits | sharedMask), true});
         });

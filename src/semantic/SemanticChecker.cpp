@@ -2,10 +2,10 @@
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/NumberReader.h"
-#include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
+#include "core/RunContext.h"
 
 #include <algorithm>
 
@@ -63,11 +63,11 @@ const SemanticChecker::HookTable& SemanticChecker::Hooks() {
     return table;
 }
 
-SemanticChecker::SemanticChecker(AppState& app, Document& document)
-    : app_(app), document_(document) {}
+SemanticChecker::SemanticChecker(RunContext& run, Document& document)
+    : run_(run), document_(document) {}
 
 void SemanticChecker::Emit(int level, int id) {
-    app_.ReportMessage(level, CurrentLine, id, MessageText, &document_);
+    run_.ReportMessage(level, CurrentLine, id, MessageText, &document_);
 }
 
 SemanticChecker::Resolved SemanticChecker::Resolve(std::string_view key) {
@@ -283,13 +283,14 @@ void SemanticChecker::RunHooks(Kw kw, HookStage stage, CDbEntry& entry) {
         (this->*(hook->Run))(entry, kw);
 }
 
-void RunSemanticCheck(AppState& app, Document& document) {
-    RunSemanticCheck(app, document, {});
+void RunSemanticCheck(RunContext& run, Document& document) {
+    RunSemanticCheck(run, document, {});
 }
 
-void RunSemanticCheck(AppState& app, Document& document, std::span<const std::uint16_t> keyCodes) {
+void RunSemanticCheck(RunContext& run, Document& document,
+                      std::span<const std::uint16_t> keyCodes) {
     CKeyDatabase& database = document.Database;
-    SemanticChecker checker(app, document);
+    SemanticChecker checker(run, document);
     // Each key is resolved once for both passes, unless the caller has done so. (No rule of
     // the first pass changes a key.)
     std::vector<std::uint16_t> resolvedHere;
@@ -298,7 +299,7 @@ void RunSemanticCheck(AppState& app, Document& document, std::span<const std::ui
         resolvedHere.reserve(database.Count());
     std::size_t i = 0;
     for (CDbEntry& entry : database) {
-        app.CurrentEntry = &entry;
+        run.Focus.CurrentEntry = &entry;
         SemanticChecker::Resolved resolved;
         if (given) {
             resolved = SemanticChecker::Decode(keyCodes[i++]);
@@ -312,11 +313,11 @@ void RunSemanticCheck(AppState& app, Document& document, std::span<const std::ui
         keyCodes = resolvedHere;
     i = 0;
     for (CDbEntry& entry : database) {
-        app.CurrentEntry = &entry;
+        run.Focus.CurrentEntry = &entry;
         checker.CheckEntry(entry, PASS_SECOND, SemanticChecker::Decode(keyCodes[i++]));
     }
     if (CDbEntry* last = database.Last()) {
-        app.CurrentEntry = last;
+        run.Focus.CurrentEntry = last;
         checker.CheckEntry(*last, PASS_FINAL);
     }
 }

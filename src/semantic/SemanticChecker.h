@@ -20,7 +20,7 @@
 
 namespace kvf {
 
-class AppState;
+class RunContext;
 class Document;
 
 // Pass codes of CheckEntry.
@@ -69,7 +69,7 @@ inline constexpr int Prerequisite = 800;
 // Rules return 1 when they hold and 0 after reporting; no rule stops the run.
 class SemanticChecker {
   public:
-    SemanticChecker(AppState& app, Document& document);
+    SemanticChecker(RunContext& run, Document& document);
     SemanticChecker(const SemanticChecker&) = delete;
     SemanticChecker& operator=(const SemanticChecker&) = delete;
 
@@ -240,7 +240,7 @@ class SemanticChecker {
     int CheckHelpsHaveDefinitions(const DiagNumberList& definitions, const DiagNumberList& helps);
 
   private:
-    AppState& app_;
+    RunContext& run_;
     Document& document_;
 
     void Emit(int level, int id);
@@ -350,13 +350,13 @@ class SemanticChecker {
 
 // The semantic part of a check run: creates the checker for the document, walks the
 // database with pass 4, then pass 5, then the final pass on the last entry, setting the
-// application's CurrentEntry to each entry it checks. An empty database gets no call.
+// run's CurrentEntry (run.Focus) to each entry it checks. An empty database gets no call.
 // Running out of memory throws std::bad_alloc; the checker is then destroyed on the way
 // out and the caller tells the user.
-void RunSemanticCheck(AppState& app, Document& document);
+void RunSemanticCheck(RunContext& run, Document& document);
 // The same with the database's keys resolved already, one code (SemanticChecker::Encode)
 // per entry in database order; codes of another count are not used.
-void RunSemanticCheck(AppState& app, Document& document, std::span<const std::uint16_t> keyCodes);
+void RunSemanticCheck(RunContext& run, Document& document, std::span<const std::uint16_t> keyCodes);
 
 // The tree group names: an entry with such a key gets no semantic handling.
 bool IsTreeGroupName(std::string_view key);

@@ -13,9 +13,9 @@
 // + 50).
 
 #include "catalogue/NumberReader.h"
-#include "core/AppState.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
+#include "core/RunContext.h"
 #include "semantic/SemanticChecker.h"
 
 #include <algorithm>
@@ -86,14 +86,14 @@ void GiveDataType(ExtUserPrmDataRecord& record, Kw kw, const CDbEntry& entry) {
 // A new record for a block that begins. When memory runs out the user is told and the
 // block has no record: its lines then store nothing.
 template <typename Record>
-std::unique_ptr<Record> NewRecord(const AppState& app, std::int32_t number, int line) {
+std::unique_ptr<Record> NewRecord(const RunContext& run, std::int32_t number, int line) {
     try {
         auto record = std::make_unique<Record>();
         record->Number = number;
         record->Line = line;
         return record;
     } catch (const std::bad_alloc&) {
-        app.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
+        run.Alert(std::string(MessageText(msg::OutOfMemoryCheck)));
         return nullptr;
     }
 }
@@ -226,7 +226,7 @@ int SemanticChecker::DefineExtUserPrmData(std::int32_t number) {
     if (FindExtUserPrmData(number)) // the lines of this block then store nothing
         return Report(LEVEL_ERROR, msg::AmbiguousExtUserPrmData, number, number);
     UserParameters.CurrentExtUserPrmData =
-        NewRecord<ExtUserPrmDataRecord>(app_, number, CurrentLine);
+        NewRecord<ExtUserPrmDataRecord>(run_, number, CurrentLine);
     return 1;
 }
 
@@ -252,7 +252,7 @@ int SemanticChecker::DefinePrmText(std::int32_t number) {
     UserParameters.CurrentPrmText.reset();
     if (FindPrmText(number))
         return Report(LEVEL_ERROR, msg::AmbiguousPrmText, number, number);
-    UserParameters.CurrentPrmText = NewRecord<PrmTextRecord>(app_, number, CurrentLine);
+    UserParameters.CurrentPrmText = NewRecord<PrmTextRecord>(run_, number, CurrentLine);
     return 1;
 }
 
@@ -263,7 +263,7 @@ int SemanticChecker::AddPrmTextValue(std::int32_t value) {
         if (!UserParameters.CurrentPrmText->Values.Insert(static_cast<std::uint32_t>(value)))
             return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
     } catch (const std::bad_alloc&) {
-        app_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }

@@ -2,9 +2,9 @@
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
+#include "core/RunContext.h"
 #include "semantic/ModuleConfigEdit.h"
 #include "semantic/ModuleOverview.h"
 #include "views/CKVFTextView.h"
@@ -119,14 +119,15 @@ int ChoiceCount(InputForm kind) {
     return kind == InputForm::ThreeChoices ? 3 : 2;
 }
 
-void Frame(AppState& app, int id) {
-    app.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
+void Frame(RunContext& run, int id) {
+    run.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
 }
 
 } // namespace
 
-CInputView::CInputView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent)
-    : QWidget(parent), app_(&app), document_(&document), text_(&text) {
+CInputView::CInputView(AppServices& app, EntryFocus& focus, Document& document, CKVFTextView& text,
+                       QWidget* parent)
+    : QWidget(parent), app_(&app), focus_(&focus), document_(&document), text_(&text) {
     BuildControls();
     OnUpdate();
 }
@@ -267,7 +268,7 @@ void CInputView::BuildControls() {
                 OnApply();
         });
     connect(range_, &QLineEdit::textChanged, this, [this] {
-        if (app_->InputForm.FormKind == InputForm::Module)
+        if (focus_->InputForm.FormKind == InputForm::Module)
             FillConfigList();
     });
     connect(help_, &QPushButton::clicked, this, &CInputView::ShowHelp);
@@ -285,7 +286,7 @@ void CInputView::HideAll() {
 void CInputView::ShowSmallFields(int count) {
     QLabel* labels[] = {areaLabel_, defaultLabel_, rangeLabel_};
     QLineEdit* fields[] = {area_, default_, range_};
-    const InputFormData& form = app_->InputForm;
+    const InputFormData& form = focus_->InputForm;
     for (int i = 0; i < count; ++i) {
         labels[i]->setText(Shown(form.Captions[static_cast<std::size_t>(i)]));
         fields[i]->setText(Shown(form.Values[static_cast<std::size_t>(i)]));
@@ -298,14 +299,14 @@ void CInputView::SelectDataType(const std::string& type) {
     const QString wanted = Shown(type);
     int index = dataType_->findText(wanted, Qt::MatchFixedString); // ignoring case
     dataType_->setCurrentIndex(index);
-    dataTypeLabel_->setText(Shown(app_->InputForm.Captions[3]));
+    dataTypeLabel_->setText(Shown(focus_->InputForm.Captions[3]));
     dataTypeLabel_->show();
     dataType_->show();
 }
 
 void CInputView::OnUpdate() {
     HideAll();
-    const InputFormData& form = app_->InputForm;
+    const InputFormData& form = focus_->InputForm;
     helpBox_->setPlainText(Shown(form.HelpText));
     const InputForm kind = form.FormKind;
     if (kind != InputForm::None && kind != InputForm::HelpOnly)
@@ -389,7 +390,7 @@ void CInputView::OnUpdate() {
 }
 
 void CInputView::ReadFields() {
-    InputFormData& form = app_->InputForm;
+    InputFormData& form = focus_->InputForm;
     auto& values = form.Values;
     // The chosen data type keeps the spelling the line has when it is still the same type.
     auto chosenType = [&] {
@@ -453,7 +454,7 @@ void CInputView::ReadFields() {
 }
 
 void CInputView::OnDataTypeChanged(const QString& type) {
-    InputFormData& form = app_->InputForm;
+    InputFormData& form = focus_->InputForm;
     if (!ChoosesDataType(form.FormKind))
         return;
     if (type.compare(Shown(form.Values[3]), Qt::CaseInsensitive) != 0)
@@ -496,9 +497,8 @@ void CInputView::OnApply() {
         return;
     }
     ReadFields();
-    CDbEntry* entry = app_->CurrentEntry;
-    // The application holds one current entry for all documents: one of another document
-    // is none here.
+    CDbEntry* entry = focus_->CurrentEntry;
+    // An entry the database no longer holds is none.
     if (!entry || document_->Database.IndexOf(entry) < 0) {
         app_->Alert(std::string(MessageText(msg::NoDatabase)));
         return;
@@ -516,7 +516,8 @@ void CInputView::OnApply() {
     const std::string key = entry->Key;
     const std::string value = entry->Value;
     const auto parts = entry->m_Ready;
-    Dispatch(*app_, entry->Key, ACTION_STORE, std::string());
+    RunContext run(*app_);
+    Dispatch(run, *focus_, entry->Key, ACTION_STORE, std::string());
     if (!text_->ReplaceEntryLines(*entry)) {
         // The text was not changed (the view told why): neither is the entry.
         entry->Key = key;
@@ -527,12 +528,12 @@ void CInputView::OnApply() {
     if (tree_)
         tree_->RelabelEntry(*entry);
 
-    app_->ClearMessages();
-    app_->CheckedDocument = document_;
+    run.ClearMessages();
+    run.CheckedDocument = document_;
     WaitCursor wait;
-    Frame(*app_, msg::StartSingleSyntaxCheck);
-    Dispatch(*app_, entry->Key, ACTION_CHECK, std::string());
-    Frame(*app_, msg::StopSingleSyntaxCheck);
+    Frame(run, msg::StartSingleSyntaxCheck);
+    Dispatch(run, *focus_, entry->Key, ACTION_CHECK, std::string());
+    Frame(run, msg::StopSingleSyntaxCheck);
 }
 
 void CInputView::FillConfigList() {
@@ -579,11 +580,12 @@ void CInputView::OnConfigListMenu(const QPoint& at) {
 }
 
 void CInputView::ShowHelp() {
-    if (!app_->CurrentEntry) {
+    if (!focus_->CurrentEntry) {
         app_->Alert(std::string(MessageText(msg::NoDatabase)));
         return;
     }
-    Dispatch(*app_, app_->CurrentEntry->Key, ACTION_GLOSSARY, std::string());
+    RunContext run(*app_);
+    Dispatch(run, *focus_, focus_->CurrentEntry->Key, ACTION_GLOSSARY, std::string());
 }
 
 } // namespace kvf

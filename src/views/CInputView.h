@@ -17,20 +17,22 @@ namespace kvf {
 
 struct CfgIdentifierSettings;
 
-class AppState;
+class AppServices;
+struct EntryFocus;
 class CKVFTextView;
 class CKVFTreeView;
 class Document;
 
 // The third pane of a document window: the help text of the selected keyword and the form
 // of its value, in the layout the input form's FormKind names (InputForm). The view owns no
-// data: it shows the application's input form and, on Apply, writes the fields back into
-// it, stores them into the current entry, rewrites the entry's lines in the text and checks
-// the entry.
+// data: it shows the input form of its window's focus (shared with the window's tree) and,
+// on Apply, writes the fields back into it, stores them into the window's current entry,
+// rewrites the entry's lines in the text and checks the entry.
 class CInputView : public QWidget {
     Q_OBJECT
   public:
-    CInputView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent = nullptr);
+    CInputView(AppServices& app, EntryFocus& focus, Document& document, CKVFTextView& text,
+               QWidget* parent = nullptr);
     ~CInputView() override;
 
     // The tree whose node Apply relabels and which a stale database disables.
@@ -81,7 +83,8 @@ class CInputView : public QWidget {
     void FillConfigList();
     void OnConfigListMenu(const QPoint& at);
 
-    AppState* app_;
+    AppServices* app_;
+    EntryFocus* focus_;
     Document* document_;
     CKVFTextView* text_;
     CKVFTreeView* tree_ = nullptr;

@@ -1,9 +1,9 @@
 #include "views/CKVFTreeView.h"
 
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
+#include "core/RunContext.h"
 #include "core/Windows1252.h"
 #include "document/CheckRun.h"
 #include "views/CKVFTextView.h"
@@ -43,8 +43,9 @@ class WaitCursor {
 
 } // namespace
 
-CKVFTreeView::CKVFTreeView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent)
-    : QTreeView(parent), app_(&app), document_(&document), text_(&text) {
+CKVFTreeView::CKVFTreeView(AppServices& app, EntryFocus& focus, Document& document,
+                           CKVFTextView& text, QWidget* parent)
+    : QTreeView(parent), app_(&app), focus_(&focus), document_(&document), text_(&text) {
     setModel(&model_);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -53,7 +54,10 @@ CKVFTreeView::CKVFTreeView(AppState& app, Document& document, CKVFTextView& text
     setIconSize(QSize(16, 16));
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnCurrentChanged(current); });
-    RebuildDocument = [this] { Rebuild(*app_, *document_); };
+    RebuildDocument = [this] {
+        Rebuild(*app_, *document_);
+        focus_->ShowNoEntry();
+    };
 }
 
 CKVFTreeView::~CKVFTreeView() = default;
@@ -83,7 +87,8 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     const qsizetype open = label.indexOf(u'(');
     if (open < 0) {
         // The root, a group or "no database": the about text, and the text from its top.
-        Dispatch(*app_, Bytes(label), ACTION_SHOW, std::string());
+        RunContext run(*app_);
+        Dispatch(run, *focus_, Bytes(label), ACTION_SHOW, std::string());
         emit formChanged();
         if (sync_)
             text_->verticalScrollBar()->setValue(0);
@@ -103,11 +108,12 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     CDbEntry* entry = model_.EntryAt(current);
     if (!entry)
         return;
-    app_->CurrentEntry = entry;
+    focus_->CurrentEntry = entry;
     if (sync_ && !fresh)
         text_->SelectLine(entry->LongLine);
     if (!fresh) {
-        Dispatch(*app_, entry->Key, ACTION_SHOW, entry->Value);
+        RunContext run(*app_);
+        Dispatch(run, *focus_, entry->Key, ACTION_SHOW, entry->Value);
         emit formChanged();
     }
 }
@@ -143,7 +149,7 @@ void CKVFTreeView::SelectEntryForLine(int line) {
 }
 
 CDbEntry* CKVFTreeView::CurrentEntryHere() const {
-    CDbEntry* entry = app_->CurrentEntry;
+    CDbEntry* entry = focus_->CurrentEntry;
     return entry && document_->Database.IndexOf(entry) >= 0 ? entry : nullptr;
 }
 
@@ -153,7 +159,8 @@ void CKVFTreeView::KeyInfo() {
         Inform(msg::NoDatabase);
         return;
     }
-    Dispatch(*app_, entry->Key, ACTION_GLOSSARY, std::string());
+    RunContext run(*app_);
+    Dispatch(run, *focus_, entry->Key, ACTION_GLOSSARY, std::string());
 }
 
 void CKVFTreeView::CheckSyntax() {
@@ -177,18 +184,19 @@ void CKVFTreeView::CheckSyntax() {
         Inform(msg::EditorContentsChanged);
         return;
     }
-    app_->CurrentEntry = match;
+    focus_->CurrentEntry = match;
     WaitCursor wait;
-    app_->ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
-                        std::string(MessageText(msg::StartSingleSyntaxCheck)), nullptr);
-    app_->CheckedDocument = document_;
-    app_->MessageCounter = 0;
-    Dispatch(*app_, key, ACTION_CHECK, std::string());
-    if (app_->MessageCounter == 0)
-        app_->ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
-                            std::string(MessageText(msg::CheckFinishedWithoutErrors)), nullptr);
-    app_->ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
-                        std::string(MessageText(msg::StopSingleSyntaxCheck)), nullptr);
+    RunContext run(*app_);
+    run.ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
+                      std::string(MessageText(msg::StartSingleSyntaxCheck)), nullptr);
+    run.CheckedDocument = document_;
+    run.MessageCounter = 0;
+    Dispatch(run, *focus_, key, ACTION_CHECK, std::string());
+    if (run.MessageCounter == 0)
+        run.ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
+                          std::string(MessageText(msg::CheckFinishedWithoutErrors)), nullptr);
+    run.ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
+                      std::string(MessageText(msg::StopSingleSyntaxCheck)), nullptr);
 }
 
 void CKVFTreeView::ShowDetails() {

@@ -12,20 +12,23 @@ class QMenu;
 
 namespace kvf {
 
-class AppState;
+class AppServices;
 class CKVFTextView;
 class Document;
 struct CDbEntry;
+struct EntryFocus;
 
 // The first pane of a document window: the document's entries as a keyword tree. Selecting
-// an entry makes it the current entry, moves the text view to its line and fills the input
-// form; a node whose line no longer holds its key disables the tree (and, through
-// databaseStale, the input view) until the next Rebuild. The context menu offers the
-// keyword's help, a check of the one entry, the user-defined key settings and a details box.
+// an entry makes it the window's current entry (`focus`, shared with the window's input
+// view), moves the text view to its line and fills the input form; a node whose line no longer
+// holds its key disables the tree (and, through databaseStale, the input view) until the next
+// Rebuild. The context menu offers the keyword's help, a check of the one entry, the user-defined
+// key settings and a details box.
 class CKVFTreeView : public QTreeView {
     Q_OBJECT
   public:
-    CKVFTreeView(AppState& app, Document& document, CKVFTextView& text, QWidget* parent = nullptr);
+    CKVFTreeView(AppServices& app, EntryFocus& focus, Document& document, CKVFTextView& text,
+                 QWidget* parent = nullptr);
     ~CKVFTreeView() override;
 
     KeywordTreeModel& Model() { return model_; }
@@ -65,11 +68,11 @@ class CKVFTreeView : public QTreeView {
   private:
     void OnCurrentChanged(const QModelIndex& current);
     void Inform(int messageId);
-    // The current entry when it is one of this document's; the application holds one
-    // current entry for all documents.
+    // The window's current entry when it is still one of this document's.
     CDbEntry* CurrentEntryHere() const;
 
-    AppState* app_;
+    AppServices* app_;
+    EntryFocus* focus_;
     Document* document_;
     CKVFTextView* text_;
     KeywordTreeModel model_;

@@ -4,7 +4,7 @@
 #include "app/CKVF_EdDoc.h"
 #include "app/LineBreaks.h"
 #include "core/AlertSink.h"
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 
@@ -32,7 +32,7 @@ struct RecordedAlerts : AlertSink {
 struct Fixture {
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices app{settings, rows};
     RecordedAlerts alerts;
     QTextDocument text;
     CKVF_EdDoc doc{app, text};

@@ -3,7 +3,7 @@
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
-#include "core/AppState.h"
+#include "core/RunContext.h"
 #include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
 
@@ -21,7 +21,7 @@ struct FrameFixture {
     QString settingsPath = dir.filePath("settings.ini");
     std::unique_ptr<kvf::QtIniSettingsStore> store;
     std::unique_ptr<kvf::CMainFrame> frame;
-    std::unique_ptr<kvf::AppState> app;
+    std::unique_ptr<kvf::AppServices> app;
     QStringList alerts;
 
     explicit FrameFixture(const QString& settingsFile = QString()) {
@@ -29,7 +29,7 @@ struct FrameFixture {
             QFile::copy(settingsFile, settingsPath);
         store = std::make_unique<kvf::QtIniSettingsStore>(settingsPath);
         frame = std::make_unique<kvf::CMainFrame>(*store);
-        app = std::make_unique<kvf::AppState>(*store, *frame);
+        app = std::make_unique<kvf::AppServices>(*store, *frame);
         frame->AttachApp(*app);
         app->SetAlertSink(frame.get());
         frame->SetAlertHandler([this](const QString& text) { alerts << text; });

@@ -106,7 +106,7 @@ class InputViewTest : public QObject {
         FrameFixture f;
         CChildFrame* child = Open(f, kEveryLayout);
         Select(child, label);
-        QCOMPARE(f.app->InputForm.FormKind, formKind);
+        QCOMPARE(child->Focus().InputForm.FormKind, formKind);
         CInputView* input = child->InputView();
         QCOMPARE(input->ApplyButton()->isHidden(),
                  formKind == InputForm::None || formKind == InputForm::HelpOnly);
@@ -314,18 +314,25 @@ class InputViewTest : public QObject {
         QCOMPARE(child->Doc().Text().findBlockByNumber(5).text(), QString("Station_Type=0"));
     }
 
-    void applyInAnotherDocumentsViewChangesNothing() {
+    void eachWindowAppliesToItsOwnEntry() {
         FrameFixture f;
         CChildFrame* first = Open(f, kEveryLayout);
         CChildFrame* second =
             f.frame->OpenPaths({f.Write("other.kvf", kEveryLayout)}, false).first();
         Select(second, "Vendor_Name (2)");
         Select(first, "Station_Type (5)");
+        // The selection in the first window leaves the second's entry and form alone.
+        QCOMPARE(second->Focus().CurrentEntry->Key, std::string("Vendor_Name"));
+        QCOMPARE(second->Focus().InputForm.FormKind, InputForm::String);
+        QCOMPARE(first->Focus().CurrentEntry->Key, std::string("Station_Type"));
         second->InputView()->StringField()->setPlainText("Other");
         second->InputView()->OnApply();
-        QCOMPARE(f.alerts, QStringList({"No database exists."}));
-        QCOMPARE(second->Doc().Bytes(), std::string(kEveryLayout.constData()));
+        QVERIFY(f.alerts.isEmpty());
+        const QString line = second->Doc().Text().findBlockByNumber(1).text();
+        QVERIFY2(line.startsWith("Vendor_Name") && line.contains("\"Other\""), qPrintable(line));
         QCOMPARE(first->Doc().Bytes(), std::string(kEveryLayout.constData()));
+        QCOMPARE(first->Focus().CurrentEntry->Key, std::string("Station_Type"));
+        QCOMPARE(first->Focus().InputForm.FormKind, InputForm::TwoChoices);
     }
 
     void refusedRewriteLeavesTheEntryAsItWas() {

@@ -142,16 +142,16 @@ class KeywordTreeTest : public QObject {
         CChildFrame* child = Open(f, kModular);
         CKVFTreeView* tree = child->TreeView();
         tree->setCurrentIndex(Find(tree, "Max_Module (7)"));
-        QVERIFY(f.app->CurrentEntry != nullptr);
-        QCOMPARE(f.app->CurrentEntry->Key, std::string("Max_Module"));
+        QVERIFY(child->Focus().CurrentEntry != nullptr);
+        QCOMPARE(child->Focus().CurrentEntry->Key, std::string("Max_Module"));
         QCOMPARE(child->TextView()->textCursor().blockNumber(), 6);
         QCOMPARE(child->TextView()->textCursor().selectedText(), QString("Max_Module=2"));
-        QCOMPARE(f.app->InputForm.FormKind, InputForm::Number);
-        QCOMPARE(f.app->InputForm.Values[0], std::string("2"));
+        QCOMPARE(child->Focus().InputForm.FormKind, InputForm::Number);
+        QCOMPARE(child->Focus().InputForm.Values[0], std::string("2"));
 
         // A group shows the about text and the top of the file; the caret stays.
         tree->setCurrentIndex(Find(tree, "Slave Keys"));
-        QCOMPARE(f.app->InputForm.FormKind, InputForm::None);
+        QCOMPARE(child->Focus().InputForm.FormKind, InputForm::None);
         QCOMPARE(child->TextView()->verticalScrollBar()->value(), 0);
         QCOMPARE(child->TextView()->textCursor().blockNumber(), 6);
     }
@@ -163,7 +163,7 @@ class KeywordTreeTest : public QObject {
         child->TextView()->SelectLine(2);
         tree->SelectEntryForLine(12); // Module_Reference of the second module
         QCOMPARE(tree->Model().Label(tree->currentIndex()), QString("Module_Reference (13)"));
-        QCOMPARE(f.app->CurrentEntry->m_Ready[0], std::string("2"));
+        QCOMPARE(child->Focus().CurrentEntry->m_Ready[0], std::string("2"));
         QCOMPARE(child->TextView()->textCursor().blockNumber(), 2);
         QVERIFY(f.alerts.isEmpty());
 

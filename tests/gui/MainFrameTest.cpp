@@ -213,10 +213,11 @@ class MainFrameTest : public QObject {
         const Document* document = &child->Doc().Engine();
         CMyListBoxBar* output = f.frame->OutputWindow();
         output->ClearMessages();
-        f.app->ReportMessage(1, 3, "fourth line", document);
-        f.app->ReportMessage(1, 0, "first line", document);
-        f.app->ReportMessage(3, -1, "no line", nullptr);
-        f.app->ReportMessage(-1, 2, "frame row", nullptr);
+        RunContext run(*f.app);
+        run.ReportMessage(1, 3, "fourth line", document);
+        run.ReportMessage(1, 0, "first line", document);
+        run.ReportMessage(3, -1, "no line", nullptr);
+        run.ReportMessage(-1, 2, "frame row", nullptr);
         QCOMPARE(f.Rows(), (QStringList{"Error\tLine 4\tfourth line", "Error\tLine 1\tfirst line",
                                         "Warning\t---\tno line", "Info\t---\tframe row"}));
         QCOMPARE(output->TargetDocument(), document);
@@ -254,18 +255,20 @@ class MainFrameTest : public QObject {
         EditorSettings settings = f.frame->Settings();
         settings.Warnings = 1;
         f.frame->ApplySettings(settings);
-        f.app->ReportMessage(3, 4, "a warning", nullptr);
+        RunContext run(*f.app);
+        run.ReportMessage(3, 4, "a warning", nullptr);
         QVERIFY(output->isVisible());
         QCOMPARE(output->RowCount(), 1);
-        QCOMPARE(f.app->MessageCounter, 1);
-        f.app->ReportMessage(1, 4, "an error", nullptr);
+        QCOMPARE(run.MessageCounter, 1);
+        run.ReportMessage(1, 4, "an error", nullptr);
         QCOMPARE(output->RowCount(), 2);
     }
 
     void closingClearsTheOutputWindow() {
         FrameFixture f;
         CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
-        f.app->ReportMessage(1, 2, "row", &child->Doc().Engine());
+        RunContext run(*f.app);
+        run.ReportMessage(1, 2, "row", &child->Doc().Engine());
         child->close();
         QCOMPARE(f.frame->OutputWindow()->RowCount(), 0);
         QVERIFY(!f.frame->OutputWindow()->TargetDocument());

@@ -131,7 +131,7 @@ class UserKeyDialogTest : public QObject {
         // An entry of a document that was closed is no current entry either.
         CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false).first();
         CDbEntry outside("MY_KEY", "= 1", 0, 0);
-        f.app->CurrentEntry = &outside;
+        child->Focus().CurrentEntry = &outside;
         f.frame->OnUserKey();
         QCOMPARE(f.alerts.size(), 2);
         QVERIFY(child);
@@ -146,7 +146,7 @@ class UserKeyDialogTest : public QObject {
         QCOMPARE(GroupOfNode(child->TreeView(), "MY_KEY (3)"), QString("User-defined Keys"));
         // As the user asks: the node selected, then User Key... of the tree's context menu.
         child->TreeView()->SelectEntryForLine(kKeyLine);
-        QCOMPARE(f.app->CurrentEntry, &entry);
+        QCOMPARE(child->Focus().CurrentEntry, &entry);
         QMenu* menu = child->TreeView()->CreateContextMenu();
         QAction* userKey = nullptr;
         for (QAction* action : menu->actions())
@@ -183,7 +183,7 @@ class UserKeyDialogTest : public QObject {
         QVERIFY(!line.layout()->formats().isEmpty());
 
         // The twin passes its check: the frame rows say so.
-        f.app->CurrentEntry = &twin;
+        child->Focus().CurrentEntry = &twin;
         WhenDialogOpens([](UserKeyDialog* dialog) {
             QCOMPARE(dialog->DataTypeIndex(), 1);
             QCOMPARE(dialog->GroupIndex(), 2);
@@ -204,7 +204,7 @@ class UserKeyDialogTest : public QObject {
         CDbEntry& entry = EntryOnLine(child, kKeyLine);
         const int type = entry.Type;
         const unsigned group = entry.TreeGroup;
-        f.app->CurrentEntry = &entry;
+        child->Focus().CurrentEntry = &entry;
         const int rows = f.frame->OutputWindow()->RowCount();
         WhenDialogOpens([](UserKeyDialog* dialog) {
             dialog->DataTypeButtons()->button(1)->click();

@@ -1,6 +1,6 @@
 #include "document/CheckRun.h"
-#include "core/AppState.h"
 #include "core/Document.h"
+#include "core/RunContext.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +42,20 @@ INSTANTIATE_TEST_SUITE_P(
 struct CheckRunner {
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices services{settings, rows};
+    RunContext run{services};
     VectorTextLines lines;
     std::vector<std::string> Check(const std::string& text, const std::string& title) {
         lines = VectorTextLines::FromBytes(text);
-        Document document(app, lines, title, "/work/" + title);
-        kvf::Check(app, document);
-        EXPECT_EQ(app.CurrentEntry, nullptr);
-        EXPECT_EQ(app.OpenBlockEntry, nullptr);
+        Document document(lines, title, "/work/" + title);
+        kvf::Check(run, document);
+        EXPECT_EQ(run.Focus.CurrentEntry, nullptr);
+        EXPECT_EQ(run.OpenBlockEntry, nullptr);
         std::vector<std::string> out;
         for (const OutputRow& row : rows.Rows())
             out.push_back(LevelText(row.Level) + "|" + LineText(row.Level, row.Line) + "|" +
                           std::string(row.Text));
-        app.CheckedDocument = nullptr;
+        run.CheckedDocument = nullptr;
         return out;
     }
 };
@@ -96,17 +97,35 @@ TEST(CheckRun, HiddenWarningsStillCount) {
 TEST(CheckRun, RebuildFollowsTheLines) {
     MemorySettingsStore settings;
     OutputRows rows(settings);
-    AppState app(settings, rows);
+    AppServices services(settings, rows);
+    RunContext run(services);
     VectorTextLines first = VectorTextLines::FromBytes("#TALVERON_DP\nA = 1\nB = 2\n");
-    Document document(app, first, "dev.kvf", "/dev.kvf");
-    Rebuild(app, document);
+    Document document(first, "dev.kvf", "/dev.kvf");
+    Rebuild(run, document);
     EXPECT_EQ(document.Database.Count(), 2u);
     EXPECT_TRUE(document.RebuildFlag);
     VectorTextLines second = VectorTextLines::FromBytes("#TALVERON_DP\nA = 1\n");
     document.SetLines(second);
-    Rebuild(app, document);
+    Rebuild(run, document);
     EXPECT_EQ(document.Database.Count(), 1u);
-    EXPECT_EQ(app.CurrentEntry, nullptr);
+    EXPECT_EQ(run.Focus.CurrentEntry, nullptr);
+}
+
+// Each build starts with no block open, whatever the application built before: a file
+// that ends inside a module leaves no open block to the next document it builds.
+TEST(CheckRun, BlockLeftOpenByOneBuildDoesNotReachTheNext) {
+    MemorySettingsStore settings;
+    OutputRows rows(settings);
+    AppServices services(settings, rows);
+    VectorTextLines open = VectorTextLines::FromBytes("#TALVERON_DP\nModule = \"In\" 0x10\n");
+    Document first(open, "a.kvf", "/a.kvf");
+    Rebuild(services, first);
+    VectorTextLines number = VectorTextLines::FromBytes("#TALVERON_DP\n1\n");
+    Document second(number, "b.kvf", "/b.kvf");
+    Rebuild(services, second);
+    ASSERT_EQ(second.Database.Count(), 1u);
+    EXPECT_EQ(second.Database.At(0).Key, std::string("1"));
+    EXPECT_EQ(second.Database.At(0).hParent, nullptr);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/CKeyDatabase.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 #include "document/FileReader.h"
 #include "output/OutputRows.h"
@@ -15,12 +15,13 @@ const std::string M = "\xA7";
 struct Loaded {
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
-    CKeyDatabase database{&app};
+    AppServices services{settings, rows};
+    RunContext run{services};
+    CKeyDatabase database{&run};
 
     explicit Loaded(const std::string& body) {
         VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\n" + body);
-        BuildDatabase(app, database, lines);
+        BuildDatabase(run, database, lines);
     }
     const CDbEntry& operator[](std::size_t i) const { return database.At(i); }
     long Parent(std::size_t i) const { return database.IndexOf(database.At(i).hParent); }
@@ -164,10 +165,11 @@ TEST(Classification, RegisteredUserKeyTakesItsSettings) {
     MemorySettingsStore settings;
     settings.SetString("UserKeys", "MY_KEY", "1;2;UCHAR");
     OutputRows rows(settings);
-    AppState app(settings, rows);
-    CKeyDatabase database(&app);
+    AppServices services(settings, rows);
+    RunContext run(services);
+    CKeyDatabase database(&run);
     VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\nmy_key = 5\n");
-    BuildDatabase(app, database, lines);
+    BuildDatabase(run, database, lines);
     ASSERT_EQ(database.Count(), 1u);
     EXPECT_EQ(database.At(0).Type, TYPE_SIMPLE_UINT);
     EXPECT_EQ(database.At(0).TreeGroup, PARENT_MASTER);

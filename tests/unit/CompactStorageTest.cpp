@@ -1,7 +1,7 @@
 // The compact containers a large file's check run keeps its data in: each is compared with
 // the plain standard container it stands for.
-#include "core/AppState.h"
 #include "core/CDbEntry.h"
+#include "core/RunContext.h"
 #include "output/OutputRows.h"
 #include "semantic/NumberIndex.h"
 #include "semantic/UserParameterRules.h"

@@ -1,8 +1,8 @@
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/CKeyDatabase.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 #include "document/FileReader.h"
 #include "output/OutputRows.h"
@@ -23,14 +23,15 @@ struct Fixture {
     MemorySettingsStore settings;
     OutputRows rows{settings};
     RecordingHelp help;
-    AppState app{settings, rows, &help};
-    CKeyDatabase database{&app};
+    AppServices services{settings, rows, &help};
+    RunContext run{services};
+    CKeyDatabase database{&run};
 
     CDbEntry& Load(const std::string& line) {
         VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\n" + line + "\n");
-        BuildDatabase(app, database, lines);
-        app.CurrentEntry = &database.At(database.Count() - 1);
-        return *app.CurrentEntry;
+        BuildDatabase(run, database, lines);
+        run.Focus.CurrentEntry = &database.At(database.Count() - 1);
+        return *run.Focus.CurrentEntry;
     }
 };
 
@@ -47,11 +48,11 @@ TEST_P(ShowAction, FillsTheInputForm) {
     const ShowCase& c = GetParam();
     Fixture f;
     CDbEntry& entry = f.Load(c.line);
-    Dispatch(f.app, entry.Key, ACTION_SHOW, "");
-    EXPECT_EQ(f.app.InputForm.FormKind, c.formKind);
-    EXPECT_EQ(f.app.InputForm.Values, c.values);
-    EXPECT_EQ(f.app.InputForm.Captions[0], c.caption0);
-    EXPECT_EQ(f.app.InputForm.HelpText.rfind("Help:", 0), 0u);
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_SHOW, "");
+    EXPECT_EQ(f.run.Focus.InputForm.FormKind, c.formKind);
+    EXPECT_EQ(f.run.Focus.InputForm.Values, c.values);
+    EXPECT_EQ(f.run.Focus.InputForm.Captions[0], c.caption0);
+    EXPECT_EQ(f.run.Focus.InputForm.HelpText.rfind("Help:", 0), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,16 +83,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DispatcherActions, UnknownKeyShowsTheUserKeyHelp) {
     Fixture f;
     CDbEntry& entry = f.Load("My_Own_Key = 12");
-    Dispatch(f.app, entry.Key, ACTION_SHOW, "");
-    EXPECT_EQ(f.app.InputForm.HelpText, MessageText(msg::UserKeyHelp));
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_SHOW, "");
+    EXPECT_EQ(f.run.Focus.InputForm.HelpText, MessageText(msg::UserKeyHelp));
 }
 
 TEST(DispatcherActions, GroupNameShowsTheAboutText) {
     Fixture f;
-    f.app.CurrentEntry = nullptr;
-    Dispatch(f.app, "general keys", ACTION_SHOW, "");
-    EXPECT_EQ(f.app.InputForm.FormKind, InputForm::None);
-    EXPECT_EQ(f.app.InputForm.HelpText, MessageText(msg::AboutText));
+    f.run.Focus.CurrentEntry = nullptr;
+    Dispatch(f.run, f.run.Focus, "general keys", ACTION_SHOW, "");
+    EXPECT_EQ(f.run.Focus.InputForm.FormKind, InputForm::None);
+    EXPECT_EQ(f.run.Focus.InputForm.HelpText, MessageText(msg::AboutText));
 }
 
 struct StoreCase {
@@ -107,8 +108,8 @@ TEST_P(StoreAction, RebuildsTheValue) {
     const StoreCase& c = GetParam();
     Fixture f;
     CDbEntry& entry = f.Load(c.line);
-    f.app.InputForm.Values = c.form;
-    Dispatch(f.app, entry.Key, ACTION_STORE, "");
+    f.run.Focus.InputForm.Values = c.form;
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_STORE, "");
     EXPECT_EQ(entry.Value, c.value);
     EXPECT_EQ(entry.Key, c.key);
 }
@@ -145,8 +146,8 @@ TEST_P(ShowStoreRoundTrip, KeepsTheParts) {
     CDbEntry& entry = f.Load(GetParam());
     const std::string key = entry.Key;
     const auto parts = entry.m_Ready;
-    Dispatch(f.app, entry.Key, ACTION_SHOW, "");
-    Dispatch(f.app, entry.Key, ACTION_STORE, "");
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_SHOW, "");
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_STORE, "");
     Fixture again;
     CDbEntry& reread = again.Load(entry.Key + entry.Value);
     EXPECT_EQ(reread.Key, key);
@@ -162,11 +163,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, ShowStoreRoundTrip,
 TEST(DispatcherActions, GlossaryOpensTheTopic) {
     Fixture f;
     CDbEntry& entry = f.Load("Channel_Diag_Help(16) = \"x\"");
-    Dispatch(f.app, entry.Key, ACTION_GLOSSARY, "");
-    Dispatch(f.app, "KVF_REVISION", ACTION_GLOSSARY, "");
-    Dispatch(f.app, "Slave Keys", ACTION_GLOSSARY, "");
-    Dispatch(f.app, "No_Such_Key", ACTION_GLOSSARY, "");
-    Dispatch(f.app, "", ACTION_GLOSSARY, "");
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_GLOSSARY, "");
+    Dispatch(f.run, f.run.Focus, "KVF_REVISION", ACTION_GLOSSARY, "");
+    Dispatch(f.run, f.run.Focus, "Slave Keys", ACTION_GLOSSARY, "");
+    Dispatch(f.run, f.run.Focus, "No_Such_Key", ACTION_GLOSSARY, "");
+    Dispatch(f.run, f.run.Focus, "", ACTION_GLOSSARY, "");
     EXPECT_EQ(f.help.topics,
               (std::vector<std::string>{"glossary_keys_slave.htm#Channel_Diag_Help",
                                         "glossary_keys_general.htm#KVF_Revision",
@@ -177,12 +178,12 @@ TEST(DispatcherActions, ActionsFourToSixChangeNothing) {
     Fixture f;
     CDbEntry& entry = f.Load("Vendor_Name = \"A\"");
     CDbEntry before = entry;
-    f.app.InputForm.FormKind = InputForm::DataTypeLine;
+    f.run.Focus.InputForm.FormKind = InputForm::DataTypeLine;
     for (int action : {4, 5, 6, 8, -1}) {
-        Dispatch(f.app, entry.Key, action, "x");
+        Dispatch(f.run, f.run.Focus, entry.Key, action, "x");
         EXPECT_EQ(entry.Value, before.Value);
         EXPECT_EQ(entry.m_Ready, before.m_Ready);
-        EXPECT_EQ(f.app.InputForm.FormKind, InputForm::DataTypeLine);
+        EXPECT_EQ(f.run.Focus.InputForm.FormKind, InputForm::DataTypeLine);
     }
     EXPECT_TRUE(f.rows.Rows().empty());
 }

@@ -1,8 +1,8 @@
 #include "core/EntryText.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/CKeyDatabase.h"
 #include "core/KeywordTable.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 #include "document/FileReader.h"
 #include "output/OutputRows.h"
@@ -101,16 +101,17 @@ TEST(ValueParts, LastTwoPartsAreMadeWhenWritten) {
 struct Fixture {
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices services{settings, rows};
+    RunContext run{services};
 };
 
 TEST(EntryTexts, DatabaseKeepsTheFileBytesItsEntriesPointInto) {
     Fixture f;
-    CKeyDatabase database(&f.app);
+    CKeyDatabase database(&f.run);
     {
         BufferTextLines lines("#TALVERON_DP\nVendor_Name = \"ACME\"\nText(1) = \"On\"\n"
                               "Max_Diag_Data_Len = 6\n");
-        BuildDatabase(f.app, database, lines);
+        BuildDatabase(f.run, database, lines);
     }
     ASSERT_EQ(database.Count(), 3u);
     EXPECT_EQ(database.At(0).Key, "Vendor_Name");
@@ -123,13 +124,13 @@ TEST(EntryTexts, DatabaseKeepsTheFileBytesItsEntriesPointInto) {
 
 TEST(EntryTexts, StoringIntoAnEntryOfADatabaseKeepsTheNewText) {
     Fixture f;
-    CKeyDatabase database(&f.app);
+    CKeyDatabase database(&f.run);
     VectorTextLines lines({"#TALVERON_DP", "Vendor_Name = \"ACME\""});
-    BuildDatabase(f.app, database, lines);
+    BuildDatabase(f.run, database, lines);
     CDbEntry& entry = database.At(0);
-    f.app.CurrentEntry = &entry;
-    f.app.InputForm.Values[0] = "Other Vendor";
-    Dispatch(f.app, entry.Key, ACTION_STORE, "");
+    f.run.Focus.CurrentEntry = &entry;
+    f.run.Focus.InputForm.Values[0] = "Other Vendor";
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_STORE, "");
     EXPECT_EQ(entry.m_Ready[0], "Other Vendor");
     EXPECT_EQ(entry.Value, "=\"Other Vendor\"");
     CDbEntry copy = entry;
@@ -140,8 +141,8 @@ TEST(EntryTexts, StoringIntoAnEntryOfADatabaseKeepsTheNewText) {
 TEST(EntryTexts, ClassifyingAnEntryThatOwnsItsTextsReadsThemBeforeRewriting) {
     Fixture f;
     CDbEntry entry("Unit_Diag_Bit", std::string("3\xA7    Text (x)\xA7"), 0, 0);
-    f.app.CurrentEntry = &entry;
-    Dispatch(f.app, entry.Key, ACTION_CLASSIFY, entry.Value);
+    f.run.Focus.CurrentEntry = &entry;
+    Dispatch(f.run, f.run.Focus, entry.Key, ACTION_CLASSIFY, entry.Value);
     EXPECT_EQ(entry.m_Ready[0], "3");
     EXPECT_EQ(entry.m_Ready[1], "Text (x)");
 }

@@ -1,7 +1,7 @@
 #include "document/FileReader.h"
 #include "catalogue/KeywordCatalogue.h"
-#include "core/AppState.h"
 #include "core/CKeyDatabase.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 #include "output/OutputRows.h"
 
@@ -15,12 +15,13 @@ const std::string M = "\xA7"; // the value mark
 struct ReaderFixture {
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
-    CKeyDatabase database{&app};
+    AppServices services{settings, rows};
+    RunContext run{services};
+    CKeyDatabase database{&run};
 
     void Read(const std::string& text) {
         VectorTextLines lines = VectorTextLines::FromBytes(text);
-        BuildDatabase(app, database, lines);
+        BuildDatabase(run, database, lines);
     }
 };
 
@@ -181,10 +182,10 @@ TEST(FileReader, OpenBlockIsResetAndLastEntryIsCurrent) {
     ReaderFixture f;
     f.Read("#TALVERON_DP\nModule = \"M\" 0x13\n1\n");
     ASSERT_EQ(f.database.Count(), 2u);
-    EXPECT_EQ(f.app.OpenBlockEntry, nullptr);
-    EXPECT_EQ(f.app.CurrentEntry, &f.database.At(1));
+    EXPECT_EQ(f.run.OpenBlockEntry, nullptr);
+    EXPECT_EQ(f.run.Focus.CurrentEntry, &f.database.At(1));
     f.database.Clear();
-    EXPECT_EQ(f.app.CurrentEntry, nullptr);
+    EXPECT_EQ(f.run.Focus.CurrentEntry, nullptr);
 }
 
 // The classification's lookup of each key is kept for the check: the code of what the key
@@ -200,7 +201,7 @@ TEST(FileReader, KeepsWhatEachKeyNamesUnlessItWasRewritten) {
                                                        "My_Own_Key = 1\n"
                                                        "Slave_Related\n");
     std::vector<std::uint16_t> codes = {7, 7, 7}; // replaced, not added to
-    BuildDatabase(f.app, f.database, lines, codes);
+    BuildDatabase(f.run, f.database, lines, codes);
     ASSERT_EQ(f.database.Count(), 6u);
     ASSERT_EQ(codes.size(), 6u);
     const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();

@@ -1,5 +1,5 @@
-#include "core/AppState.h"
 #include "core/CKeyDatabase.h"
+#include "core/RunContext.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>
@@ -24,10 +24,11 @@ TEST(KeyDatabase, NewEntryHasItsCreationValues) {
 TEST(KeyDatabase, KeepsFileOrderAndForgetsSharedEntriesOnClear) {
     MemorySettingsStore settings;
     OutputRows rows(settings);
-    AppState app(settings, rows);
+    AppServices services(settings, rows);
+    RunContext run(services);
     std::vector<std::string> keys;
     {
-        CKeyDatabase database(&app);
+        CKeyDatabase database(&run);
         for (const char* key : {"A", "B", "C"})
             database.Append(std::make_unique<CDbEntry>(key, "", 0, 0));
         ASSERT_EQ(database.Count(), 3u);
@@ -36,18 +37,18 @@ TEST(KeyDatabase, KeepsFileOrderAndForgetsSharedEntriesOnClear) {
         EXPECT_EQ(database.IndexOf(&database.At(2)), 2);
         EXPECT_EQ(database.IndexOf(nullptr), -1);
 
-        app.CurrentEntry = &database.At(1);
-        app.OpenBlockEntry = &database.At(0);
+        run.Focus.CurrentEntry = &database.At(1);
+        run.OpenBlockEntry = &database.At(0);
         database.Clear();
         EXPECT_TRUE(database.Empty());
-        EXPECT_EQ(app.CurrentEntry, nullptr);
-        EXPECT_EQ(app.OpenBlockEntry, nullptr);
+        EXPECT_EQ(run.Focus.CurrentEntry, nullptr);
+        EXPECT_EQ(run.OpenBlockEntry, nullptr);
 
         database.Append(std::make_unique<CDbEntry>("D", "", 0, 0));
-        app.CurrentEntry = database.Last();
+        run.Focus.CurrentEntry = database.Last();
     }
-    // Destroying the database resets the shared state as well.
-    EXPECT_EQ(app.CurrentEntry, nullptr);
+    // Destroying the database resets the run's pointers as well.
+    EXPECT_EQ(run.Focus.CurrentEntry, nullptr);
     EXPECT_EQ(keys, (std::vector<std::string>{"A", "B", "C"}));
 }
 

@@ -1,7 +1,7 @@
 #include "core/MessageSelection.h"
-#include "core/AppState.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
+#include "core/RunContext.h"
 #include "core/SettingsStore.h"
 #include "document/CheckRun.h"
 #include "output/OutputRows.h"
@@ -48,13 +48,14 @@ std::vector<int> CheckedIds(const MessageSelection& selection, int& counter) {
     MemorySettingsStore settings;
     settings.SetInt("FailSafe", "NoSemanticCheck", 1);
     OutputRows rows(settings);
-    AppState app(settings, rows);
-    app.SetMessageSelection(selection);
+    AppServices services(settings, rows);
+    RunContext run(services);
+    services.SetMessageSelection(selection);
     VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\nFMS_supp = 10\nFoo = 1\n");
-    Document document(app, lines, "dev.kvf", "/dev.kvf");
-    Check(app, document);
-    app.CheckedDocument = nullptr;
-    counter = app.MessageCounter;
+    Document document(lines, "dev.kvf", "/dev.kvf");
+    Check(run, document);
+    run.CheckedDocument = nullptr;
+    counter = run.MessageCounter;
     std::vector<int> ids;
     for (const OutputRow& row : rows.Rows())
         ids.push_back(row.Id);

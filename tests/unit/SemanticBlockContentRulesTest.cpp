@@ -196,7 +196,7 @@ TEST(SemanticBlockContentTest, PrmTextNeedsATextLine) {
     SemanticTestDocument doc;
     doc.Add({"KVF_Revision = 1", "PRMTEXT = 1", "ENDPRMTEXT", "PRMTEXT = 2", "TEXT(0) = \"a\"",
              "ENDPRMTEXT"});
-    SemanticChecker checker(doc.app, doc.document);
+    SemanticChecker checker(doc.run, doc.document);
     checker.UserParameters.CurrentPrmText = std::make_unique<PrmTextRecord>();
     checker.UserParameters.CurrentPrmText->Number = 1;
     for (std::size_t i = 0; i < 3; ++i)
@@ -221,7 +221,7 @@ TEST(SemanticBlockContentTest, ExtUserPrmDataNeedsADataType) {
     for (int typeSeen : {0, 1}) {
         SemanticTestDocument doc;
         doc.Add({"KVF_Revision = 1", "EXTUSERPRMDATA = 1 \"p\"", "ENDEXTUSERPRMDATA"});
-        SemanticChecker checker(doc.app, doc.document);
+        SemanticChecker checker(doc.run, doc.document);
         checker.UserParameters.CurrentExtUserPrmData = std::make_unique<ExtUserPrmDataRecord>();
         checker.UserParameters.CurrentExtUserPrmData->TypeSeen = typeSeen;
         checker.CheckEntry(doc.Entry(2), PASS_FIRST);

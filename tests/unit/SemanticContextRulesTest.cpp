@@ -272,7 +272,7 @@ TEST(SemanticContextRulesTest, OneDataTypePerDefinition) {
     for (int typeSeen : {0, 1}) {
         SemanticTestDocument doc;
         doc.Add({"EXTUSERPRMDATA = 1 \"a\"", "UNSIGNED8 = 0 0-1"});
-        SemanticChecker checker(doc.app, doc.document);
+        SemanticChecker checker(doc.run, doc.document);
         checker.UserParameters.CurrentExtUserPrmData = std::make_unique<ExtUserPrmDataRecord>();
         checker.UserParameters.CurrentExtUserPrmData->TypeSeen = typeSeen;
         checker.CheckEntry(doc.Entry(1), PASS_FIRST);

@@ -42,7 +42,7 @@ TEST_P(SemanticFinalTest, ReportsExactly) {
         doc.Add(line);
     doc.RunPasses();
     std::size_t before = doc.rows.Rows().size();
-    doc.app.CurrentEntry = doc.document.Database.Last();
+    doc.run.Focus.CurrentEntry = doc.document.Database.Last();
     doc.checker->CheckEntry(*doc.document.Database.Last(), PASS_FINAL);
     Rows all = doc.Messages();
     Rows final(all.begin() + static_cast<long>(before), all.end());
@@ -195,7 +195,7 @@ TEST(SemanticFinalTest, OpenBlocksInTableOrder) {
 TEST(SemanticRunTest, EmptyDatabaseGetsNoCall) {
     SemanticTestDocument doc;
     EXPECT_TRUE(doc.Run().empty());
-    EXPECT_EQ(doc.app.CurrentEntry, nullptr);
+    EXPECT_EQ(doc.run.Focus.CurrentEntry, nullptr);
 }
 
 TEST(SemanticRunTest, GroupNameAsLastEntrySkipsTheFinalRules) {
@@ -227,7 +227,7 @@ TEST(SemanticRunTest, SlaveWithMandatoryKeywordsMissing) {
         E(8, msg::MissingModularSlaveKeyword, "Max_Data_Len"),
     };
     EXPECT_EQ(rows, expected);
-    EXPECT_EQ(doc.app.CurrentEntry, doc.document.Database.Last());
+    EXPECT_EQ(doc.run.Focus.CurrentEntry, doc.document.Database.Last());
     for (const OutputRow& row : doc.rows.Rows())
         EXPECT_EQ(row.Target, &doc.document);
 }

@@ -32,7 +32,7 @@ class ModulePrmLengthsTest : public ::testing::TestWithParam<PrmLengthCase> {};
 TEST_P(ModulePrmLengthsTest, ComparesDeclaredWithUsed) {
     const PrmLengthCase& c = GetParam();
     SemanticTestDocument doc;
-    SemanticChecker checker(doc.app, doc.document);
+    SemanticChecker checker(doc.run, doc.document);
     checker.OccurrenceCount[semantic::Index(Kw::EXT_MODULE_PRM_DATA_LEN)] = c.PlainDeclared;
     checker.OccurrenceCount[semantic::Index(Kw::F_ParamDescCRC)] = c.CrcGiven;
     checker.Modules.DeclaredPrmLen = c.Declared;
@@ -132,7 +132,7 @@ TEST(DataAreaEndTest, IdentifiersOutsideTheTablesHaveNoLengths) {
     for (std::int32_t ident : {0, 245, 250, -1, 2147483647}) {
         SCOPED_TRACE(ident);
         SemanticTestDocument doc;
-        SemanticChecker checker(doc.app, doc.document);
+        SemanticChecker checker(doc.run, doc.document);
         checker.Modules.CfgIdentCount = 244;
         checker.Modules.CfgInLength.fill(8);
         checker.Modules.CfgInFormat.fill(3);
@@ -151,7 +151,7 @@ TEST(DataAreaEndTest, IdentifiersOutsideTheTablesHaveNoLengths) {
 // Direction values other than 0 and 1 take part in no direction rule.
 TEST(DataAreaEndTest, OtherDirectionsOnlyGetTheLengthRules) {
     SemanticTestDocument doc;
-    SemanticChecker checker(doc.app, doc.document);
+    SemanticChecker checker(doc.run, doc.document);
     checker.DataArea.IoDirection = 2;
     checker.DataArea.CfgIdentifier = 1;
     checker.DataArea.AreaLength = 4;
@@ -176,7 +176,7 @@ TEST(DataAreaTypesTest, WordTypesNeedConsistencyWhenTheyEndOnAnOddByte) {
     };
     for (const std::vector<Step>& steps : sequences) {
         SemanticTestDocument doc;
-        SemanticChecker checker(doc.app, doc.document);
+        SemanticChecker checker(doc.run, doc.document);
         for (const Step& step : steps) {
             SCOPED_TRACE(step.Type);
             checker.AddDataType(step.Type);

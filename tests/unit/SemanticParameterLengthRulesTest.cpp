@@ -169,7 +169,7 @@ struct Lengths {
 
 SemanticChecker& CheckerWith(SemanticTestDocument& doc, Lengths lengths, std::string key,
                              std::string value = "") {
-    doc.checker = std::make_unique<SemanticChecker>(doc.app, doc.document);
+    doc.checker = std::make_unique<SemanticChecker>(doc.run, doc.document);
     SemanticChecker& checker = *doc.checker;
     auto keep = [&](Kw kw, std::int32_t length) {
         if (length < 0)

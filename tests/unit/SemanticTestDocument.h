@@ -12,10 +12,10 @@
 // Block begin keys open a block (later entries get it as hParent), block end keys stand in
 // the open block and close it. Line i of the list has LongLine i.
 
-#include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 #include "output/OutputRows.h"
 #include "semantic/SemanticChecker.h"
@@ -50,7 +50,7 @@ inline constexpr BlockKeys kBlocks[] = {
 class SemanticTestDocument {
   public:
     explicit SemanticTestDocument(std::string pathName = "/work/DEV01234.kvf")
-        : document(app, lines, "DEV01234.kvf", std::move(pathName)) {}
+        : document(lines, "DEV01234.kvf", std::move(pathName)) {}
 
     SemanticTestDocument& Add(std::string_view line) {
         bool valid = true;
@@ -101,13 +101,13 @@ class SemanticTestDocument {
 
     // The whole semantic run, as the check run does it.
     std::vector<std::string> Run() {
-        RunSemanticCheck(app, document);
+        RunSemanticCheck(run, document);
         return Messages();
     }
 
     // The first pass only.
     std::vector<std::string> RunFirstPass() {
-        checker = std::make_unique<SemanticChecker>(app, document);
+        checker = std::make_unique<SemanticChecker>(run, document);
         for (CDbEntry& entry : document.Database)
             checker->CheckEntry(entry, PASS_FIRST);
         return Messages();
@@ -115,7 +115,7 @@ class SemanticTestDocument {
 
     // The first and second pass only, without the final rules.
     std::vector<std::string> RunPasses() {
-        checker = std::make_unique<SemanticChecker>(app, document);
+        checker = std::make_unique<SemanticChecker>(run, document);
         for (CDbEntry& entry : document.Database)
             checker->CheckEntry(entry, PASS_FIRST);
         for (CDbEntry& entry : document.Database)
@@ -136,7 +136,8 @@ class SemanticTestDocument {
 
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices services{settings, rows};
+    RunContext run{services};
     VectorTextLines lines;
     Document document;
     std::unique_ptr<SemanticChecker> checker;

@@ -1,8 +1,8 @@
 #include "catalogue/UserKeys.h"
-#include "core/AppState.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 
@@ -198,16 +198,17 @@ TEST(UserKeysTest, CheckByDataTypeAndRangeText) {
     for (const CheckCase& c : cases) {
         MemorySettingsStore settings;
         OutputRows rows(settings);
-        AppState app(settings, rows);
+        AppServices services(settings, rows);
+        RunContext run(services);
         VectorTextLines lines({c.Line.empty() ? Key() + " = " + c.Value : c.Line});
-        Document document(app, lines, "t.kvf", "t.kvf");
-        app.CheckedDocument = &document;
+        Document document(lines, "t.kvf", "t.kvf");
+        run.CheckedDocument = &document;
 
         CDbEntry entry(Key(), c.Value, 0, 0);
         entry.Type = c.Type;
         entry.RangeLen = c.RangeLen;
         entry.m_Ready[0] = c.Value;
-        CheckUserKey(app, entry);
+        CheckUserKey(run, entry);
 
         std::string context = std::to_string(c.Type) + " '" + c.RangeLen + "' " + c.Value;
         EXPECT_EQ(entry.Valid, 0) << context;

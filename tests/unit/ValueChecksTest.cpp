@@ -1,10 +1,10 @@
 #include "catalogue/ValueChecks.h"
 #include "catalogue/KeywordCatalogue.h"
-#include "core/AppState.h"
 #include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/RunContext.h"
 #include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 
@@ -57,7 +57,8 @@ class ValueChecksTest : public ::testing::Test {
   protected:
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows};
+    AppServices services{settings, rows};
+    RunContext run{services};
 
     void Run(const RowCase& c) {
         SCOPED_TRACE(c.Key + " [" + c.Ready[0] + "|" + c.Ready[1] + "|" + c.Ready[2] + "|" +
@@ -66,15 +67,15 @@ class ValueChecksTest : public ::testing::Test {
         if (lines.empty())
             lines.push_back(c.Key + " = " + c.Ready[0]);
         VectorTextLines text(lines);
-        Document document(app, text, "test.kvf", "/tmp/test.kvf");
-        app.CheckedDocument = &document;
+        Document document(text, "test.kvf", "/tmp/test.kvf");
+        run.CheckedDocument = &document;
         rows.ClearMessages();
 
         CatalogueMatch match = KeywordCatalogue::Instance().Find(c.Key);
         ASSERT_TRUE(match) << c.Key;
         CDbEntry entry(c.Key, c.Value.value_or(c.Ready[0]), static_cast<int>(lines.size()) - 1, 0);
         entry.m_Ready = c.Ready;
-        CheckRowValue(app, entry, *match.Row, *match.Keyword);
+        CheckRowValue(run, entry, *match.Row, *match.Keyword);
 
         EXPECT_EQ(entry.Valid, c.Valid);
         std::vector<std::pair<int, std::string>> expected, actual;
@@ -88,7 +89,7 @@ class ValueChecksTest : public ::testing::Test {
         if (c.ValueCount != -1) {
             EXPECT_EQ(entry.ValueCount, c.ValueCount);
         }
-        app.CheckedDocument = nullptr;
+        run.CheckedDocument = nullptr;
     }
 
     void RunAll(const std::vector<RowCase>& cases) {
@@ -369,7 +370,7 @@ TEST_F(ValueChecksTest, WithoutCheckedDocumentTheEqualSignRuleFails) {
     CatalogueMatch match = KeywordCatalogue::Instance().Find("KVF_Revision");
     CDbEntry entry("KVF_Revision", "1", 0, 0);
     entry.m_Ready[0] = "1";
-    CheckRowValue(app, entry, *match.Row, *match.Keyword);
+    CheckRowValue(run, entry, *match.Row, *match.Keyword);
     EXPECT_EQ(entry.Valid, 0);
     ASSERT_EQ(rows.Rows().size(), 1u);
     EXPECT_EQ(rows.Rows()[0].Text, FormatMessage(msg::EqualSign, "KVF_Revision"));

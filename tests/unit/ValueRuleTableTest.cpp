@@ -4,8 +4,8 @@
 #include "catalogue/ValueRuleTable.h"
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/KeywordDispatcher.h"
-#include "core/AppState.h"
 #include "core/CKeyDatabase.h"
+#include "core/RunContext.h"
 #include "core/TextLines.h"
 #include "document/FileReader.h"
 #include "output/OutputRows.h"
@@ -64,15 +64,16 @@ TEST(ValueRuleTable, CatalogueRowsAgreeWithTheirRule) {
 struct Fixture {
     MemorySettingsStore settings;
     OutputRows rows{settings};
-    AppState app{settings, rows, nullptr};
-    CKeyDatabase database{&app};
+    AppServices services{settings, rows, nullptr};
+    RunContext run{services};
+    CKeyDatabase database{&run};
 
     // The last entry of the lines, the current one.
     CDbEntry& Load(const std::string& text) {
         VectorTextLines lines = VectorTextLines::FromBytes("#TALVERON_DP\n" + text + "\n");
-        BuildDatabase(app, database, lines);
-        app.CurrentEntry = &database.At(database.Count() - 1);
-        return *app.CurrentEntry;
+        BuildDatabase(run, database, lines);
+        run.Focus.CurrentEntry = &database.At(database.Count() - 1);
+        return *run.Focus.CurrentEntry;
     }
 };
 
@@ -126,10 +127,10 @@ TEST(ValueRuleTable, EveryRuleReadsBackWhatItStores) {
         const std::string key = entry.Key;
         const auto parts = entry.m_Ready;
 
-        Dispatch(f.app, entry.Key, ACTION_SHOW, "");
-        EXPECT_EQ(f.app.InputForm.FormKind, match.Row->Form) << c.Line;
-        Dispatch(f.app, entry.Key, ACTION_STORE, "");
-        EXPECT_EQ(f.app.InputForm.FormKind, match.Row->Form) << c.Line;
+        Dispatch(f.run, f.run.Focus, entry.Key, ACTION_SHOW, "");
+        EXPECT_EQ(f.run.Focus.InputForm.FormKind, match.Row->Form) << c.Line;
+        Dispatch(f.run, f.run.Focus, entry.Key, ACTION_STORE, "");
+        EXPECT_EQ(f.run.Focus.InputForm.FormKind, match.Row->Form) << c.Line;
 
         Fixture again;
         CDbEntry& reread = again.Load(c.Before + Written(entry, c.Rule));
