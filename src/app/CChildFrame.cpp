@@ -3,6 +3,8 @@
 #include "app/CKVF_EdDoc.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppServices.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
 #include "document/CheckRun.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
@@ -97,6 +99,11 @@ void CChildFrame::SelectLine(int line) {
 
 void CChildFrame::RefreshViews() {
     focus_.ShowNoEntry();
+    // Building the database dispatched each of its entries, and every action of the
+    // dispatcher starts the form with the default help: the help box shows it until an
+    // entry is selected.
+    if (!doc_->Engine().Database.Empty())
+        focus_.InputForm.HelpText = MessageText(msg::UserKeyHelp);
     tree_->setEnabled(true);
     input_->setEnabled(true);
     tree_->RebuildTree();

@@ -4,6 +4,8 @@
 #include "FrameFixture.h"
 
 #include "core/InputForm.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
 #include "views/CInputView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CfgIdentifierDialog.h"
@@ -312,6 +314,20 @@ class InputViewTest : public QObject {
         QVERIFY(!child->TreeView()->isEnabled());
         QCOMPARE(child->Doc().Text().findBlockByNumber(4).text(), QString("Repeater_Ctrl_Sig=2"));
         QCOMPARE(child->Doc().Text().findBlockByNumber(5).text(), QString("Station_Type=0"));
+    }
+
+    void aBuiltDatabaseShowsTheDefaultHelpUntilAnEntryIsSelected() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kEveryLayout);
+        QCOMPARE(child->InputView()->HelpBox()->toPlainText(),
+                 QString::fromStdString(std::string(MessageText(msg::UserKeyHelp))));
+        Select(child, "Vendor_Name (2)");
+        Select(child, "Slave Keys");
+        child->RebuildDatabase();
+        QCOMPARE(child->Focus().CurrentEntry, nullptr);
+        QCOMPARE(child->Focus().InputForm.FormKind, InputForm::None);
+        QCOMPARE(child->InputView()->HelpBox()->toPlainText(),
+                 QString::fromStdString(std::string(MessageText(msg::UserKeyHelp))));
     }
 
     void eachWindowAppliesToItsOwnEntry() {
