@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds and tests with, where they are missing.
-# With --fuzz also clang and its runtime libraries, for the libFuzzer targets of CI.
 set -euo pipefail
 
 # qt6-qpa-plugins runs the editor's tests offscreen; xvfb, xauth and the fonts draw the
@@ -9,9 +8,12 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev python3 xvfb xauth fonts-dejavu-core dpkg-dev lintian
   appstream)
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libclang-rt-dev)
-fi
+# --fuzz also clang and its runtimes (CI's fuzzing); --windows also the MinGW-w64 cross
+# toolchain and Wine (scripts/build-windows.sh).
+case "${1:-}" in
+  --fuzz) packages+=(clang libclang-rt-dev) ;;
+  --windows) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -17,10 +17,17 @@ QString Key(const std::string& section, const std::string& name) {
 } // namespace
 
 QString QtIniSettingsStore::UserFilePath() {
-    // The folder QSettings itself uses for "DORRIM"/"KVF_Ed" on this platform, so the
+    // Where QSettings keeps an INI file for "DORRIM"/"KVF_Ed" on this platform, so the
     // editor and kvfcheck share one file.
+#ifdef Q_OS_WIN
+    QString base = qEnvironmentVariable("APPDATA");
+    if (base.isEmpty())
+        base = QDir::home().filePath("AppData/Roaming");
+    return QDir::toNativeSeparators(QDir(base).filePath("DORRIM/KVF_Ed.ini"));
+#else
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(base).filePath("DORRIM/KVF_Ed.conf");
+#endif
 }
 
 QtIniSettingsStore::QtIniSettingsStore() : QtIniSettingsStore(UserFilePath()) {}

@@ -10,7 +10,7 @@ std::string Variable(const std::function<const char*(const char*)>& environment,
     return value ? std::string(value) : std::string();
 }
 
-std::string WithSlash(std::string folder) {
+[[maybe_unused]] std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     return folder;
@@ -18,11 +18,24 @@ std::string WithSlash(std::string folder) {
 
 } // namespace
 
+std::string WindowsUserSettingsFile(const std::function<const char*(const char*)>& environment) {
+    std::string folder = Variable(environment, "APPDATA");
+    if (folder.empty())
+        folder = Variable(environment, "USERPROFILE") + "\\AppData\\Roaming";
+    if (folder.back() != '\\' && folder.back() != '/')
+        folder += '\\';
+    return folder + "DORRIM\\KVF_Ed.ini";
+}
+
 std::string UserSettingsFile(const std::function<const char*(const char*)>& environment) {
+#ifdef _WIN32
+    return WindowsUserSettingsFile(environment);
+#else
     std::string folder = Variable(environment, "XDG_CONFIG_HOME");
     if (folder.empty())
         folder = WithSlash(Variable(environment, "HOME")) + ".config";
     return WithSlash(folder) + "DORRIM/KVF_Ed.conf";
+#endif
 }
 
 } // namespace kvf

@@ -6,7 +6,15 @@
 #include <cstdint>
 #include <new>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/mman.h>
+#endif
 
 namespace kvf::cli {
 namespace {
@@ -20,6 +28,30 @@ std::uintptr_t RoundUp(std::uintptr_t value, std::size_t step) {
     return (value + step - 1) / step * step;
 }
 
+#ifdef _WIN32
+// Windows gives large pages only to a process that holds the right to lock memory, which a
+// user's program does not have by default. A large block is committed in one call instead:
+// aligned, zero-filled and returned whole to the system when it is given back.
+class HugePageBlocks : public BlockSource {
+  public:
+    void* Take(std::size_t bytes) override {
+        if (bytes < kSmallestMapped)
+            return ::operator new(bytes);
+        void* block =
+            VirtualAlloc(nullptr, RoundUp(bytes, kPage), MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (!block)
+            throw std::bad_alloc();
+        return block;
+    }
+
+    void Give(void* block, std::size_t bytes) noexcept override {
+        if (bytes < kSmallestMapped)
+            ::operator delete(block);
+        else
+            VirtualFree(block, 0, MEM_RELEASE);
+    }
+};
+#else
 class HugePageBlocks : public BlockSource {
   public:
     void* Take(std::size_t bytes) override {
@@ -53,6 +85,7 @@ class HugePageBlocks : public BlockSource {
             munmap(block, RoundUp(bytes, kPage));
     }
 };
+#endif
 
 } // namespace
 

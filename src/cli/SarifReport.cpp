@@ -127,8 +127,12 @@ void PrintSarif(std::ostream& out, const std::vector<FileResult>& results) {
     driver["name"] = "kvfcheck";
     driver["version"] = std::string(ReleaseVersion());
     // The commit a build came from, as the build metadata of a semantic version.
-    driver["semanticVersion"] = std::string(ReleaseVersion()) +
-                                (BuildCommit().empty() ? "" : "+" + std::string(BuildCommit()));
+    std::string semanticVersion(ReleaseVersion());
+    if (!BuildCommit().empty()) {
+        semanticVersion += '+';
+        semanticVersion += BuildCommit();
+    }
+    driver["semanticVersion"] = semanticVersion;
     driver["rules"] = Rules(ruleIndex);
     Json tool;
     tool["driver"] = std::move(driver);

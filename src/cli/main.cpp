@@ -15,6 +15,11 @@
 #include <memory>
 #include <thread>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 using namespace kvf::cli;
 
 namespace {
@@ -36,6 +41,13 @@ unsigned WorkerCount(unsigned jobs) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Output ends its lines with LF on Windows too: rows, JSON and SARIF are the same bytes
+    // on every system, and a row keeps any CR its file's text holds. The C runtime's text
+    // mode would write CR LF for each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     UseHugePageBlocks();
     ParsedCommandLine parsed = ParseCommandLine(argc, argv);
     if (parsed.exitStatus)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace kvf {
@@ -86,8 +87,16 @@ TEST(IniSettingsStore, LaterLinesWin) {
     EXPECT_EQ(store.GetString("S", "B", ""), "first");
 }
 
+using Environment = std::map<std::string, std::string>;
+
+std::function<const char*(const char*)> LookUpIn(const Environment& variables) {
+    return [&variables](const char* name) -> const char* {
+        auto it = variables.find(name);
+        return it == variables.end() ? nullptr : it->second.c_str();
+    };
+}
+
 TEST(UserSettingsFile, FollowsTheConfigurationFolder) {
-    using Environment = std::map<std::string, std::string>;
     const std::vector<std::pair<Environment, std::string>> cases = {
         {{{"HOME", "/home/ann"}}, "/home/ann/.config/DORRIM/KVF_Ed.conf"},
         {{{"HOME", "/home/ann/"}, {"XDG_CONFIG_HOME", "/cfg"}}, "/cfg/DORRIM/KVF_Ed.conf"},
@@ -95,13 +104,21 @@ TEST(UserSettingsFile, FollowsTheConfigurationFolder) {
         {{{"XDG_CONFIG_HOME", "/cfg/"}}, "/cfg/DORRIM/KVF_Ed.conf"},
         {{}, "/.config/DORRIM/KVF_Ed.conf"},
     };
-    for (const auto& [variables, file] : cases) {
-        auto environment = [&variables](const char* name) -> const char* {
-            auto it = variables.find(name);
-            return it == variables.end() ? nullptr : it->second.c_str();
-        };
-        EXPECT_EQ(UserSettingsFile(environment), file);
-    }
+    for (const auto& [variables, file] : cases)
+        EXPECT_EQ(UserSettingsFile(LookUpIn(variables)), file);
+}
+
+TEST(UserSettingsFile, OnWindowsInTheRoamingApplicationData) {
+    const std::vector<std::pair<Environment, std::string>> cases = {
+        {{{"APPDATA", "C:\\Users\\ann\\AppData\\Roaming"}, {"USERPROFILE", "C:\\Users\\bob"}},
+         "C:\\Users\\ann\\AppData\\Roaming\\DORRIM\\KVF_Ed.ini"},
+        {{{"APPDATA", "D:\\profile\\"}}, "D:\\profile\\DORRIM\\KVF_Ed.ini"},
+        {{{"APPDATA", ""}, {"USERPROFILE", "C:\\Users\\bob"}},
+         "C:\\Users\\bob\\AppData\\Roaming\\DORRIM\\KVF_Ed.ini"},
+        {{}, "\\AppData\\Roaming\\DORRIM\\KVF_Ed.ini"},
+    };
+    for (const auto& [variables, file] : cases)
+        EXPECT_EQ(WindowsUserSettingsFile(LookUpIn(variables)), file);
 }
 
 } // namespace
