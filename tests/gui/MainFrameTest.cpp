@@ -5,19 +5,23 @@
 
 #include "app/CProgressDialog.h"
 #include "app/SettingsDialog.h"
+#include "version/BuildVersion.h"
 #include "views/CKVFTreeView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -363,6 +367,22 @@ class MainFrameTest : public QObject {
         QCOMPARE(child->windowTitle(), QString("KVF1"));
         QVERIFY(child->Doc().Text().isEmpty());
         QVERIFY(child->Doc().IsUntitled());
+    }
+
+    // Help, About names the version the program was built as, with its commit.
+    void aboutBoxShowsTheVersion() {
+        FrameFixture f;
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            box->accept();
+        });
+        f.frame->Command("cmd_help_about")->trigger();
+        QVERIFY2(shown.endsWith("\n\nVersion " + QString::fromStdString(kvf::VersionText())),
+                 qPrintable(shown));
+        QVERIFY(shown.contains(QString::fromStdString(std::string(kvf::ReleaseVersion()))));
     }
 };
 
