@@ -21,9 +21,6 @@ endif()
 set(KVF_RELEASE_DATE ${CMAKE_MATCH_1})
 
 install(TARGETS kvfcheck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET kvf-editor)
-  install(TARGETS kvf-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
 
 # Manual pages and the package's changelog are installed compressed, without a timestamp.
 find_program(GZIP_PROGRAM gzip)
@@ -44,8 +41,6 @@ function(kvf_install_compressed source generated destination)
 endfunction()
 kvf_install_compressed(${PROJECT_SOURCE_DIR}/resources/man/kvfcheck.1
                        ${PROJECT_BINARY_DIR}/kvfcheck.1 ${CMAKE_INSTALL_MANDIR}/man1)
-kvf_install_compressed(${PROJECT_SOURCE_DIR}/resources/man/kvf-editor.1
-                       ${PROJECT_BINARY_DIR}/kvf-editor.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The package's changelog, made from CHANGELOG.md (cmake/DebianChangelog.cmake).
 add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog
@@ -70,19 +65,24 @@ string(REPLACE "\n" "\n " KVF_LICENSE_TEXT " ${KVF_LICENSE_TEXT}")
 configure_file(resources/debian/copyright.in ${PROJECT_BINARY_DIR}/debian/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/debian/copyright DESTINATION ${KVF_DOC_DIR})
 
-# The editor's templates, where they exist (its help pages are built into it).
-if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/resources/templates)
+# The editor and what belongs to it: only where it is built, so that a package without it
+# (-DKVF_BUILD_EDITOR=OFF) names no program it lacks.
+if(TARGET kvf-editor)
+  install(TARGETS kvf-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  kvf_install_compressed(${PROJECT_SOURCE_DIR}/resources/man/kvf-editor.1
+                         ${PROJECT_BINARY_DIR}/kvf-editor.1 ${CMAKE_INSTALL_MANDIR}/man1)
+  # Its templates (its help pages are built into it).
   install(DIRECTORY resources/templates/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kvf-editor/templates)
+  # The desktop entry starts the editor only where it is installed (TryExec).
+  install(FILES resources/kvf-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES resources/icons/kvf-editor.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES resources/mime/kvf-editor.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+  configure_file(resources/kvf-editor.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/${KVF_APPSTREAM_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/${KVF_APPSTREAM_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
-# The desktop entry starts the editor only where it is installed (TryExec).
-install(FILES resources/kvf-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/icons/kvf-editor.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES resources/mime/kvf-editor.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-configure_file(resources/kvf-editor.metainfo.xml.in
-               ${PROJECT_BINARY_DIR}/${KVF_APPSTREAM_ID}.metainfo.xml @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/${KVF_APPSTREAM_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_PACKAGE_NAME "kvf-editor")
 set(CPACK_PACKAGE_VENDOR "KVF Editor developers")

@@ -39,6 +39,9 @@ class Package(unittest.TestCase):
     def path(self, relative):
         return os.path.join(self.root, relative)
 
+    def editor_built(self):
+        return os.path.exists(self.path("usr/bin/kvf-editor"))
+
     def test_lintian_finds_no_error_and_no_warning(self):
         if not shutil.which("lintian"):
             self.skipTest("lintian is not installed")
@@ -68,11 +71,13 @@ class Package(unittest.TestCase):
             self.assertIn(third_party, copyright)
 
     def test_man_pages_of_both_programs(self):
-        for program in ("kvfcheck", "kvf-editor"):
+        for program in ("kvfcheck", "kvf-editor") if self.editor_built() else ("kvfcheck",):
             with gzip.open(self.path(f"usr/share/man/man1/{program}.1.gz")) as f:
                 self.assertIn(f".SH NAME\n{program} \\-".encode(), f.read())
 
     def test_appstream_description(self):
+        if not self.editor_built():
+            self.skipTest("built without the editor")
         (metainfo,) = glob.glob(self.path("usr/share/metainfo/*.metainfo.xml"))
         if shutil.which("appstreamcli"):
             run = subprocess.run(["appstreamcli", "validate", "--no-net", metainfo],
