@@ -3,7 +3,7 @@
 // size of the input. Inputs run up to 1 MiB so that cost growing with size shows as a
 // finding: scripts/fuzz.sh gives every input a time limit.
 
-#include "core/AppState.h"
+#include "core/AppServices.h"
 #include "core/Document.h"
 #include "document/CheckRun.h"
 #include "output/OutputRows.h"
@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySettingsStore settings;
     settings.SetString("UserKeys", "MYKEY", "1;2;-5-5");
     OutputRows rows(settings);
-    AppState app(settings, rows);
-    Document document(app, lines, "FUZZ1234.kvf", "/fuzz/FUZZ1234.kvf");
+    AppServices app(settings, rows);
+    Document document(lines, "FUZZ1234.kvf", "/fuzz/FUZZ1234.kvf");
     Check(app, document);
     return 0;
 }
