@@ -10,11 +10,13 @@ std::string Variable(const std::function<const char*(const char*)>& environment,
     return value ? std::string(value) : std::string();
 }
 
-[[maybe_unused]] std::string WithSlash(std::string folder) {
+#ifndef _WIN32
+std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     return folder;
 }
+#endif
 
 } // namespace
 
