@@ -4,7 +4,7 @@
 #include "SyntheticKvf.h"
 
 #include "core/ProgressSink.h"
-#include "views/CKVFHighlighter.h"
+#include "views/KvfHighlighter.h"
 #include "views/CKVFTextView.h"
 #include "views/HighlightScanner.h"
 

@@ -3,7 +3,7 @@
 // print preview, the template dialog of File New and the User Key dialog. Run under a real
 // X server (scripts/screenshots.sh uses Xvfb).
 #include "app/CChildFrame.h"
-#include "app/CKVFApp.h"
+#include "app/EditorApp.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
 #include "app/TemplateDialog.h"
@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     auto store = std::make_unique<kvf::QtIniSettingsStore>(work.filePath("settings.ini"));
-    kvf::CKVFApp app(std::move(store));
+    kvf::EditorApp app(std::move(store));
     kvf::StartOptions options;
     options.NoSplash = true;
     options.Files << sample;

@@ -2,7 +2,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
-#include "app/CProgressDialog.h"
+#include "app/ProgressDialog.h"
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
 #include "app/SettingsDialog.h"
@@ -138,7 +138,7 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::AttachApp(AppServices& app) {
     app_ = &app;
     if (!progress_)
-        progress_ = new CProgressDialog(this);
+        progress_ = new ProgressDialog(this);
     app.SetProgressSink(progress_);
 }
 

@@ -23,7 +23,7 @@ namespace kvf {
 
 class AppServices;
 class CChildFrame;
-class CProgressDialog;
+class ProgressDialog;
 class CMyListBoxBar;
 class FindReplaceDialog;
 class HelpWindow;
@@ -43,7 +43,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     // Attaches the application state and makes this window's progress dialog its progress
     // sink: loading, colouring and building the database of a large file show it.
     void AttachApp(AppServices& app);
-    CProgressDialog* ProgressDialog() const { return progress_; }
+    ProgressDialog* Progress() const { return progress_; }
     // Where help requests go; without a help window they do nothing.
     void SetHelpWindow(HelpWindow* help) { help_ = help; }
 
@@ -123,7 +123,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QtIniSettingsStore* store_;
     EditorSettings settings_;
     AppServices* app_ = nullptr;
-    CProgressDialog* progress_ = nullptr; // owned as a child window
+    ProgressDialog* progress_ = nullptr; // owned as a child window
     QMdiArea* mdi_;
     CMyListBoxBar* output_;
     QToolBar* toolBar_ = nullptr;

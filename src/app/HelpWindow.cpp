@@ -90,7 +90,7 @@ bool HelpWindow::ShowContext(HelpContext context) {
     return ShowTopic(QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size())));
 }
 
-void CHelpService::OpenTopic(const std::string& topic) {
+void HelpWindowService::OpenTopic(const std::string& topic) {
     if (window_)
         window_->ShowTopic(QString::fromStdString(topic));
 }

@@ -41,9 +41,9 @@ class HelpWindow : public QWidget {
 };
 
 // The engine's help requests (keyword glossary topics) opened in the help window.
-class CHelpService : public HelpService {
+class HelpWindowService : public HelpService {
   public:
-    explicit CHelpService(HelpWindow& window) : window_(&window) {}
+    explicit HelpWindowService(HelpWindow& window) : window_(&window) {}
     void OpenTopic(const std::string& topic) override;
 
   private:

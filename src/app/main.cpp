@@ -1,4 +1,4 @@
-#include "app/CKVFApp.h"
+#include "app/EditorApp.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
                              options.Error + "\n\nUsage: kvf-editor [--nosplash] [FILE...]");
         return 2;
     }
-    kvf::CKVFApp app(std::make_unique<kvf::QtIniSettingsStore>());
+    kvf::EditorApp app(std::make_unique<kvf::QtIniSettingsStore>());
     app.Start(options);
     return QApplication::exec();
 }

@@ -25,7 +25,8 @@ NumberParse ReadSigned32(std::string_view text, int base);
 
 // The number reader of the semantic rules: a text holding a lower-case `x` is read
 // unsigned with automatic base, any other text signed decimal; no number gives 0. The
-// result is the 32-bit `long` the original returned.
+// result is a 32-bit number whatever the host's `long` is: an unsigned reading wraps into
+// it, so 0xFFFFFFFF reads as -1.
 std::int32_t ValueNumber(std::string_view text);
 
 // Whether a character may stand in a number at all: a digit, '-', or a to f or x in

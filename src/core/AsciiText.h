@@ -9,7 +9,8 @@
 
 namespace kvf {
 
-// White space as the original text routines saw it: blank, tab, CR, LF, VT, FF.
+// White space of every trim and split: blank, tab, CR, LF, VT, FF (no other byte, whatever
+// the locale).
 inline bool IsSpace(char c) {
     // One test of a bit in place of six comparisons: every line is trimmed several times.
     constexpr std::uint64_t kSpaces =

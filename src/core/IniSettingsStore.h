@@ -22,8 +22,8 @@ namespace kvf {
 // - Names and sections are written with %XX, %UXXXX and '\' for '/'; they are decoded.
 // - The text is UTF-8 (a byte that is not UTF-8 counts as a Windows-1252 character); the
 //   store holds Windows-1252 bytes, as the engine does everywhere.
-// - Sections and names ignore ASCII case, as the settings store of the original platform
-//   did. A later line of the same name wins. Values set later stay in memory.
+// - Sections and names ignore ASCII case: "settings" and "Settings" are one section. A
+//   later line of the same name wins. Values set later stay in memory.
 class IniSettingsStore : public SettingsStore {
   public:
     static IniSettingsStore FromText(std::string_view text);

@@ -6,7 +6,7 @@
 #include "core/MessageIds.h"
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
-#include "views/CKVFHighlighter.h"
+#include "views/KvfHighlighter.h"
 #include "views/EntryLineRewrite.h"
 #include "views/ViewText.h"
 
@@ -59,7 +59,7 @@ int ProgressStatusId(views::TokenKind kind) {
 } // namespace
 
 CKVFTextView::CKVFTextView(QWidget* parent)
-    : QPlainTextEdit(parent), highlighter_(new views::CKVFHighlighter(document())) {
+    : QPlainTextEdit(parent), highlighter_(new views::KvfHighlighter(document())) {
     setFont(FixedPitchFont());
     setTabStopDistance(kTabStopInches * logicalDpiX());
     setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -15,7 +15,7 @@ class AlertSink;
 class ProgressSink;
 class SettingsStore;
 namespace views {
-class CKVFHighlighter;
+class KvfHighlighter;
 }
 
 // The editing pane of a document window: the whole KVF file as plain text in a fixed-pitch
@@ -28,7 +28,7 @@ class CKVFTextView : public QPlainTextEdit {
     explicit CKVFTextView(QWidget* parent = nullptr);
     ~CKVFTextView() override;
 
-    views::CKVFHighlighter& Highlighter() { return *highlighter_; }
+    views::KvfHighlighter& Highlighter() { return *highlighter_; }
 
     // Sets the whole text, as loading a document does, and colours it; a progress dialog
     // (when given) shows the colouring pass. The undo history starts afresh.
@@ -91,7 +91,7 @@ class CKVFTextView : public QPlainTextEdit {
     void ReportCaret();
     void Alert(int messageId);
 
-    views::CKVFHighlighter* highlighter_;
+    views::KvfHighlighter* highlighter_;
     AlertSink* alerts_ = nullptr;
     QString printDocumentName_;
     QPrinter* sharedPrinter_ = nullptr;

@@ -1,137 +1,14 @@
 #include "views/CMyListBoxBar.h"
 
 #include "core/MessageIds.h"
+#include "views/OutputRowsModel.h"
 #include "views/UiText.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QTreeView>
 
 namespace kvf {
-namespace {
-
-// The four level icons, drawn once: Info, Error, Fatal Error, Warning.
-QIcon LevelIcon(int level) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QColor fill;
-    QString glyph;
-    switch (level) {
-    case LEVEL_ERROR:
-        fill = QColor(0xd0, 0x30, 0x30);
-        glyph = "x";
-        break;
-    case LEVEL_FATAL:
-        fill = QColor(0x80, 0x00, 0x20);
-        glyph = "!";
-        break;
-    case LEVEL_WARNING:
-        fill = QColor(0xf0, 0xb0, 0x20);
-        glyph = "!";
-        break;
-    default:
-        fill = QColor(0x30, 0x70, 0xd0);
-        glyph = "i";
-        break;
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    if (level == LEVEL_WARNING) {
-        QPainterPath triangle;
-        triangle.moveTo(8, 1);
-        triangle.lineTo(15, 15);
-        triangle.lineTo(1, 15);
-        triangle.closeSubpath();
-        painter.drawPath(triangle);
-    } else if (level == LEVEL_FATAL) {
-        painter.drawRoundedRect(QRectF(1, 1, 14, 14), 3, 3);
-    } else {
-        painter.drawEllipse(QRectF(1, 1, 14, 14));
-    }
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(11);
-    painter.setFont(font);
-    painter.setPen(level == LEVEL_WARNING ? Qt::black : Qt::white);
-    painter.drawText(QRectF(0, level == LEVEL_WARNING ? 3 : 0, 16, 16), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
-}
-
-int IconIndex(int level) {
-    return level >= LEVEL_INFO && level <= LEVEL_WARNING ? level : 0;
-}
-
-} // namespace
-
-OutputRowsModel::OutputRowsModel(const SettingsStore& settings, QObject* parent)
-    : QAbstractTableModel(parent), rows_(settings) {
-    for (int level = 0; level < 4; ++level)
-        icons_[level] = LevelIcon(level);
-}
-
-int OutputRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : shown_;
-}
-
-int OutputRowsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 3;
-}
-
-QVariant OutputRowsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const OutputRow& row = rows_.Rows()[index.row()];
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        switch (index.column()) {
-        case 0:
-            return FromBytes(LevelText(row.Level));
-        case 1:
-            return FromBytes(LineText(row.Level, row.Line));
-        default:
-            return FromBytes(row.Text);
-        }
-    }
-    if (role == Qt::DecorationRole && index.column() == 0)
-        return icons_[IconIndex(row.Level)];
-    return {};
-}
-
-QVariant OutputRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case 0:
-        return UiText(msg::OutputColumnException);
-    case 1:
-        return UiText(msg::OutputColumnLine);
-    default:
-        return UiText(msg::OutputColumnCause);
-    }
-}
-
-void OutputRowsModel::AddMessage(int level, int line, const std::string& text,
-                                 const Document* document) {
-    // The engine's rows decide (warnings may be suppressed); the view learns of a new row
-    // through the count it is shown, which moves only between begin and end.
-    rows_.AddMessage(level, line, text, document);
-    int total = static_cast<int>(rows_.Rows().size());
-    if (total == shown_)
-        return;
-    beginInsertRows({}, shown_, total - 1);
-    shown_ = total;
-    endInsertRows();
-}
-
-void OutputRowsModel::Clear() {
-    beginResetModel();
-    rows_.ClearMessages();
-    shown_ = 0;
-    endResetModel();
-}
 
 CMyListBoxBar::CMyListBoxBar(const SettingsStore& settings, QWidget* parent)
     : QDockWidget(UiText(msg::OutputWindowCaption), parent),
@@ -171,6 +48,14 @@ void CMyListBoxBar::AddMessage(int level, int line, const std::string& text,
 
 void CMyListBoxBar::ClearMessages() {
     model_->Clear();
+}
+
+const Document* CMyListBoxBar::TargetDocument() const {
+    return model_->Rows().TargetDocument();
+}
+
+int CMyListBoxBar::RowCount() const {
+    return model_->rowCount();
 }
 
 QString CMyListBoxBar::CellText(int row, int column) const {

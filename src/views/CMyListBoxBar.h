@@ -1,41 +1,15 @@
 #pragma once
 
-#include "output/OutputRows.h"
+#include "core/MessageSink.h"
 
-#include <QAbstractTableModel>
 #include <QDockWidget>
-#include <QIcon>
-
-#include <array>
 
 class QTreeView;
 
 namespace kvf {
 
+class OutputRowsModel;
 class SettingsStore;
-
-// The rows of the output window as a three-column table ("Exception", "Line-Nr.",
-// "Probable Cause"); the rows themselves are the engine's, so the window shows exactly
-// what kvfcheck prints.
-class OutputRowsModel : public QAbstractTableModel {
-    Q_OBJECT
-  public:
-    explicit OutputRowsModel(const SettingsStore& settings, QObject* parent = nullptr);
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-    void AddMessage(int level, int line, const std::string& text, const Document* document);
-    void Clear();
-    const OutputRows& Rows() const { return rows_; }
-
-  private:
-    OutputRows rows_;
-    int shown_ = 0;
-    std::array<QIcon, 4> icons_;
-};
 
 // The output window: a dock at the bottom of the main window with the list of findings.
 // A click on a row, or the Up and Down keys, take the user to the reported line of the
@@ -51,8 +25,8 @@ class CMyListBoxBar : public QDockWidget, public MessageSink {
                     const Document* document) override;
     void ClearMessages() override;
 
-    const Document* TargetDocument() const { return model_->Rows().TargetDocument(); }
-    int RowCount() const { return model_->rowCount(); }
+    const Document* TargetDocument() const;
+    int RowCount() const;
     QString CellText(int row, int column) const;
     QTreeView* List() const { return list_; }
 

@@ -2,7 +2,7 @@
 // the date at the top, the page number at the bottom, the coloured text in between.
 
 #include "core/MessageIds.h"
-#include "views/CKVFHighlighter.h"
+#include "views/KvfHighlighter.h"
 #include "views/CKVFTextView.h"
 #include "views/ViewText.h"
 
@@ -107,7 +107,7 @@ int CKVFTextView::PrintTo(QPrinter& printer) {
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text->setDefaultTextOption(option);
     text->setPageSize(page.Body.size());
-    views::CKVFHighlighter colours(text.get());
+    views::KvfHighlighter colours(text.get());
     colours.Words() = highlighter_->Words();
     colours.rehighlight();
 

@@ -99,7 +99,7 @@ void HelpWindowTest::aMissingPageDoesNothing() {
 
 void HelpWindowTest::helpServiceOpensEngineTopics() {
     HelpWindow window;
-    kvf::CHelpService service(window);
+    kvf::HelpWindowService service(window);
     service.OpenTopic("glossary_keywords.htm");
     QCOMPARE(window.Browser()->source().fileName(), QStringLiteral("glossary_keywords.htm"));
     service.OpenTopic("no_such_page.htm#X");

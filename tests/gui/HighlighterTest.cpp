@@ -1,4 +1,4 @@
-#include "views/CKVFHighlighter.h"
+#include "views/KvfHighlighter.h"
 #include "views/HighlightScanner.h"
 
 #include <QPlainTextDocumentLayout>
@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-using kvf::views::CKVFHighlighter;
+using kvf::views::KvfHighlighter;
 using kvf::views::HighlightToken;
 using kvf::views::HighlightWords;
 using kvf::views::TokenKind;
@@ -85,7 +85,7 @@ void HighlighterTest::scansLines() {
 void HighlighterTest::coloursWithTheColourTable() {
     QTextDocument document;
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
-    CKVFHighlighter highlighter(&document);
+    KvfHighlighter highlighter(&document);
     document.setPlainText(QStringLiteral("Vendor_Name = \"A\" ; c\nUnsigned16 0 x"));
     const QTextBlock first = document.firstBlock();
     const QTextCharFormat keyword = FormatAt(first, 0);
@@ -117,7 +117,7 @@ void HighlighterTest::keywordLookupIgnoresCaseAndAppendedWordsCount() {
 void HighlighterTest::typingRecoloursOnlyItsLine() {
     QTextDocument document;
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
-    CKVFHighlighter highlighter(&document);
+    KvfHighlighter highlighter(&document);
     QStringList lines;
     for (int i = 0; i < 200; ++i)
         lines << QStringLiteral("Vendor_Name = \"line %1\"").arg(i);
@@ -135,7 +135,7 @@ void HighlighterTest::typingRecoloursOnlyItsLine() {
 void HighlighterTest::pastingRecoloursThePastedLines() {
     QTextDocument document;
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
-    CKVFHighlighter highlighter(&document);
+    KvfHighlighter highlighter(&document);
     document.setPlainText(QString(QStringLiteral("x\n")).repeated(100));
     const long long before = highlighter.LinesScanned();
 

@@ -3,7 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
-#include "app/CProgressDialog.h"
+#include "app/ProgressDialog.h"
 #include "app/SettingsDialog.h"
 #include "version/BuildVersion.h"
 #include "views/CKVFTreeView.h"
@@ -124,7 +124,7 @@ class MainFrameTest : public QObject {
     // dialog, which the frame attaches to the application state.
     void openingAFileShowsProgress() {
         FrameFixture f;
-        QCOMPARE(&f.app->Progress(), static_cast<kvf::ProgressSink*>(f.frame->ProgressDialog()));
+        QCOMPARE(&f.app->Progress(), static_cast<kvf::ProgressSink*>(f.frame->Progress()));
         RecordingProgress progress;
         f.app->SetProgressSink(&progress);
         QByteArray bytes = kDevice;

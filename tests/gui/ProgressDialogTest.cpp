@@ -1,4 +1,4 @@
-#include "app/CProgressDialog.h"
+#include "app/ProgressDialog.h"
 
 #include <QTest>
 
@@ -11,7 +11,7 @@ class ProgressDialogTest : public QObject {
 void ProgressDialogTest::disablesItsOwnerWhileRunning() {
     QWidget owner;
     owner.show();
-    kvf::CProgressDialog dialog(&owner);
+    kvf::ProgressDialog dialog(&owner);
     dialog.SetShowDelay(0);
     dialog.Begin("Processing KVF file...");
     QVERIFY(!owner.isEnabled());

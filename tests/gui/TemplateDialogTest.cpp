@@ -3,7 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
-#include "app/CKVFApp.h"
+#include "app/EditorApp.h"
 #include "app/TemplateDialog.h"
 #include "core/SettingsStore.h"
 
@@ -272,7 +272,7 @@ class TemplateDialogTest : public QObject {
 
     void startWithoutFileAsksForTemplate() {
         QTemporaryDir dir;
-        CKVFApp app(std::make_unique<QtIniSettingsStore>(dir.filePath("settings.ini")));
+        EditorApp app(std::make_unique<QtIniSettingsStore>(dir.filePath("settings.ini")));
         StartOptions options;
         options.NoSplash = true;
         WhenDialogOpens([](TemplateDialog* dialog) { dialog->CancelButton()->click(); });

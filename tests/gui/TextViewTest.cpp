@@ -2,7 +2,7 @@
 #include "core/CDbEntry.h"
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
-#include "views/CKVFHighlighter.h"
+#include "views/KvfHighlighter.h"
 #include "views/CKVFTextView.h"
 
 #include <QMimeData>

@@ -1,4 +1,4 @@
-#include "views/CKVFHighlighter.h"
+#include "views/KvfHighlighter.h"
 
 #include <QColor>
 #include <QFont>
@@ -22,13 +22,13 @@ constexpr ColourSlot kColourTable[] = {
 
 } // namespace
 
-CKVFHighlighter::CKVFHighlighter(QTextDocument* document)
+KvfHighlighter::KvfHighlighter(QTextDocument* document)
     : QSyntaxHighlighter(document), words_(HighlightWords::Standard()) {
     for (const ColourSlot& slot : kColourTable)
         formats_[static_cast<std::size_t>(slot.Kind)] = FormatOf(slot.Kind);
 }
 
-QTextCharFormat CKVFHighlighter::FormatOf(TokenKind kind) {
+QTextCharFormat KvfHighlighter::FormatOf(TokenKind kind) {
     QTextCharFormat format;
     for (const ColourSlot& slot : kColourTable) {
         if (slot.Kind != kind)
@@ -39,7 +39,7 @@ QTextCharFormat CKVFHighlighter::FormatOf(TokenKind kind) {
     return format;
 }
 
-void CKVFHighlighter::HighlightLines(const QTextBlock& first, int count) {
+void KvfHighlighter::HighlightLines(const QTextBlock& first, int count) {
     if (!first.isValid() || count <= 0)
         return;
     linesLeftInPass_ = count;
@@ -48,7 +48,7 @@ void CKVFHighlighter::HighlightLines(const QTextBlock& first, int count) {
     linesLeftInPass_ = 0;
 }
 
-void CKVFHighlighter::highlightBlock(const QString& text) {
+void KvfHighlighter::highlightBlock(const QString& text) {
     if (linesLeftInPass_ > 0) {
         if (--linesLeftInPass_ > 0)
             setCurrentBlockState(passStamp_);

@@ -1,4 +1,4 @@
-#include "app/CKVFApp.h"
+#include "app/EditorApp.h"
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
@@ -26,29 +26,29 @@ StartOptions ParseCommandLine(const QStringList& arguments) {
     return options;
 }
 
-void CKVFApp::FrameSink::AddMessage(int level, int line, const std::string& text,
+void EditorApp::FrameSink::AddMessage(int level, int line, const std::string& text,
                                     const Document* document) {
     if (Frame)
         Frame->AddMessage(level, line, text, document);
 }
 
-void CKVFApp::FrameSink::ClearMessages() {
+void EditorApp::FrameSink::ClearMessages() {
     if (Frame)
         Frame->ClearMessages();
 }
 
-CKVFApp::CKVFApp(std::unique_ptr<QtIniSettingsStore> store)
+EditorApp::EditorApp(std::unique_ptr<QtIniSettingsStore> store)
     : store_(std::move(store)), help_(std::make_unique<HelpWindow>()),
-      helpService_(std::make_unique<CHelpService>(*help_)),
+      helpService_(std::make_unique<HelpWindowService>(*help_)),
       services_(std::make_unique<AppServices>(*store_, sink_, helpService_.get())) {}
 
-CKVFApp::~CKVFApp() {
+EditorApp::~EditorApp() {
     sink_.Frame = nullptr;
     services_->SetAlertSink(nullptr);
     frame_.reset();
 }
 
-void CKVFApp::Start(const StartOptions& options) {
+void EditorApp::Start(const StartOptions& options) {
     frame_ = std::make_unique<CMainFrame>(*store_);
     frame_->AttachApp(*services_);
     sink_.Frame = frame_.get();

@@ -15,10 +15,10 @@ namespace kvf {
 // 0 to 100, the percentage and a status line. While it runs its owner is disabled, so no
 // second command can start, and pending window events are processed at every step, so the
 // program stays responsive. Short operations finish before the dialog would show.
-class CProgressDialog : public QDialog, public ProgressSink {
+class ProgressDialog : public QDialog, public ProgressSink {
     Q_OBJECT
   public:
-    explicit CProgressDialog(QWidget* owner);
+    explicit ProgressDialog(QWidget* owner);
 
     // How long an operation runs before the dialog shows; 0 shows it at once.
     void SetShowDelay(int milliseconds) { showDelay_ = milliseconds; }

@@ -13,10 +13,10 @@ namespace kvf::views {
 // Colours a KVF text as the user types: comments, strings, keywords of the catalogue and the
 // words of the second list. Each line is coloured on its own (no token spans a line break),
 // so an edit re-colours exactly the lines it touched.
-class CKVFHighlighter : public QSyntaxHighlighter {
+class KvfHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
   public:
-    explicit CKVFHighlighter(QTextDocument* document);
+    explicit KvfHighlighter(QTextDocument* document);
 
     HighlightWords& Words() { return words_; }
     const HighlightWords& Words() const { return words_; }

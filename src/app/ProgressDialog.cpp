@@ -1,4 +1,4 @@
-#include "app/CProgressDialog.h"
+#include "app/ProgressDialog.h"
 
 #include "core/MessageIds.h"
 #include "views/ViewText.h"
@@ -10,7 +10,7 @@
 
 namespace kvf {
 
-CProgressDialog::CProgressDialog(QWidget* owner)
+ProgressDialog::ProgressDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), owner_(owner),
       bar_(new QProgressBar(this)), percent_(new QLabel(this)), status_(new QLabel(this)) {
     bar_->setRange(0, 100);
@@ -24,7 +24,7 @@ CProgressDialog::CProgressDialog(QWidget* owner)
     setModal(false);
 }
 
-void CProgressDialog::Begin(const std::string& caption) {
+void ProgressDialog::Begin(const std::string& caption) {
     setWindowTitle(views::FromCodePage(caption));
     bar_->setValue(0);
     percent_->setText(views::ViewText(msg::ProgressPercent, 0, '%'));
@@ -40,7 +40,7 @@ void CProgressDialog::Begin(const std::string& caption) {
     ShowWhenDue();
 }
 
-void CProgressDialog::Step() {
+void ProgressDialog::Step() {
     if (!running_)
         return;
     const int value = std::min(bar_->value() + 1, bar_->maximum());
@@ -50,12 +50,12 @@ void CProgressDialog::Step() {
     QCoreApplication::processEvents();
 }
 
-void CProgressDialog::Status(const std::string& text) {
+void ProgressDialog::Status(const std::string& text) {
     if (running_)
         status_->setText(views::FromCodePage(text));
 }
 
-void CProgressDialog::End() {
+void ProgressDialog::End() {
     if (!running_)
         return;
     running_ = false;
@@ -64,19 +64,19 @@ void CProgressDialog::End() {
         owner_->setEnabled(ownerWasEnabled_);
 }
 
-int CProgressDialog::Value() const {
+int ProgressDialog::Value() const {
     return bar_->value();
 }
 
-QString CProgressDialog::PercentText() const {
+QString ProgressDialog::PercentText() const {
     return percent_->text();
 }
 
-QString CProgressDialog::StatusText() const {
+QString ProgressDialog::StatusText() const {
     return status_->text();
 }
 
-void CProgressDialog::ShowWhenDue() {
+void ProgressDialog::ShowWhenDue() {
     if (!isVisible() && clock_.elapsed() >= showDelay_)
         show();
 }

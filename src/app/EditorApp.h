@@ -9,7 +9,7 @@
 
 namespace kvf {
 
-class CHelpService;
+class HelpWindowService;
 class CMainFrame;
 class HelpWindow;
 
@@ -22,10 +22,10 @@ struct StartOptions {
 StartOptions ParseCommandLine(const QStringList& arguments);
 
 // The application object: owns the settings store, the shared services and the main window.
-class CKVFApp {
+class EditorApp {
   public:
-    explicit CKVFApp(std::unique_ptr<QtIniSettingsStore> store);
-    ~CKVFApp();
+    explicit EditorApp(std::unique_ptr<QtIniSettingsStore> store);
+    ~EditorApp();
 
     // Builds the main window and carries out the command line.
     void Start(const StartOptions& options);
@@ -47,7 +47,7 @@ class CKVFApp {
     std::unique_ptr<QtIniSettingsStore> store_;
     FrameSink sink_;
     std::unique_ptr<HelpWindow> help_;
-    std::unique_ptr<CHelpService> helpService_;
+    std::unique_ptr<HelpWindowService> helpService_;
     std::unique_ptr<AppServices> services_;
     std::unique_ptr<CMainFrame> frame_;
 };
