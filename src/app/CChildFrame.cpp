@@ -1,6 +1,7 @@
 #include "app/CChildFrame.h"
 
 #include "app/CKVF_EdDoc.h"
+#include "app/CharacterLossQuestion.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppServices.h"
 #include "core/MessageIds.h"
@@ -30,6 +31,8 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
     doc_->Engine().Database.SetReferences(&focus_);
     doc_->SetTextLoader(
         [this](const QString& text) { text_->SetDocumentText(text, &app_->Progress()); });
+    doc_->SetLossQuestion(
+        [this](const CharacterLoss& loss) { return AskToReplaceLostCharacters(this, loss); });
     tree_ = new CKVFTreeView(app, focus_, doc_->Engine(), *text_);
     tree_->RebuildDocument = [this] { RebuildDatabase(); };
     input_ = new CInputView(app, focus_, doc_->Engine(), *text_);

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace kvf {
@@ -159,6 +160,45 @@ std::vector<std::string> CKVF_EdDoc::CurrentLines() const {
     return lines;
 }
 
+CharacterLoss CKVF_EdDoc::FindCharacterLoss() const {
+    CharacterLoss loss;
+    for (QTextBlock block = text_->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        // ASCII lines, most of any file, need no conversion.
+        bool plain = true;
+        for (QChar c : line)
+            if (c.unicode() >= 0x80) {
+                plain = false;
+                break;
+            }
+        if (plain)
+            continue;
+        UnencodableCharacter first;
+        std::size_t count = CountUnencodable(line.toStdString(), &first);
+        if (count > 0 && loss.Count == 0) {
+            loss.Line = block.blockNumber() + 1;
+            loss.Column = first.Column;
+            loss.Character = QString::fromStdString(first.Utf8);
+        }
+        loss.Count += count;
+    }
+    return loss;
+}
+
+void CKVF_EdDoc::ReplaceLostCharacters() {
+    QTextCursor cursor(text_);
+    cursor.beginEditBlock(); // one undo step
+    for (QTextBlock block = text_->begin(); block.isValid(); block = block.next()) {
+        QString written = FromBytes(ToBytes(block.text()));
+        if (written == block.text())
+            continue;
+        cursor.setPosition(block.position());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(written);
+    }
+    cursor.endEditBlock();
+}
+
 std::string CKVF_EdDoc::Bytes() const {
     return ComposeBytes(saved_, CurrentLines());
 }
@@ -169,6 +209,13 @@ bool CKVF_EdDoc::Save(const QString& path) {
         // Refused: the edits are not on disk, so the document stays modified.
         app_->Alert(std::string(MessageText(msg::FileWriteProtected)));
         return false;
+    }
+    // No character is replaced by '?' without the user's word; once given, the text shows
+    // what the file holds.
+    if (CharacterLoss loss = FindCharacterLoss(); loss.Count > 0) {
+        if (!(lossQuestion_ && lossQuestion_(loss)))
+            return false;
+        ReplaceLostCharacters();
     }
     std::string bytes = Bytes();
     // The old file is replaced only once every byte is written: a failed write leaves

@@ -17,6 +17,14 @@ namespace kvf {
 
 class AppServices;
 
+// Characters of the text that the file's code page (Windows-1252) cannot hold.
+struct CharacterLoss {
+    int Line = 0;           // 1-based, of the first such character
+    std::size_t Column = 0; // 1-based, in characters
+    QString Character;      // the first one
+    std::size_t Count = 0;  // how many in the whole text
+};
+
 // One open KVF file. Its text lives in the text view's document (the master copy); this
 // object holds the path, the entry database built from the text, the read-only flag and
 // the line breaks of the file as read, so a save writes back exactly what was read
@@ -39,6 +47,8 @@ class CKVF_EdDoc : public QObject {
     bool InitFromTemplate(const QString& title, const QString& templatePath);
     // Writes the text to `path` through a temporary file that replaces the old one only
     // when everything was written. False (and still modified) when nothing was saved.
+    // A text with characters the code page cannot hold is written only when the loss
+    // question answers true (they become '?'); without a question it is not written.
     bool Save(const QString& path);
     bool Save() { return Save(path_); }
 
@@ -63,6 +73,11 @@ class CKVF_EdDoc : public QObject {
         loadText_ = std::move(loader);
     }
 
+    // Asked before a save would replace characters by '?': true writes, false cancels.
+    void SetLossQuestion(std::function<bool(const CharacterLoss&)> question) {
+        lossQuestion_ = std::move(question);
+    }
+
     QTextDocument& Text() const { return *text_; }
     Document& Engine() { return engine_; }
     const Document& Engine() const { return engine_; }
@@ -78,6 +93,10 @@ class CKVF_EdDoc : public QObject {
     void SetPath(const QString& path);
     void UpdateTitle();
     std::vector<std::string> CurrentLines() const;
+    // The first character the code page cannot hold and how many there are; Count 0 if none.
+    CharacterLoss FindCharacterLoss() const;
+    // Writes '?' into the text for each such character, as one undo step.
+    void ReplaceLostCharacters();
 
     AppServices* app_;
     QTextDocument* text_;
@@ -88,6 +107,7 @@ class CKVF_EdDoc : public QObject {
     QString fileName_;
     bool loadInProgress_ = false;
     std::function<void(const QString&)> loadText_;
+    std::function<bool(const CharacterLoss&)> lossQuestion_;
     void SetLoadedText(const QString& text);
 };
 

@@ -7,6 +7,11 @@ namespace kvf {
 
 SplitText SplitText::FromBytes(std::string_view bytes) {
     SplitText text;
+    constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        text.ByteOrderMark = kUtf8ByteOrderMark;
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
     std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         char c = bytes[i];
@@ -25,7 +30,7 @@ SplitText SplitText::FromBytes(std::string_view bytes) {
 }
 
 std::string SplitText::ToBytes() const {
-    std::string bytes;
+    std::string bytes = ByteOrderMark;
     for (std::size_t i = 0; i < Lines.size(); ++i)
         bytes += Lines[i] + Breaks[i];
     return bytes;
@@ -57,7 +62,7 @@ std::string ComposeBytes(const SplitText& original, const std::vector<std::strin
         ++suffix;
 
     std::string added = original.DominantBreak();
-    std::string bytes;
+    std::string bytes = original.ByteOrderMark;
     for (std::size_t i = 0; i < current.size(); ++i) {
         bytes += current[i];
         if (i + 1 == current.size())

@@ -9,7 +9,10 @@ namespace kvf {
 // A file's text as lines and the line break that ended each one ("\r\n", "\n", "\r"),
 // so that saving writes back exactly the bytes that were read wherever the user did not
 // edit. The last line has no break; a file that ends with a break ends with an empty line.
+// A UTF-8 byte order mark is no part of the first line, as the checker reads it: it is kept
+// apart, hidden from the editor, and written back in front of the text.
 struct SplitText {
+    std::string ByteOrderMark; // empty, or the three bytes EF BB BF
     std::vector<std::string> Lines;
     std::vector<std::string> Breaks; // same size as Lines; the last one is empty
 

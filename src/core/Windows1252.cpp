@@ -61,9 +61,12 @@ void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes) {
     }
 }
 
-std::string Utf8ToWindows1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+namespace {
+
+// Walks UTF-8 text character by character: `character(cp, at, length)` for each well-formed
+// one, `stray(byte)` for each byte that starts none.
+template <typename Character, typename Stray>
+void ForEachCharacter(std::string_view text, Character character, Stray stray) {
     for (std::size_t i = 0; i < text.size();) {
         auto b0 = static_cast<unsigned char>(text[i]);
         std::size_t length = b0 < 0x80           ? 1
@@ -75,17 +78,43 @@ std::string Utf8ToWindows1252(std::string_view text) {
         for (std::size_t k = 1; valid && k < length; ++k)
             valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
         if (!valid) {
-            out += static_cast<char>(b0);
+            stray(static_cast<char>(b0));
             ++i;
             continue;
         }
         std::uint32_t cp = length == 1 ? b0 : b0 & (0x7F >> length);
         for (std::size_t k = 1; k < length; ++k)
             cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        out += ToByte(cp);
+        character(cp, i, length);
         i += length;
     }
+}
+
+} // namespace
+
+std::string Utf8ToWindows1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    ForEachCharacter(
+        text, [&](std::uint32_t cp, std::size_t, std::size_t) { out += ToByte(cp); },
+        [&](char byte) { out += byte; });
     return out;
+}
+
+std::size_t CountUnencodable(std::string_view text, UnencodableCharacter* first) {
+    std::size_t count = 0;
+    std::size_t column = 0;
+    ForEachCharacter(
+        text,
+        [&](std::uint32_t cp, std::size_t at, std::size_t length) {
+            ++column;
+            if (cp == '?' || ToByte(cp) != '?')
+                return;
+            if (count++ == 0 && first)
+                *first = {column, std::string(text.substr(at, length))};
+        },
+        [&](char) { ++column; });
+    return count;
 }
 
 } // namespace kvf

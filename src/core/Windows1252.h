@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,14 @@ void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
 // The reverse: characters the code page cannot hold become '?'. Malformed UTF-8 bytes are
 // taken as Windows-1252 bytes as they stand.
 std::string Utf8ToWindows1252(std::string_view text);
+
+// A character of UTF-8 text that has no Windows-1252 byte.
+struct UnencodableCharacter {
+    std::size_t Column = 0; // 1-based, counted in characters
+    std::string Utf8;       // the character itself
+};
+// How many characters of `text` Utf8ToWindows1252 would turn into '?'; the first of them
+// in `first` when there is one. A save asks before it loses them.
+std::size_t CountUnencodable(std::string_view text, UnencodableCharacter* first = nullptr);
 
 } // namespace kvf

@@ -120,6 +120,8 @@ class DocumentTest : public QObject {
                     all.append(char(b));
             return all + "\r\n" + all;
         }();
+        QTest::newRow("byte order mark")
+            << QByteArray("\xEF\xBB\xBF#TALVERON_DP\r\nVendor_Name = \"x\"\r\n");
         QTest::newRow("line above 1024")
             << QByteArray("#TALVERON_DP\r\n") + QByteArray(3000, 'x') + "\r\nEnd = 1\r\n";
     }
@@ -151,6 +153,56 @@ class DocumentTest : public QObject {
         QCOMPARE(ReadBytes(path), QByteArray("#TALVERON_DP\r\nA = 1\nB = 20\r\nC = \xe4\r\n"));
         QVERIFY(!f.doc.IsModified());
         QCOMPARE(f.doc.Title(), QString("dev.kvf"));
+    }
+
+    // The mark is hidden from the text and written back in front of it, edited or not.
+    void byteOrderMarkIsHiddenAndKept() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, "\xEF\xBB\xBF#TALVERON_DP\nA = 1\n"));
+        QVERIFY(f.doc.Load(path, false));
+        QCOMPARE(f.text.firstBlock().text(), QString("#TALVERON_DP"));
+        QTextCursor cursor(f.text.firstBlock());
+        cursor.insertText("; first\n");
+        QVERIFY(f.doc.Save());
+        QCOMPARE(ReadBytes(path), QByteArray("\xEF\xBB\xBF; first\n#TALVERON_DP\nA = 1\n"));
+    }
+
+    // No character is written as '?' without the user's word: the save asks, tells where
+    // the first one is and how many there are, and Cancel writes nothing.
+    void charactersOutsideTheCodePageAreNotLostSilently() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        const QByteArray bytes("#TALVERON_DP\r\nA = 1 ; \xe4\r\n");
+        QVERIFY(WriteBytes(path, bytes));
+        QVERIFY(f.doc.Load(path, false));
+        QTextCursor cursor(f.text.findBlockByNumber(1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(QString::fromUtf8(" \xCE\xA9 \xE2\x9C\x93"));
+
+        QVERIFY(!f.doc.Save()); // no question to ask: nothing is written
+        QCOMPARE(ReadBytes(path), bytes);
+
+        QList<CharacterLoss> asked;
+        bool replace = false;
+        f.doc.SetLossQuestion([&](const CharacterLoss& loss) {
+            asked << loss;
+            return replace;
+        });
+        QVERIFY(!f.doc.Save());
+        QCOMPARE(ReadBytes(path), bytes);
+        QVERIFY(f.doc.IsModified());
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].Line, 2);
+        QCOMPARE(asked[0].Column, std::size_t(11));
+        QCOMPARE(asked[0].Character, QString::fromUtf8("\xCE\xA9"));
+        QCOMPARE(asked[0].Count, std::size_t(2));
+
+        replace = true;
+        QVERIFY(f.doc.Save());
+        QCOMPARE(ReadBytes(path), QByteArray("#TALVERON_DP\r\nA = 1 ; \xe4 ? ?\r\n"));
+        QVERIFY(!f.doc.IsModified());
+        QCOMPARE(f.text.findBlockByNumber(1).text(), QString::fromUtf8("A = 1 ; \xC3\xA4 ? ?"));
     }
 
     void databaseComesFromTheText() {
