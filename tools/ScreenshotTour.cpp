@@ -176,7 +176,7 @@ int main(int argc, char* argv[]) {
     QList<kvf::CChildFrame*> vendor = frame.OpenPaths({vendorFile.fileName()}, false);
     bool userKeyOk = false;
     if (!vendor.isEmpty()) {
-        app.State().CurrentEntry = vendor.first()->Doc().Engine().Database.Last();
+        vendor.first()->Focus().CurrentEntry = vendor.first()->Doc().Engine().Database.Last();
         ShootNextDialog<kvf::UserKeyDialog>(out.filePath("user-key-dialog.png"), &userKeyOk);
         frame.OnUserKey();
     }

@@ -2,13 +2,15 @@
 
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
-#include "app/ProgressDialog.h"
+#include "app/FileOpener.h"
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
+#include "app/ProgressDialog.h"
 #include "app/SettingsDialog.h"
 #include "app/TemplateDialog.h"
 #include "app/UserKeyCommand.h"
 #include "app/UserKeyDialog.h"
+#include "app/WindowTiling.h"
 #include "core/AppServices.h"
 #include "core/MessageIds.h"
 #include "document/CheckRun.h"
@@ -93,11 +95,7 @@ CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
     setCentralWidget(mdi_);
 
     QSettings& qt = store_->Qt();
-    for (int i = 1; i <= kRecentFiles; ++i) {
-        QString path = qt.value(QString("Recent File List/File%1").arg(i)).toString();
-        if (!path.isEmpty())
-            recent_ << path;
-    }
+    recent_.Read(qt);
 
     CreateMenus();
     CreateStatusBar();
@@ -142,16 +140,33 @@ void CMainFrame::AttachApp(AppServices& app) {
     app.SetProgressSink(progress_);
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, const QString& name, const QString& text,
-                                const QKeySequence& key, std::function<void()> handler,
-                                bool needsDocument) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    if (!key.isEmpty())
-        action->setShortcut(key);
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-    if (needsDocument)
+QAction* CMainFrame::CreateAction(const FrameCommand& command, QMenu* menu) {
+    QAction* action = command.Provided ? (this->*command.Provided)() : new QAction(menu);
+    action->setText(command.TextId ? Text(command.TextId).section('\t', 0, 0)
+                                   : QString(command.Text));
+    action->setObjectName(command.Name);
+    if (*command.Key)
+        action->setShortcut(QKeySequence(command.Key));
+    if (command.KeyOfFocusedView)
+        action->setShortcutContext(Qt::WidgetShortcut);
+    if (command.Icon.Theme || command.Icon.Standard != QStyle::SP_CustomBase) {
+        QIcon fallback = command.Icon.Standard != QStyle::SP_CustomBase
+                             ? style()->standardIcon(command.Icon.Standard)
+                             : QIcon();
+        action->setIcon(command.Icon.Theme ? QIcon::fromTheme(command.Icon.Theme, fallback)
+                                           : fallback);
+    }
+    if (command.Run)
+        connect(action, &QAction::triggered, this, [this, run = command.Run] { (this->*run)(); });
+    if (command.Toggle) {
+        action->setCheckable(true);
+        action->setChecked((this->*command.IsOn)());
+        connect(action, &QAction::toggled, this,
+                [this, toggle = command.Toggle](bool on) { (this->*toggle)(on); });
+    }
+    if (command.When == Enabling::WithDocument)
         documentCommands_ << action;
+    menu->addAction(action);
     return action;
 }
 
@@ -160,239 +175,44 @@ QAction* CMainFrame::Command(const QString& name) const {
 }
 
 void CMainFrame::CreateMenus() {
-    QStyle* style = this->style();
     toolBar_ = addToolBar("Toolbar");
     toolBar_->setObjectName("MainToolBar");
-
-    QMenu* file = menuBar()->addMenu("&File");
-    QAction* fileNew = AddCommand(
-        file, "cmd_file_new", "&New", QKeySequence("Ctrl+N"), [this] { OnFileNew(); }, false);
-    QAction* fileOpen = AddCommand(
-        file, "cmd_file_open", "&Open...", QKeySequence("Ctrl+O"), [this] { OnFileOpen(); }, false);
-    AddCommand(
-        file, "cmd_file_close", "&Close", {},
-        [this] {
-            if (CChildFrame* child = ActiveChild())
-                child->close();
-        },
-        true);
-    QAction* fileSave = AddCommand(
-        file, "cmd_file_save", "&Save", QKeySequence("Ctrl+S"),
-        [this] { SaveDocument(ActiveChild()); }, true);
-    AddCommand(
-        file, "cmd_file_saveas", "Save &As...", {},
-        [this] {
-            if (CChildFrame* child = ActiveChild())
-                SaveAsDialog(child);
-        },
-        true);
-    file->addSeparator();
-    QAction* filePrint = AddCommand(
-        file, "cmd_file_print", "&Print...", QKeySequence("Ctrl+P"), [this] { PrintActive(false); },
-        true);
-    AddCommand(
-        file, "cmd_file_preview", "Print Pre&view", {}, [this] { PrintActive(true); }, true);
-    AddCommand(
-        file, "cmd_file_setup", "P&rint Setup...", {},
-        [this] {
-            QPageSetupDialog dialog(printer_.get(), this);
-            dialog.exec();
-        },
-        false);
-    file->addSeparator();
-    recentMenu_ = file->addMenu("Recent &Files");
-    RebuildRecentMenu();
-    file->addSeparator();
-    AddCommand(
-        file, "cmd_file_exit", "E&xit", {}, [this] { close(); }, false);
-    fileNew->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    fileOpen->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
-    fileSave->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    filePrint->setIcon(
-        QIcon::fromTheme("document-print", style->standardIcon(QStyle::SP_FileDialogDetailedView)));
-
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    auto onText = [this](void (QPlainTextEdit::*slot)()) {
-        return [this, slot] {
-            if (CChildFrame* child = ActiveChild())
-                (child->TextView()->*slot)();
-        };
-    };
-    AddCommand(edit, "cmd_edit_undo", "&Undo", QKeySequence("Ctrl+Z"),
-               onText(&QPlainTextEdit::undo), true);
-    edit->addSeparator();
-    QAction* cut = AddCommand(edit, "cmd_edit_cut", "Cu&t", QKeySequence("Ctrl+X"),
-                              onText(&QPlainTextEdit::cut), true);
-    QAction* copy = AddCommand(edit, "cmd_edit_copy", "&Copy", QKeySequence("Ctrl+C"),
-                               onText(&QPlainTextEdit::copy), true);
-    QAction* paste = AddCommand(edit, "cmd_edit_paste", "&Paste", QKeySequence("Ctrl+V"),
-                                onText(&QPlainTextEdit::paste), true);
-    edit->addSeparator();
-    AddCommand(
-        edit, "cmd_edit_find", "&Find...", QKeySequence("Ctrl+F"), [this] { ShowFind(false); },
-        true);
-    AddCommand(
-        edit, "cmd_edit_replace", "R&eplace...", QKeySequence("Ctrl+R"), [this] { ShowFind(true); },
-        true);
-    // Each view acts on its own keys; the menu's shortcuts must not take them away.
-    for (QAction* action : {cut, copy, paste})
-        action->setShortcutContext(Qt::WidgetShortcut);
-    Command("cmd_edit_undo")->setShortcutContext(Qt::WidgetShortcut);
-    cut->setIcon(QIcon::fromTheme("edit-cut"));
-    copy->setIcon(QIcon::fromTheme("edit-copy"));
-    paste->setIcon(QIcon::fromTheme("edit-paste"));
-
-    QMenu* view = menuBar()->addMenu("&View");
-    QAction* toolbar = toolBar_->toggleViewAction();
-    toolbar->setText("&Toolbar");
-    toolbar->setObjectName("cmd_view_toolbar");
-    view->addAction(toolbar);
-    flatbarAction_ = view->addAction("&Flat Toolbar");
-    flatbarAction_->setObjectName("cmd_view_flatbar");
-    flatbarAction_->setCheckable(true);
-    flatbarAction_->setChecked(settings_.Flatbar != 0);
-    connect(flatbarAction_, &QAction::toggled, this, [this](bool on) {
-        settings_.Flatbar = on ? 1 : 0;
-        ApplyFlatbar();
-    });
-    QAction* statusBarAction = view->addAction("&Status Bar");
-    statusBarAction->setObjectName("cmd_view_statusbar");
-    statusBarAction->setCheckable(true);
-    statusBarAction->setChecked(true);
-    connect(statusBarAction, &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
-    QAction* outputAction = output_->toggleViewAction();
-    outputAction->setText(Text(msg::MenuOutput));
-    outputAction->setObjectName("cmd_view_output");
-    view->addAction(outputAction);
-
-    QMenu* extras = menuBar()->addMenu("E&xtras");
-    QString rebuildText = Text(msg::MenuRebuild).section('\t', 0, 0);
-    QString checkText = Text(msg::MenuCheck).section('\t', 0, 0);
-    QAction* rebuild = AddCommand(
-        extras, "cmd_extras_rebuild", rebuildText, QKeySequence(Qt::Key_F5), [this] { Rebuild(); },
-        true);
-    QAction* check = AddCommand(
-        extras, "cmd_extras_check", checkText, QKeySequence(Qt::Key_F7), [this] { Check(); }, true);
-    extras->addSeparator();
-    AddCommand(
-        extras, "cmd_extras_settings", "&Settings...", {}, [this] { OnSettings(); }, false);
-    rebuild->setIcon(style->standardIcon(QStyle::SP_BrowserReload));
-    check->setIcon(style->standardIcon(QStyle::SP_DialogApplyButton));
-
-    windowMenu_ = menuBar()->addMenu("&Window");
-    AddCommand(
-        windowMenu_, "cmd_window_cascade", "&Cascade", {}, [this] { mdi_->cascadeSubWindows(); },
-        true);
-    AddCommand(
-        windowMenu_, "cmd_window_tile_horz", "Tile &Horizontally", {},
-        [this] {
-            // One window above the other, each as wide as the area.
-            QList<QMdiSubWindow*> windows = mdi_->subWindowList();
-            if (windows.isEmpty())
-                return;
-            int height = mdi_->viewport()->height() / static_cast<int>(windows.size());
-            int top = 0;
-            for (QMdiSubWindow* window : windows) {
-                window->showNormal();
-                window->setGeometry(0, top, mdi_->viewport()->width(), height);
-                top += height;
+    for (const FrameMenu& layout : FrameMenus()) {
+        QMenu* menu = menuBar()->addMenu(layout.Title);
+        for (std::string_view item : layout.Items) {
+            if (item == kSeparator) {
+                menu->addSeparator();
+            } else if (item == kRecentFilesItem) {
+                recentMenu_ = menu->addMenu("Recent &Files");
+                RebuildRecentMenu();
+            } else if (item == kWindowListItem) {
+                windowMenu_ = menu;
+                connect(menu, &QMenu::aboutToShow, this,
+                        [this] { ListWindows(*windowMenu_, *mdi_); });
+            } else {
+                auto command = std::find_if(kCommands.begin(), kCommands.end(),
+                                            [&](const FrameCommand& c) { return c.Name == item; });
+                Q_ASSERT(command != kCommands.end());
+                CreateAction(*command, menu);
             }
-        },
-        true);
-    AddCommand(
-        windowMenu_, "cmd_window_tile_vert", "Tile &Vertically", {},
-        [this] {
-            // Side by side, each as tall as the area.
-            QList<QMdiSubWindow*> windows = mdi_->subWindowList();
-            if (windows.isEmpty())
-                return;
-            int width = mdi_->viewport()->width() / static_cast<int>(windows.size());
-            int left = 0;
-            for (QMdiSubWindow* window : windows) {
-                window->showNormal();
-                window->setGeometry(left, 0, width, mdi_->viewport()->height());
-                left += width;
-            }
-        },
-        true);
-    AddCommand(
-        windowMenu_, "cmd_window_arrange", "&Arrange Icons", {},
-        [this] {
-            // Minimised windows line up along the bottom of the area.
-            int left = 0;
-            for (QMdiSubWindow* window : mdi_->subWindowList()) {
-                if (!window->isMinimized())
-                    continue;
-                QSize size = window->size();
-                window->move(left, mdi_->viewport()->height() - size.height());
-                left += size.width();
-            }
-        },
-        true);
-    AddCommand(
-        windowMenu_, "cmd_window_split", "S&plit", {},
-        [this] {
-            if (CChildFrame* child = ActiveChild())
-                child->ToggleSplit();
-        },
-        true);
-    windowMenu_->addSeparator();
-    connect(windowMenu_, &QMenu::aboutToShow, this, [this] {
-        // The list of open windows after the fixed commands.
-        for (QAction* action : windowMenu_->actions())
-            if (action->property("windowEntry").toBool())
-                windowMenu_->removeAction(action), action->deleteLater();
-        int number = 1;
-        for (QMdiSubWindow* window : mdi_->subWindowList()) {
-            QAction* entry =
-                windowMenu_->addAction(QString("&%1 %2").arg(number++).arg(window->windowTitle()));
-            entry->setProperty("windowEntry", true);
-            entry->setCheckable(true);
-            entry->setChecked(window == mdi_->activeSubWindow());
-            connect(entry, &QAction::triggered, this,
-                    [this, window] { mdi_->setActiveSubWindow(window); });
         }
-    });
+    }
+    flatbarAction_ = Command("cmd_view_flatbar");
+    CreateToolBar();
+}
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    AddCommand(
-        help, "cmd_help_index", "Help &Index", {},
-        [this] {
-            if (help_)
-                help_->ShowContext(HelpContext::HelpIndex);
-        },
-        false);
-    AddCommand(
-        help, "cmd_help_context", "Help &Finder", QKeySequence(Qt::Key_F1),
-        [this] {
-            // The page of the window the user is in.
-            if (help_)
-                help_->ShowContext(ActiveChild() ? HelpContext::ChildWindow
-                                                 : HelpContext::MainWindow);
-        },
-        false);
-    help->addSeparator();
-    AddCommand(
-        help, "cmd_help_about", "&About KVF_Ed...", {},
-        [this] {
-            QMessageBox::about(this, "About KVF_Ed",
-                               Text(msg::AboutText) + "\n\nVersion " +
-                                   QString::fromStdString(VersionText()));
-        },
-        false);
-
-    toolBar_->addAction(fileNew);
-    toolBar_->addAction(fileOpen);
-    toolBar_->addAction(fileSave);
-    toolBar_->addSeparator();
-    for (QAction* action : {cut, copy, paste})
-        if (!action->icon().isNull())
+void CMainFrame::CreateToolBar() {
+    for (std::string_view item : FrameToolBar()) {
+        if (item == kSeparator) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        // A command whose icon the theme does not have stays off the toolbar.
+        QAction* action =
+            Command(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
+        if (action && !action->icon().isNull())
             toolBar_->addAction(action);
-    toolBar_->addAction(filePrint);
-    toolBar_->addSeparator();
-    toolBar_->addAction(rebuild);
-    toolBar_->addAction(check);
+    }
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -558,61 +378,50 @@ void CMainFrame::OnFileNew() {
 
 QList<CChildFrame*> CMainFrame::OpenPaths(const QStringList& paths, bool readOnlyTicked) {
     QList<CChildFrame*> opened;
-    for (const QString& path : paths) {
-        QFileInfo info(path);
-        std::string shown = ToBytes(QDir::toNativeSeparators(path));
-        // A file whose attributes cannot be read counts as having all of them.
-        bool missing = !info.exists();
-        bool marked = false;
-        if (missing || !info.isWritable()) {
-            Alert(FormatMessage(msg::FileReadOnlyFlag, shown));
-            marked = true;
-        }
-        if (missing || info.isDir()) {
-            Alert(FormatMessage(msg::FileIsDirectory, shown));
-            return opened; // this and all following files stay unopened
-        }
-        if (info.fileName().startsWith('.')) {
-            Alert(FormatMessage(msg::FileHiddenFlag, shown));
-            marked = true;
-        }
-        // A file already open is brought to the front rather than opened twice.
-        bool alreadyOpen = false;
+    FileOpener opener;
+    opener.Alert = [this](const std::string& text) { Alert(text); };
+    opener.BringToFront = [this](const QString& canonicalPath) {
+        bool shown = false;
         for (CChildFrame* child : Children()) {
             if (!child->Doc().IsUntitled() &&
-                QFileInfo(child->Doc().Path()).canonicalFilePath() == info.canonicalFilePath()) {
+                QFileInfo(child->Doc().Path()).canonicalFilePath() == canonicalPath) {
                 mdi_->setActiveSubWindow(child);
-                alreadyOpen = true;
+                shown = true;
             }
         }
-        if (alreadyOpen)
-            continue;
-        CChildFrame* child = AddChild();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        bool loaded = child->Doc().Load(info.absoluteFilePath(), readOnlyTicked || marked);
-        QApplication::restoreOverrideCursor();
-        if (!loaded) {
-            mdi_->removeSubWindow(child);
-            child->deleteLater();
-            continue;
-        }
-        child->TextView()->moveCursor(QTextCursor::Start);
-        child->RefreshViews();
-        child->show();
-        child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
-        child->TextView()->setFocus();
-        AddRecentFile(info.absoluteFilePath());
-        opened << child;
-    }
-    if (!paths.isEmpty()) {
-        QString last = paths.last();
-        qsizetype slash = last.lastIndexOf('/');
-        if (slash >= 0)
-            settings_.LastDir = last.left(slash);
-    }
+        return shown;
+    };
+    opener.Load = [this, &opened](const QString& path, bool readOnly) {
+        CChildFrame* child = LoadChild(path, readOnly);
+        if (child)
+            opened << child;
+        return child != nullptr;
+    };
+    opener.Open(paths, readOnlyTicked);
+    if (std::optional<QString> folder = FileOpener::LastDirOf(paths))
+        settings_.LastDir = *folder;
     UpdateStatusPanes();
     UpdateCommands();
     return opened;
+}
+
+CChildFrame* CMainFrame::LoadChild(const QString& path, bool readOnly) {
+    CChildFrame* child = AddChild();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool loaded = child->Doc().Load(path, readOnly);
+    QApplication::restoreOverrideCursor();
+    if (!loaded) {
+        mdi_->removeSubWindow(child);
+        child->deleteLater();
+        return nullptr;
+    }
+    child->TextView()->moveCursor(QTextCursor::Start);
+    child->RefreshViews();
+    child->show();
+    child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
+    child->TextView()->setFocus();
+    AddRecentFile(path);
+    return child;
 }
 
 void CMainFrame::OnFileOpen() {
@@ -662,21 +471,12 @@ bool CMainFrame::SaveAsDialog(CChildFrame* frame) {
 }
 
 void CMainFrame::AddRecentFile(const QString& path) {
-    recent_.removeAll(path);
-    recent_.prepend(path);
-    while (recent_.size() > kRecentFiles)
-        recent_.removeLast();
+    recent_.Add(path);
     RebuildRecentMenu();
 }
 
 void CMainFrame::RebuildRecentMenu() {
-    recentMenu_->clear();
-    int number = 1;
-    for (const QString& path : recent_) {
-        QAction* action = recentMenu_->addAction(QString("&%1 %2").arg(number++).arg(path));
-        connect(action, &QAction::triggered, this, [this, path] { OpenPaths({path}, false); });
-    }
-    recentMenu_->setEnabled(!recent_.isEmpty());
+    recent_.FillMenu(*recentMenu_, [this](const QString& path) { OpenPaths({path}, false); });
 }
 
 void CMainFrame::RunCheck(bool fullCheck) {
@@ -778,12 +578,134 @@ void CMainFrame::SaveSettings() {
     settingsSaved_ = true;
     QSettings& qt = store_->Qt();
     settings_.Write(*store_);
-    qt.remove("Recent File List");
-    for (qsizetype i = 0; i < recent_.size(); ++i)
-        qt.setValue(QString("Recent File List/File%1").arg(i + 1), recent_[i]);
+    recent_.Write(qt);
     if (!settings_.NoWinPosSave)
         qt.setValue("FloatBars", saveState());
     store_->Sync();
+}
+
+void CMainFrame::OnFileClose() {
+    if (CChildFrame* child = ActiveChild())
+        child->close();
+}
+
+void CMainFrame::OnFileSave() {
+    SaveDocument(ActiveChild());
+}
+
+void CMainFrame::OnFileSaveAs() {
+    if (CChildFrame* child = ActiveChild())
+        SaveAsDialog(child);
+}
+
+void CMainFrame::OnFilePrint() {
+    PrintActive(false);
+}
+
+void CMainFrame::OnFilePreview() {
+    PrintActive(true);
+}
+
+void CMainFrame::OnPrintSetup() {
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnExit() {
+    close();
+}
+
+void CMainFrame::OnUndo() {
+    if (CChildFrame* child = ActiveChild())
+        child->TextView()->undo();
+}
+
+void CMainFrame::OnCut() {
+    if (CChildFrame* child = ActiveChild())
+        child->TextView()->cut();
+}
+
+void CMainFrame::OnCopy() {
+    if (CChildFrame* child = ActiveChild())
+        child->TextView()->copy();
+}
+
+void CMainFrame::OnPaste() {
+    if (CChildFrame* child = ActiveChild())
+        child->TextView()->paste();
+}
+
+void CMainFrame::OnFind() {
+    ShowFind(false);
+}
+
+void CMainFrame::OnReplace() {
+    ShowFind(true);
+}
+
+QAction* CMainFrame::ToolBarAction() const {
+    return toolBar_->toggleViewAction();
+}
+
+void CMainFrame::SetFlatbar(bool on) {
+    settings_.Flatbar = on ? 1 : 0;
+    ApplyFlatbar();
+}
+
+bool CMainFrame::IsFlatbar() const {
+    return settings_.Flatbar != 0;
+}
+
+void CMainFrame::ShowStatusBar(bool on) {
+    statusBar()->setVisible(on);
+}
+
+bool CMainFrame::IsStatusBarShown() const {
+    // Before the bar is made it is shown as soon as it is.
+    const QStatusBar* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return !bar || !bar->isHidden();
+}
+
+QAction* CMainFrame::OutputAction() const {
+    return output_->toggleViewAction();
+}
+
+void CMainFrame::OnCascade() {
+    mdi_->cascadeSubWindows();
+}
+
+void CMainFrame::OnTileHorizontally() {
+    TileHorizontally(*mdi_);
+}
+
+void CMainFrame::OnTileVertically() {
+    TileVertically(*mdi_);
+}
+
+void CMainFrame::OnArrangeIcons() {
+    ArrangeIcons(*mdi_);
+}
+
+void CMainFrame::OnSplit() {
+    if (CChildFrame* child = ActiveChild())
+        child->ToggleSplit();
+}
+
+void CMainFrame::OnHelpIndex() {
+    if (help_)
+        help_->ShowContext(HelpContext::HelpIndex);
+}
+
+void CMainFrame::OnHelpFinder() {
+    // The page of the window the user is in.
+    if (help_)
+        help_->ShowContext(ActiveChild() ? HelpContext::ChildWindow : HelpContext::MainWindow);
+}
+
+void CMainFrame::OnAbout() {
+    QMessageBox::about(this, "About KVF_Ed",
+                       Text(msg::AboutText) + "\n\nVersion " +
+                           QString::fromStdString(VersionText()));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/EditorSettings.h"
+#include "app/FrameCommands.h"
+#include "app/RecentFiles.h"
 #include "core/AlertSink.h"
 #include "core/MessageSink.h"
 
@@ -35,7 +37,7 @@ class QtIniSettingsStore;
 class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     Q_OBJECT
   public:
-    static constexpr int kRecentFiles = 9;
+    static constexpr int kRecentFiles = kvf::RecentFiles::kCount;
 
     explicit CMainFrame(QtIniSettingsStore& store, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -79,7 +81,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QLabel* CaretPane() const { return caretPane_; }
     QLabel* ModifiedPane() const { return modifiedPane_; }
     QToolBar* MainToolBar() const { return toolBar_; }
-    QStringList RecentFiles() const { return recent_; }
+    QStringList RecentFiles() const { return recent_.Paths(); }
     QAction* Command(const QString& name) const;
 
     // Applies changed settings to the store the engine reads during a run.
@@ -103,9 +105,12 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    QAction* AddCommand(QMenu* menu, const QString& name, const QString& text,
-                        const QKeySequence& key, std::function<void()> handler, bool needsDocument);
+    // The commands the menus and the toolbar are built from (FrameCommands.cpp).
+    static const std::vector<FrameCommand> kCommands;
+
+    QAction* CreateAction(const FrameCommand& command, QMenu* menu);
     void CreateMenus();
+    void CreateToolBar();
     void CreateStatusBar();
     void ApplyFlatbar();
     void UpdateStatusPanes();
@@ -113,12 +118,43 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void AddRecentFile(const QString& path);
     void RebuildRecentMenu();
     CChildFrame* AddChild();
+    // A new window with the file loaded; none when it could not be loaded.
+    CChildFrame* LoadChild(const QString& path, bool readOnly);
     void ShowNewChild(CChildFrame* child);
     bool SaveAsDialog(CChildFrame* frame);
     void ShowFind(bool replace);
     void Navigate(const Document* document, int line);
     void RunCheck(bool fullCheck);
     void PrintActive(bool preview);
+
+    // The handlers of the commands.
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFilePrint();
+    void OnFilePreview();
+    void OnPrintSetup();
+    void OnExit();
+    void OnUndo();
+    void OnCut();
+    void OnCopy();
+    void OnPaste();
+    void OnFind();
+    void OnReplace();
+    QAction* ToolBarAction() const;
+    void SetFlatbar(bool on);
+    bool IsFlatbar() const;
+    void ShowStatusBar(bool on);
+    bool IsStatusBarShown() const;
+    QAction* OutputAction() const;
+    void OnCascade();
+    void OnTileHorizontally();
+    void OnTileVertically();
+    void OnArrangeIcons();
+    void OnSplit();
+    void OnHelpIndex();
+    void OnHelpFinder();
+    void OnAbout();
 
     QtIniSettingsStore* store_;
     EditorSettings settings_;
@@ -135,7 +171,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QAction* flatbarAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
-    QStringList recent_;
+    kvf::RecentFiles recent_;
     QList<QAction*> documentCommands_;
     QPointer<FindReplaceDialog> find_;
     HelpWindow* help_ = nullptr;

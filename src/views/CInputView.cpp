@@ -148,13 +148,6 @@ void CInputView::BuildControls() {
     auto* grid = new QGridLayout(form_);
     grid->setContentsMargins(4, 4, 4, 4);
 
-    auto label = [this](int id) { return new QLabel(views::ViewText(id), form_); };
-    auto field = [this](const char* name) {
-        auto* edit = new QLineEdit(form_);
-        edit->setObjectName(name);
-        return edit;
-    };
-
     apply_ = new QPushButton(views::ViewText(msg::ApplyButton), form_);
     help_ = new QPushButton(views::ViewText(msg::HelpLabel), form_);
     auto* buttons = new QHBoxLayout;
@@ -163,83 +156,10 @@ void CInputView::BuildControls() {
     buttons->addStretch(1);
     grid->addLayout(buttons, 0, 0, 1, 4);
 
-    stringLabel_ = label(msg::InputStringLabel);
-    string_ = new QPlainTextEdit(form_);
-    string_->setObjectName("string");
-    string_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    string_->setFixedHeight(string_->fontMetrics().lineSpacing() * 3 + 10);
-    grid->addWidget(stringLabel_, 1, 0);
-    grid->addWidget(string_, 1, 1, 1, 3);
-
-    uintLabel_ = label(msg::InputUintLabel);
-    uint_ = field("uint");
-    // Digits, or a hexadecimal number as the files write identifiers.
-    uint_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("0[xX][0-9a-fA-F]*|[0-9]*")), uint_));
-    grid->addWidget(uintLabel_, 2, 0);
-    grid->addWidget(uint_, 2, 1);
-
-    choiceLabel_ = label(msg::InputChoiceLabel);
-    auto* choiceRow = new QHBoxLayout;
-    auto* group = new QButtonGroup(this);
-    for (std::size_t i = 0; i < choices_.size(); ++i) {
-        choices_[i] = new QRadioButton(form_);
-        group->addButton(choices_[i], static_cast<int>(i));
-        choiceRow->addWidget(choices_[i]);
-    }
-    choiceRow->addStretch(1);
-    grid->addWidget(choiceLabel_, 3, 0);
-    grid->addLayout(choiceRow, 3, 1, 1, 3);
-
-    boolLabel_ = label(msg::InputBoolLabel);
-    bool_ = new QCheckBox(form_);
-    grid->addWidget(boolLabel_, 4, 0);
-    grid->addWidget(bool_, 4, 1, 1, 3);
-
-    areaLabel_ = label(msg::InputAreaLabel);
-    defaultLabel_ = label(msg::InputDefaultLabel);
-    rangeLabel_ = label(msg::InputRangeLabel);
-    area_ = field("area");
-    default_ = field("default");
-    range_ = field("range");
-    grid->addWidget(areaLabel_, 5, 1);
-    grid->addWidget(defaultLabel_, 5, 2);
-    grid->addWidget(rangeLabel_, 5, 3);
-    grid->addWidget(area_, 6, 1);
-    grid->addWidget(default_, 6, 2);
-    grid->addWidget(range_, 6, 3);
-
-    dataTypeLabel_ = label(msg::UserKeyDataTypeLabel);
-    dataType_ = new QComboBox(form_);
-    for (const char* type : kDataTypes)
-        dataType_->addItem(QLatin1String(type));
-    grid->addWidget(dataTypeLabel_, 7, 0);
-    grid->addWidget(dataType_, 7, 1);
-    connect(dataType_, &QComboBox::textActivated, this, &CInputView::OnDataTypeChanged);
-
-    slotNameLabel_ = label(msg::InputSlotNameLabel);
-    slotName_ = field("slotName");
-    grid->addWidget(slotNameLabel_, 8, 0);
-    grid->addWidget(slotName_, 8, 1, 1, 3);
-
-    configList_ = new QTreeWidget(form_);
-    configList_->setRootIsDecorated(false);
-    configList_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    configList_->setAllColumnsShowFocus(true);
-    configList_->setHeaderLabels(
-        {views::ViewText(msg::CfgColumnIdentFormat), views::ViewText(msg::CfgColumnIoSelect),
-         views::ViewText(msg::CfgColumnInputLength), views::ViewText(msg::CfgColumnOutputLength),
-         views::ViewText(msg::CfgColumnConsistence),
-         views::ViewText(msg::CfgColumnVendorSpecific)});
-    for (int column = 0; column < configList_->columnCount(); ++column)
-        configList_->setColumnWidth(column, 100);
-    configList_->setMinimumHeight(90);
-    configList_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(configList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        EditConfigIdentifier(configList_->indexOfTopLevelItem(item));
-    });
-    connect(configList_, &QWidget::customContextMenuRequested, this, &CInputView::OnConfigListMenu);
-    grid->addWidget(configList_, 9, 0, 1, 4);
+    // In the order of the rows, which is also the order the Tab key follows.
+    AddValueFields(*grid);
+    AddParameterFields(*grid);
+    AddConfigList(*grid);
 
     picture_ = new QLabel(form_);
     picture_->setPixmap(style()->standardIcon(QStyle::SP_FileDialogInfoView).pixmap(48, 48));
@@ -274,6 +194,100 @@ void CInputView::BuildControls() {
     connect(help_, &QPushButton::clicked, this, &CInputView::ShowHelp);
 }
 
+QLabel* CInputView::NewLabel(int id) {
+    return new QLabel(views::ViewText(id), form_);
+}
+
+QLineEdit* CInputView::NewField(const char* name) {
+    auto* edit = new QLineEdit(form_);
+    edit->setObjectName(name);
+    return edit;
+}
+
+void CInputView::AddValueFields(QGridLayout& grid) {
+    stringLabel_ = NewLabel(msg::InputStringLabel);
+    string_ = new QPlainTextEdit(form_);
+    string_->setObjectName("string");
+    string_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    string_->setFixedHeight(string_->fontMetrics().lineSpacing() * 3 + 10);
+    grid.addWidget(stringLabel_, 1, 0);
+    grid.addWidget(string_, 1, 1, 1, 3);
+
+    uintLabel_ = NewLabel(msg::InputUintLabel);
+    uint_ = NewField("uint");
+    // Digits, or a hexadecimal number as the files write identifiers.
+    uint_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("0[xX][0-9a-fA-F]*|[0-9]*")), uint_));
+    grid.addWidget(uintLabel_, 2, 0);
+    grid.addWidget(uint_, 2, 1);
+
+    choiceLabel_ = NewLabel(msg::InputChoiceLabel);
+    auto* choiceRow = new QHBoxLayout;
+    auto* group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        choices_[i] = new QRadioButton(form_);
+        group->addButton(choices_[i], static_cast<int>(i));
+        choiceRow->addWidget(choices_[i]);
+    }
+    choiceRow->addStretch(1);
+    grid.addWidget(choiceLabel_, 3, 0);
+    grid.addLayout(choiceRow, 3, 1, 1, 3);
+
+    boolLabel_ = NewLabel(msg::InputBoolLabel);
+    bool_ = new QCheckBox(form_);
+    grid.addWidget(boolLabel_, 4, 0);
+    grid.addWidget(bool_, 4, 1, 1, 3);
+}
+
+void CInputView::AddParameterFields(QGridLayout& grid) {
+    areaLabel_ = NewLabel(msg::InputAreaLabel);
+    defaultLabel_ = NewLabel(msg::InputDefaultLabel);
+    rangeLabel_ = NewLabel(msg::InputRangeLabel);
+    area_ = NewField("area");
+    default_ = NewField("default");
+    range_ = NewField("range");
+    grid.addWidget(areaLabel_, 5, 1);
+    grid.addWidget(defaultLabel_, 5, 2);
+    grid.addWidget(rangeLabel_, 5, 3);
+    grid.addWidget(area_, 6, 1);
+    grid.addWidget(default_, 6, 2);
+    grid.addWidget(range_, 6, 3);
+
+    dataTypeLabel_ = NewLabel(msg::UserKeyDataTypeLabel);
+    dataType_ = new QComboBox(form_);
+    for (const char* type : kDataTypes)
+        dataType_->addItem(QLatin1String(type));
+    grid.addWidget(dataTypeLabel_, 7, 0);
+    grid.addWidget(dataType_, 7, 1);
+    connect(dataType_, &QComboBox::textActivated, this, &CInputView::OnDataTypeChanged);
+
+    slotNameLabel_ = NewLabel(msg::InputSlotNameLabel);
+    slotName_ = NewField("slotName");
+    grid.addWidget(slotNameLabel_, 8, 0);
+    grid.addWidget(slotName_, 8, 1, 1, 3);
+}
+
+void CInputView::AddConfigList(QGridLayout& grid) {
+    configList_ = new QTreeWidget(form_);
+    configList_->setRootIsDecorated(false);
+    configList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    configList_->setAllColumnsShowFocus(true);
+    configList_->setHeaderLabels(
+        {views::ViewText(msg::CfgColumnIdentFormat), views::ViewText(msg::CfgColumnIoSelect),
+         views::ViewText(msg::CfgColumnInputLength), views::ViewText(msg::CfgColumnOutputLength),
+         views::ViewText(msg::CfgColumnConsistence),
+         views::ViewText(msg::CfgColumnVendorSpecific)});
+    for (int column = 0; column < configList_->columnCount(); ++column)
+        configList_->setColumnWidth(column, 100);
+    configList_->setMinimumHeight(90);
+    configList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(configList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        EditConfigIdentifier(configList_->indexOfTopLevelItem(item));
+    });
+    connect(configList_, &QWidget::customContextMenuRequested, this, &CInputView::OnConfigListMenu);
+    grid.addWidget(configList_, 9, 0, 1, 4);
+}
+
 void CInputView::HideAll() {
     for (QWidget* control : std::initializer_list<QWidget*>{
              apply_,      stringLabel_,   string_,     uintLabel_,  uint_,   choiceLabel_,
@@ -304,6 +318,32 @@ void CInputView::SelectDataType(const std::string& type) {
     dataType_->show();
 }
 
+void CInputView::ShowChoices(int count) {
+    const InputFormData& form = focus_->InputForm;
+    int checked = 0;
+    for (int n = 0; n < count; ++n)
+        if (form.Values[0] == std::to_string(n))
+            checked = n;
+    choiceLabel_->show();
+    for (int n = 0; n < count; ++n) {
+        QRadioButton* button = choices_[static_cast<std::size_t>(n)];
+        button->setText(Shown(form.Captions[static_cast<std::size_t>(n)]));
+        button->setChecked(n == checked);
+        button->show();
+    }
+}
+
+void CInputView::ShowTextAndRange(const std::string& text, const std::string& rangeCaption,
+                                  const std::string& range) {
+    string_->setPlainText(Shown(text));
+    stringLabel_->show();
+    string_->show();
+    rangeLabel_->setText(Shown(rangeCaption));
+    range_->setText(Shown(range));
+    rangeLabel_->show();
+    range_->show();
+}
+
 void CInputView::OnUpdate() {
     HideAll();
     const InputFormData& form = focus_->InputForm;
@@ -323,21 +363,9 @@ void CInputView::OnUpdate() {
         uint_->show();
         break;
     case InputForm::ThreeChoices:
-    case InputForm::TwoChoices: {
-        const int count = ChoiceCount(kind);
-        int checked = 0;
-        for (int n = 0; n < count; ++n)
-            if (form.Values[0] == std::to_string(n))
-                checked = n;
-        choiceLabel_->show();
-        for (int n = 0; n < count; ++n) {
-            QRadioButton* button = choices_[static_cast<std::size_t>(n)];
-            button->setText(Shown(form.Captions[static_cast<std::size_t>(n)]));
-            button->setChecked(n == checked);
-            button->show();
-        }
+    case InputForm::TwoChoices:
+        ShowChoices(ChoiceCount(kind));
         break;
-    }
     case InputForm::Feature:
         bool_->setText(Shown(form.Captions[0]));
         bool_->setChecked(form.Values[0] == "1");
@@ -345,13 +373,7 @@ void CInputView::OnUpdate() {
         bool_->show();
         break;
     case InputForm::Module:
-        string_->setPlainText(Shown(form.Values[0]));
-        stringLabel_->show();
-        string_->show();
-        rangeLabel_->setText(Shown(form.Values[2]));
-        range_->setText(Shown(form.Values[1]));
-        rangeLabel_->show();
-        range_->show();
+        ShowTextAndRange(form.Values[0], form.Values[2], form.Values[1]);
         FillConfigList();
         configList_->show();
         break;
@@ -367,13 +389,7 @@ void CInputView::OnUpdate() {
         ShowSmallFields(2);
         break;
     case InputForm::IndexText:
-        string_->setPlainText(Shown(form.Values[1]));
-        stringLabel_->show();
-        string_->show();
-        rangeLabel_->setText(Shown(form.Captions[0]));
-        range_->setText(Shown(form.Values[0]));
-        rangeLabel_->show();
-        range_->show();
+        ShowTextAndRange(form.Values[1], form.Captions[0], form.Values[0]);
         break;
     case InputForm::Slot:
         ShowSmallFields(3);

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -75,10 +76,21 @@ class CInputView : public QWidget {
 
   private:
     void BuildControls();
+    // The rows of the form: the single value fields, the parameter line's fields, the
+    // module's configuration list.
+    void AddValueFields(QGridLayout& grid);
+    void AddParameterFields(QGridLayout& grid);
+    void AddConfigList(QGridLayout& grid);
+    QLabel* NewLabel(int id);
+    QLineEdit* NewField(const char* name);
     void HideAll();
     void ReadFields();
     void ShowSmallFields(int count);
     void SelectDataType(const std::string& type);
+    void ShowChoices(int count);
+    // The text field and the range field with its caption (layouts 6 and 11).
+    void ShowTextAndRange(const std::string& text, const std::string& rangeCaption,
+                          const std::string& range);
     void ShowHelp();
     void FillConfigList();
     void OnConfigListMenu(const QPoint& at);
