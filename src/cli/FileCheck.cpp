@@ -79,7 +79,8 @@ bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& reaso
 }
 
 FileResult CheckFile(const std::string& path, SettingsStore& settings,
-                     const MessageSelection& selection, FileAction action, ReportFormat format) {
+                     const MessageSelection& selection, FileAction action, ReportFormat format,
+                     bool inlineDisable) {
     FileResult result;
     result.Path = path;
     FileBytes bytes;
@@ -126,7 +127,13 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
         result.ModuleExplanation = std::move(explanation).str();
         return result;
     }
+    LineSuppressions suppressions;
+    if (inlineDisable) {
+        suppressions = LineSuppressions::Read(lines);
+        services.SetSuppressions(&suppressions);
+    }
     Check(services, document);
+    result.UnusedSuppressions = suppressions.Unused();
     result.Rows = rows.TakeRows();
     result.Rows.ForgetTargets(); // the document ends here
     return result;

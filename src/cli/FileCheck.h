@@ -2,6 +2,7 @@
 
 #include "cli/Options.h"
 #include "core/BlockSource.h"
+#include "core/LineSuppressions.h"
 #include "output/OutputRows.h"
 
 #include <cstddef>
@@ -26,6 +27,8 @@ struct FileResult {
     std::string Problem;     // why the file could not be read, searched or checked
     std::string Diagnostics; // lines for standard error
     OutputRowList Rows;
+    // The file's suppression comments that silenced no finding (notes of gcc, JSON, SARIF).
+    std::vector<Suppression> UnusedSuppressions;
     std::string DatabaseDump;      // --dump-db: JSON lines
     std::string ModuleExplanation; // --explain-module: text or JSON
 };
@@ -36,7 +39,7 @@ enum class FileAction { Check, DumpDatabase, ExplainModules };
 // is only read, so one store serves files checked at the same time.
 FileResult CheckFile(const std::string& path, SettingsStore& settings,
                      const MessageSelection& selection, FileAction action,
-                     ReportFormat format = ReportFormat::Text);
+                     ReportFormat format = ReportFormat::Text, bool inlineDisable = true);
 
 // A whole file's bytes, in a block of the engine's block source.
 struct FileBytes {

@@ -94,6 +94,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
         ->delimiter(',')
         ->allow_extra_args(false)
         ->type_name("ID[,ID...]");
+    app.add_flag("--no-inline-disable", o.noInlineDisable,
+                 "ignore suppression comments (; kvf-disable-line ID,... and "
+                 "; kvf-disable-next-line ID,...)");
     app.add_option("-j,--jobs", o.jobs, "check N files at once (0: one per processor)")
         ->type_name("N");
     app.add_flag("--list-messages", o.listMessages,

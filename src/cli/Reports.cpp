@@ -2,6 +2,8 @@
 
 #include "cli/JsonOutput.h"
 #include "core/CKeyDatabase.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
 #include "core/Windows1252.h"
 
 #include <unordered_map>
@@ -40,7 +42,8 @@ void PrintText(std::ostream& out, const OutputRowList& rows) {
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
 }
 
-void PrintGcc(std::ostream& out, const std::string& path, const OutputRowList& rows) {
+void PrintGcc(std::ostream& out, const std::string& path, const OutputRowList& rows,
+              const std::vector<Suppression>& unused) {
     for (const OutputRow& row : rows) {
         out << path << ':';
         if (HasLine(row))
@@ -50,9 +53,14 @@ void PrintGcc(std::ostream& out, const std::string& path, const OutputRowList& r
             out << " [" << row.Id << ']';
         out << '\n';
     }
+    for (const Suppression& s : unused)
+        out << path << ':' << s.CommentLine + 1
+            << ": note: " << Windows1252ToUtf8(UnusedSuppressionText(s)) << " ["
+            << UnusedSuppressionId() << "]\n";
 }
 
-void PrintJson(std::ostream& out, const std::string& path, const OutputRowList& rows) {
+void PrintJson(std::ostream& out, const std::string& path, const OutputRowList& rows,
+               const std::vector<Suppression>& unused) {
     int errors = 0;
     int warnings = 0;
     Json list = Json::array();
@@ -71,6 +79,18 @@ void PrintJson(std::ostream& out, const std::string& path, const OutputRowList& 
     document["rows"] = std::move(list);
     document["errors"] = errors;
     document["warnings"] = warnings;
+    // Only where a comment silenced nothing: a file without one gives the same document.
+    if (!unused.empty()) {
+        Json notes = Json::array();
+        for (const Suppression& s : unused) {
+            Json note;
+            note["line"] = s.CommentLine + 1;
+            note["id"] = UnusedSuppressionId();
+            note["text"] = Windows1252ToUtf8(UnusedSuppressionText(s));
+            notes.push_back(std::move(note));
+        }
+        document["notes"] = std::move(notes);
+    }
     out << DumpJson(document) << '\n';
 }
 
@@ -84,18 +104,26 @@ bool IsWarningRow(const OutputRow& row) {
     return row.Level == LEVEL_WARNING;
 }
 
+std::string UnusedSuppressionText(const Suppression& suppression) {
+    return FormatMessage(msg::UnusedSuppression, suppression.Text);
+}
+
+int UnusedSuppressionId() {
+    return msg::UnusedSuppression;
+}
+
 void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
-               const OutputRowList& rows) {
+               const OutputRowList& rows, const std::vector<Suppression>& unused) {
     switch (format) {
     case ReportFormat::Text:
         PrintText(out, rows);
         break;
     case ReportFormat::Gcc:
-        PrintGcc(out, path, rows);
+        PrintGcc(out, path, rows, unused);
         break;
     case ReportFormat::Json:
     case ReportFormat::Sarif: // a log over all files; the caller writes it
-        PrintJson(out, path, rows);
+        PrintJson(out, path, rows, unused);
         break;
     }
 }

@@ -89,6 +89,20 @@ Json Result(const std::string& path, const OutputRow& row,
     return result;
 }
 
+// A suppression comment that silenced nothing: a note at the comment's line.
+Json NoteResult(const std::string& path, const Suppression& unused) {
+    Json result;
+    result["ruleId"] = RuleId(UnusedSuppressionId());
+    result["level"] = "note";
+    result["message"] = Message(Windows1252ToUtf8(UnusedSuppressionText(unused)));
+    Json location = Location(path, nullptr);
+    Json region;
+    region["startLine"] = unused.CommentLine + 1;
+    location["physicalLocation"]["region"] = std::move(region);
+    result["locations"] = Json::array({std::move(location)});
+    return result;
+}
+
 // Relative paths are relative to the folder kvfcheck ran in.
 Json SourceRoot() {
     std::error_code error;
@@ -151,6 +165,8 @@ void PrintSarif(std::ostream& out, const std::vector<FileResult>& results) {
         for (const OutputRow& row : file.Rows)
             if (IsFinding(row))
                 findings.push_back(Result(file.Path, row, ruleIndex));
+        for (const Suppression& unused : file.UnusedSuppressions)
+            findings.push_back(NoteResult(file.Path, unused));
     }
 
     Json invocation;

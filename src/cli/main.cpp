@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
             return result;
         }
         return CheckFile(input.Path, settings->Store(), settings->Selection(), action,
-                         options.format);
+                         options.format, !options.noInlineDisable);
     };
 
     int status = kExitClean;
@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
         else if (options.format == ReportFormat::Sarif)
             sarif.push_back(std::move(result));
         else if (!result.Failed)
-            PrintRows(std::cout, options.format, result.Path, result.Rows);
+            PrintRows(std::cout, options.format, result.Path, result.Rows,
+                      result.UnusedSuppressions);
     };
     RunInOrder(inputs.size(), WorkerCount(options.jobs), work, deliver);
 

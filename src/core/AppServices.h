@@ -2,6 +2,7 @@
 
 #include "core/AlertSink.h"
 #include "core/HelpService.h"
+#include "core/LineSuppressions.h"
 #include "core/MessageSelection.h"
 #include "core/MessageSink.h"
 #include "core/ProgressSink.h"
@@ -43,6 +44,10 @@ class AppServices {
     // Which findings are reported; everything unless the shell selects otherwise.
     void SetMessageSelection(const MessageSelection& selection) { selection_ = selection; }
     const MessageSelection& Selection() const { return selection_; }
+    // The suppression comments of the document being checked, which silence findings of
+    // their lines and note which they used; none: every finding is reported.
+    void SetSuppressions(LineSuppressions* suppressions) { suppressions_ = suppressions; }
+    LineSuppressions* Suppressions() const { return suppressions_; }
     void ClearMessages() const;
 
   private:
@@ -52,6 +57,7 @@ class AppServices {
     ProgressSink* progress_;
     AlertSink* alerts_ = nullptr;
     MessageSelection selection_;
+    LineSuppressions* suppressions_ = nullptr;
     NullProgress noProgress_;
 };
 

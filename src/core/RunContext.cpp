@@ -7,6 +7,9 @@ void RunContext::ReportMessage(int level, int line, int id, const std::string& t
     bool finding = level >= LEVEL_ERROR && level <= LEVEL_WARNING;
     if (finding && id != 0 && !services_->Selection().IsSelected(id))
         return;
+    if (finding && id != 0 && services_->Suppressions() &&
+        services_->Suppressions()->Silences(line, id))
+        return;
     services_->Messages().AddIdentifiedMessage(level, line, id, text, document);
     ++MessageCounter;
 }

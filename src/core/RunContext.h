@@ -45,7 +45,8 @@ class RunContext final : public EntryReferences {
     // The one reporting operation of all checkers: adds a row to the services' message
     // sink (which may hide warnings) and counts the call in this run's MessageCounter
     // either way. A finding (Error, Fatal Error, Warning) that the message selection
-    // leaves out is neither added nor counted.
+    // leaves out, or that a suppression comment of its line silences, is neither added nor
+    // counted.
     void ReportMessage(int level, int line, int id, const std::string& text,
                        const Document* document);
     // A row without a message id: always reported.

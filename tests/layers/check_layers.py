@@ -11,7 +11,7 @@ import re
 import sys
 
 # The engine's folders from the bottom up; each may include itself and what stands before it.
-ENGINE = ["core", "catalogue", "semantic", "document", "output"]
+ENGINE = ["core", "catalogue", "semantic", "document", "output", "language"]
 # The shells stand on the whole engine. The editor's windows (views) sit below its
 # application objects (app); kvfcheck (cli) stands beside them and includes neither.
 # version/ (the programs' version and commit) includes nothing of the others.
@@ -20,6 +20,7 @@ SHELLS = {
     "views": set(ENGINE) | {"views"},
     "app": set(ENGINE) | {"views", "app", "version"},
     "cli": set(ENGINE) | {"cli", "version"},
+    "lsp": set(ENGINE) | {"lsp", "version"},
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

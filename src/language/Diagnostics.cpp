@@ -1,0 +1,92 @@
+#include "language/Diagnostics.h"
+
+#include "core/AppServices.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/TextLines.h"
+#include "document/CheckRun.h"
+#include "language/LineLayout.h"
+#include "output/OutputRows.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kvf::language {
+namespace {
+
+// Findings about an entry's value: the value checks, the configuration data, a default
+// outside its allowed values.
+constexpr std::array kValueFindings = {
+    msg::ValueExceedsLimit,    msg::NotWithinAllowedValues, msg::ValueOutOfRange,
+    msg::UnexpectedFormat,     msg::TooManyValues,          msg::FileNameCharacters,
+    msg::VisibleStringInvalid, msg::UseInPlaceOfArea,       msg::UnspecifiedCharacters,
+    msg::DefaultNotAllowed,    msg::ConfigurationInvalid,
+};
+
+// Findings about the whole line.
+constexpr std::array kLineFindings = {msg::LineTooLong, msg::EqualSign};
+
+template <std::size_t N> bool Contains(const std::array<int, N>& ids, int id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+bool IsFinding(int level) {
+    return level == LEVEL_ERROR || level == LEVEL_FATAL || level == LEVEL_WARNING;
+}
+
+} // namespace
+
+TextRange FindingRange(std::string_view lineText, int line, int id) {
+    if (line < 0)
+        return {{0, 0}, {0, 0}};
+    LineLayout layout = LayOut(lineText);
+    TextRange whole{{line, 0}, {line, layout.ContentEnd}};
+    if (Contains(kLineFindings, id) || !layout.HasKey())
+        return whole;
+    if (Contains(kValueFindings, id) && layout.HasValue())
+        return {{line, layout.ValueBegin}, {line, layout.ValueEnd}};
+    return {{line, layout.KeyBegin}, {line, layout.KeyEnd}};
+}
+
+CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settings) {
+    // The store is only read; AppServices asks for a writable one because the editor's
+    // dialogs write through theirs.
+    SettingsStore& store = const_cast<SettingsStore&>(*settings.Settings);
+    OutputRows rows(store);
+    AppServices services(store, rows);
+    services.SetMessageSelection(settings.Selection);
+
+    BufferTextLines lines(snapshot.Text);
+    LineSuppressions suppressions;
+    if (settings.InlineDisable) {
+        suppressions = LineSuppressions::Read(lines);
+        services.SetSuppressions(&suppressions);
+    }
+    {
+        Document document(lines, snapshot.FileName, snapshot.PathName);
+        Check(services, document);
+    }
+
+    CheckOutcome outcome;
+    outcome.UnusedSuppressions = suppressions.Unused();
+    outcome.Rows.reserve(rows.Rows().size());
+    std::string scratch;
+    for (const OutputRow& row : rows.Rows()) {
+        outcome.Rows.push_back({row.Level, row.Line, row.Id, std::string(row.Text)});
+        if (!IsFinding(row.Level))
+            continue;
+        Diagnostic diagnostic;
+        diagnostic.Level = row.Level;
+        diagnostic.Id = row.Id;
+        diagnostic.RowLine = LineText(row.Level, row.Line) == "---" ? -1 : row.Line;
+        diagnostic.Text = std::string(row.Text);
+        std::string_view text = diagnostic.RowLine >= 0 && diagnostic.RowLine < lines.LineCount()
+                                    ? lines.View(diagnostic.RowLine)
+                                    : std::string_view();
+        diagnostic.Range = FindingRange(text, diagnostic.RowLine, row.Id);
+        outcome.Diagnostics.push_back(std::move(diagnostic));
+    }
+    return outcome;
+}
+
+} // namespace kvf::language

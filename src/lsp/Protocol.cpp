@@ -1,0 +1,96 @@
+#include "lsp/Protocol.h"
+
+namespace kvf::lsp {
+namespace {
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool ReadInt(const Json& object, const char* name, int& value) {
+    auto it = object.find(name);
+    if (it == object.end() || !it->is_number_integer())
+        return false;
+    long long number = it->get<long long>();
+    if (number < 0 || number > 0x7FFFFFFF)
+        return false;
+    value = static_cast<int>(number);
+    return true;
+}
+
+} // namespace
+
+Json ToJson(const language::TextPosition& position) {
+    return Json{{"line", position.Line}, {"character", position.Column}};
+}
+
+Json ToJson(const language::TextRange& range) {
+    return Json{{"start", ToJson(range.Start)}, {"end", ToJson(range.End)}};
+}
+
+bool ReadPosition(const Json& position, language::TextPosition& read) {
+    return position.is_object() && ReadInt(position, "line", read.Line) &&
+           ReadInt(position, "character", read.Column);
+}
+
+bool ReadRange(const Json& range, language::TextRange& read) {
+    return range.is_object() && range.contains("start") && range.contains("end") &&
+           ReadPosition(range["start"], read.Start) && ReadPosition(range["end"], read.End);
+}
+
+std::string UriPath(const std::string& uri) {
+    constexpr std::string_view kScheme = "file://";
+    if (uri.rfind(kScheme, 0) != 0)
+        return uri;
+    std::string path;
+    for (std::size_t i = kScheme.size(); i < uri.size(); ++i) {
+        if (uri[i] == '%' && i + 2 < uri.size() && HexValue(uri[i + 1]) >= 0 &&
+            HexValue(uri[i + 2]) >= 0) {
+            path += static_cast<char>(HexValue(uri[i + 1]) * 16 + HexValue(uri[i + 2]));
+            i += 2;
+        } else {
+            path += uri[i];
+        }
+    }
+    // A host part ("file://host/path") is dropped; local files have none.
+    if (!path.empty() && path[0] != '/') {
+        std::size_t slash = path.find('/');
+        path = slash == std::string::npos ? std::string() : path.substr(slash);
+    }
+    return path;
+}
+
+std::string UriFileName(const std::string& uri) {
+    std::string path = UriPath(uri);
+    std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string PathUri(const std::string& path) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (unsigned char c : path) {
+        bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                     c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+        if (plain) {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 15];
+        }
+    }
+    return uri;
+}
+
+std::string Dump(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace kvf::lsp

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "lsp/DocumentChecker.h"
+#include "lsp/DocumentText.h"
+#include "lsp/Protocol.h"
+#include "lsp/ServerSettings.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace kvf::lsp {
+
+// Where the server's messages go: framed onto standard output, or into a test's list.
+// Called from the reading thread and from the checkers' threads.
+class MessageOutput {
+  public:
+    virtual ~MessageOutput() = default;
+    virtual void Send(const std::string& json) = 0;
+};
+
+// Log lines for the client's log: standard error, never the protocol's stream.
+class LogOutput {
+  public:
+    virtual ~LogOutput() = default;
+    virtual void Log(const std::string& line) = 0;
+};
+
+struct ServerOptions {
+    // The settings file when the client names none; empty: the user's settings file.
+    std::string DefaultSettingsFile;
+};
+
+// The protocol over the language services: lifecycle, documents and their checks, and the
+// requests. Messages are handled in order on the calling (reading) thread; each open
+// document's checks run on a thread of their own (DocumentChecker).
+class Server {
+  public:
+    Server(MessageOutput& output, LogOutput& log, ServerOptions options = {});
+    ~Server();
+
+    // Handles the messages read so far, first to last. A request that a later
+    // $/cancelRequest among them names is answered as cancelled without running.
+    void Handle(std::deque<std::string>& bodies);
+    void HandleOne(const std::string& body) {
+        std::deque<std::string> one{body};
+        Handle(one);
+    }
+    // A message whose framing was broken: answered with a parse error (no id is known).
+    void FramingError(const std::string& reason);
+
+    bool ExitRequested() const { return exit_; }
+    // The process's exit status: 0 after shutdown then exit, 1 for an exit without shutdown
+    // or an input that ended without exit.
+    int ExitCode() const { return exit_ && shutdown_ ? 0 : 1; }
+
+    // Waits for every document's running check and stops the checkers (end of input).
+    void CloseAll();
+
+  private:
+    struct OpenDocument {
+        std::string Uri;
+        int Version = 0;
+        DocumentText Text;
+        std::unique_ptr<DocumentChecker> Checker;
+    };
+
+    void Dispatch(const Json& message, const std::deque<std::string>& later);
+    void Request(const Json& id, const std::string& method, const Json& params);
+    void Notification(const std::string& method, const Json& params);
+
+    Json Initialize(const Json& params);
+    void DidOpen(const Json& params);
+    void DidChange(const Json& params);
+    void DidClose(const Json& params);
+    void DidSave(const Json& params);
+    Json DocumentSymbols(const Json& params);
+    Json FoldingRanges(const Json& params);
+
+    OpenDocument* Find(const Json& params);
+    language::Snapshot SnapshotOf(const OpenDocument& document) const;
+    void CheckDocument(OpenDocument& document);
+    void PublishDiagnostics(const std::string& uri, int version,
+                            const language::CheckOutcome* outcome);
+
+    void Reply(const Json& id, Json result);
+    void ReplyError(const Json& id, int code, const std::string& message);
+    void Send(const Json& message);
+
+    MessageOutput& output_;
+    LogOutput& log_;
+    ServerOptions options_;
+    bool initialized_ = false;
+    bool shutdown_ = false;
+    bool exit_ = false;
+    std::shared_ptr<const ServerSettings> settings_;
+    std::map<std::string, OpenDocument> documents_;
+};
+
+} // namespace kvf::lsp

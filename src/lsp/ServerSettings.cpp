@@ -1,0 +1,43 @@
+#include "lsp/ServerSettings.h"
+
+#include "core/IniSettingsStore.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace kvf::lsp {
+
+std::shared_ptr<const ServerSettings> ServerSettings::Load(const std::string& path,
+                                                           std::string& problem) {
+    auto settings = std::make_shared<ServerSettings>();
+    settings->path_ = path;
+    std::error_code error;
+    std::string text;
+    if (!path.empty() && std::filesystem::exists(path, error)) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream read;
+        read << in.rdbuf();
+        if (!in)
+            problem = "cannot read settings file '" + path + "'";
+        else
+            text = std::move(read).str();
+    }
+    settings->store_ = std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text));
+    std::vector<std::string> unknown;
+    settings->selection_ = ReadMessageSelection(*settings->store_, unknown);
+    for (const std::string& id : unknown)
+        problem += (problem.empty() ? "" : "; ") +
+                   std::string("settings [Checks]: unknown message id '") + id + "' ignored";
+    return settings;
+}
+
+language::CheckSettings ServerSettings::ForCheck() const {
+    language::CheckSettings check;
+    check.Settings = store_.get();
+    check.Selection = selection_;
+    return check;
+}
+
+} // namespace kvf::lsp

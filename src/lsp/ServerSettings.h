@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/MessageSelection.h"
+#include "core/SettingsStore.h"
+#include "language/Snapshot.h"
+
+#include <memory>
+#include <string>
+
+namespace kvf::lsp {
+
+// The settings every check of the server reads: the file kvfcheck and the editor read (or
+// the one the client names in its initialization options), read once and then only read,
+// so checks on several threads share it. Reading it again makes a new one; a check that
+// runs keeps the one it started with.
+class ServerSettings {
+  public:
+    // Reads the file; a file that does not exist gives the defaults. On a read error the
+    // defaults too, and the reason in `problem`.
+    static std::shared_ptr<const ServerSettings> Load(const std::string& path,
+                                                      std::string& problem);
+
+    const std::string& Path() const { return path_; }
+    language::CheckSettings ForCheck() const;
+
+  private:
+    std::string path_;
+    std::unique_ptr<SettingsStore> store_;
+    MessageSelection selection_;
+};
+
+} // namespace kvf::lsp
