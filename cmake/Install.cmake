@@ -20,7 +20,7 @@ if(NOT KVF_RELEASE_LINE MATCHES "([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$")
 endif()
 set(KVF_RELEASE_DATE ${CMAKE_MATCH_1})
 
-install(TARGETS kvfcheck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kvfcheck kvf-lsp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Manual pages and the package's changelog are installed compressed, without a timestamp.
 find_program(GZIP_PROGRAM gzip)
@@ -41,6 +41,8 @@ function(kvf_install_compressed source generated destination)
 endfunction()
 kvf_install_compressed(${PROJECT_SOURCE_DIR}/resources/man/kvfcheck.1
                        ${PROJECT_BINARY_DIR}/kvfcheck.1 ${CMAKE_INSTALL_MANDIR}/man1)
+kvf_install_compressed(${PROJECT_SOURCE_DIR}/resources/man/kvf-lsp.1
+                       ${PROJECT_BINARY_DIR}/kvf-lsp.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The package's changelog, made from CHANGELOG.md (cmake/DebianChangelog.cmake).
 add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog

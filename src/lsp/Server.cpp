@@ -2,9 +2,15 @@
 
 #include "catalogue/UserSettingsFile.h"
 #include "core/MessageSink.h"
+#include "language/Completion.h"
+#include "language/Hover.h"
 #include "language/Outline.h"
+#include "language/QuickFixes.h"
 #include "lsp/ClientText.h"
+#include "lsp/UserKeyFile.h"
 #include "version/BuildVersion.h"
+
+#include <stdexcept>
 
 namespace kvf::lsp {
 namespace {
@@ -15,6 +21,11 @@ constexpr int kSyncIncremental = 2;
 constexpr int kSymbolModule = 2;    // Module
 constexpr int kSymbolNamespace = 3; // Namespace: the other blocks
 constexpr int kSymbolProperty = 7;  // Property: an entry
+
+// The command of the quick fix that registers a user-defined key.
+constexpr const char* kRegisterUserKey = "kvf.registerUserKey";
+constexpr int kCompletionValue = 12;
+constexpr int kCompletionKeyword = 14;
 
 const Json* Member(const Json& object, const char* name) {
     if (!object.is_object())
@@ -165,6 +176,14 @@ void Server::Request(const Json& id, const std::string& method, const Json& para
         Reply(id, DocumentSymbols(params));
     } else if (method == "textDocument/foldingRange") {
         Reply(id, FoldingRanges(params));
+    } else if (method == "textDocument/hover") {
+        Reply(id, Hover(params));
+    } else if (method == "textDocument/completion") {
+        Reply(id, Completion(params));
+    } else if (method == "textDocument/codeAction") {
+        Reply(id, CodeActions(params));
+    } else if (method == "workspace/executeCommand") {
+        Reply(id, ExecuteCommand(params));
     } else {
         ReplyError(id, error::MethodNotFound, "unknown method " + method);
     }
@@ -210,6 +229,10 @@ Json Server::Initialize(const Json& params) {
          {{"openClose", true}, {"change", kSyncIncremental}, {"save", {{"includeText", false}}}}},
         {"documentSymbolProvider", true},
         {"foldingRangeProvider", true},
+        {"hoverProvider", true},
+        {"completionProvider", {{"triggerCharacters", {"="}}}},
+        {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}},
+        {"executeCommandProvider", {{"commands", {kRegisterUserKey}}}},
     };
     return Json{{"capabilities", std::move(capabilities)},
                 {"serverInfo", {{"name", "kvf-lsp"}, {"version", std::string(ReleaseVersion())}}}};
@@ -311,12 +334,16 @@ void Server::DidClose(const Json& params) {
     PublishDiagnostics(uri, 0, nullptr);
 }
 
-void Server::DidSave(const Json& params) {
-    // The settings may have been changed meanwhile (a user key registered in the editor).
+void Server::ReloadSettings() {
     std::string problem;
     settings_ = ServerSettings::Load(settings_->Path(), problem);
     if (!problem.empty())
         log_.Log("kvf-lsp: " + problem);
+}
+
+void Server::DidSave(const Json& params) {
+    // The settings may have been changed meanwhile (a user key registered in the editor).
+    ReloadSettings();
     if (OpenDocument* document = Find(params))
         CheckDocument(*document);
 }
@@ -344,6 +371,106 @@ Json Server::FoldingRanges(const Json& params) {
         folds.push_back(
             {{"startLine", fold.StartLine}, {"endLine", fold.EndLine}, {"kind", "region"}});
     return folds;
+}
+
+Json Server::Hover(const Json& params) {
+    OpenDocument* document = Find(params);
+    language::TextPosition at;
+    const Json* position = Member(params, "position");
+    if (!document || !position || !ReadPosition(*position, at))
+        return nullptr;
+    language::HoverText hover = language::HoverAt(SnapshotOf(*document), settings_->ForCheck(), at);
+    if (!hover.Found)
+        return nullptr;
+    return Json{{"contents", {{"kind", "markdown"}, {"value", ToClientText(hover.Markdown)}}},
+                {"range", ToJson(hover.Range)}};
+}
+
+Json Server::Completion(const Json& params) {
+    OpenDocument* document = Find(params);
+    language::TextPosition at;
+    const Json* position = Member(params, "position");
+    Json items = Json::array();
+    if (!document || !position || !ReadPosition(*position, at))
+        return items;
+    for (const language::CompletionItem& item :
+         language::CompleteAt(SnapshotOf(*document), settings_->ForCheck(), at)) {
+        Json json{{"label", ToClientText(item.Label)},
+                  {"kind", item.IsKeyword ? kCompletionKeyword : kCompletionValue}};
+        if (!item.Detail.empty())
+            json["detail"] = ToClientText(item.Detail);
+        if (!item.Documentation.empty())
+            json["documentation"] = {{"kind", "plaintext"},
+                                     {"value", ToClientText(item.Documentation)}};
+        items.push_back(std::move(json));
+    }
+    return items;
+}
+
+Json Server::CodeActions(const Json& params) {
+    OpenDocument* document = Find(params);
+    Json actions = Json::array();
+    const Json* context = Member(params, "context");
+    const Json* diagnostics = context ? Member(*context, "diagnostics") : nullptr;
+    if (!document || !diagnostics || !diagnostics->is_array())
+        return actions;
+    language::Snapshot snapshot = SnapshotOf(*document);
+    language::CheckSettings settings = settings_->ForCheck();
+    for (const Json& d : *diagnostics) {
+        const Json* code = Member(d, "code");
+        language::TextRange range;
+        if (StringMember(d, "source") != "kvfcheck" || !code || !code->is_number_integer() ||
+            !ReadRange(d["range"], range))
+            continue;
+        language::Diagnostic finding;
+        finding.Id = code->get<int>();
+        finding.Range = range;
+        // The rows without a line point at the start of the file with an empty range.
+        bool noLine = range.Start == language::TextPosition{0, 0} && range.End == range.Start;
+        finding.RowLine = noLine ? -1 : range.Start.Line;
+        finding.Text = FromClientText(StringMember(d, "message"));
+        for (const language::QuickFix& fix : language::FixesFor(snapshot, settings, finding)) {
+            Json action{{"title", ToClientText(fix.Title)},
+                        {"kind", "quickfix"},
+                        {"diagnostics", Json::array({d})}};
+            if (!fix.UserKey.empty()) {
+                action["command"] = {
+                    {"title", ToClientText(fix.Title)},
+                    {"command", kRegisterUserKey},
+                    {"arguments", Json::array({{{"key", ToClientText(fix.UserKey)},
+                                                {"setting", ToClientText(fix.UserKeySetting)}}})}};
+            } else {
+                Json edits = Json::array();
+                for (const language::TextEdit& edit : fix.Edits)
+                    edits.push_back(
+                        {{"range", ToJson(edit.Range)}, {"newText", ToClientText(edit.NewText)}});
+                action["edit"] = {{"changes", {{document->Uri, std::move(edits)}}}};
+            }
+            actions.push_back(std::move(action));
+        }
+    }
+    return actions;
+}
+
+Json Server::ExecuteCommand(const Json& params) {
+    if (StringMember(params, "command") != kRegisterUserKey)
+        throw std::invalid_argument("unknown command");
+    const Json* arguments = Member(params, "arguments");
+    if (!arguments || !arguments->is_array() || arguments->empty())
+        throw std::invalid_argument("the command needs the key and its setting");
+    std::string key = FromClientText(StringMember((*arguments)[0], "key"));
+    std::string setting = FromClientText(StringMember((*arguments)[0], "setting"));
+    if (key.empty() || setting.empty())
+        throw std::invalid_argument("the command needs the key and its setting");
+    std::string problem;
+    if (!RegisterUserKeyInFile(settings_->Path(), key, setting, problem))
+        throw std::runtime_error(problem);
+    log_.Log("kvf-lsp: registered user-defined key " + key + " in " + settings_->Path());
+    // Every open document is checked again with the key known.
+    ReloadSettings();
+    for (auto& [uri, document] : documents_)
+        CheckDocument(document);
+    return nullptr;
 }
 
 } // namespace kvf::lsp

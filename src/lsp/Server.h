@@ -78,6 +78,11 @@ class Server {
     void DidSave(const Json& params);
     Json DocumentSymbols(const Json& params);
     Json FoldingRanges(const Json& params);
+    Json Hover(const Json& params);
+    Json Completion(const Json& params);
+    Json CodeActions(const Json& params);
+    Json ExecuteCommand(const Json& params);
+    void ReloadSettings();
 
     OpenDocument* Find(const Json& params);
     language::Snapshot SnapshotOf(const OpenDocument& document) const;

@@ -38,6 +38,14 @@ class Install(unittest.TestCase):
         self.assertEqual(run.returncode, 0)
         self.assertIn(b"--format", run.stdout)
 
+    def test_language_server_runs_where_installed(self):
+        server = self.path("bin/kvf-lsp")
+        run = subprocess.run([server, "--version"], capture_output=True, timeout=60)
+        self.assertEqual(run.returncode, 0)
+        self.assertTrue(run.stdout.startswith(b"kvf-lsp "))
+        with gzip.open(self.path("share/man/man1/kvf-lsp.1.gz")) as f:
+            self.assertIn(b".SH NAME\nkvf-lsp \\-", f.read())
+
     def test_man_page_documents_every_option(self):
         page = self.path("share/man/man1/kvfcheck.1.gz")
         if os.path.exists(page):

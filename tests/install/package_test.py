@@ -70,8 +70,10 @@ class Package(unittest.TestCase):
         for third_party in ("CLI11", "nlohmann-json", "Qt 6", "LGPL-3"):
             self.assertIn(third_party, copyright)
 
-    def test_man_pages_of_both_programs(self):
-        for program in ("kvfcheck", "kvf-editor") if self.editor_built() else ("kvfcheck",):
+    def test_man_pages_of_the_programs(self):
+        programs = ("kvfcheck", "kvf-lsp") + (("kvf-editor",) if self.editor_built() else ())
+        for program in programs:
+            self.assertTrue(os.access(self.path(f"usr/bin/{program}"), os.X_OK), program)
             with gzip.open(self.path(f"usr/share/man/man1/{program}.1.gz")) as f:
                 self.assertIn(f".SH NAME\n{program} \\-".encode(), f.read())
 

@@ -1,0 +1,170 @@
+#include "language/Completion.h"
+
+#include "catalogue/KeywordCatalogue.h"
+#include "core/MessageTable.h"
+#include "language/KeywordFacts.h"
+#include "language/LineLayout.h"
+#include "language/SnapshotDatabase.h"
+#include "semantic/SemanticKeywordList.h"
+
+#include <set>
+
+namespace kvf::language {
+namespace {
+
+using semantic::Block;
+using semantic::Context;
+using semantic::Multiplicity;
+
+std::string Upper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+    return upper;
+}
+
+// The block kind of the context rules that a block entry opens; None when it is none of them.
+Block BlockOf(const CDbEntry* block) {
+    if (!block)
+        return Block::None;
+    std::string key(block->Key);
+    for (int b = static_cast<int>(Block::PhysicalInterface);
+         b <= static_cast<int>(Block::Jokerblock); ++b)
+        if (SameKey(semantic::BlockName(static_cast<Block>(b)), key))
+            return static_cast<Block>(b);
+    return Block::None;
+}
+
+bool OnlyOnce(Multiplicity rule, Block where) {
+    switch (rule) {
+    case Multiplicity::OncePerFile:
+        return where == Block::None;
+    case Multiplicity::OncePerModuleOrFile:
+        return true;
+    case Multiplicity::OncePerModule:
+        return where == Block::Module;
+    case Multiplicity::OncePerInterface:
+        return where == Block::PhysicalInterface;
+    case Multiplicity::OncePerBlock:
+    case Multiplicity::OncePerExtUserPrmData:
+        return where != Block::None;
+    default:
+        return false;
+    }
+}
+
+// Whether a keyword may stand in the block (None: at the top level).
+bool MayStand(const CatalogueRow& row, std::string_view name, Block where, Multiplicity& rule) {
+    std::optional<semantic::Kw> kw = semantic::FindSemanticKeyword(name);
+    if (!kw) {
+        // A keyword the context rules do not name stands where its tree group says.
+        rule = Multiplicity::None;
+        return row.Group == PARENT_MODULE ? where == Block::Module : where == Block::None;
+    }
+    const semantic::KeywordInfo& info = semantic::Info(*kw);
+    rule = info.Rule;
+    switch (info.Where) {
+    case Context::Top:
+        return where == Block::None;
+    case Context::TopOrModule:
+        return where == Block::None || where == Block::Module;
+    case Context::Inside:
+        return where == info.Inside;
+    }
+    return false;
+}
+
+std::vector<CompletionItem> Keywords(const SnapshotDatabase& db, int line) {
+    const CDbEntry* block = db.BlockAround(line);
+    Block where = BlockOf(block);
+    // The keys already given in the same block (or at the top level).
+    std::set<std::string> given;
+    for (const CDbEntry& entry : db.Database()) {
+        bool sameScope = block ? entry.hParent == block : entry.hParent == nullptr;
+        if (sameScope && entry.LongLine != line)
+            given.insert(Upper(std::string(entry.Key)));
+    }
+    std::vector<CompletionItem> items;
+    std::set<std::string> offered;
+    for (const CatalogueRow& row : KeywordCatalogue::Instance().Rows()) {
+        for (const CatalogueKeyword& keyword : row.Keywords) {
+            Multiplicity rule = Multiplicity::None;
+            if (!MayStand(row, keyword.Name, where, rule))
+                continue;
+            std::string upper = Upper(keyword.Name);
+            if ((OnlyOnce(rule, where) && given.contains(upper)) || !offered.insert(upper).second)
+                continue;
+            CompletionItem item;
+            item.Label = KeywordSpelling(keyword);
+            item.Detail = ValueRuleText(CatalogueMatch{&row, &keyword});
+            item.Documentation = std::string(MessageText(keyword.HelpId));
+            item.IsKeyword = true;
+            items.push_back(std::move(item));
+        }
+    }
+    return items;
+}
+
+void AddNumberedBlocks(const SnapshotDatabase& db, std::string_view beginKey,
+                       std::vector<CompletionItem>& items) {
+    for (const CDbEntry& entry : db.Database()) {
+        if (entry.ModuleFlag != TYPE_MODULE_BEGIN || !SameKey(std::string(entry.Key), beginKey))
+            continue;
+        CompletionItem item;
+        item.Label = std::string(entry.m_Ready[0]);
+        item.Detail = std::string(beginKey) + " of line " + std::to_string(entry.LongLine + 1);
+        if (!std::string_view(entry.m_Ready[1]).empty())
+            item.Detail += ": " + std::string(entry.m_Ready[1]);
+        items.push_back(std::move(item));
+    }
+}
+
+std::vector<CompletionItem> Values(const SnapshotDatabase& db, const std::string& key) {
+    std::vector<CompletionItem> items;
+    if (SameKey(key, "Prm_Text_Ref")) {
+        AddNumberedBlocks(db, "PrmText", items);
+        return items;
+    }
+    if (key.size() >= 21 &&
+        SameKey(std::string_view(key).substr(key.size() - 21), "Ext_User_Prm_Data_Ref")) {
+        AddNumberedBlocks(db, "ExtUserPrmData", items);
+        return items;
+    }
+    CatalogueMatch match = KeywordCatalogue::Instance().Find(key);
+    if (!match)
+        return items;
+    if (match.Row->Rule == ValueRule::Boolean) {
+        items.push_back({"0", "no, not supported", "", false});
+        items.push_back({"1", "yes, supported", "", false});
+        return items;
+    }
+    std::string range(match.Keyword->RangeText);
+    for (const NumberSpan& span : AllowedNumbers(range)) {
+        items.push_back({std::to_string(span.Low), range, "", false});
+        if (span.High != span.Low)
+            items.push_back({std::to_string(span.High), range, "", false});
+    }
+    return items;
+}
+
+} // namespace
+
+std::vector<CompletionItem> CompleteAt(const Snapshot& snapshot, const CheckSettings& settings,
+                                       TextPosition at) {
+    SnapshotDatabase db(snapshot, settings);
+    if (at.Line < 0)
+        return {};
+    std::string_view line =
+        at.Line < db.Lines().LineCount() ? db.Lines().View(at.Line) : std::string_view();
+    LineLayout layout = LayOut(line);
+    if (layout.CommentBegin >= 0 && at.Column > layout.CommentBegin)
+        return {};
+    if (layout.EqualSign >= 0 && at.Column > layout.EqualSign)
+        return Values(db, std::string(KeyOf(line, layout)));
+    if (at.Column <= layout.KeyEnd || !layout.HasKey())
+        return Keywords(db, at.Line);
+    return {};
+}
+
+} // namespace kvf::language

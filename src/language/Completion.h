@@ -1,0 +1,26 @@
+#pragma once
+
+#include "language/Snapshot.h"
+#include "language/TextRange.h"
+
+#include <string>
+#include <vector>
+
+namespace kvf::language {
+
+struct CompletionItem {
+    std::string Label;         // what is inserted (Windows-1252)
+    std::string Detail;        // the value rule, or what a value means
+    std::string Documentation; // the keyword's help
+    bool IsKeyword = false;    // a keyword, else a value
+};
+
+// What may be written at a position: at the start of a line the keywords that may stand
+// there (inside a Module block the module keywords, at the top the file's keywords, without
+// those that may stand once and are already given); after the equal sign the allowed values
+// (0 and 1 for a Boolean, the list or the ends of the range of the keyword, the PrmText and
+// ExtUserPrmData numbers the file defines for a reference).
+std::vector<CompletionItem> CompleteAt(const Snapshot& snapshot, const CheckSettings& settings,
+                                       TextPosition at);
+
+} // namespace kvf::language

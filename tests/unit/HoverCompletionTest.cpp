@@ -1,0 +1,98 @@
+#include "language/Completion.h"
+#include "language/Hover.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace kvf::language {
+namespace {
+
+const std::string kFile = "#TALVERON_DP\n"                 // 0
+                          "Vendor_Name = \"ACME\"\n"       // 1
+                          "9.6_supp = 1\n"                 // 2
+                          "PrmText = 7\n"                  // 3
+                          "Text(0) = \"Off\"\n"            // 4
+                          "EndPrmText\n"                   // 5
+                          "ExtUserPrmData = 3 \"Mode\"\n"  // 6
+                          "Bit(0) 0 0-1\n"                 // 7
+                          "Prm_Text_Ref = 7\n"             // 8
+                          "EndExtUserPrmData\n"            // 9
+                          "Module = \"In 4\" 0x13\n"       // 10
+                          "Ext_User_Prm_Data_Ref(0) = 3\n" // 11
+                          "\n"                             // 12
+                          "EndModule\n"                    // 13
+                          "\n"                             // 14
+                          "Station_Type = 0\n";            // 15
+
+struct HoverCase {
+    int line;
+    int column;
+    const char* contains; // empty: no hover
+};
+
+class Hovers : public ::testing::TestWithParam<HoverCase> {};
+
+TEST_P(Hovers, ShowWhatThePlaceMeans) {
+    MemorySettingsStore settings;
+    CheckSettings check;
+    check.Settings = &settings;
+    HoverText hover = HoverAt({kFile, "dev.kvf", ""}, check, {GetParam().line, GetParam().column});
+    if (*GetParam().contains == '\0') {
+        EXPECT_FALSE(hover.Found) << hover.Markdown;
+        return;
+    }
+    ASSERT_TRUE(hover.Found);
+    EXPECT_NE(hover.Markdown.find(GetParam().contains), std::string::npos) << hover.Markdown;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, Hovers,
+    ::testing::Values(HoverCase{1, 3, "Name of the manufacturer"},     // keyword help
+                      HoverCase{1, 3, "Visible-String of at most 32"}, // its value rule
+                      HoverCase{1, 3, "Group: General Keys"},          // its group
+                      HoverCase{2, 11, "1: yes"},                      // a Boolean's meaning
+                      HoverCase{8, 15, "Text(0) = \"Off\""},           // the PrmText referred to
+                      HoverCase{11, 28,
+                                "ExtUserPrmData = 3 \"Mode\""},      // the definition referred to
+                      HoverCase{10, 16, "1    0x13   input      4"}, // a module's identifiers
+                      HoverCase{12, 0, ""},                          // an empty line
+                      HoverCase{1, 30, ""}));                        // past the line's end
+
+struct CompletionCase {
+    int line;
+    int column;
+    const char* offered;    // a label that must be offered
+    const char* notOffered; // a label that must not be
+};
+
+class Completions : public ::testing::TestWithParam<CompletionCase> {};
+
+TEST_P(Completions, OfferWhatMayStandThere) {
+    MemorySettingsStore settings;
+    CheckSettings check;
+    check.Settings = &settings;
+    std::vector<CompletionItem> items =
+        CompleteAt({kFile, "dev.kvf", ""}, check, {GetParam().line, GetParam().column});
+    auto has = [&](const char* label) {
+        return std::any_of(items.begin(), items.end(),
+                           [&](const CompletionItem& i) { return i.Label == label; });
+    };
+    EXPECT_TRUE(has(GetParam().offered)) << GetParam().offered;
+    EXPECT_FALSE(has(GetParam().notOffered)) << GetParam().notOffered;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, Completions,
+    ::testing::Values(
+        CompletionCase{14, 0, "Model_Name", "Vendor_Name"}, // top: not what is given once
+        CompletionCase{14, 0, "Slave_Family", "Ext_Module_Prm_Data_Len"},
+        CompletionCase{12, 0, "Ext_Module_Prm_Data_Len", "Vendor_Name"}, // inside a Module
+        CompletionCase{2, 11, "0", "7"},                                 // a Boolean
+        CompletionCase{15, 15, "1", "2"},                                // the allowed list 0|1
+        CompletionCase{8, 15, "7", "3"},                                 // the PrmText numbers
+        CompletionCase{11, 28, "3", "7"})); // the ExtUserPrmData numbers
+
+} // namespace
+} // namespace kvf::language
