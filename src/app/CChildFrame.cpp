@@ -2,6 +2,8 @@
 
 #include "app/CKVF_EdDoc.h"
 #include "app/CharacterLossQuestion.h"
+#include "app/EditorSettings.h"
+#include "app/LiveCheck.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppServices.h"
 #include "core/MessageIds.h"
@@ -10,6 +12,7 @@
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
+#include "views/FindingMarks.h"
 #include "views/UiText.h"
 
 #include <QCloseEvent>
@@ -17,10 +20,41 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSplitter>
 #include <QTextBlock>
+#include <QTimer>
 
 namespace kvf {
+namespace {
+
+// How the worker of a live check reads the settings: a store of its own over the same file
+// (the editor's store is the GUI thread's, which may write it meanwhile), or a copy of a
+// store held in memory.
+std::function<std::unique_ptr<SettingsStore>()> WorkerSettings(const SettingsStore& store) {
+    if (const auto* ini = dynamic_cast<const QtIniSettingsStore*>(&store)) {
+        QString path = const_cast<QtIniSettingsStore*>(ini)->Qt().fileName();
+        return [path] { return std::make_unique<QtIniSettingsStore>(path); };
+    }
+    if (const auto* memory = dynamic_cast<const MemorySettingsStore*>(&store))
+        return [copy = *memory] { return std::make_unique<MemorySettingsStore>(copy); };
+    // Any other store is read through, while no dialog writes it.
+    return [&store] {
+        return std::make_unique<OverlaySettingsStore>(const_cast<SettingsStore&>(store));
+    };
+}
+
+std::vector<views::FindingSpot> Spots(const std::vector<language::Diagnostic>& diagnostics) {
+    std::vector<views::FindingSpot> spots;
+    spots.reserve(diagnostics.size());
+    for (const language::Diagnostic& diagnostic : diagnostics)
+        spots.push_back({diagnostic.RowLine, diagnostic.Range.Start.Column,
+                         diagnostic.Range.End.Column, diagnostic.Level, diagnostic.Id,
+                         FromBytes(diagnostic.Text)});
+    return spots;
+}
+
+} // namespace
 
 CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
     : QMdiSubWindow(parent), app_(&app), split_(new QSplitter(Qt::Horizontal, this)),
@@ -56,6 +90,25 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
     connect(text_, &CKVFTextView::lineDoubleClicked, tree_, &CKVFTreeView::SelectEntryForLine);
     connect(doc_, &CKVF_EdDoc::titleChanged, this,
             [this] { text_->setPrintDocumentName(doc_->FileName()); });
+
+    live_ = new LiveCheck(
+        *text_->document(),
+        [this] {
+            LiveCheckRequest request;
+            // The raw text is the document's own buffer, shared, not converted: the copy
+            // the worker checks costs the GUI thread one pass over the characters.
+            request.RawText = text_->document()->toRawText();
+            const std::string& title = doc_->Engine().Title;
+            request.FileName = title.substr(0, title.find('*'));
+            request.PathName = doc_->Engine().PathName;
+            request.Selection = app_->Selection();
+            request.MakeSettings = WorkerSettings(app_->Settings());
+            return request;
+        },
+        this);
+    connect(live_, &LiveCheck::checked, this, &CChildFrame::ShowLiveResult);
+    connect(tree_, &CKVFTreeView::formChanged, this, &CChildFrame::RememberSelectedEntry);
+    ApplyLiveCheckSetting();
 }
 
 CChildFrame::~CChildFrame() {
@@ -101,6 +154,7 @@ void CChildFrame::SelectLine(int line) {
 }
 
 void CChildFrame::RefreshViews() {
+    databaseRevision_ = live_->Revision();
     focus_.ShowNoEntry();
     // Building the database dispatched each of its entries, and every action of the
     // dispatcher starts the form with the default help: the help box shows it until an
@@ -124,6 +178,57 @@ void CChildFrame::RebuildDatabase() {
         CChildFrame* frame_;
     } hooks(this);
     Rebuild(*app_, doc_->Engine(), &hooks);
+}
+
+void CChildFrame::ApplyLiveCheckSetting() {
+    const bool on = app_->Settings().GetInt("Settings", "LiveCheck", 1) != 0;
+    if (on == live_->IsEnabled())
+        return;
+    live_->SetEnabled(on);
+    if (on)
+        live_->CheckNow();
+    else
+        text_->SetFindingMarks({});
+}
+
+void CChildFrame::ShowLiveResult(const LiveCheckResult& result) {
+    text_->SetFindingMarks(Spots(result.Diagnostics));
+    // A database built from this very text (a file just opened, F5, F7) is not taken over.
+    if (doc_->LoadInProgress() || result.Revision == databaseRevision_ || !result.Database)
+        return;
+    // The tree in a pass of its own, so that typing and painting get through in between;
+    // by then the text may have changed again, and the database is not this text's.
+    QTimer::singleShot(0, this, [this, revision = result.Revision, database = result.Database] {
+        if (revision == live_->Revision())
+            FollowText(*database);
+    });
+}
+
+void CChildFrame::RememberSelectedEntry() {
+    const CDbEntry* entry = focus_.CurrentEntry;
+    if (entry == nullptr || entry->LongLine < 0) {
+        selectedEntry_ = QTextCursor();
+        return;
+    }
+    selectedEntry_ = QTextCursor(text_->document()->findBlockByNumber(entry->LongLine));
+}
+
+void CChildFrame::FollowText(CKeyDatabase& database) {
+    const int line = selectedEntry_.isNull() ? -1 : selectedEntry_.blockNumber();
+    Document& engine = doc_->Engine();
+    engine.Database.Swap(database);
+    engine.RebuildFlag = true;
+    RefreshViews();
+    if (line < 0)
+        return;
+    // The entry that holds the remembered line now, if any.
+    for (const CDbEntry& entry : doc_->Engine().Database) {
+        if (entry.LongLine <= line && line <= entry.Line) {
+            tree_->SelectEntryForLine(entry.LongLine);
+            return;
+        }
+    }
+    selectedEntry_ = QTextCursor();
 }
 
 void CChildFrame::ShowForm() {

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextCursor>
 
 #include <functional>
 
@@ -13,7 +14,10 @@ class QSplitter;
 namespace kvf {
 
 class AppServices;
+class CKeyDatabase;
 class CInputView;
+class LiveCheck;
+struct LiveCheckResult;
 class CKVFTextView;
 class CKVF_EdDoc;
 class CKVFTreeView;
@@ -42,6 +46,11 @@ class CChildFrame : public QMdiSubWindow {
     void RefreshViews();
     // Rebuilds the database from the text and refreshes the views (Check Syntax's rebuild).
     void RebuildDatabase();
+    // Check as you type: on while the "LiveCheck" setting is 1 (the default). Read again
+    // when the settings change; off, the marks go and the tree waits for a rebuild again.
+    void ApplyLiveCheckSetting();
+    LiveCheck& Live() const { return *live_; }
+
     // The caret as the status bar shows it, 0-based.
     int CaretLine() const { return caretLine_; }
     int CaretColumn() const { return caretColumn_; }
@@ -66,6 +75,11 @@ class CChildFrame : public QMdiSubWindow {
   private:
     void ShowForm();
     void UpdateCaret();
+    // A live check's findings as marks in the text; the tree and the input view rebuilt
+    // from the text, the selected entry selected again.
+    void ShowLiveResult(const LiveCheckResult& result);
+    void FollowText(CKeyDatabase& database);
+    void RememberSelectedEntry();
 
     AppServices* app_;
     EntryFocus focus_;
@@ -76,6 +90,11 @@ class CChildFrame : public QMdiSubWindow {
     CInputView* input_ = nullptr;
     QPointer<QPlainTextEdit> second_;
     CKVF_EdDoc* doc_;
+    LiveCheck* live_;
+    // Where the selected entry begins; it moves with the text, so the entry is found again
+    // after the edits a live check follows.
+    QTextCursor selectedEntry_;
+    quint64 databaseRevision_ = 0; // the text's revision the database was built from
     int caretLine_ = 0;
     int caretColumn_ = 0;
 };

@@ -570,6 +570,8 @@ void CMainFrame::ApplySettings(const EditorSettings& settings) {
     // The engine reads Warnings, NoBackup and NoSemanticCheck from the store when it uses
     // them, so the new values count from the next use on.
     settings_.Write(*store_);
+    for (CChildFrame* child : Children())
+        child->ApplyLiveCheckSetting();
 }
 
 void CMainFrame::SaveSettings() {

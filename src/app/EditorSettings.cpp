@@ -78,6 +78,7 @@ void EditorSettings::Read(const SettingsStore& store) {
     NoBackup = store.GetInt("Settings", "NoBackup", 0);
     Syntax = store.GetInt("Settings", "Syntax", 0);
     Warnings = store.GetInt("Settings", "Warnings", 0);
+    LiveCheck = store.GetInt("Settings", "LiveCheck", 1);
 }
 
 void EditorSettings::Write(SettingsStore& store) const {
@@ -90,6 +91,7 @@ void EditorSettings::Write(SettingsStore& store) const {
     store.SetInt("Settings", "NoBackup", NoBackup);
     store.SetInt("Settings", "Syntax", Syntax);
     store.SetInt("Settings", "Warnings", Warnings);
+    store.SetInt("Settings", "LiveCheck", LiveCheck);
     store.SetInt("Settings", "Expert", 1);
 }
 

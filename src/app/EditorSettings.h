@@ -50,6 +50,7 @@ struct EditorSettings {
     int NoBackup = 0;
     int Syntax = 0;
     int Warnings = 0;
+    int LiveCheck = 1; // check as you type
 
     void Read(const SettingsStore& store);
     void Write(SettingsStore& store) const; // writes "Expert" as 1 too

@@ -38,6 +38,7 @@ SettingsDialog::SettingsDialog(const EditorSettings& settings, QWidget* parent) 
     noBackup_ = AddBox(editor, msg::NoBackupOption, settings.NoBackup);
     syntax_ = AddBox(editor, msg::SyntaxOption, settings.Syntax);
     warnings_ = AddBox(editor, msg::SuppressWarningsOption, settings.Warnings);
+    liveCheck_ = AddBox(editor, msg::LiveCheckOption, settings.LiveCheck);
     QGroupBox* failSafe = AddGroup(layout, msg::FailSafeGroup, this);
     noSemantic_ = AddBox(failSafe, msg::SkipSemanticCheckOption, settings.NoSemanticCheck);
     noWinPosSave_ = AddBox(failSafe, msg::NoWinPosSaveOption, settings.NoWinPosSave);
@@ -58,6 +59,7 @@ void SettingsDialog::CopyTo(EditorSettings& settings) const {
     settings.NoBackup = noBackup_->isChecked() ? 1 : 0;
     settings.Syntax = syntax_->isChecked() ? 1 : 0;
     settings.Warnings = warnings_->isChecked() ? 1 : 0;
+    settings.LiveCheck = liveCheck_->isChecked() ? 1 : 0;
 }
 
 } // namespace kvf

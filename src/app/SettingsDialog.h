@@ -15,7 +15,7 @@ class SettingsDialog : public QDialog {
   public:
     explicit SettingsDialog(const EditorSettings& settings, QWidget* parent = nullptr);
 
-    // Copies the seven boxes into `settings`.
+    // Copies the eight boxes into `settings`.
     void CopyTo(EditorSettings& settings) const;
 
     QCheckBox* ShowSplashBox() const { return showSplash_; }
@@ -23,6 +23,7 @@ class SettingsDialog : public QDialog {
     QCheckBox* NoBackupBox() const { return noBackup_; }
     QCheckBox* SyntaxBox() const { return syntax_; }
     QCheckBox* WarningsBox() const { return warnings_; }
+    QCheckBox* LiveCheckBox() const { return liveCheck_; }
     QCheckBox* NoSemanticBox() const { return noSemantic_; }
     QCheckBox* NoWinPosSaveBox() const { return noWinPosSave_; }
 
@@ -32,6 +33,7 @@ class SettingsDialog : public QDialog {
     QCheckBox* noBackup_;
     QCheckBox* syntax_;
     QCheckBox* warnings_;
+    QCheckBox* liveCheck_;
     QCheckBox* noSemantic_;
     QCheckBox* noWinPosSave_;
 };

@@ -1,6 +1,8 @@
 #include "core/CKeyDatabase.h"
 
+#include <initializer_list>
 #include <new>
+#include <utility>
 
 namespace kvf {
 
@@ -27,6 +29,17 @@ CDbEntry& CKeyDatabase::Emplace(EntryText key, EntryText value, int lastLine, in
         new (RoomForNext()) CDbEntry(std::move(key), std::move(value), lastLine, firstLine);
     ++count_;
     return *added;
+}
+
+void CKeyDatabase::Swap(CKeyDatabase& other) noexcept {
+    for (CKeyDatabase* database : {this, &other})
+        if (database->references_)
+            for (std::size_t i = 0; i < database->count_; ++i)
+                database->references_->ForgetEntry(&database->At(i));
+    texts_.Swap(other.texts_);
+    chunks_.swap(other.chunks_);
+    std::swap(count_, other.count_);
+    treeNodes_.swap(other.treeNodes_);
 }
 
 void CKeyDatabase::Clear() {

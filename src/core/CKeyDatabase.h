@@ -33,6 +33,11 @@ class CKeyDatabase {
 
     void SetReferences(EntryReferences* references) { references_ = references; }
 
+    // Trades entries, texts and tree nodes with `other` (a database built on another thread,
+    // say); neither entry nor text moves. The references of each stay with it: this one's are
+    // told that its entries left, as Clear tells them.
+    void Swap(CKeyDatabase& other) noexcept;
+
     CDbEntry& Append(std::unique_ptr<CDbEntry> entry);
     // Creates an entry in place at the end (the reader's way: no allocation of its own).
     CDbEntry& Emplace(EntryText key, EntryText value, int lastLine, int firstLine);

@@ -212,6 +212,11 @@ class EntryTextStore {
     EntryText Share(const EntryText& text);
     // Bytes that views of this store point into, released by Clear().
     void KeepAlive(std::shared_ptr<const void> bytes) { alive_.push_back(std::move(bytes)); }
+    // Trades every text and kept byte with `other`; texts of either stay where they are.
+    void Swap(EntryTextStore& other) noexcept {
+        std::swap(blocks_, other.blocks_);
+        alive_.swap(other.alive_);
+    }
     void Clear();
     // Bytes held in blocks (for tests and benchmarks).
     std::size_t BlockBytes() const { return blocks_.BlockBytes(); }

@@ -6,8 +6,9 @@
 #include "core/MessageIds.h"
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
-#include "views/KvfHighlighter.h"
 #include "views/EntryLineRewrite.h"
+#include "views/KvfHighlighter.h"
+#include "views/LevelIcons.h"
 #include "views/ViewText.h"
 
 #include <QApplication>
@@ -15,11 +16,14 @@
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolTip>
 
 namespace kvf {
 namespace {
@@ -59,7 +63,10 @@ int ProgressStatusId(views::TokenKind kind) {
 } // namespace
 
 CKVFTextView::CKVFTextView(QWidget* parent)
-    : QPlainTextEdit(parent), highlighter_(new views::KvfHighlighter(document())) {
+    : QPlainTextEdit(parent), highlighter_(new views::KvfHighlighter(document())),
+      gutter_(new views::MarkGutter(
+          this, [this](QPaintEvent* event) { PaintGutter(event); },
+          [this](QPoint point) { return GutterTooltipAt(point); })) {
     setFont(FixedPitchFont());
     setTabStopDistance(kTabStopInches * logicalDpiX());
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -67,6 +74,10 @@ CKVFTextView::CKVFTextView(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setAcceptDrops(true);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CKVFTextView::ReportCaret);
+    for (int level = 0; level < 4; ++level)
+        levelPixmaps_[level] = views::LevelIcon(level).pixmap(14, 14);
+    setViewportMargins(views::MarkGutter::kWidth, 0, 0, 0);
+    connect(this, &QPlainTextEdit::updateRequest, this, &CKVFTextView::UpdateGutter);
 }
 
 CKVFTextView::~CKVFTextView() = default;
@@ -215,6 +226,69 @@ void CKVFTextView::dropEvent(QDropEvent* event) {
         return;
     }
     QPlainTextEdit::dropEvent(event);
+}
+
+void CKVFTextView::SetFindingMarks(const std::vector<views::FindingSpot>& spots) {
+    marks_.Set(*document(), spots);
+    setExtraSelections(marks_.Selections());
+    gutter_->update();
+}
+
+QString CKVFTextView::TooltipAt(QPoint viewportPoint) const {
+    return marks_.MessagesAt(cursorForPosition(viewportPoint).position()).join(u'\n');
+}
+
+QString CKVFTextView::GutterTooltipAt(QPoint gutterPoint) const {
+    const QTextCursor cursor = cursorForPosition(QPoint(0, gutterPoint.y()));
+    QStringList messages = marks_.MessagesOnLine(cursor.blockNumber());
+    return messages.join(u'\n');
+}
+
+bool CKVFTextView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = TooltipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
+    }
+    return QPlainTextEdit::viewportEvent(event);
+}
+
+void CKVFTextView::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    const QRect area = contentsRect();
+    gutter_->setGeometry(area.left(), area.top(), views::MarkGutter::kWidth, viewport()->height());
+}
+
+void CKVFTextView::UpdateGutter(const QRect& rect, int dy) {
+    if (dy != 0)
+        gutter_->scroll(0, dy);
+    else
+        gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+}
+
+void CKVFTextView::PaintGutter(QPaintEvent* event) {
+    QPainter painter(gutter_);
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    QTextBlock block = firstVisibleBlock();
+    if (!block.isValid() || marks_.Marks().empty())
+        return;
+    // The lines on screen, then the most severe level marked on each.
+    const int first = block.blockNumber();
+    const int last = cursorForPosition(QPoint(0, viewport()->height())).blockNumber();
+    const std::vector<int> levels = marks_.LevelsOfLines(first, last);
+    const QPointF offset = contentOffset();
+    for (int line = first; block.isValid() && line <= last; block = block.next(), ++line) {
+        const int level = levels[static_cast<std::size_t>(line - first)];
+        if (level < 0 || level >= static_cast<int>(levelPixmaps_.size()))
+            continue;
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        const int y = static_cast<int>(box.top() + (box.height() - 14) / 2);
+        painter.drawPixmap(2, y, levelPixmaps_[static_cast<std::size_t>(level)]);
+    }
 }
 
 void CKVFTextView::Alert(int messageId) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "views/FindingMarks.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <array>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QPrintPreviewDialog;
@@ -48,6 +52,14 @@ class CKVFTextView : public QPlainTextEdit {
     // line is longer than 1024 characters, and changes nothing; false then.
     bool ReplaceEntryLines(CDbEntry& entry);
 
+    // Marks the findings of a check in the text, in place of the marks before; none clears
+    // them. The marks follow the text as it is edited.
+    void SetFindingMarks(const std::vector<views::FindingSpot>& spots);
+    const views::FindingMarks& Marks() const { return marks_; }
+    // The tooltip over a point of the viewport or of the gutter: the messages marked there.
+    QString TooltipAt(QPoint viewportPoint) const;
+    QString GutterTooltipAt(QPoint gutterPoint) const;
+
     // A read-only document can be read, selected and printed, not changed.
     void setReadOnlyDocument(bool readOnly);
 
@@ -86,16 +98,23 @@ class CKVFTextView : public QPlainTextEdit {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     void ReportCaret();
     void Alert(int messageId);
+    void PaintGutter(QPaintEvent* event);
+    void UpdateGutter(const QRect& rect, int dy);
 
     views::KvfHighlighter* highlighter_;
     AlertSink* alerts_ = nullptr;
     QString printDocumentName_;
     QPrinter* sharedPrinter_ = nullptr;
     std::unique_ptr<QPrinter> ownPrinter_;
+    views::FindingMarks marks_;
+    views::MarkGutter* gutter_;
+    std::array<QPixmap, 4> levelPixmaps_;
 };
 
 } // namespace kvf

@@ -1,62 +1,11 @@
 #include "views/OutputRowsModel.h"
 
 #include "core/MessageIds.h"
+#include "views/LevelIcons.h"
 #include "views/UiText.h"
-
-#include <QPainter>
-#include <QPainterPath>
 
 namespace kvf {
 namespace {
-
-// The four level icons, drawn once: Info, Error, Fatal Error, Warning.
-QIcon LevelIcon(int level) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QColor fill;
-    QString glyph;
-    switch (level) {
-    case LEVEL_ERROR:
-        fill = QColor(0xd0, 0x30, 0x30);
-        glyph = "x";
-        break;
-    case LEVEL_FATAL:
-        fill = QColor(0x80, 0x00, 0x20);
-        glyph = "!";
-        break;
-    case LEVEL_WARNING:
-        fill = QColor(0xf0, 0xb0, 0x20);
-        glyph = "!";
-        break;
-    default:
-        fill = QColor(0x30, 0x70, 0xd0);
-        glyph = "i";
-        break;
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    if (level == LEVEL_WARNING) {
-        QPainterPath triangle;
-        triangle.moveTo(8, 1);
-        triangle.lineTo(15, 15);
-        triangle.lineTo(1, 15);
-        triangle.closeSubpath();
-        painter.drawPath(triangle);
-    } else if (level == LEVEL_FATAL) {
-        painter.drawRoundedRect(QRectF(1, 1, 14, 14), 3, 3);
-    } else {
-        painter.drawEllipse(QRectF(1, 1, 14, 14));
-    }
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(11);
-    painter.setFont(font);
-    painter.setPen(level == LEVEL_WARNING ? Qt::black : Qt::white);
-    painter.drawText(QRectF(0, level == LEVEL_WARNING ? 3 : 0, 16, 16), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
-}
 
 int IconIndex(int level) {
     return level >= LEVEL_INFO && level <= LEVEL_WARNING ? level : 0;
@@ -67,7 +16,7 @@ int IconIndex(int level) {
 OutputRowsModel::OutputRowsModel(const SettingsStore& settings, QObject* parent)
     : QAbstractTableModel(parent), rows_(settings) {
     for (int level = 0; level < 4; ++level)
-        icons_[level] = LevelIcon(level);
+        icons_[level] = views::LevelIcon(level);
 }
 
 int OutputRowsModel::rowCount(const QModelIndex& parent) const {

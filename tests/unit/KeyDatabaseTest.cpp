@@ -1,9 +1,12 @@
 #include "core/CKeyDatabase.h"
+#include "core/EntryFocus.h"
 #include "core/RunContext.h"
 #include "output/OutputRows.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace kvf {
@@ -50,6 +53,34 @@ TEST(KeyDatabase, KeepsFileOrderAndForgetsSharedEntriesOnClear) {
     // Destroying the database resets the run's pointers as well.
     EXPECT_EQ(run.Focus.CurrentEntry, nullptr);
     EXPECT_EQ(keys, (std::vector<std::string>{"A", "B", "C"}));
+}
+
+// A database built elsewhere is taken over whole: the entries, their texts (kept in the
+// other's store) and the bytes they point into change hands without moving, and what pointed
+// at the entries given away is told.
+TEST(KeyDatabase, SwapTradesEntriesAndTellsTheReferencesOfTheOnesGivenAway) {
+    EntryFocus focus;
+    CKeyDatabase shown(&focus);
+    shown.Append(std::make_unique<CDbEntry>("Old", "", 0, 0));
+    focus.CurrentEntry = &shown.At(0);
+
+    CKeyDatabase built;
+    auto bytes = std::make_shared<std::string>("Vendor_Name");
+    built.Texts().KeepAlive(bytes);
+    CDbEntry& entry = built.Emplace(built.Texts().View(*bytes), built.Texts().Keep("ACME"), 3, 2);
+    const CDbEntry* address = &entry;
+    bytes.reset();
+
+    shown.Swap(built);
+    EXPECT_EQ(focus.CurrentEntry, nullptr);
+    ASSERT_EQ(shown.Count(), 1u);
+    EXPECT_EQ(&shown.At(0), address);
+    EXPECT_EQ(shown.At(0).Key, "Vendor_Name");
+    EXPECT_EQ(shown.At(0).Value, "ACME");
+    ASSERT_EQ(built.Count(), 1u);
+    EXPECT_EQ(built.At(0).Key, "Old");
+    built.Clear();
+    EXPECT_EQ(shown.At(0).Key, "Vendor_Name");
 }
 
 } // namespace

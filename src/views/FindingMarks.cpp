@@ -1,0 +1,114 @@
+#include "views/FindingMarks.h"
+
+#include "core/MessageSink.h"
+#include "views/LevelIcons.h"
+
+#include <QHelpEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace kvf::views {
+namespace {
+
+// Fatal errors weigh most, then errors, then warnings.
+int Severity(int level) {
+    switch (level) {
+    case LEVEL_FATAL:
+        return 3;
+    case LEVEL_ERROR:
+        return 2;
+    case LEVEL_WARNING:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void FindingMarks::Set(QTextDocument& document, const std::vector<FindingSpot>& spots) {
+    std::vector<Mark> marks;
+    marks.reserve(spots.size());
+    for (const FindingSpot& spot : spots) {
+        Mark mark;
+        mark.WholeFile = spot.Line < 0;
+        mark.Level = spot.Level;
+        mark.Id = spot.Id;
+        mark.Text = spot.Text;
+        const QTextBlock block = document.findBlockByNumber(std::max(0, spot.Line));
+        if (!block.isValid())
+            continue; // the text lost the line since the snapshot
+        const int length = block.length() - 1;
+        mark.Range = QTextCursor(block);
+        if (!mark.WholeFile) {
+            const int start = std::clamp(spot.StartColumn, 0, length);
+            const int end = std::clamp(spot.EndColumn, start, length);
+            mark.Range.setPosition(block.position() + start);
+            mark.Range.setPosition(block.position() + end, QTextCursor::KeepAnchor);
+        }
+        marks.push_back(std::move(mark));
+    }
+    marks_ = std::move(marks);
+}
+
+QList<QTextEdit::ExtraSelection> FindingMarks::Selections() const {
+    QList<QTextEdit::ExtraSelection> selections;
+    for (const Mark& mark : marks_) {
+        if (!mark.Range.hasSelection())
+            continue;
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = mark.Range;
+        selection.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        selection.format.setUnderlineColor(LevelColour(mark.Level));
+        selections << selection;
+    }
+    return selections;
+}
+
+QStringList FindingMarks::MessagesOnLine(int line) const {
+    QStringList messages;
+    for (const Mark& mark : marks_)
+        if (mark.Line() == line)
+            messages << mark.Text;
+    return messages;
+}
+
+QStringList FindingMarks::MessagesAt(int position) const {
+    QStringList messages;
+    for (const Mark& mark : marks_)
+        if (mark.Range.hasSelection() && position >= mark.Range.selectionStart() &&
+            position <= mark.Range.selectionEnd())
+            messages << mark.Text;
+    return messages;
+}
+
+std::vector<int> FindingMarks::LevelsOfLines(int first, int last) const {
+    std::vector<int> levels(static_cast<std::size_t>(std::max(0, last - first + 1)), -1);
+    for (const Mark& mark : marks_) {
+        const int line = mark.Line();
+        if (line < first || line > last)
+            continue;
+        int& level = levels[static_cast<std::size_t>(line - first)];
+        if (level < 0 || Severity(mark.Level) > Severity(level))
+            level = mark.Level;
+    }
+    return levels;
+}
+
+bool MarkGutter::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = tooltip_(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace kvf::views

@@ -1,0 +1,290 @@
+// Check as you type: a pause in typing checks a snapshot of the text on a worker thread,
+// the findings are marked in the text, results for an older text are dropped, and the tree
+// follows the text.
+#include "FrameFixture.h"
+#include "GuiTestSupport.h"
+
+#include "app/LiveCheck.h"
+#include "app/SettingsDialog.h"
+#include "views/CInputView.h"
+#include "views/CKVFTreeView.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QThread>
+
+#include <atomic>
+
+using namespace kvf;
+
+namespace {
+
+const QStringList kCaseFiles = {"expected", "expected.jsonl", "args", "settings.ini", "why",
+                                "exit"};
+
+QString LevelName(int level) {
+    switch (level) {
+    case LEVEL_ERROR:
+        return "Error";
+    case LEVEL_FATAL:
+        return "Fatal Error";
+    case LEVEL_WARNING:
+        return "Warning";
+    default:
+        return "Info";
+    }
+}
+
+// The marks of a text view as the rows kvfcheck prints for them.
+QStringList MarkRows(const CKVFTextView& view) {
+    QStringList rows;
+    for (const views::FindingMarks::Mark& mark : view.Marks().Marks())
+        rows << LevelName(mark.Level) + '\t' +
+                    (mark.WholeFile ? QString("---") : QString("Line %1").arg(mark.Line() + 1)) +
+                    '\t' + mark.Text;
+    return rows;
+}
+
+QStringList KvfcheckFindingRows(const QString& folder, const QString& name) {
+    QProcess run;
+    run.setWorkingDirectory(folder);
+    run.start(KVFCHECK_PATH, {"--settings", "settings.ini", name});
+    run.waitForFinished(60000);
+    QStringList rows;
+    for (const QString& row : QString::fromUtf8(run.readAllStandardOutput()).split('\n'))
+        if (row.startsWith("Error\t") || row.startsWith("Fatal Error\t") ||
+            row.startsWith("Warning\t"))
+            rows << row;
+    return rows;
+}
+
+const QByteArray kSmallFile = "#TALVERON_DP\r\nKVF_Revision = 1\r\nVendor_Name = \"ACME\"\r\n";
+
+// A check that waits until the test lets it finish, counting the checks it ran.
+struct HeldCheck {
+    QSemaphore release;
+    std::atomic<int> runs{0};
+    std::atomic<bool> onWorker{true};
+    QThread* gui = QThread::currentThread();
+    LiveCheckFunction Function() {
+        return [this](const LiveCheckRequest& request) {
+            ++runs;
+            if (QThread::currentThread() == gui)
+                onWorker = false;
+            release.acquire();
+            return LiveCheckResult{request.Revision, {}, nullptr};
+        };
+    }
+};
+
+} // namespace
+
+class LiveCheckTest : public QObject {
+    Q_OBJECT
+    QString previousDir_;
+    QTemporaryDir work_;
+
+    CChildFrame* Open(FrameFixture& f, const QByteArray& bytes) {
+        return f.frame->OpenPaths({f.Write("ACME1234.kvf", bytes)}, false).first();
+    }
+
+  private slots:
+    void init() {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(work_.path());
+    }
+    void cleanup() { QDir::setCurrent(previousDir_); }
+
+    // Keystrokes within the pause start the pause again: ten of them give one check.
+    void keystrokesWithinThePauseGiveOneCheck() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kSmallFile);
+        LiveCheck& live = child->Live();
+        live.SetPause(150);
+        QSignalSpy started(&live, &LiveCheck::started);
+        QSignalSpy checked(&live, &LiveCheck::checked);
+        QTest::qWait(300); // the check of the file as opened
+        started.clear();
+        checked.clear();
+        child->TextView()->moveCursor(QTextCursor::End);
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(child->TextView(), Qt::Key_A);
+            QTest::qWait(30);
+        }
+        QCOMPARE(started.size(), 0);
+        QVERIFY(checked.wait(3000));
+        QTest::qWait(300);
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(checked.size(), 1);
+        QCOMPARE(checked.first().first().value<LiveCheckResult>().Revision, live.Revision());
+    }
+
+    // A result that arrives after the text changed is dropped; the marks stay as they were.
+    void aLateResultForAnOlderTextIsDropped() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kSmallFile);
+        LiveCheck& live = child->Live();
+        live.SetPause(60'000); // only CheckNow starts a check here
+        live.WaitForRunning();
+        HeldCheck held;
+        live.SetCheckFunction(held.Function());
+        QSignalSpy checked(&live, &LiveCheck::checked);
+        QSignalSpy dropped(&live, &LiveCheck::dropped);
+        child->TextView()->SetFindingMarks({{1, 0, 3, LEVEL_ERROR, 0, "old"}});
+
+        live.CheckNow();
+        const quint64 checkedRevision = live.Revision();
+        QVERIFY(live.IsRunning());
+        child->TextView()->moveCursor(QTextCursor::End);
+        child->TextView()->insertPlainText("x");
+        held.release.release();
+        QVERIFY(dropped.wait(3000));
+        QCOMPARE(dropped.first().first().value<quint64>(), checkedRevision);
+        QCOMPARE(checked.size(), 0);
+        QCOMPARE(child->TextView()->Marks().Marks().size(), std::size_t(1));
+        QVERIFY(held.onWorker);
+    }
+
+    // While one check runs, any number of further requests leave one waiting, which checks
+    // the newest text when the first is done.
+    void oneCheckRunsAndOneWaits() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kSmallFile);
+        LiveCheck& live = child->Live();
+        live.SetPause(60'000);
+        live.WaitForRunning();
+        HeldCheck held;
+        live.SetCheckFunction(held.Function());
+        QSignalSpy started(&live, &LiveCheck::started);
+        QSignalSpy checked(&live, &LiveCheck::checked);
+        live.CheckNow();
+        for (int i = 0; i < 5; ++i) {
+            child->TextView()->insertPlainText("x");
+            live.CheckNow();
+        }
+        QCOMPARE(started.size(), 1);
+        held.release.release(2);
+        QVERIFY(checked.wait(3000));
+        QCOMPARE(started.size(), 2);
+        QCOMPARE(started.last().first().value<quint64>(), live.Revision());
+        QCOMPARE(held.runs.load(), 2);
+    }
+
+    // The marks after opening each acceptance file are kvfcheck's findings for it, with
+    // their levels, lines and texts.
+    void marksMatchKvfcheckRows_data() {
+        QTest::addColumn<QString>("caseDir");
+        QDirIterator it(QString(KVF_SOURCE_DIR) + "/tests/acceptance",
+                        QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QDir dir(it.next());
+            if (dir.exists("expected") && !dir.exists("args"))
+                QTest::newRow(qPrintable(dir.dirName())) << dir.path();
+        }
+    }
+    void marksMatchKvfcheckRows() {
+        QFETCH(QString, caseDir);
+        QTemporaryDir work;
+        QStringList inputs;
+        for (const QString& name : QDir(caseDir).entryList(QDir::Files))
+            if (!kCaseFiles.contains(name))
+                inputs << name;
+        QCOMPARE(inputs.size(), 1);
+        QFile::copy(QDir(caseDir).filePath(inputs[0]), work.filePath(inputs[0]));
+        QString settings = work.filePath("settings.ini");
+        if (QFile::exists(QDir(caseDir).filePath("settings.ini")))
+            QFile::copy(QDir(caseDir).filePath("settings.ini"), settings);
+        else
+            WriteBytes(settings, {});
+        QDir::setCurrent(work.path());
+        const QStringList expected = KvfcheckFindingRows(work.path(), inputs[0]);
+
+        FrameFixture f(settings);
+        CChildFrame* child = f.frame->OpenPaths({work.filePath(inputs[0])}, false).first();
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        QVERIFY(checked.wait(5000));
+        QCOMPARE(MarkRows(*child->TextView()), expected);
+    }
+
+    // Each mark underlines its range in its level's colour and tells its message over it.
+    void marksUnderlineTheirRangeAndTellTheirMessage() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\r\nKVF_Revision = 1\r\nStation_Type = 7\r\n");
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        QVERIFY(checked.wait(5000));
+        CKVFTextView* view = child->TextView();
+        QVERIFY(!view->Marks().Marks().empty());
+        const QList<QTextEdit::ExtraSelection> selections = view->extraSelections();
+        QVERIFY(!selections.isEmpty());
+        QCOMPARE(selections.first().format.underlineStyle(), QTextCharFormat::WaveUnderline);
+        const views::FindingMarks::Mark& mark = view->Marks().Marks().front();
+        QTextCursor inside(view->document());
+        inside.setPosition(mark.Range.selectionStart());
+        const QRect box = view->cursorRect(inside);
+        QVERIFY(view->TooltipAt(box.center() + QPoint(2, 0)).contains(mark.Text));
+        QVERIFY(view->GutterTooltipAt(QPoint(5, box.center().y())).contains(mark.Text));
+        QVERIFY(view->TooltipAt(QPoint(1, 1)).isEmpty()); // the first line holds no finding
+    }
+
+    // With the setting off, typing starts no check and the marks go; the tree waits for F5.
+    void theSettingTurnsItOff() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\r\nStation_Type = 7\r\n");
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        QVERIFY(checked.wait(5000));
+        QVERIFY(!child->TextView()->Marks().Marks().empty());
+
+        SettingsDialog dialog(f.frame->Settings());
+        QVERIFY(dialog.LiveCheckBox()->isChecked());
+        dialog.LiveCheckBox()->setChecked(false);
+        EditorSettings changed = f.frame->Settings();
+        dialog.CopyTo(changed);
+        f.frame->ApplySettings(changed);
+        QCOMPARE(f.store->GetInt("Settings", "LiveCheck", 1), 0);
+        QVERIFY(child->TextView()->Marks().Marks().empty());
+
+        const std::size_t entries = child->Doc().Engine().Database.Count();
+        QSignalSpy started(&child->Live(), &LiveCheck::started);
+        child->Live().SetPause(50);
+        child->TextView()->moveCursor(QTextCursor::End);
+        child->TextView()->insertPlainText("Vendor_Name = \"ACME\"\n");
+        QTest::qWait(300);
+        QCOMPARE(started.size(), 0);
+        QCOMPARE(child->Doc().Engine().Database.Count(), entries);
+    }
+
+    // While it is on, the tree shows what was typed, and the entry selected before stays
+    // selected although its line moved.
+    void theTreeFollowsTheTextAndKeepsTheSelection() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kSmallFile);
+        LiveCheck& live = child->Live();
+        live.SetPause(50);
+        QSignalSpy checked(&live, &LiveCheck::checked);
+        QVERIFY(checked.wait(5000));
+        child->TreeView()->SelectEntryForLine(2); // Vendor_Name
+        QCOMPARE(QString::fromStdString(child->Focus().CurrentEntry->Key), QString("Vendor_Name"));
+
+        QTextCursor top(child->Doc().Text().findBlockByNumber(1));
+        top.insertText("Model_Name = \"X\"\n");
+        QVERIFY(checked.wait(5000));
+        KeywordTreeModel& model = child->TreeView()->Model();
+        // The tree follows in a pass of the event loop of its own.
+        QTRY_VERIFY(!model
+                         .match(model.RootIndex(), Qt::DisplayRole, "Model_Name (2)", 1,
+                                Qt::MatchRecursive | Qt::MatchExactly)
+                         .isEmpty());
+        QCOMPARE(model.Label(child->TreeView()->currentIndex()), QString("Vendor_Name (4)"));
+        QVERIFY(child->TreeView()->isEnabled());
+        QVERIFY(child->InputView()->isEnabled());
+    }
+};
+
+QTEST_MAIN(LiveCheckTest)
+#include "LiveCheckTest.moc"
