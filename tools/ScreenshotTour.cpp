@@ -1,11 +1,12 @@
 // Draws the editor's windows as a user sees them and writes them as PNG files: the main
 // window with a sample file, the output rows after Check KVF, the Settings dialog, the
-// print preview, the template dialog of File New and the User Key dialog. Run under a real
+// print preview, the template dialog of File New, the User Key dialog and the marks of the
+// check as you type. Run under a real
 // X server (scripts/screenshots.sh uses Xvfb).
 #include "app/CChildFrame.h"
-#include "app/EditorApp.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
+#include "app/EditorApp.h"
 #include "app/TemplateDialog.h"
 #include "app/UserKeyDialog.h"
 #include "views/CKVFTextView.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -231,6 +233,26 @@ int main(int argc, char* argv[]) {
         ok = Shoot(&frame, out.filePath("check-findings.png")) && ok;
     } else {
         ok = false;
+    }
+
+    // Check as you type: a line typed at the end of the faulty file, the pause, then the
+    // marks in the text with the message of the new one as its tooltip.
+    if (!faulty.isEmpty()) {
+        kvf::CKVFTextView* view = faulty.first()->TextView();
+        view->moveCursor(QTextCursor::End);
+        view->insertPlainText("Min_Slave_Interval = 70000\n");
+        view->ensureCursorVisible();
+        QTest::qWait(1500); // the pause, the check on its worker, the marks
+        const auto& marks = view->Marks().Marks();
+        if (!marks.empty()) {
+            QTextCursor at = marks.back().Range;
+            at.setPosition(at.selectionStart());
+            const QPoint point = view->cursorRect(at).center() + QPoint(8, 0);
+            QToolTip::showText(view->viewport()->mapToGlobal(point), view->TooltipAt(point),
+                               view->viewport());
+        }
+        ok = Shoot(&frame, out.filePath("live-marks.png")) && ok;
+        QToolTip::hideText();
     }
 
     for (kvf::CChildFrame* child : frame.Children())
