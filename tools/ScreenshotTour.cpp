@@ -243,13 +243,18 @@ int main(int argc, char* argv[]) {
         view->insertPlainText("Min_Slave_Interval = 70000\n");
         view->ensureCursorVisible();
         QTest::qWait(1500); // the pause, the check on its worker, the marks
-        const auto& marks = view->Marks().Marks();
-        if (!marks.empty()) {
-            QTextCursor at = marks.back().Range;
+        // The mark of the line typed last, its message just below the line.
+        const kvf::views::FindingMarks::Mark* typed = nullptr;
+        for (const auto& mark : view->Marks().Marks())
+            if (typed == nullptr || mark.Line() > typed->Line())
+                typed = &mark;
+        if (typed != nullptr) {
+            QTextCursor at = typed->Range;
             at.setPosition(at.selectionStart());
-            const QPoint point = view->cursorRect(at).center() + QPoint(8, 0);
-            QToolTip::showText(view->viewport()->mapToGlobal(point), view->TooltipAt(point),
-                               view->viewport());
+            const QRect line = view->cursorRect(at);
+            const QPoint point = line.center() + QPoint(8, 0);
+            QToolTip::showText(view->viewport()->mapToGlobal(point + QPoint(0, line.height())),
+                               view->TooltipAt(point), view->viewport());
         }
         ok = Shoot(&frame, out.filePath("live-marks.png")) && ok;
         QToolTip::hideText();
