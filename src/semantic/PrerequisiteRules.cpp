@@ -25,118 +25,126 @@ namespace semantic {
 
 namespace {
 
-constexpr PrerequisiteCall Require(Kw keyword, Kw prerequisite, std::string_view name) {
-    return {keyword, PrerequisiteRule::Require, PrerequisiteValue::Kept, prerequisite, name, 0};
+constexpr PrerequisiteCall Require(Kw keyword, Kw prerequisite,
+                                   PrerequisiteValue from = PrerequisiteValue::Kept) {
+    return {keyword, PrerequisiteRule::Require, from, prerequisite, Kw::Count_, 0};
 }
 
-constexpr PrerequisiteCall Restrict(Kw keyword, Kw prerequisite, std::string_view name) {
-    return {keyword, PrerequisiteRule::Restrict, PrerequisiteValue::Kept, prerequisite, name, 0};
+constexpr PrerequisiteCall Restrict(Kw keyword, Kw prerequisite) {
+    return {keyword, PrerequisiteRule::Restrict, PrerequisiteValue::Kept, prerequisite, Kw::Count_,
+            0};
+}
+
+constexpr PrerequisiteCall RestrictToEither(Kw keyword, Kw prerequisite, Kw orPrerequisite) {
+    return {keyword,
+            PrerequisiteRule::Restrict,
+            PrerequisiteValue::EitherKept,
+            prerequisite,
+            orPrerequisite,
+            0};
 }
 
 constexpr PrerequisiteCall MinimumPrmLen(Kw keyword, int length) {
-    return {keyword, PrerequisiteRule::MinimumPrmLen, PrerequisiteValue::Kept, Kw::Count_, {},
-            length};
+    return {
+        keyword, PrerequisiteRule::MinimumPrmLen, PrerequisiteValue::Kept, Kw::Count_, Kw::Count_,
+        length};
 }
 
 // clang-format off
 constexpr PrerequisiteCall kCalls[] = {
-    Require(Kw::Fail_Safe_required, Kw::Fail_Safe, "Fail_Safe"),
-    Restrict(Kw::X_Ext_Module_Prm_Data_Len, Kw::X_Prm_SAP_supp, "X_Prm_SAP_supp"),
-    Restrict(Kw::Prm_Block_Structure_supp, Kw::DPV1_Slave, "DPV1_Slave"),
-    Restrict(Kw::Prm_Block_Structure_req, Kw::DPV1_Slave, "DPV1_Slave"),
-    Restrict(Kw::Prm_Block_Structure_req, Kw::Prm_Block_Structure_supp, "Prm_Block_Structure_supp"),
-    Restrict(Kw::Jokerblock_supp, Kw::Prm_Block_Structure_supp, "Prm_Block_Structure_supp"),
-    {Kw::Jokerblock_supp, PrerequisiteRule::Require, PrerequisiteValue::JokerblockTypeBlocks,
-     Kw::Jokerblock_Type, "Jokerblock_Type", 0},
-    Restrict(Kw::Jokerblock_Type, Kw::Jokerblock_supp, "Jokerblock_supp"),
-    Restrict(Kw::Jokerblock_Location, Kw::X_Prm_SAP_supp, "X_Prm_SAP_supp"),
-    Restrict(Kw::PrmCmd_supp, Kw::Prm_Block_Structure_supp, "Prm_Block_Structure_supp"),
+    Require(Kw::Fail_Safe_required, Kw::Fail_Safe),
+    Restrict(Kw::X_Ext_Module_Prm_Data_Len, Kw::X_Prm_SAP_supp),
+    Restrict(Kw::Prm_Block_Structure_supp, Kw::DPV1_Slave),
+    Restrict(Kw::Prm_Block_Structure_req, Kw::DPV1_Slave),
+    Restrict(Kw::Prm_Block_Structure_req, Kw::Prm_Block_Structure_supp),
+    Restrict(Kw::Jokerblock_supp, Kw::Prm_Block_Structure_supp),
+    Require(Kw::Jokerblock_supp, Kw::Jokerblock_Type, PrerequisiteValue::Blocks),
+    Restrict(Kw::Jokerblock_Type, Kw::Jokerblock_supp),
+    Restrict(Kw::Jokerblock_Location, Kw::X_Prm_SAP_supp),
+    Restrict(Kw::PrmCmd_supp, Kw::Prm_Block_Structure_supp),
     MinimumPrmLen(Kw::PrmCmd_supp, 11),
-    Require(Kw::PrmCmd_req, Kw::PrmCmd_supp, "PrmCmd_supp"),
-    Restrict(Kw::Max_Switch_Over_Time, Kw::PrmCmd_supp, "PrmCmd_supp"),
-    Restrict(Kw::Slave_Redundancy_supp, Kw::PrmCmd_supp, "PrmCmd_supp"),
-    {Kw::Ident_Maintenance_supp, PrerequisiteRule::Restrict, PrerequisiteValue::EitherReadWriteSupp,
-     Kw::Count_, "C1_Read_Write_supp or C2_Read_Write_supp", 0},
+    Require(Kw::PrmCmd_req, Kw::PrmCmd_supp),
+    Restrict(Kw::Max_Switch_Over_Time, Kw::PrmCmd_supp),
+    Restrict(Kw::Slave_Redundancy_supp, Kw::PrmCmd_supp),
+    RestrictToEither(Kw::Ident_Maintenance_supp, Kw::C1_Read_Write_supp, Kw::C2_Read_Write_supp),
 
-    Require(Kw::C1_Read_Write_supp, Kw::DPV1_Slave, "DPV1_Slave"),
-    Require(Kw::C1_Read_Write_supp, Kw::C1_Max_Data_Len, "C1_Max_Data_Len"),
-    Require(Kw::C1_Read_Write_supp, Kw::C1_Response_Timeout, "C1_Response_Timeout"),
-    Require(Kw::C2_Read_Write_supp, Kw::DPV1_Slave, "DPV1_Slave"),
-    Require(Kw::C2_Read_Write_supp, Kw::C2_Max_Data_Len, "C2_Max_Data_Len"),
-    Require(Kw::C2_Read_Write_supp, Kw::C2_Response_Timeout, "C2_Response_Timeout"),
-    Require(Kw::C2_Read_Write_supp, Kw::C2_Max_Count_Channels, "C2_Max_Count_Channels"),
-    Require(Kw::C2_Read_Write_supp, Kw::Max_Initiate_PDU_Length, "Max_Initiate_PDU_Length"),
-    Restrict(Kw::C1_Max_Data_Len, Kw::C1_Read_Write_supp, "C1_Read_Write_supp"),
-    Restrict(Kw::C1_Response_Timeout, Kw::C1_Read_Write_supp, "C1_Read_Write_supp"),
-    Restrict(Kw::C2_Max_Data_Len, Kw::C2_Read_Write_supp, "C2_Read_Write_supp"),
-    Restrict(Kw::C2_Response_Timeout, Kw::C2_Read_Write_supp, "C2_Read_Write_supp"),
-    Restrict(Kw::C2_Max_Count_Channels, Kw::C2_Read_Write_supp, "C2_Read_Write_supp"),
-    Restrict(Kw::Max_Initiate_PDU_Length, Kw::C2_Read_Write_supp, "C2_Read_Write_supp"),
-    Require(Kw::C1_Read_Write_required, Kw::C1_Read_Write_supp, "C1_Read_Write_supp"),
-    Require(Kw::C2_Read_Write_required, Kw::C2_Read_Write_supp, "C2_Read_Write_supp"),
+    Require(Kw::C1_Read_Write_supp, Kw::DPV1_Slave),
+    Require(Kw::C1_Read_Write_supp, Kw::C1_Max_Data_Len),
+    Require(Kw::C1_Read_Write_supp, Kw::C1_Response_Timeout),
+    Require(Kw::C2_Read_Write_supp, Kw::DPV1_Slave),
+    Require(Kw::C2_Read_Write_supp, Kw::C2_Max_Data_Len),
+    Require(Kw::C2_Read_Write_supp, Kw::C2_Response_Timeout),
+    Require(Kw::C2_Read_Write_supp, Kw::C2_Max_Count_Channels),
+    Require(Kw::C2_Read_Write_supp, Kw::Max_Initiate_PDU_Length),
+    Restrict(Kw::C1_Max_Data_Len, Kw::C1_Read_Write_supp),
+    Restrict(Kw::C1_Response_Timeout, Kw::C1_Read_Write_supp),
+    Restrict(Kw::C2_Max_Data_Len, Kw::C2_Read_Write_supp),
+    Restrict(Kw::C2_Response_Timeout, Kw::C2_Read_Write_supp),
+    Restrict(Kw::C2_Max_Count_Channels, Kw::C2_Read_Write_supp),
+    Restrict(Kw::Max_Initiate_PDU_Length, Kw::C2_Read_Write_supp),
+    Require(Kw::C1_Read_Write_required, Kw::C1_Read_Write_supp),
+    Require(Kw::C2_Read_Write_required, Kw::C2_Read_Write_supp),
 
-    Require(Kw::Diagnostic_Alarm_supp, Kw::Alarm_Type_Mode_supp, "Alarm_Type_Mode_supp"),
-    Require(Kw::Process_Alarm_supp, Kw::Alarm_Type_Mode_supp, "Alarm_Type_Mode_supp"),
-    Require(Kw::Pull_Plug_Alarm_supp, Kw::Alarm_Type_Mode_supp, "Alarm_Type_Mode_supp"),
-    Require(Kw::Status_Alarm_supp, Kw::Alarm_Type_Mode_supp, "Alarm_Type_Mode_supp"),
-    Require(Kw::Update_Alarm_supp, Kw::Alarm_Type_Mode_supp, "Alarm_Type_Mode_supp"),
-    Require(Kw::Manufacturer_Specific_Alarm_supp, Kw::Alarm_Type_Mode_supp, "Alarm_Type_Mode_supp"),
-    Require(Kw::Extra_Alarm_SAP_supp, Kw::C1_Read_Write_supp, "C1_Read_Write_supp"),
-    Require(Kw::Alarm_Sequence_Mode_Count, Kw::C1_Read_Write_supp, "C1_Read_Write_supp"),
-    Require(Kw::Alarm_Type_Mode_supp, Kw::C1_Read_Write_supp, "C1_Read_Write_supp"),
-    Require(Kw::Diagnostic_Alarm_required, Kw::Diagnostic_Alarm_supp, "Diagnostic_Alarm_supp"),
-    Require(Kw::Process_Alarm_required, Kw::Process_Alarm_supp, "Process_Alarm_supp"),
-    Require(Kw::Pull_Plug_Alarm_required, Kw::Pull_Plug_Alarm_supp, "Pull_Plug_Alarm_supp"),
-    Require(Kw::Status_Alarm_required, Kw::Status_Alarm_supp, "Status_Alarm_supp"),
-    Require(Kw::Update_Alarm_required, Kw::Update_Alarm_supp, "Update_Alarm_supp"),
-    Require(Kw::Manufacturer_Specific_Alarm_required, Kw::Manufacturer_Specific_Alarm_supp,
-            "Manufacturer_Specific_Alarm_supp"),
-    Restrict(Kw::DPV1_Data_Types, Kw::DPV1_Slave, "DPV1_Slave"),
+    Require(Kw::Diagnostic_Alarm_supp, Kw::Alarm_Type_Mode_supp),
+    Require(Kw::Process_Alarm_supp, Kw::Alarm_Type_Mode_supp),
+    Require(Kw::Pull_Plug_Alarm_supp, Kw::Alarm_Type_Mode_supp),
+    Require(Kw::Status_Alarm_supp, Kw::Alarm_Type_Mode_supp),
+    Require(Kw::Update_Alarm_supp, Kw::Alarm_Type_Mode_supp),
+    Require(Kw::Manufacturer_Specific_Alarm_supp, Kw::Alarm_Type_Mode_supp),
+    Require(Kw::Extra_Alarm_SAP_supp, Kw::C1_Read_Write_supp),
+    Require(Kw::Alarm_Sequence_Mode_Count, Kw::C1_Read_Write_supp),
+    Require(Kw::Alarm_Type_Mode_supp, Kw::C1_Read_Write_supp),
+    Require(Kw::Diagnostic_Alarm_required, Kw::Diagnostic_Alarm_supp),
+    Require(Kw::Process_Alarm_required, Kw::Process_Alarm_supp),
+    Require(Kw::Pull_Plug_Alarm_required, Kw::Pull_Plug_Alarm_supp),
+    Require(Kw::Status_Alarm_required, Kw::Status_Alarm_supp),
+    Require(Kw::Update_Alarm_required, Kw::Update_Alarm_supp),
+    Require(Kw::Manufacturer_Specific_Alarm_required, Kw::Manufacturer_Specific_Alarm_supp),
+    Restrict(Kw::DPV1_Data_Types, Kw::DPV1_Slave),
 
-    Restrict(Kw::Subscriber_supp, Kw::DPV1_Slave, "DPV1_Slave"),
+    Restrict(Kw::Subscriber_supp, Kw::DPV1_Slave),
     MinimumPrmLen(Kw::Subscriber_supp, 12),
-    Require(Kw::Subscriber_supp, Kw::DXB_Max_Link_Count, "DXB_Max_Link_Count"),
-    Require(Kw::Subscriber_supp, Kw::DXB_Max_Data_Length, "DXB_Max_Data_Length"),
-    Require(Kw::DXB_Subscribertable_Block_Location, Kw::X_Prm_SAP_supp, "X_Prm_SAP_supp"),
+    Require(Kw::Subscriber_supp, Kw::DXB_Max_Link_Count),
+    Require(Kw::Subscriber_supp, Kw::DXB_Max_Data_Length),
+    Require(Kw::DXB_Subscribertable_Block_Location, Kw::X_Prm_SAP_supp),
 
-    Require(Kw::Isochron_Mode_supp, Kw::Fail_Safe, "Fail_Safe"),
+    Require(Kw::Isochron_Mode_supp, Kw::Fail_Safe),
     MinimumPrmLen(Kw::Isochron_Mode_supp, 31),
-    Require(Kw::Isochron_Mode_supp, Kw::TBASE_DP, "TBASE_DP"),
-    Require(Kw::Isochron_Mode_supp, Kw::TDP_MIN, "TDP_MIN"),
-    Require(Kw::Isochron_Mode_supp, Kw::TDP_MAX, "TDP_MAX"),
-    Require(Kw::Isochron_Mode_supp, Kw::T_PLL_W_MAX, "T_PLL_W_MAX"),
-    Require(Kw::Isochron_Mode_supp, Kw::TBASE_IO, "TBASE_IO"),
-    Require(Kw::Isochron_Mode_required, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::TBASE_DP, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::TDP_MIN, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::TDP_MAX, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::T_PLL_W_MAX, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::TBASE_IO, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::TI_MIN, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
-    Restrict(Kw::TO_MIN, Kw::Isochron_Mode_supp, "Isochron_Mode_supp"),
+    Require(Kw::Isochron_Mode_supp, Kw::TBASE_DP),
+    Require(Kw::Isochron_Mode_supp, Kw::TDP_MIN),
+    Require(Kw::Isochron_Mode_supp, Kw::TDP_MAX),
+    Require(Kw::Isochron_Mode_supp, Kw::T_PLL_W_MAX),
+    Require(Kw::Isochron_Mode_supp, Kw::TBASE_IO),
+    Require(Kw::Isochron_Mode_required, Kw::Isochron_Mode_supp),
+    Restrict(Kw::TBASE_DP, Kw::Isochron_Mode_supp),
+    Restrict(Kw::TDP_MIN, Kw::Isochron_Mode_supp),
+    Restrict(Kw::TDP_MAX, Kw::Isochron_Mode_supp),
+    Restrict(Kw::T_PLL_W_MAX, Kw::Isochron_Mode_supp),
+    Restrict(Kw::TBASE_IO, Kw::Isochron_Mode_supp),
+    Restrict(Kw::TI_MIN, Kw::Isochron_Mode_supp),
+    Restrict(Kw::TO_MIN, Kw::Isochron_Mode_supp),
 
-    Restrict(Kw::X_Prm_SAP_supp, Kw::DPV1_Slave, "DPV1_Slave"),
-    Require(Kw::X_Prm_SAP_supp, Kw::X_Max_User_Prm_Data_Len, "X_Max_User_Prm_Data_Len"),
-    Require(Kw::X_Prm_SAP_supp, Kw::X_Prm_Block_Structure_supp, "X_Prm_Block_Structure_supp"),
-    Restrict(Kw::X_Max_User_Prm_Data_Len, Kw::DPV1_Slave, "DPV1_Slave"),
-    Restrict(Kw::X_Ext_User_Prm_Data_Ref, Kw::DPV1_Slave, "DPV1_Slave"),
-    Restrict(Kw::X_Ext_User_Prm_Data_Const, Kw::DPV1_Slave, "DPV1_Slave"),
-    Restrict(Kw::X_Prm_Block_Structure_supp, Kw::DPV1_Slave, "DPV1_Slave"),
-    Require(Kw::X_Prm_Block_Structure_supp, Kw::X_Prm_SAP_supp, "X_Prm_SAP_supp"),
+    Restrict(Kw::X_Prm_SAP_supp, Kw::DPV1_Slave),
+    Require(Kw::X_Prm_SAP_supp, Kw::X_Max_User_Prm_Data_Len),
+    Require(Kw::X_Prm_SAP_supp, Kw::X_Prm_Block_Structure_supp),
+    Restrict(Kw::X_Max_User_Prm_Data_Len, Kw::DPV1_Slave),
+    Restrict(Kw::X_Ext_User_Prm_Data_Ref, Kw::DPV1_Slave),
+    Restrict(Kw::X_Ext_User_Prm_Data_Const, Kw::DPV1_Slave),
+    Restrict(Kw::X_Prm_Block_Structure_supp, Kw::DPV1_Slave),
+    Require(Kw::X_Prm_Block_Structure_supp, Kw::X_Prm_SAP_supp),
 
-    Require(Kw::DPV1_Conformance_Class, Kw::DPV1_Master, "DPV1_Master"),
-    Require(Kw::C1_Master_Read_Write_supp, Kw::DPV1_Master, "DPV1_Master"),
-    Require(Kw::Master_DPV1_Alarm_supp, Kw::DPV1_Master, "DPV1_Master"),
-    Require(Kw::Master_Diagnostic_Alarm_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Require(Kw::Master_Process_Alarm_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Require(Kw::Master_Pull_Plug_Alarm_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Require(Kw::Master_Status_Alarm_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Require(Kw::Master_Update_Alarm_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Require(Kw::Master_Manufacturer_Specific_Alarm_supp, Kw::Master_DPV1_Alarm_supp,
-            "Master_DPV1_Alarm_supp"),
-    Restrict(Kw::Master_Extra_Alarm_SAP_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Restrict(Kw::Master_Alarm_Sequence_Mode, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
-    Restrict(Kw::Master_Alarm_Type_Mode_supp, Kw::Master_DPV1_Alarm_supp, "Master_DPV1_Alarm_supp"),
+    Require(Kw::DPV1_Conformance_Class, Kw::DPV1_Master),
+    Require(Kw::C1_Master_Read_Write_supp, Kw::DPV1_Master),
+    Require(Kw::Master_DPV1_Alarm_supp, Kw::DPV1_Master),
+    Require(Kw::Master_Diagnostic_Alarm_supp, Kw::Master_DPV1_Alarm_supp),
+    Require(Kw::Master_Process_Alarm_supp, Kw::Master_DPV1_Alarm_supp),
+    Require(Kw::Master_Pull_Plug_Alarm_supp, Kw::Master_DPV1_Alarm_supp),
+    Require(Kw::Master_Status_Alarm_supp, Kw::Master_DPV1_Alarm_supp),
+    Require(Kw::Master_Update_Alarm_supp, Kw::Master_DPV1_Alarm_supp),
+    Require(Kw::Master_Manufacturer_Specific_Alarm_supp, Kw::Master_DPV1_Alarm_supp),
+    Restrict(Kw::Master_Extra_Alarm_SAP_supp, Kw::Master_DPV1_Alarm_supp),
+    Restrict(Kw::Master_Alarm_Sequence_Mode, Kw::Master_DPV1_Alarm_supp),
+    Restrict(Kw::Master_Alarm_Type_Mode_supp, Kw::Master_DPV1_Alarm_supp),
 };
 // clang-format on
 
@@ -172,6 +180,15 @@ std::span<const PrerequisiteCall> PrerequisiteCallsOf(Kw kw) {
     return kw == Kw::Count_ ? std::span<const PrerequisiteCall>{} : Calls().ByKeyword[Index(kw)];
 }
 
+std::string PrerequisiteName(const PrerequisiteCall& call) {
+    if (call.Source == Kw::Count_)
+        return {}; // a minimum length names no keyword
+    std::string name(Info(call.Source).Name);
+    if (call.From == PrerequisiteValue::EitherKept)
+        name.append(" or ").append(Info(call.OrSource).Name);
+    return name;
+}
+
 } // namespace semantic
 
 std::span<const RuleHook> SemanticChecker::PrerequisiteHooks() {
@@ -196,10 +213,10 @@ void SemanticChecker::OnPrerequisiteSecond(CDbEntry& entry, Kw kw) {
     for (const PrerequisiteCall& call : semantic::PrerequisiteCallsOf(kw)) {
         switch (call.Rule) {
         case PrerequisiteRule::Require:
-            RequirePrerequisite(PrerequisiteValueOf(call), call.Name);
+            RequirePrerequisite(PrerequisiteValueOf(call), semantic::PrerequisiteName(call));
             break;
         case PrerequisiteRule::Restrict:
-            RestrictToPrerequisite(PrerequisiteValueOf(call), call.Name);
+            RestrictToPrerequisite(PrerequisiteValueOf(call), semantic::PrerequisiteName(call));
             break;
         case PrerequisiteRule::MinimumPrmLen:
             CheckMinimumPrmLen(call.MinimumLength);
@@ -212,11 +229,10 @@ std::int32_t SemanticChecker::PrerequisiteValueOf(const PrerequisiteCall& call) 
     switch (call.From) {
     case PrerequisiteValue::Kept:
         return KeptValue(call.Source);
-    case PrerequisiteValue::JokerblockTypeBlocks:
-        return static_cast<std::int32_t>(Count(Kw::Jokerblock_Type));
-    case PrerequisiteValue::EitherReadWriteSupp:
-        return KeptValue(Kw::C1_Read_Write_supp) != 0 || KeptValue(Kw::C2_Read_Write_supp) != 0 ? 1
-                                                                                                : 0;
+    case PrerequisiteValue::Blocks:
+        return static_cast<std::int32_t>(Count(call.Source));
+    case PrerequisiteValue::EitherKept:
+        return KeptValue(call.Source) != 0 || KeptValue(call.OrSource) != 0 ? 1 : 0;
     }
     return 0;
 }

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <span>
-#include <string_view>
+#include <string>
 
 namespace kvf::semantic {
 
@@ -19,18 +19,18 @@ enum class PrerequisiteRule : std::uint8_t {
 
 // Where the value of the prerequisite comes from.
 enum class PrerequisiteValue : std::uint8_t {
-    Kept,                 // the kept value of the keyword Source
-    JokerblockTypeBlocks, // the number of Jokerblock_Type blocks
-    EitherReadWriteSupp,  // 1 when C1_Read_Write_supp or C2_Read_Write_supp is set
+    Kept,       // the kept value of the keyword Source
+    Blocks,     // the number of Source lines (the blocks a begin keyword opens)
+    EitherKept, // 1 when the kept value of Source or of OrSource is set
 };
 
 struct PrerequisiteCall {
     Kw Keyword; // the keyword whose line is judged
     PrerequisiteRule Rule;
     PrerequisiteValue From;
-    Kw Source;             // for Kept: the prerequisite keyword
-    std::string_view Name; // the prerequisite as the messages name it
-    int MinimumLength;     // for MinimumPrmLen
+    Kw Source;         // the prerequisite keyword; Count_ for MinimumPrmLen
+    Kw OrSource;       // for EitherKept: the other prerequisite keyword
+    int MinimumLength; // for MinimumPrmLen
 };
 
 // The whole table; the calls of one keyword stand together, in the order they run.
@@ -38,5 +38,9 @@ std::span<const PrerequisiteCall> PrerequisiteTable();
 
 // The calls of one keyword, in order; empty for a keyword without prerequisites.
 std::span<const PrerequisiteCall> PrerequisiteCallsOf(Kw kw);
+
+// The prerequisite as the messages name it: the name of its keyword in the keyword list,
+// or "A or B" for an either-or.
+std::string PrerequisiteName(const PrerequisiteCall& call);
 
 } // namespace kvf::semantic

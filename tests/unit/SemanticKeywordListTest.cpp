@@ -193,5 +193,26 @@ TEST(SemanticKeywordListTest, BlockBeginsResetTheCountersOfTheirBlock) {
     EXPECT_TRUE(KeywordsResetBy(Kw::Vendor_Name).empty());
 }
 
+// A block begin resets only the counters of keywords that stand in its block (a keyword that
+// may stand in a Module or at top level has its module counter reset by Module): a wrong
+// ResetBy column would give a block the counts of another.
+TEST(SemanticKeywordListTest, ResetCountersStandInTheBlockOfTheirBegin) {
+    std::size_t resetCounters = 0;
+    for (std::size_t i = 0; i < kKeywordCount; ++i) {
+        const KeywordInfo& info = Info(static_cast<Kw>(i));
+        if (info.ResetBy == Kw::Count_)
+            continue;
+        ++resetCounters;
+        std::string_view begin = Info(info.ResetBy).Name;
+        if (info.Where == Context::TopOrModule)
+            EXPECT_EQ(info.ResetBy, Kw::Module) << info.Name;
+        else
+            EXPECT_TRUE(info.Where == Context::Inside &&
+                        EqualsNoCase(BlockName(info.Inside), begin))
+                << info.Name << " reset by " << begin;
+    }
+    EXPECT_EQ(resetCounters, 67u);
+}
+
 } // namespace
 } // namespace kvf::semantic

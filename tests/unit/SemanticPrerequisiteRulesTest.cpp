@@ -20,9 +20,9 @@ using test::SemanticTestDocument;
 using test::W;
 using Rows = std::vector<std::string>;
 
-// A prerequisite read from a kept value must name the keyword it reads, and that keyword
-// must keep a value: otherwise the rule would judge against a value that is always 0.
-TEST(PrerequisiteTableTest, EveryCallReadsTheKeywordItNames) {
+// A prerequisite read from a kept value must read a keyword that keeps one: otherwise the
+// rule would judge against a value that is always 0.
+TEST(PrerequisiteTableTest, EveryKeptPrerequisiteKeepsAValue) {
     for (const PrerequisiteCall& call : semantic::PrerequisiteTable()) {
         std::string_view keyword = semantic::Info(call.Keyword).Name;
         switch (call.Rule) {
@@ -33,12 +33,14 @@ TEST(PrerequisiteTableTest, EveryCallReadsTheKeywordItNames) {
         case PrerequisiteRule::Restrict:
             break;
         }
-        if (call.From != PrerequisiteValue::Kept)
+        if (call.From == PrerequisiteValue::Blocks)
             continue;
-        EXPECT_TRUE(EqualsNoCase(semantic::Info(call.Source).Name, call.Name))
-            << keyword << " names " << call.Name;
         EXPECT_NE(semantic::Info(call.Source).Kept, semantic::Keep::Nothing)
-            << call.Name << " keeps no value";
+            << keyword << ": " << semantic::PrerequisiteName(call) << " keeps no value";
+        if (call.From == PrerequisiteValue::EitherKept) {
+            EXPECT_NE(semantic::Info(call.OrSource).Kept, semantic::Keep::Nothing)
+                << keyword << ": " << semantic::PrerequisiteName(call) << " keeps no value";
+        }
     }
 }
 
