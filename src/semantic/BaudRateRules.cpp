@@ -2,7 +2,7 @@
 // delays of the physical interfaces, and Min_Slave_Intervall against the fastest rate.
 //
 // The first pass collects (the rate flags are kept by the driver as the values of the
-// <rate>_supp keywords; the delays mark BaudRates.PhysDelayGiven here), the second pass judges, so
+// <rate>_supp keywords; the delays mark physDelayGiven_ here), the second pass judges, so
 // the order of the lines in the file does not matter.
 
 #include "semantic/BaudRateRules.h"
@@ -10,7 +10,6 @@
 #include "catalogue/NumberReader.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
-#include "semantic/SemanticChecker.h"
 
 namespace kvf {
 
@@ -69,67 +68,67 @@ const IntervalLimitRow* ExceededIntervalLimit(std::int32_t interval,
 
 } // namespace semantic
 
-std::span<const RuleHook> SemanticChecker::BaudRateHooks() {
+std::span<const RuleHook<BaudRateRules>> BaudRateRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::BaudRate;
-    static const RuleHook hooks[] = {
-        {Kw::Supp_9_6, Kw::Supp_12M, S::Second, kOrder, &SemanticChecker::OnRateSupportSecond},
-        {Kw::MaxTsdr_9_6, Kw::MaxTsdr_12M, S::Second, kOrder, &SemanticChecker::OnMaxTsdrSecond},
-        {Kw::TRDY_9_6, Kw::TSDI_12M, S::Second, kOrder, &SemanticChecker::OnMasterTimeSecond},
+    static const RuleHook<BaudRateRules> hooks[] = {
+        {Kw::Supp_9_6, Kw::Supp_12M, S::Second, kOrder, &BaudRateRules::OnRateSupportSecond},
+        {Kw::MaxTsdr_9_6, Kw::MaxTsdr_12M, S::Second, kOrder, &BaudRateRules::OnMaxTsdrSecond},
+        {Kw::TRDY_9_6, Kw::TSDI_12M, S::Second, kOrder, &BaudRateRules::OnMasterTimeSecond},
         {Kw::Transmission_Delay_9_6, Kw::Reaction_Delay_12M, S::FirstHeld, kOrder,
-         &SemanticChecker::OnInterfaceDelayFirst},
+         &BaudRateRules::OnInterfaceDelayFirst},
         {Kw::Transmission_Delay_9_6, Kw::Reaction_Delay_12M, S::Second, kOrder,
-         &SemanticChecker::OnInterfaceDelaySecond},
+         &BaudRateRules::OnInterfaceDelaySecond},
         {Kw::Min_Slave_Intervall, Kw::Min_Slave_Intervall, S::Second, kOrder,
-         &SemanticChecker::OnMinSlaveIntervalSecond},
+         &BaudRateRules::OnMinSlaveIntervalSecond},
     };
     return hooks;
 }
 
 // A rate line that failed its context or multiplicity rule, or one with value 0, declares
 // no support, so it is not judged as a supported rate.
-void SemanticChecker::OnRateSupportSecond(CDbEntry& entry, Kw kw) {
+void BaudRateRules::OnRateSupportSecond(CDbEntry& entry, Kw kw) {
     int rate = semantic::RateIndexOf(kw);
-    if (!entry.Accepted || !entry.Valid || !BaudSupported(rate))
+    if (!entry.Accepted || !entry.Valid || !context_.BaudSupported(rate))
         return;
     RequireMaxTsdrForBaudrate(rate);
     RequireMasterTimesForBaudrate(rate);
     CheckBaudrateInInterfaces(rate);
 }
 
-void SemanticChecker::OnMaxTsdrSecond(CDbEntry& entry, Kw kw) {
+void BaudRateRules::OnMaxTsdrSecond(CDbEntry& entry, Kw kw) {
     if (entry.Accepted)
         RequireBaudrateForMaxTsdr(semantic::RateIndexOf(kw));
 }
 
-void SemanticChecker::OnMasterTimeSecond(CDbEntry& entry, Kw kw) {
+void BaudRateRules::OnMasterTimeSecond(CDbEntry& entry, Kw kw) {
     if (entry.Accepted)
         RequireBaudrateForMasterTime(semantic::RateIndexOf(kw));
 }
 
 // Collected over all interfaces of the file and never cleared.
-void SemanticChecker::OnInterfaceDelayFirst(CDbEntry&, Kw kw) {
-    BaudRates.PhysDelayGiven[static_cast<std::size_t>(semantic::RateIndexOf(kw))] = 1;
+void BaudRateRules::OnInterfaceDelayFirst(CDbEntry&, Kw kw) {
+    physDelayGiven_[static_cast<std::size_t>(semantic::RateIndexOf(kw))] = 1;
 }
 
-void SemanticChecker::OnInterfaceDelaySecond(CDbEntry& entry, Kw kw) {
+void BaudRateRules::OnInterfaceDelaySecond(CDbEntry& entry, Kw kw) {
     if (entry.Accepted)
         RequireBaudrateForDelay(semantic::RateIndexOf(kw));
 }
 
-void SemanticChecker::OnMinSlaveIntervalSecond(CDbEntry& entry, Kw) {
+void BaudRateRules::OnMinSlaveIntervalSecond(CDbEntry& entry, Kw) {
     if (entry.Valid)
-        CheckMinSlaveInterval(ValueNumber(CurrentValue));
+        CheckMinSlaveInterval(ValueNumber(CurrentValue()));
 }
 
-int SemanticChecker::RequireMaxTsdrForBaudrate(int rate) {
+int BaudRateRules::RequireMaxTsdrForBaudrate(int rate) {
     if (Count(kRateTable[static_cast<std::size_t>(rate)].MaxTsdr) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::NoMaxTsdrForBaudrate);
 }
 
-int SemanticChecker::RequireMasterTimesForBaudrate(int rate) {
-    if (StationKind != 1)
+int BaudRateRules::RequireMasterTimesForBaudrate(int rate) {
+    if (StationKind() != 1)
         return 1;
     const semantic::RateRow& row = kRateTable[static_cast<std::size_t>(rate)];
     const struct {
@@ -150,39 +149,38 @@ int SemanticChecker::RequireMasterTimesForBaudrate(int rate) {
 
 // Only a file that describes its physical interfaces has to name every supported rate in
 // one of them.
-int SemanticChecker::CheckBaudrateInInterfaces(int rate) {
-    if (Count(Kw::Physical_Interface) == 0 ||
-        BaudRates.PhysDelayGiven[static_cast<std::size_t>(rate)])
+int BaudRateRules::CheckBaudrateInInterfaces(int rate) {
+    if (Count(Kw::Physical_Interface) == 0 || physDelayGiven_[static_cast<std::size_t>(rate)])
         return 1;
-    return Report(LEVEL_WARNING, msg::BaudrateNotInPhysicalInterface, CurrentKey);
+    return Report(LEVEL_WARNING, msg::BaudrateNotInPhysicalInterface, CurrentKey());
 }
 
 // Any <rate>_supp line counts here, also one with value 0.
-int SemanticChecker::RequireBaudrateForMaxTsdr(int rate) {
+int BaudRateRules::RequireBaudrateForMaxTsdr(int rate) {
     if (Count(kRateTable[static_cast<std::size_t>(rate)].Supp) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::NoBaudrateForMaxTsdr);
 }
 
-int SemanticChecker::RequireBaudrateForMasterTime(int rate) {
+int BaudRateRules::RequireBaudrateForMasterTime(int rate) {
     if (Count(kRateTable[static_cast<std::size_t>(rate)].Supp) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::NoBaudrateForTimeParameter);
 }
 
 // A delay needs the rate to be supported with value 1.
-int SemanticChecker::RequireBaudrateForDelay(int rate) {
-    if (BaudSupported(rate))
+int BaudRateRules::RequireBaudrateForDelay(int rate) {
+    if (context_.BaudSupported(rate))
         return 1;
-    return Report(LEVEL_ERROR, msg::NoBaudrateForDelay, CurrentKey);
+    return Report(LEVEL_ERROR, msg::NoBaudrateForDelay, CurrentKey());
 }
 
-int SemanticChecker::CheckMinSlaveInterval(std::int32_t interval) {
+int BaudRateRules::CheckMinSlaveInterval(std::int32_t interval) {
     std::bitset<semantic::kRateCount> supported;
     for (int rate = 0; rate < semantic::kRateCount; ++rate)
-        supported.set(static_cast<std::size_t>(rate), BaudSupported(rate));
+        supported.set(static_cast<std::size_t>(rate), context_.BaudSupported(rate));
     const semantic::IntervalLimitRow* exceeded =
-        semantic::ExceededIntervalLimit(interval, supported, SlaveFamily);
+        semantic::ExceededIntervalLimit(interval, supported, context_.SlaveFamily());
     if (!exceeded)
         return 1;
     return Report(LEVEL_ERROR, msg::MinSlaveIntervalRange, interval, exceeded->Limit,

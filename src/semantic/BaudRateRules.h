@@ -3,11 +3,13 @@
 // The rate table and the Min_Slave_Intervall limits of the baud rate and timing rules.
 
 #include "core/MessageIds.h"
+#include "semantic/RuleContext.h"
 #include "semantic/SemanticKeywordList.h"
 
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <span>
 
 namespace kvf::semantic {
 
@@ -104,10 +106,31 @@ const IntervalLimitRow* ExceededIntervalLimit(std::int32_t interval,
 
 namespace kvf {
 
-// What the rate rules collect: which rates have interface delays given, over all
-// Physical_Interface blocks.
-struct BaudRateState {
-    std::array<int, semantic::kRateCount> PhysDelayGiven{};
+// Baud rates and timing: the supported rates against MaxTsdr, the master times and the
+// delays of the physical interfaces, and Min_Slave_Intervall against the fastest rate.
+class BaudRateRules : public RuleGroup {
+  public:
+    explicit BaudRateRules(RuleContext& context) : RuleGroup(context) {}
+    static std::span<const RuleHook<BaudRateRules>> Hooks();
+
+    int RequireMaxTsdrForBaudrate(int rate);
+    int RequireMasterTimesForBaudrate(int rate);
+    int CheckBaudrateInInterfaces(int rate);
+    int RequireBaudrateForMaxTsdr(int rate);
+    int RequireBaudrateForMasterTime(int rate);
+    int RequireBaudrateForDelay(int rate);
+    int CheckMinSlaveInterval(std::int32_t interval);
+
+  private:
+    // Which rates have interface delays given, over all Physical_Interface blocks.
+    std::array<int, semantic::kRateCount> physDelayGiven_{};
+
+    void OnRateSupportSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMaxTsdrSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMasterTimeSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnInterfaceDelayFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnInterfaceDelaySecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMinSlaveIntervalSecond(CDbEntry& entry, semantic::Kw kw);
 };
 
 } // namespace kvf

@@ -1,13 +1,8 @@
-// The mandatory content of blocks, judged when the block's end keyword is handled: in the
-// first pass when the end keyword stands in the block it closes, for Module and
-// Jokerblock_Type in the second pass.
+#include "semantic/BlockContentRules.h"
 
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
-#include "core/RunContext.h"
-#include "semantic/SemanticChecker.h"
-
-#include <new>
+#include "semantic/UserParameterRules.h"
 
 namespace kvf {
 
@@ -38,149 +33,131 @@ constexpr NamedKeyword kDataAreaKeywords[] = {
     {Kw::Data_Type, "Data_Type"},
 };
 
-// Moves a finished definition into its list. When memory runs out the definition is
-// dropped, the user is told, and the rule still counts as holding.
-template <typename Record>
-void StoreFinished(RunContext& run, std::unique_ptr<Record>& current, BlockVector<Record>& list,
-                   NumberIndex& byNumber) {
-    try {
-        // The first of a number is found.
-        byNumber.Insert(current->Number, static_cast<std::uint32_t>(list.size()));
-        list.push_back(std::move(*current));
-    } catch (const std::bad_alloc&) {
-        run.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
-    }
-    current.reset();
-}
-
 } // namespace
 
-std::span<const RuleHook> SemanticChecker::BlockContentHooks() {
+std::span<const RuleHook<BlockContentRules>> BlockContentRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::BlockContent;
-    static const RuleHook hooks[] = {
-        {Kw::ENDPRMTEXT, Kw::ENDPRMTEXT, S::FirstHeld, kOrder, &SemanticChecker::OnPrmTextEnd},
+    static const RuleHook<BlockContentRules> hooks[] = {
+        {Kw::ENDPRMTEXT, Kw::ENDPRMTEXT, S::FirstHeld, kOrder, &BlockContentRules::OnPrmTextEnd},
         {Kw::ENDEXTUSERPRMDATA, Kw::ENDEXTUSERPRMDATA, S::FirstHeld, kOrder,
-         &SemanticChecker::OnExtUserPrmDataEnd},
+         &BlockContentRules::OnExtUserPrmDataEnd},
         {Kw::UNIT_DIAG_AREA_END, Kw::UNIT_DIAG_AREA_END, S::FirstHeld, kOrder,
-         &SemanticChecker::OnUnitDiagAreaEnd},
+         &BlockContentRules::OnUnitDiagAreaEnd},
         {Kw::X_Unit_Diag_Area_End, Kw::X_Unit_Diag_Area_End, S::FirstHeld, kOrder,
-         &SemanticChecker::OnXUnitDiagAreaEnd},
-        {Kw::Module, Kw::Module, S::Second, kOrder, &SemanticChecker::OnModuleSecond},
+         &BlockContentRules::OnXUnitDiagAreaEnd},
+        {Kw::Module, Kw::Module, S::Second, kOrder, &BlockContentRules::OnModuleSecond},
         {Kw::Module_Reference, Kw::Module_Reference, S::Second, kOrder,
-         &SemanticChecker::OnModuleReferenceSecond},
-        {Kw::ENDMODULE, Kw::ENDMODULE, S::Second, kOrder, &SemanticChecker::OnModuleEndSecond},
+         &BlockContentRules::OnModuleReferenceSecond},
+        {Kw::ENDMODULE, Kw::ENDMODULE, S::Second, kOrder, &BlockContentRules::OnModuleEndSecond},
         {Kw::End_Physical_Interface, Kw::End_Physical_Interface, S::FirstHeld, kOrder,
-         &SemanticChecker::OnInterfaceEnd},
+         &BlockContentRules::OnInterfaceEnd},
         {Kw::EndSlotDefinition, Kw::EndSlotDefinition, S::FirstHeld, kOrder,
-         &SemanticChecker::OnSlotDefinitionEnd},
+         &BlockContentRules::OnSlotDefinitionEnd},
         {Kw::Data_Area_End, Kw::Data_Area_End, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDataAreaEnd},
+         &BlockContentRules::OnDataAreaEnd},
         {Kw::End_Jokerblock_Type, Kw::End_Jokerblock_Type, S::FirstHeld, kOrder,
-         &SemanticChecker::OnJokerblockEndFirst},
+         &BlockContentRules::OnJokerblockEndFirst},
         {Kw::End_Jokerblock_Type, Kw::End_Jokerblock_Type, S::Second, kOrder,
-         &SemanticChecker::OnJokerblockEndSecond},
+         &BlockContentRules::OnJokerblockEndSecond},
     };
     return hooks;
 }
 
-void SemanticChecker::OnPrmTextEnd(CDbEntry&, Kw) {
-    if (UserParameters.CurrentPrmText)
+void BlockContentRules::OnPrmTextEnd(CDbEntry&, Kw) {
+    if (context_.UserParameters().CurrentPrmText())
         RequirePrmTextContent();
 }
 
-void SemanticChecker::OnExtUserPrmDataEnd(CDbEntry&, Kw) {
-    if (UserParameters.CurrentExtUserPrmData)
+void BlockContentRules::OnExtUserPrmDataEnd(CDbEntry&, Kw) {
+    if (context_.UserParameters().CurrentExtUserPrmData())
         RequireExtUserPrmDataContent();
 }
 
-void SemanticChecker::OnUnitDiagAreaEnd(CDbEntry&, Kw) {
+void BlockContentRules::OnUnitDiagAreaEnd(CDbEntry&, Kw) {
     RequireUnitDiagAreaValue();
 }
 
-void SemanticChecker::OnXUnitDiagAreaEnd(CDbEntry&, Kw) {
+void BlockContentRules::OnXUnitDiagAreaEnd(CDbEntry&, Kw) {
     RequireXUnitDiagAreaValue();
 }
 
 // The second pass counts the references of each module again, so that the rule at its
 // end sees the references of its own module.
-void SemanticChecker::OnModuleSecond(CDbEntry&, Kw) {
-    OccurrenceCount[semantic::Index(Kw::Module_Reference)] = 0;
+void BlockContentRules::OnModuleSecond(CDbEntry&, Kw) {
+    context_.Counter(Kw::Module_Reference) = 0;
 }
 
-void SemanticChecker::OnModuleReferenceSecond(CDbEntry&, Kw) {
-    ++OccurrenceCount[semantic::Index(Kw::Module_Reference)];
+void BlockContentRules::OnModuleReferenceSecond(CDbEntry&, Kw) {
+    ++context_.Counter(Kw::Module_Reference);
 }
 
-void SemanticChecker::OnModuleEndSecond(CDbEntry&, Kw) {
+void BlockContentRules::OnModuleEndSecond(CDbEntry&, Kw) {
     RequireModuleReference();
 }
 
-void SemanticChecker::OnInterfaceEnd(CDbEntry&, Kw) {
+void BlockContentRules::OnInterfaceEnd(CDbEntry&, Kw) {
     RequireInterfaceDelays();
 }
 
-void SemanticChecker::OnSlotDefinitionEnd(CDbEntry&, Kw) {
+void BlockContentRules::OnSlotDefinitionEnd(CDbEntry&, Kw) {
     RequireSlotContent();
 }
 
-void SemanticChecker::OnDataAreaEnd(CDbEntry&, Kw) {
+void BlockContentRules::OnDataAreaEnd(CDbEntry&, Kw) {
     RequireDataAreaContent();
 }
 
 // Each Jokerblock_Type block is judged by its own Jokerblock_Slot count: the first pass
 // notes the count at every end line, the second pass reads them back in the same order.
-void SemanticChecker::OnJokerblockEndFirst(CDbEntry&, Kw) {
-    BlockContent.JokerblockSlotCounts.push_back(Count(Kw::Jokerblock_Slot));
+void BlockContentRules::OnJokerblockEndFirst(CDbEntry&, Kw) {
+    jokerblockSlotCounts_.push_back(Count(Kw::Jokerblock_Slot));
 }
 
-void SemanticChecker::OnJokerblockEndSecond(CDbEntry& entry, Kw) {
-    if (!entry.Accepted ||
-        BlockContent.JokerblockBlocksJudged >= BlockContent.JokerblockSlotCounts.size())
+void BlockContentRules::OnJokerblockEndSecond(CDbEntry& entry, Kw) {
+    if (!entry.Accepted || jokerblockBlocksJudged_ >= jokerblockSlotCounts_.size())
         return;
-    RequireJokerblockSlot(BlockContent.JokerblockSlotCounts[BlockContent.JokerblockBlocksJudged++]);
+    RequireJokerblockSlot(jokerblockSlotCounts_[jokerblockBlocksJudged_++]);
 }
 
-int SemanticChecker::RequirePrmTextContent() {
+int BlockContentRules::RequirePrmTextContent() {
     if (Count(Kw::TEXT) == 0) // the definition stays current until the next PrmText
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Text",
                       kvf::MessageText(msg::PrmTextDefinitionName));
-    StoreFinished(run_, UserParameters.CurrentPrmText, UserParameters.PrmTextList,
-                  UserParameters.PrmTextByNumber);
+    context_.UserParameters().StoreFinishedPrmText();
     return 1;
 }
 
-int SemanticChecker::RequireExtUserPrmDataContent() {
-    if (!UserParameters.CurrentExtUserPrmData->TypeSeen)
+int BlockContentRules::RequireExtUserPrmDataContent() {
+    if (!context_.UserParameters().CurrentExtUserPrmData()->TypeSeen)
         return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Data_Type_Name",
                       kvf::MessageText(msg::ExtUserPrmDataDefinitionName));
-    StoreFinished(run_, UserParameters.CurrentExtUserPrmData, UserParameters.ExtUserPrmDataList,
-                  UserParameters.ExtUserPrmDataByNumber);
+    context_.UserParameters().StoreFinishedExtUserPrmData();
     return 1;
 }
 
-int SemanticChecker::RequireUnitDiagAreaValue() {
+int BlockContentRules::RequireUnitDiagAreaValue() {
     if (Count(Kw::VALUE) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "Value",
                   kvf::MessageText(msg::UnitDiagAreaDefinitionName));
 }
 
-int SemanticChecker::RequireXUnitDiagAreaValue() {
+int BlockContentRules::RequireXUnitDiagAreaValue() {
     if (Count(Kw::X_Value) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingKeywordInBlock, "X_Value",
                   kvf::MessageText(msg::XUnitDiagAreaDefinitionName));
 }
 
-int SemanticChecker::RequireModuleReference() {
-    if (RevisionInForce < 3 || Count(Kw::Module_Reference) != 0)
+int BlockContentRules::RequireModuleReference() {
+    if (RevisionInForce() < 3 || Count(Kw::Module_Reference) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingModuleReference, "Module_Reference", "Module_Reference",
-                  RevisionInForce);
+                  RevisionInForce());
 }
 
-int SemanticChecker::RequireInterfaceDelays() {
+int BlockContentRules::RequireInterfaceDelays() {
     auto given = [this](RateGroup group, int rate) {
         return Count(semantic::RateKeyword(group, rate)) != 0;
     };
@@ -210,14 +187,14 @@ int SemanticChecker::RequireInterfaceDelays() {
     return holds;
 }
 
-int SemanticChecker::RequireSlotContent() {
+int BlockContentRules::RequireSlotContent() {
     if (Count(Kw::Slot) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingMandatoryInBlock, "Slot",
                   kvf::MessageText(msg::SlotDefinitionName));
 }
 
-int SemanticChecker::RequireDataAreaContent() {
+int BlockContentRules::RequireDataAreaContent() {
     int holds = 1;
     for (const NamedKeyword& row : kDataAreaKeywords)
         if (Count(row.Keyword) == 0)
@@ -225,7 +202,7 @@ int SemanticChecker::RequireDataAreaContent() {
     return holds;
 }
 
-int SemanticChecker::RequireJokerblockSlot(unsigned slotCount) {
+int BlockContentRules::RequireJokerblockSlot(unsigned slotCount) {
     if (slotCount != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingMandatoryInBlock, "Jokerblock_Slot", "Jokerblock_Type");

@@ -1,16 +1,14 @@
-// Data areas: each Data_Area against its data types and the configuration identifier it
-// names, and at the module's end the coverage of every identifier by its areas.
-//
-// Plugs in in the first pass at Data_Area_Beg, the six numeric area keywords (their values
-// are kept even after a repeated line was reported), Data_Type, Data_Area_End (after the
-// block content rule) and ENDMODULE (after the module and diagnosis rules of the module's
-// end).
+// Plugs in in the first pass at Module (a new module starts with no area sums),
+// Data_Area_Beg, the six numeric area keywords (their values are kept even after a repeated
+// line was reported), Data_Type, Data_Area_End (after the block content rule) and ENDMODULE
+// (after the module and diagnosis rules of the module's end).
+
+#include "semantic/DataAreaRules.h"
 
 #include "catalogue/NumberReader.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "semantic/DataTypeTable.h"
-#include "semantic/SemanticChecker.h"
 
 #include <algorithm>
 
@@ -34,86 +32,90 @@ struct IdentifierSide {
 
 } // namespace
 
-std::span<const RuleHook> SemanticChecker::DataAreaHooks() {
+std::span<const RuleHook<DataAreaRules>> DataAreaRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::DataArea;
-    static const RuleHook hooks[] = {
+    static const RuleHook<DataAreaRules> hooks[] = {
+        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &DataAreaRules::OnModuleBeginFirst},
         {Kw::Data_Area_Beg, Kw::Data_Area_Beg, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDataAreaBeginFirst},
+         &DataAreaRules::OnDataAreaBeginFirst},
         {Kw::Related_CFG_Identifier, Kw::DP_Master_allowed, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDataAreaValueFirst},
-        {Kw::Data_Type, Kw::Data_Type, S::FirstHeld, kOrder, &SemanticChecker::OnDataTypeFirst},
+         &DataAreaRules::OnDataAreaValueFirst},
+        {Kw::Data_Type, Kw::Data_Type, S::FirstHeld, kOrder, &DataAreaRules::OnDataTypeFirst},
         {Kw::Data_Area_End, Kw::Data_Area_End, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDataAreaEndFirst},
+         &DataAreaRules::OnDataAreaEndFirst},
         {Kw::ENDMODULE, Kw::ENDMODULE, S::FirstHeld, kOrder,
-         &SemanticChecker::OnModuleEndCoverageFirst},
+         &DataAreaRules::OnModuleEndCoverageFirst},
     };
     return hooks;
 }
 
-void SemanticChecker::OnDataAreaBeginFirst(CDbEntry& entry, Kw) {
+void DataAreaRules::OnModuleBeginFirst(CDbEntry&, Kw) {
+    sums_ = AreaSums{};
+}
+
+void DataAreaRules::OnDataAreaBeginFirst(CDbEntry& entry, Kw) {
     if (entry.Valid)
-        DataArea = DataAreaState{};
+        area_ = DataAreaState{};
 }
 
 // The area keywords reach this point only with a valid value.
-void SemanticChecker::OnDataAreaValueFirst(CDbEntry& entry, Kw kw) {
+void DataAreaRules::OnDataAreaValueFirst(CDbEntry& entry, Kw kw) {
     std::int32_t value = ValueNumber(entry.m_Ready[0]);
     switch (kw) {
     case Kw::Related_CFG_Identifier:
-        DataArea.CfgIdentifier = value;
+        area_.CfgIdentifier = value;
         CheckCfgIdentifierExists();
         break;
     case Kw::IO_Direction:
-        DataArea.IoDirection = value;
+        area_.IoDirection = value;
         break;
     case Kw::Length:
-        DataArea.AreaLength = value;
+        area_.AreaLength = value;
         break;
     case Kw::Consistency:
-        DataArea.Consistency = value;
+        area_.Consistency = value;
         break;
     case Kw::Publisher_allowed:
-        DataArea.PublisherAllowed = value;
+        area_.PublisherAllowed = value;
         break;
     case Kw::DP_Master_allowed:
-        DataArea.DpMasterAllowed = value;
+        area_.DpMasterAllowed = value;
         break;
     default:
         break;
     }
 }
 
-void SemanticChecker::OnDataTypeFirst(CDbEntry& entry, Kw) {
+void DataAreaRules::OnDataTypeFirst(CDbEntry& entry, Kw) {
     AddDataType(ValueNumber(entry.m_Ready[0]));
 }
 
-void SemanticChecker::OnDataAreaEndFirst(CDbEntry&, Kw) {
-    CheckDataAreaEnd();
+void DataAreaRules::OnDataAreaEndFirst(CDbEntry&, Kw) {
+    CheckDataAreaEnd(area_, context_.Modules().Identifiers());
 }
 
-void SemanticChecker::OnModuleEndCoverageFirst(CDbEntry&, Kw) {
+void DataAreaRules::OnModuleEndCoverageFirst(CDbEntry&, Kw) {
     CheckDataAreaCoverage();
 }
 
-int SemanticChecker::CheckCfgIdentifierExists() {
-    if (static_cast<std::uint32_t>(Modules.CfgIdentCount) >=
-        static_cast<std::uint32_t>(DataArea.CfgIdentifier))
+int DataAreaRules::CheckCfgIdentifierExists() {
+    const int count = context_.Modules().Identifiers().Count;
+    if (static_cast<std::uint32_t>(count) >= static_cast<std::uint32_t>(area_.CfgIdentifier))
         return 1;
-    return Report(LEVEL_WARNING, msg::CfgIdentifierMissing, DataArea.CfgIdentifier,
-                  Modules.CfgIdentCount);
+    return Report(LEVEL_WARNING, msg::CfgIdentifierMissing, area_.CfgIdentifier, count);
 }
 
-int SemanticChecker::AddDataType(std::int32_t value) {
+int DataAreaRules::AddDataType(std::int32_t value) {
     const DataTypeInfo& type = LookUpDataType(value);
-    DataArea.TypeLengthSum += static_cast<std::int32_t>(type.Length);
-    std::int32_t& required = DataArea.RequiredFormat;
+    area_.TypeLengthSum += static_cast<std::int32_t>(type.Length);
+    std::int32_t& required = area_.RequiredFormat;
     switch (type.Need) {
     case DataTypeFormat::None:
         break;
     case DataTypeFormat::WordUnit:
         // A word that starts on an odd byte of the area can only be read consistently.
-        if (required < 2 && DataArea.TypeLengthSum % 2 != 0)
+        if (required < 2 && area_.TypeLengthSum % 2 != 0)
             required = 2;
         required = std::max<std::int32_t>(required, 1);
         break;
@@ -136,8 +138,8 @@ int SemanticChecker::AddDataType(std::int32_t value) {
     return 1;
 }
 
-int SemanticChecker::CheckDataAreaEnd() {
-    const DataAreaState& area = DataArea;
+int DataAreaRules::CheckDataAreaEnd(const DataAreaState& area,
+                                    const ModuleIdentifiers& identifiers) {
     int holds = 1;
     bool input = area.IoDirection == 0;
     bool output = area.IoDirection == 1;
@@ -156,9 +158,9 @@ int SemanticChecker::CheckDataAreaEnd() {
     IdentifierSide side;
     auto ident = static_cast<std::uint32_t>(area.CfgIdentifier);
     if (ident >= 1 && ident <= static_cast<std::uint32_t>(kMaxCfgIdentifiers)) {
-        side.Length = output ? Modules.CfgOutLength[ident] : Modules.CfgInLength[ident];
-        side.Format = output ? Modules.CfgOutFormat[ident] : Modules.CfgInFormat[ident];
-        side.AreaSum = output ? &Modules.CfgOutAreaSum[ident] : &Modules.CfgInAreaSum[ident];
+        side.Length = output ? identifiers.OutLength[ident] : identifiers.InLength[ident];
+        side.Format = output ? identifiers.OutFormat[ident] : identifiers.InFormat[ident];
+        side.AreaSum = output ? &sums_.Out[ident] : &sums_.In[ident];
     }
     auto areaLength = static_cast<std::uint32_t>(area.AreaLength);
     if (side.Length < areaLength)
@@ -176,25 +178,26 @@ int SemanticChecker::CheckDataAreaEnd() {
 
 // Identifiers without any data area are not judged; an identifier with areas for one
 // direction only is warned for the other.
-int SemanticChecker::CheckDataAreaCoverage() {
+int DataAreaRules::CheckDataAreaCoverage() {
+    const ModuleIdentifiers& identifiers = context_.Modules().Identifiers();
     int holds = 1;
-    for (int n = 1; n <= Modules.CfgIdentCount; ++n) {
-        std::uint32_t outSum = Modules.CfgOutAreaSum[n];
-        std::uint32_t inSum = Modules.CfgInAreaSum[n];
+    for (int n = 1; n <= identifiers.Count; ++n) {
+        std::uint32_t outSum = sums_.Out[n];
+        std::uint32_t inSum = sums_.In[n];
         if (outSum == 0 && inSum == 0)
             continue;
-        if (outSum < Modules.CfgOutLength[n])
+        if (outSum < identifiers.OutLength[n])
             holds = Report(LEVEL_WARNING, msg::IdentifierNotCovered, outSum, DirectionWord(true),
-                           Modules.CfgOutLength[n], n);
-        if (inSum < Modules.CfgInLength[n])
+                           identifiers.OutLength[n], n);
+        if (inSum < identifiers.InLength[n])
             holds = Report(LEVEL_WARNING, msg::IdentifierNotCovered, inSum, DirectionWord(false),
-                           Modules.CfgInLength[n], n);
-        if (Modules.CfgOutLength[n] < outSum)
+                           identifiers.InLength[n], n);
+        if (identifiers.OutLength[n] < outSum)
             holds = Report(LEVEL_ERROR, msg::DataAreasExceedIdentifier, DirectionWord(true), outSum,
-                           n, Modules.CfgOutLength[n]);
-        if (Modules.CfgInLength[n] < inSum)
+                           n, identifiers.OutLength[n]);
+        if (identifiers.InLength[n] < inSum)
             holds = Report(LEVEL_ERROR, msg::DataAreasExceedIdentifier, DirectionWord(false), inSum,
-                           n, Modules.CfgInLength[n]);
+                           n, identifiers.InLength[n]);
     }
     return holds;
 }

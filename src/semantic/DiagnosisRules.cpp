@@ -6,11 +6,12 @@
 // texts against the definitions of the whole file. Help texts of an area, a UnitDiagType
 // block or a module are judged at the block's end, against the definitions of that block.
 
+#include "semantic/DiagnosisRules.h"
+
 #include "catalogue/NumberReader.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "core/RunContext.h"
-#include "semantic/SemanticChecker.h"
 
 #include <new>
 
@@ -37,64 +38,64 @@ std::uint32_t Unsigned(const std::string& part) {
 
 } // namespace
 
-std::span<const RuleHook> SemanticChecker::DiagnosisHooks() {
+std::span<const RuleHook<DiagnosisRules>> DiagnosisRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::Diagnosis;
-    static const RuleHook hooks[] = {
+    static const RuleHook<DiagnosisRules> hooks[] = {
         {Kw::Unit_Diag_Bit, Kw::Unit_Diag_Bit, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::Unit_Diag_Not_Bit, Kw::Unit_Diag_Not_Bit, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::Unit_Diag_Bit_Help, Kw::Unit_Diag_Bit_Help, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::Unit_Diag_Not_Bit_Help, Kw::Unit_Diag_Not_Bit_Help, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::X_Unit_Diag_Bit, Kw::X_Unit_Diag_Bit, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::X_Unit_Diag_Not_Bit, Kw::X_Unit_Diag_Not_Bit, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::X_Unit_Diag_Bit_Help, Kw::X_Unit_Diag_Bit_Help, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::X_Unit_Diag_Not_Bit_Help, Kw::X_Unit_Diag_Not_Bit_Help, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBitFirst},
+         &DiagnosisRules::OnDiagBitFirst},
         {Kw::UNIT_DIAG_AREA, Kw::UNIT_DIAG_AREA, S::FirstPlaced, kOrder,
-         &SemanticChecker::OnDiagAreaPlaced},
+         &DiagnosisRules::OnDiagAreaPlaced},
         {Kw::X_Unit_Diag_Area, Kw::X_Unit_Diag_Area, S::FirstPlaced, kOrder,
-         &SemanticChecker::OnDiagAreaPlaced},
+         &DiagnosisRules::OnDiagAreaPlaced},
         {Kw::UnitDiagType, Kw::UnitDiagType, S::FirstPlaced, kOrder,
-         &SemanticChecker::OnUnitDiagTypePlaced},
-        {Kw::VALUE, Kw::VALUE, S::FirstHeld, kOrder, &SemanticChecker::OnAreaValueFirst},
-        {Kw::VALUE_HELP, Kw::VALUE_HELP, S::FirstHeld, kOrder, &SemanticChecker::OnAreaValueFirst},
-        {Kw::X_Value, Kw::X_Value, S::FirstHeld, kOrder, &SemanticChecker::OnAreaValueFirst},
+         &DiagnosisRules::OnUnitDiagTypePlaced},
+        {Kw::VALUE, Kw::VALUE, S::FirstHeld, kOrder, &DiagnosisRules::OnAreaValueFirst},
+        {Kw::VALUE_HELP, Kw::VALUE_HELP, S::FirstHeld, kOrder, &DiagnosisRules::OnAreaValueFirst},
+        {Kw::X_Value, Kw::X_Value, S::FirstHeld, kOrder, &DiagnosisRules::OnAreaValueFirst},
         {Kw::X_Value_Help, Kw::X_Value_Help, S::FirstHeld, kOrder,
-         &SemanticChecker::OnAreaValueFirst},
+         &DiagnosisRules::OnAreaValueFirst},
         {Kw::UNIT_DIAG_AREA_END, Kw::UNIT_DIAG_AREA_END, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBlockEndFirst},
+         &DiagnosisRules::OnDiagBlockEndFirst},
         {Kw::X_Unit_Diag_Area_End, Kw::X_Unit_Diag_Area_End, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBlockEndFirst},
+         &DiagnosisRules::OnDiagBlockEndFirst},
         {Kw::EndUnitDiagType, Kw::EndUnitDiagType, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDiagBlockEndFirst},
-        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &SemanticChecker::OnModuleDiagPlaced},
+         &DiagnosisRules::OnDiagBlockEndFirst},
+        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &DiagnosisRules::OnModuleDiagPlaced},
         {Kw::Channel_Diag, Kw::Channel_Diag, S::FirstHeld, kOrder,
-         &SemanticChecker::OnChannelDiagFirst},
+         &DiagnosisRules::OnChannelDiagFirst},
         {Kw::Channel_Diag_Help, Kw::Channel_Diag_Help, S::FirstHeld, kOrder,
-         &SemanticChecker::OnChannelDiagFirst},
+         &DiagnosisRules::OnChannelDiagFirst},
         {Kw::ENDMODULE, Kw::ENDMODULE, S::FirstHeld, kAfterModuleLengths,
-         &SemanticChecker::OnDiagBlockEndFirst},
+         &DiagnosisRules::OnDiagBlockEndFirst},
         {Kw::Unit_Diag_Bit, Kw::Unit_Diag_Bit, S::Second, kOrder,
-         &SemanticChecker::OnDiagPositionSecond},
+         &DiagnosisRules::OnDiagPositionSecond},
         {Kw::Unit_Diag_Not_Bit, Kw::Unit_Diag_Not_Bit, S::Second, kOrder,
-         &SemanticChecker::OnDiagPositionSecond},
+         &DiagnosisRules::OnDiagPositionSecond},
         {Kw::UNIT_DIAG_AREA, Kw::UNIT_DIAG_AREA, S::Second, kOrder,
-         &SemanticChecker::OnDiagPositionSecond},
+         &DiagnosisRules::OnDiagPositionSecond},
         {Kw::X_Unit_Diag_Area, Kw::X_Unit_Diag_Area, S::Second, kOrder,
-         &SemanticChecker::OnDiagPositionSecond},
+         &DiagnosisRules::OnDiagPositionSecond},
         {Kw::Unit_Diag_Bit_Help, Kw::Unit_Diag_Bit_Help, S::Second, kOrder,
-         &SemanticChecker::OnDiagHelpSecond},
+         &DiagnosisRules::OnDiagHelpSecond},
         {Kw::Unit_Diag_Not_Bit_Help, Kw::Unit_Diag_Not_Bit_Help, S::Second, kOrder,
-         &SemanticChecker::OnDiagHelpSecond},
+         &DiagnosisRules::OnDiagHelpSecond},
         {Kw::Channel_Diag_Help, Kw::Channel_Diag_Help, S::Second, kOrder,
-         &SemanticChecker::OnDiagHelpSecond},
+         &DiagnosisRules::OnDiagHelpSecond},
     };
     return hooks;
 }
@@ -103,7 +104,7 @@ std::span<const RuleHook> SemanticChecker::DiagnosisHooks() {
 
 // A single bit claims its place in its own list and, for a definition, must not lie inside
 // an area; a help text only claims its place among the help texts.
-void SemanticChecker::OnDiagBitFirst(CDbEntry& entry, Kw kw) {
+void DiagnosisRules::OnDiagBitFirst(CDbEntry& entry, Kw kw) {
     if (!entry.Valid)
         return;
     std::uint32_t bit = Unsigned(entry.m_Ready[0]);
@@ -111,28 +112,28 @@ void SemanticChecker::OnDiagBitFirst(CDbEntry& entry, Kw kw) {
     DiagNumberList* areas = nullptr;
     switch (kw) {
     case Kw::Unit_Diag_Bit:
-        claims = &Diagnosis.DiagBits, areas = &Diagnosis.DiagAreaBits;
+        claims = &diagnosis_.DiagBits, areas = &diagnosis_.DiagAreaBits;
         break;
     case Kw::Unit_Diag_Not_Bit:
-        claims = &Diagnosis.DiagNotBits, areas = &Diagnosis.DiagAreaBits;
+        claims = &diagnosis_.DiagNotBits, areas = &diagnosis_.DiagAreaBits;
         break;
     case Kw::Unit_Diag_Bit_Help:
-        claims = &Diagnosis.DiagBitHelps;
+        claims = &diagnosis_.DiagBitHelps;
         break;
     case Kw::Unit_Diag_Not_Bit_Help:
-        claims = &Diagnosis.DiagNotBitHelps;
+        claims = &diagnosis_.DiagNotBitHelps;
         break;
     case Kw::X_Unit_Diag_Bit:
-        claims = &Diagnosis.XDiagBits, areas = &Diagnosis.XDiagAreaBits;
+        claims = &diagnosis_.XDiagBits, areas = &diagnosis_.XDiagAreaBits;
         break;
     case Kw::X_Unit_Diag_Not_Bit:
-        claims = &Diagnosis.XDiagNotBits, areas = &Diagnosis.XDiagAreaBits;
+        claims = &diagnosis_.XDiagNotBits, areas = &diagnosis_.XDiagAreaBits;
         break;
     case Kw::X_Unit_Diag_Bit_Help:
-        claims = &Diagnosis.XDiagBitHelps;
+        claims = &diagnosis_.XDiagBitHelps;
         break;
     case Kw::X_Unit_Diag_Not_Bit_Help:
-        claims = &Diagnosis.XDiagNotBitHelps;
+        claims = &diagnosis_.XDiagNotBitHelps;
         break;
     default:
         return;
@@ -144,10 +145,10 @@ void SemanticChecker::OnDiagBitFirst(CDbEntry& entry, Kw kw) {
 
 // A new area starts with no values; a valid area line claims its bits, which must not hold
 // single bits already, and sets how many values the area can take.
-void SemanticChecker::OnDiagAreaPlaced(CDbEntry& entry, Kw kw) {
+void DiagnosisRules::OnDiagAreaPlaced(CDbEntry& entry, Kw kw) {
     bool extended = kw == Kw::X_Unit_Diag_Area;
-    DiagNumberList& values = extended ? Diagnosis.XAreaValues : Diagnosis.AreaValues;
-    DiagNumberList& helps = extended ? Diagnosis.XAreaValueHelps : Diagnosis.AreaValueHelps;
+    DiagNumberList& values = extended ? diagnosis_.XAreaValues : diagnosis_.AreaValues;
+    DiagNumberList& helps = extended ? diagnosis_.XAreaValueHelps : diagnosis_.AreaValueHelps;
     values.Numbers.clear();
     helps.Numbers.clear();
     if (!entry.Valid)
@@ -156,38 +157,38 @@ void SemanticChecker::OnDiagAreaPlaced(CDbEntry& entry, Kw kw) {
     std::int32_t last = ValueNumber(entry.m_Ready[1]);
     auto firstBit = static_cast<std::uint32_t>(first);
     auto lastBit = static_cast<std::uint32_t>(last);
-    ClaimDiagBits(extended ? Diagnosis.XDiagAreaBits : Diagnosis.DiagAreaBits, firstBit, lastBit,
+    ClaimDiagBits(extended ? diagnosis_.XDiagAreaBits : diagnosis_.DiagAreaBits, firstBit, lastBit,
                   true);
-    ClaimDiagBits(extended ? Diagnosis.XDiagBits : Diagnosis.DiagBits, firstBit, lastBit, false);
-    ClaimDiagBits(extended ? Diagnosis.XDiagNotBits : Diagnosis.DiagNotBits, firstBit, lastBit,
+    ClaimDiagBits(extended ? diagnosis_.XDiagBits : diagnosis_.DiagBits, firstBit, lastBit, false);
+    ClaimDiagBits(extended ? diagnosis_.XDiagNotBits : diagnosis_.DiagNotBits, firstBit, lastBit,
                   false);
-    (extended ? Diagnosis.XAreaValueRange : Diagnosis.AreaValueRange) = AreaRange(first, last);
+    (extended ? diagnosis_.XAreaValueRange : diagnosis_.AreaValueRange) = AreaRange(first, last);
 }
 
 // Extended bits are judged within one UnitDiagType block.
-void SemanticChecker::OnUnitDiagTypePlaced(CDbEntry&, Kw) {
+void DiagnosisRules::OnUnitDiagTypePlaced(CDbEntry&, Kw) {
     for (DiagNumberList* list :
-         {&Diagnosis.XDiagBits, &Diagnosis.XDiagBitHelps, &Diagnosis.XDiagNotBits,
-          &Diagnosis.XDiagNotBitHelps, &Diagnosis.XDiagAreaBits})
+         {&diagnosis_.XDiagBits, &diagnosis_.XDiagBitHelps, &diagnosis_.XDiagNotBits,
+          &diagnosis_.XDiagNotBitHelps, &diagnosis_.XDiagAreaBits})
         list->Numbers.clear();
 }
 
-void SemanticChecker::OnAreaValueFirst(CDbEntry& entry, Kw kw) {
+void DiagnosisRules::OnAreaValueFirst(CDbEntry& entry, Kw kw) {
     if (!entry.Valid)
         return;
     std::uint32_t value = Unsigned(entry.m_Ready[0]);
     switch (kw) {
     case Kw::VALUE:
-        AddAreaValue(Diagnosis.AreaValues, Diagnosis.AreaValueRange, value);
+        AddAreaValue(diagnosis_.AreaValues, diagnosis_.AreaValueRange, value);
         break;
     case Kw::VALUE_HELP:
-        AddAreaValue(Diagnosis.AreaValueHelps, Diagnosis.AreaValueRange, value);
+        AddAreaValue(diagnosis_.AreaValueHelps, diagnosis_.AreaValueRange, value);
         break;
     case Kw::X_Value:
-        AddAreaValue(Diagnosis.XAreaValues, Diagnosis.XAreaValueRange, value);
+        AddAreaValue(diagnosis_.XAreaValues, diagnosis_.XAreaValueRange, value);
         break;
     case Kw::X_Value_Help:
-        AddAreaValue(Diagnosis.XAreaValueHelps, Diagnosis.XAreaValueRange, value);
+        AddAreaValue(diagnosis_.XAreaValueHelps, diagnosis_.XAreaValueRange, value);
         break;
     default:
         break;
@@ -195,36 +196,36 @@ void SemanticChecker::OnAreaValueFirst(CDbEntry& entry, Kw kw) {
 }
 
 // Channel diagnosis types of a module are judged within that module.
-void SemanticChecker::OnModuleDiagPlaced(CDbEntry&, Kw) {
-    Diagnosis.ModuleChannelDiags.Numbers.clear();
-    Diagnosis.ModuleChannelDiagHelps.Numbers.clear();
+void DiagnosisRules::OnModuleDiagPlaced(CDbEntry&, Kw) {
+    diagnosis_.ModuleChannelDiags.Numbers.clear();
+    diagnosis_.ModuleChannelDiagHelps.Numbers.clear();
 }
 
-void SemanticChecker::OnChannelDiagFirst(CDbEntry& entry, Kw kw) {
+void DiagnosisRules::OnChannelDiagFirst(CDbEntry& entry, Kw kw) {
     if (!entry.Valid)
         return;
     bool help = kw == Kw::Channel_Diag_Help;
     DiagNumberList& list =
-        entry.hParent ? (help ? Diagnosis.ModuleChannelDiagHelps : Diagnosis.ModuleChannelDiags)
-                      : (help ? Diagnosis.UnitChannelDiagHelps : Diagnosis.UnitChannelDiags);
+        entry.hParent ? (help ? diagnosis_.ModuleChannelDiagHelps : diagnosis_.ModuleChannelDiags)
+                      : (help ? diagnosis_.UnitChannelDiagHelps : diagnosis_.UnitChannelDiags);
     AddChannelDiag(list, Unsigned(entry.m_Ready[0]));
 }
 
 // The help texts of a block need definitions in the same block.
-void SemanticChecker::OnDiagBlockEndFirst(CDbEntry&, Kw kw) {
+void DiagnosisRules::OnDiagBlockEndFirst(CDbEntry&, Kw kw) {
     switch (kw) {
     case Kw::UNIT_DIAG_AREA_END:
-        CheckHelpsHaveDefinitions(Diagnosis.AreaValues, Diagnosis.AreaValueHelps);
+        CheckHelpsHaveDefinitions(diagnosis_.AreaValues, diagnosis_.AreaValueHelps);
         break;
     case Kw::X_Unit_Diag_Area_End:
-        CheckHelpsHaveDefinitions(Diagnosis.XAreaValues, Diagnosis.XAreaValueHelps);
+        CheckHelpsHaveDefinitions(diagnosis_.XAreaValues, diagnosis_.XAreaValueHelps);
         break;
     case Kw::EndUnitDiagType:
-        CheckHelpsHaveDefinitions(Diagnosis.XDiagBits, Diagnosis.XDiagBitHelps);
-        CheckHelpsHaveDefinitions(Diagnosis.XDiagNotBits, Diagnosis.XDiagNotBitHelps);
+        CheckHelpsHaveDefinitions(diagnosis_.XDiagBits, diagnosis_.XDiagBitHelps);
+        CheckHelpsHaveDefinitions(diagnosis_.XDiagNotBits, diagnosis_.XDiagNotBitHelps);
         break;
     case Kw::ENDMODULE:
-        CheckHelpsHaveDefinitions(Diagnosis.ModuleChannelDiags, Diagnosis.ModuleChannelDiagHelps);
+        CheckHelpsHaveDefinitions(diagnosis_.ModuleChannelDiags, diagnosis_.ModuleChannelDiagHelps);
         break;
     default:
         break;
@@ -234,7 +235,7 @@ void SemanticChecker::OnDiagBlockEndFirst(CDbEntry&, Kw kw) {
 // ---- Second pass --------------------------------------------------------------------------
 
 // A single bit needs a valid value; an area is judged by its last bit.
-void SemanticChecker::OnDiagPositionSecond(CDbEntry& entry, Kw kw) {
+void DiagnosisRules::OnDiagPositionSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted)
         return;
     bool area = kw == Kw::UNIT_DIAG_AREA || kw == Kw::X_Unit_Diag_Area;
@@ -245,20 +246,20 @@ void SemanticChecker::OnDiagPositionSecond(CDbEntry& entry, Kw kw) {
 
 // Help texts outside blocks may find their definition anywhere in the file; the help texts
 // of a module's channel diagnosis were judged at its end.
-void SemanticChecker::OnDiagHelpSecond(CDbEntry& entry, Kw kw) {
+void DiagnosisRules::OnDiagHelpSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted)
         return;
     std::uint32_t value = Unsigned(entry.m_Ready[0]);
     switch (kw) {
     case Kw::Unit_Diag_Bit_Help:
-        CheckHelpHasDefinition(Diagnosis.DiagBits, value);
+        CheckHelpHasDefinition(diagnosis_.DiagBits, value);
         break;
     case Kw::Unit_Diag_Not_Bit_Help:
-        CheckHelpHasDefinition(Diagnosis.DiagNotBits, value);
+        CheckHelpHasDefinition(diagnosis_.DiagNotBits, value);
         break;
     case Kw::Channel_Diag_Help:
         if (!entry.hParent && entry.Valid)
-            CheckHelpHasDefinition(Diagnosis.UnitChannelDiags, value);
+            CheckHelpHasDefinition(diagnosis_.UnitChannelDiags, value);
         break;
     default:
         break;
@@ -267,8 +268,8 @@ void SemanticChecker::OnDiagHelpSecond(CDbEntry& entry, Kw kw) {
 
 // ---- Rules --------------------------------------------------------------------------------
 
-int SemanticChecker::ClaimDiagBits(DiagNumberList& list, std::uint32_t first, std::uint32_t last,
-                                   bool insert) {
+int DiagnosisRules::ClaimDiagBits(DiagNumberList& list, std::uint32_t first, std::uint32_t last,
+                                  bool insert) {
     // The list holds bit positions far below 2^31, so a last bit that is negative as a
     // signed number ends the range before any of them.
     if (static_cast<std::int32_t>(last) < 0 || last < first)
@@ -288,54 +289,53 @@ int SemanticChecker::ClaimDiagBits(DiagNumberList& list, std::uint32_t first, st
         for (std::uint64_t bit = first; bit <= last; ++bit)
             bits.insert(end, static_cast<std::uint32_t>(bit));
     } catch (const std::bad_alloc&) {
-        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        context_.Run().Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return holds;
 }
 
 // Only the bits after the first seven bytes of the diagnosis carry device-specific bits.
-int SemanticChecker::CheckDiagPosition(std::uint32_t bit) {
+int DiagnosisRules::CheckDiagPosition(std::uint32_t bit) {
     if (Count(Kw::Max_Diag_Data_Len) == 0)
-        return Report(LEVEL_WARNING, msg::DiagLenRecommended, CurrentKey);
+        return Report(LEVEL_WARNING, msg::DiagLenRecommended, CurrentKey());
     std::int64_t length = KeptValue(Kw::Max_Diag_Data_Len);
     if (length >= 7 && bit < 8 * length - 56)
         return 1;
-    return Report(LEVEL_ERROR, msg::DiagPositionExceeds, CurrentKey);
+    return Report(LEVEL_ERROR, msg::DiagPositionExceeds, CurrentKey());
 }
 
 // A value outside the area is reported and not recorded, so a second occurrence of it is out
 // of range again rather than a redefinition.
-int SemanticChecker::AddAreaValue(DiagNumberList& list, std::uint32_t range, std::uint32_t value) {
+int DiagnosisRules::AddAreaValue(DiagNumberList& list, std::uint32_t range, std::uint32_t value) {
     if (value >= range)
         return Report(LEVEL_ERROR, msg::AreaValueExceeds, value, range - 1);
     try {
         if (!list.Numbers.insert(value).second)
             return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "(X_)Unit_Diag_Area");
     } catch (const std::bad_alloc&) {
-        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        context_.Run().Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }
 
-int SemanticChecker::AddChannelDiag(DiagNumberList& list, std::uint32_t type) {
+int DiagnosisRules::AddChannelDiag(DiagNumberList& list, std::uint32_t type) {
     try {
         if (!list.Numbers.insert(type).second)
             return Report(LEVEL_WARNING, msg::RedefinitionOfEntry, type, "Channel_Diag");
     } catch (const std::bad_alloc&) {
-        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        context_.Run().Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }
 
-int SemanticChecker::CheckHelpHasDefinition(const DiagNumberList& definitions,
-                                            std::uint32_t value) {
+int DiagnosisRules::CheckHelpHasDefinition(const DiagNumberList& definitions, std::uint32_t value) {
     if (definitions.Contains(value))
         return 1;
     return Report(LEVEL_WARNING, msg::HelpWithoutDefinition, definitions.DefinitionName, value);
 }
 
-int SemanticChecker::CheckHelpsHaveDefinitions(const DiagNumberList& definitions,
-                                               const DiagNumberList& helps) {
+int DiagnosisRules::CheckHelpsHaveDefinitions(const DiagNumberList& definitions,
+                                              const DiagNumberList& helps) {
     int holds = 1;
     auto judge = [&](std::uint32_t value) {
         if (!definitions.Contains(value))

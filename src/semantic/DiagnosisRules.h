@@ -3,8 +3,10 @@
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
 #include "semantic/DiagnosisLists.h"
+#include "semantic/RuleContext.h"
 
 #include <cstdint>
+#include <span>
 
 namespace kvf {
 
@@ -40,6 +42,35 @@ struct DiagnosisState {
     // The number of values the current (X_) area can take.
     std::uint32_t AreaValueRange = 0;
     std::uint32_t XAreaValueRange = 0;
+};
+
+// Diagnosis definitions: bits, areas, area values, channel diagnosis types and their help
+// texts, free of overlaps and within Max_Diag_Data_Len.
+class DiagnosisRules : public RuleGroup {
+  public:
+    explicit DiagnosisRules(RuleContext& context) : RuleGroup(context) {}
+    static std::span<const RuleHook<DiagnosisRules>> Hooks();
+
+    // Claims (insert) or tests the numbers first ... last against the list.
+    int ClaimDiagBits(DiagNumberList& list, std::uint32_t first, std::uint32_t last, bool insert);
+    int CheckDiagPosition(std::uint32_t bit);
+    int AddAreaValue(DiagNumberList& list, std::uint32_t range, std::uint32_t value);
+    int AddChannelDiag(DiagNumberList& list, std::uint32_t type);
+    int CheckHelpHasDefinition(const DiagNumberList& definitions, std::uint32_t value);
+    int CheckHelpsHaveDefinitions(const DiagNumberList& definitions, const DiagNumberList& helps);
+
+  private:
+    DiagnosisState diagnosis_;
+
+    void OnDiagBitFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagAreaPlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnUnitDiagTypePlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnAreaValueFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnModuleDiagPlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnChannelDiagFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagBlockEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagPositionSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnDiagHelpSecond(CDbEntry& entry, semantic::Kw kw);
 };
 
 } // namespace kvf

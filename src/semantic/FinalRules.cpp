@@ -1,10 +1,7 @@
-// The final rules: run once, in the context of the file's last entry, after the second
-// pass. They demand the keywords every file, master files, slave files and modular slave
-// files must have, and blocks that were opened must be closed.
+#include "semantic/FinalRules.h"
 
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
-#include "semantic/SemanticChecker.h"
 
 namespace kvf {
 
@@ -81,7 +78,7 @@ constexpr BlockRow kClosedBlocks[] = {
 
 } // namespace
 
-void SemanticChecker::RunFinalRules() {
+void FinalRules::Run() {
     RequireGeneralKeywords();
     RequireBaudrate();
     RequireMaxTsdr();
@@ -95,7 +92,7 @@ void SemanticChecker::RunFinalRules() {
     RequireDpv1ConformanceClass();
 }
 
-int SemanticChecker::RequireGeneralKeywords() {
+int FinalRules::RequireGeneralKeywords() {
     int holds = 1;
     for (const MandatoryRow& row : kGeneralKeywords)
         if (Count(row.Keyword) == 0)
@@ -105,30 +102,30 @@ int SemanticChecker::RequireGeneralKeywords() {
 }
 
 // Only a rate supported with value 1 counts; rate lines with value 0 do not.
-int SemanticChecker::RequireBaudrate() {
+int FinalRules::RequireBaudrate() {
     for (int rate = 0; rate < semantic::kRateCount; ++rate)
-        if (BaudSupported(rate))
+        if (context_.BaudSupported(rate))
             return 1;
     return Report(LEVEL_ERROR, msg::UndefinedBaudrate);
 }
 
-int SemanticChecker::RequireMaxTsdr() {
+int FinalRules::RequireMaxTsdr() {
     for (int rate = 0; rate < semantic::kRateCount; ++rate)
         if (Count(semantic::RateKeyword(RateGroup::MaxTsdr, rate)) != 0)
             return 1;
     return Report(LEVEL_ERROR, msg::UndefinedMaxTsdr);
 }
 
-// Only a counted KVF_Revision line sets RevisionInForce, so this rule cannot fail today;
+// Only a counted KVF_Revision line sets RevisionInForce(), so this rule cannot fail today;
 // it guards the revision for any future way of setting it.
-int SemanticChecker::RequireKvfRevision() {
-    if (RevisionInForce == 0 || Count(Kw::KVF_Revision) != 0)
+int FinalRules::RequireKvfRevision() {
+    if (RevisionInForce() == 0 || Count(Kw::KVF_Revision) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingKvfRevision, "KVF_Revision", "KVF_Revision");
 }
 
-int SemanticChecker::RequireMasterKeywords() {
-    if (StationKind != 1)
+int FinalRules::RequireMasterKeywords() {
+    if (StationKind() != 1)
         return 1;
     int holds = 1;
     for (const NamedKeyword& row : kMasterKeywords)
@@ -137,8 +134,8 @@ int SemanticChecker::RequireMasterKeywords() {
     return holds;
 }
 
-int SemanticChecker::RequireMasterTimes() {
-    if (StationKind != 1)
+int FinalRules::RequireMasterTimes() {
+    if (StationKind() != 1)
         return 1;
     int holds = 1;
     for (const TimeGroupRow& row : kMasterTimes) {
@@ -151,8 +148,8 @@ int SemanticChecker::RequireMasterTimes() {
     return holds;
 }
 
-int SemanticChecker::RequireSlaveKeywords() {
-    if (StationKind != 0)
+int FinalRules::RequireSlaveKeywords() {
+    if (StationKind() != 0)
         return 1;
     int holds = 1;
     if (Count(Kw::Min_Slave_Intervall) == 0)
@@ -162,25 +159,25 @@ int SemanticChecker::RequireSlaveKeywords() {
     return holds;
 }
 
-int SemanticChecker::RequireSlaveRevisionKeywords() {
-    if (StationKind != 0)
+int FinalRules::RequireSlaveRevisionKeywords() {
+    if (StationKind() != 0)
         return 1;
     int holds = 1;
-    if (RevisionInForce != 0) {
+    if (RevisionInForce() != 0) {
         if (Count(Kw::Max_Diag_Data_Len) == 0)
             holds =
                 Report(LEVEL_ERROR, msg::MissingSlaveKeywordForRevision, "Max_Diag_Data_Len", 1);
         if (Count(Kw::Slave_Family) == 0)
             holds = Report(LEVEL_ERROR, msg::MissingSlaveKeywordForRevision, "Slave_Family", 1);
     }
-    if (RevisionInForce >= 5 && Count(Kw::Max_User_Prm_Data_Len) == 0)
+    if (RevisionInForce() >= 5 && Count(Kw::Max_User_Prm_Data_Len) == 0)
         holds =
             Report(LEVEL_ERROR, msg::MissingSlaveKeywordForRevision, "Max_User_Prm_Data_Len", 5);
     return holds;
 }
 
-int SemanticChecker::RequireModularSlaveKeywords() {
-    if (StationKind != 0 || ModularStation() != 1)
+int FinalRules::RequireModularSlaveKeywords() {
+    if (StationKind() != 0 || context_.ModularStation() != 1)
         return 1;
     int holds = 1;
     for (const NamedKeyword& row : kModularSlaveKeywords)
@@ -190,7 +187,7 @@ int SemanticChecker::RequireModularSlaveKeywords() {
 }
 
 // One message per block kind, however many blocks of that kind are open.
-int SemanticChecker::RequireBlocksClosed() {
+int FinalRules::RequireBlocksClosed() {
     int holds = 1;
     for (const BlockRow& row : kClosedBlocks)
         if (Count(row.End) < Count(row.Begin))
@@ -198,8 +195,8 @@ int SemanticChecker::RequireBlocksClosed() {
     return holds;
 }
 
-int SemanticChecker::RequireDpv1ConformanceClass() {
-    if (RevisionInForce < 3 || StationKind != 1 || KeptValue(Kw::DPV1_Master) != 1 ||
+int FinalRules::RequireDpv1ConformanceClass() {
+    if (RevisionInForce() < 3 || StationKind() != 1 || KeptValue(Kw::DPV1_Master) != 1 ||
         Count(Kw::DPV1_Conformance_Class) != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::MissingDpv1ConformanceClass);

@@ -1,11 +1,9 @@
-// The identification rules: revision, ident number and file name, station type, slave
-// family and the ranges of reference numbers.
+#include "semantic/IdentificationRules.h"
 
 #include "catalogue/NumberReader.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
-#include "semantic/SemanticChecker.h"
 
 namespace kvf {
 
@@ -37,63 +35,63 @@ constexpr ReferenceNumberRow kReferenceNumbers[] = {
 
 } // namespace
 
-std::span<const RuleHook> SemanticChecker::IdentificationHooks() {
+std::span<const RuleHook<IdentificationRules>> IdentificationRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::Identification;
     // The reference number range comes after the reference rules of the user parameters.
     constexpr int kAfterReferenceRules = hook_order::UserParameter + 50;
-    static const RuleHook hooks[] = {
+    static const RuleHook<IdentificationRules> hooks[] = {
         {Kw::KVF_Revision, Kw::KVF_Revision, S::FirstHeld, kOrder,
-         &SemanticChecker::OnKvfRevisionFirst},
+         &IdentificationRules::OnKvfRevisionFirst},
         {Kw::Ident_Number, Kw::Ident_Number, S::FirstHeld, kOrder,
-         &SemanticChecker::OnIdentNumberFirst},
+         &IdentificationRules::OnIdentNumberFirst},
         {Kw::Station_Type, Kw::Station_Type, S::FirstHeld, kOrder,
-         &SemanticChecker::OnStationTypeFirst},
+         &IdentificationRules::OnStationTypeFirst},
         {Kw::Slave_Family, Kw::Slave_Family, S::FirstHeld, kOrder,
-         &SemanticChecker::OnSlaveFamilyFirst},
+         &IdentificationRules::OnSlaveFamilyFirst},
         {Kw::Slave_Family, Kw::Slave_Family, S::Second, kOrder,
-         &SemanticChecker::OnSlaveFamilySecond},
+         &IdentificationRules::OnSlaveFamilySecond},
         {Kw::EXTUSERPRMDATA, Kw::EXTUSERPRMDATA, S::Second, kAfterReferenceRules,
-         &SemanticChecker::OnReferenceNumberSecond},
+         &IdentificationRules::OnReferenceNumberSecond},
         {Kw::EXT_USER_PRM_DATA_REF, Kw::EXT_USER_PRM_DATA_REF, S::Second, kAfterReferenceRules,
-         &SemanticChecker::OnReferenceNumberSecond},
+         &IdentificationRules::OnReferenceNumberSecond},
         {Kw::PRMTEXT, Kw::PRMTEXT, S::Second, kAfterReferenceRules,
-         &SemanticChecker::OnReferenceNumberSecond},
+         &IdentificationRules::OnReferenceNumberSecond},
         {Kw::PRM_TEXT_REF, Kw::PRM_TEXT_REF, S::Second, kAfterReferenceRules,
-         &SemanticChecker::OnReferenceNumberSecond},
+         &IdentificationRules::OnReferenceNumberSecond},
     };
     return hooks;
 }
 
-void SemanticChecker::OnKvfRevisionFirst(CDbEntry& entry, Kw) {
+void IdentificationRules::OnKvfRevisionFirst(CDbEntry& entry, Kw) {
     if (entry.Valid)
-        CheckKvfRevision(ValueNumber(CurrentValue));
+        CheckKvfRevision(ValueNumber(CurrentValue()));
 }
 
-void SemanticChecker::OnIdentNumberFirst(CDbEntry&, Kw) {
+void IdentificationRules::OnIdentNumberFirst(CDbEntry&, Kw) {
     // Also for an invalid value: a wrong ident number is worth both messages.
-    std::int32_t ident = ValueNumber(CurrentValue);
+    std::int32_t ident = ValueNumber(CurrentValue());
     CheckIdentNumber(ident);
     CheckFileNameIdent(ident);
 }
 
-void SemanticChecker::OnStationTypeFirst(CDbEntry& entry, Kw) {
+void IdentificationRules::OnStationTypeFirst(CDbEntry& entry, Kw) {
     if (entry.Valid)
-        StationKind = ValueNumber(CurrentValue);
+        context_.SetStationKind(ValueNumber(CurrentValue()));
 }
 
-void SemanticChecker::OnSlaveFamilyFirst(CDbEntry& entry, Kw) {
+void IdentificationRules::OnSlaveFamilyFirst(CDbEntry& entry, Kw) {
     // The leading number is the main family; the sub-family parts are not read.
     if (entry.Valid)
-        SlaveFamily = ValueNumber(CurrentValue);
+        context_.SetSlaveFamily(ValueNumber(CurrentValue()));
 }
 
-void SemanticChecker::OnSlaveFamilySecond(CDbEntry& entry, Kw) {
+void IdentificationRules::OnSlaveFamilySecond(CDbEntry& entry, Kw) {
     if (entry.Accepted)
         CheckSlaveFamilyRange();
 }
 
-void SemanticChecker::OnReferenceNumberSecond(CDbEntry& entry, Kw kw) {
+void IdentificationRules::OnReferenceNumberSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted || !entry.Valid)
         return;
     for (const ReferenceNumberRow& row : kReferenceNumbers)
@@ -102,15 +100,15 @@ void SemanticChecker::OnReferenceNumberSecond(CDbEntry& entry, Kw kw) {
                                  row.Threshold);
 }
 
-int SemanticChecker::CheckKvfRevision(std::int32_t revision) {
-    RevisionInForce = static_cast<std::uint32_t>(revision);
-    if (RevisionInForce <= kNewestRevision)
+int IdentificationRules::CheckKvfRevision(std::int32_t revision) {
+    context_.SetRevisionInForce(static_cast<std::uint32_t>(revision));
+    if (RevisionInForce() <= kNewestRevision)
         return 1;
-    RevisionInForce = kNewestRevision;
+    context_.SetRevisionInForce(kNewestRevision);
     return Report(LEVEL_WARNING, msg::KvfRevisionNotSupported, revision);
 }
 
-int SemanticChecker::CheckIdentNumber(std::int32_t ident) {
+int IdentificationRules::CheckIdentNumber(std::int32_t ident) {
     if (ident != 0)
         return 1;
     return Report(LEVEL_ERROR, msg::InvalidIdentNumber, ident);
@@ -118,8 +116,8 @@ int SemanticChecker::CheckIdentNumber(std::int32_t ident) {
 
 // A file whose name ends, before its extension, in the four hexadecimal digits of its
 // ident number passes. Only the file name is judged, never the directories above it.
-int SemanticChecker::CheckFileNameIdent(std::int32_t ident) {
-    std::string_view name = FileNameOf(document_.PathName);
+int IdentificationRules::CheckFileNameIdent(std::int32_t ident) {
+    std::string_view name = FileNameOf(context_.CheckedDocument().PathName);
     std::size_t dot = name.find('.');
     if (dot == std::string_view::npos)
         return 1;
@@ -130,18 +128,19 @@ int SemanticChecker::CheckFileNameIdent(std::int32_t ident) {
     return Report(LEVEL_WARNING, msg::FileNameIdentNumber, ident);
 }
 
-int SemanticChecker::CheckSlaveFamilyRange() {
-    bool tooHigh = SlaveFamily > 12 || (RevisionInForce < 2 && SlaveFamily > 11);
+int IdentificationRules::CheckSlaveFamilyRange() {
+    const std::int32_t family = context_.SlaveFamily();
+    bool tooHigh = family > 12 || (RevisionInForce() < 2 && family > 11);
     if (!tooHigh)
         return 1;
-    return Report(LEVEL_ERROR, msg::SlaveFamilyRange, SlaveFamily, RevisionInForce);
+    return Report(LEVEL_ERROR, msg::SlaveFamilyRange, family, RevisionInForce());
 }
 
-int SemanticChecker::CheckReferenceNumber(std::int32_t number, std::uint32_t threshold) {
-    std::int32_t limit = RevisionInForce < threshold ? 255 : 65535;
+int IdentificationRules::CheckReferenceNumber(std::int32_t number, std::uint32_t threshold) {
+    std::int32_t limit = RevisionInForce() < threshold ? 255 : 65535;
     if (number <= limit)
         return 1;
-    return Report(LEVEL_ERROR, msg::ReferenceNumberRange, number, RevisionInForce);
+    return Report(LEVEL_ERROR, msg::ReferenceNumberRange, number, RevisionInForce());
 }
 
 } // namespace kvf

@@ -1,17 +1,14 @@
-// Modules and slots: the configuration identifiers of each module, Module_Reference,
-// the declared parameter lengths, the input and output lengths, slots, Jokerblock_Slot,
-// Modul_Offset and Protocol_Ident.
-//
 // Plugs in at Module (both passes), Module_Reference, the module parameter length
 // keywords (first pass), ENDMODULE, Max_Data_Len, Modul_Offset, SlotDefinition (first
 // pass, before its multiplicity rule), Slot, Jokerblock_Slot and Protocol_Ident.
+
+#include "semantic/ModuleRules.h"
 
 #include "catalogue/NumberReader.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "core/RunContext.h"
 #include "semantic/ModuleConfig.h"
-#include "semantic/SemanticChecker.h"
 
 #include <new>
 
@@ -19,116 +16,114 @@ namespace kvf {
 
 using semantic::Kw;
 
-std::span<const RuleHook> SemanticChecker::ModuleHooks() {
+std::span<const RuleHook<ModuleRules>> ModuleRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::Module;
-    static const RuleHook hooks[] = {
+    static const RuleHook<ModuleRules> hooks[] = {
         {Kw::Protocol_Ident, Kw::Protocol_Ident, S::FirstHeld, kOrder,
-         &SemanticChecker::OnProtocolIdentFirst},
-        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &SemanticChecker::OnModuleFirst},
-        {Kw::Module, Kw::Module, S::Second, kOrder, &SemanticChecker::OnModuleIoLengthsSecond},
+         &ModuleRules::OnProtocolIdentFirst},
+        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &ModuleRules::OnModuleFirst},
+        {Kw::Module, Kw::Module, S::Second, kOrder, &ModuleRules::OnModuleIoLengthsSecond},
         {Kw::Module_Reference, Kw::Module_Reference, S::FirstHeld, kOrder,
-         &SemanticChecker::OnModuleReferenceFirst},
+         &ModuleRules::OnModuleReferenceFirst},
         {Kw::EXT_MODULE_PRM_DATA_LEN, Kw::EXT_MODULE_PRM_DATA_LEN, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDeclaredPrmLenFirst},
+         &ModuleRules::OnDeclaredPrmLenFirst},
         {Kw::X_Ext_Module_Prm_Data_Len, Kw::F_Ext_Module_Prm_Data_Len, S::FirstHeld, kOrder,
-         &SemanticChecker::OnDeclaredPrmLenFirst},
-        {Kw::ENDMODULE, Kw::ENDMODULE, S::FirstHeld, kOrder, &SemanticChecker::OnModuleEndFirst},
-        {Kw::Max_Data_Len, Kw::Max_Data_Len, S::Second, kOrder,
-         &SemanticChecker::OnMaxDataLenSecond},
-        {Kw::Modul_Offset, Kw::Modul_Offset, S::Second, kOrder,
-         &SemanticChecker::OnModulOffsetSecond},
+         &ModuleRules::OnDeclaredPrmLenFirst},
+        {Kw::ENDMODULE, Kw::ENDMODULE, S::FirstHeld, kOrder, &ModuleRules::OnModuleEndFirst},
+        {Kw::Max_Data_Len, Kw::Max_Data_Len, S::Second, kOrder, &ModuleRules::OnMaxDataLenSecond},
+        {Kw::Modul_Offset, Kw::Modul_Offset, S::Second, kOrder, &ModuleRules::OnModulOffsetSecond},
         {Kw::SlotDefinition, Kw::SlotDefinition, S::FirstPlaced, kOrder,
-         &SemanticChecker::OnSlotDefinitionFirst},
-        {Kw::Slot, Kw::Slot, S::FirstHeld, kOrder, &SemanticChecker::OnSlotFirst},
-        {Kw::Slot, Kw::Slot, S::Second, kOrder, &SemanticChecker::OnSlotSecond},
+         &ModuleRules::OnSlotDefinitionFirst},
+        {Kw::Slot, Kw::Slot, S::FirstHeld, kOrder, &ModuleRules::OnSlotFirst},
+        {Kw::Slot, Kw::Slot, S::Second, kOrder, &ModuleRules::OnSlotSecond},
         {Kw::Jokerblock_Slot, Kw::Jokerblock_Slot, S::Second, kOrder,
-         &SemanticChecker::OnJokerblockSlotSecond},
+         &ModuleRules::OnJokerblockSlotSecond},
     };
     return hooks;
 }
 
 // ---- Hook adapters ------------------------------------------------------------------------
 
-void SemanticChecker::OnProtocolIdentFirst(CDbEntry& entry, Kw) {
+void ModuleRules::OnProtocolIdentFirst(CDbEntry& entry, Kw) {
     if (entry.Valid)
-        CheckProtocolIdent(ValueNumber(CurrentValue));
+        CheckProtocolIdent(ValueNumber(CurrentValue()));
 }
 
 // A new module: everything learnt about the previous one goes, whether or not this
 // module's line is valid, and its configuration is decoded afresh.
-void SemanticChecker::OnModuleFirst(CDbEntry& entry, Kw) {
-    Modules.CfgIdentCount = 0;
-    for (auto* table : {&Modules.CfgOutFormat, &Modules.CfgInFormat, &Modules.CfgOutLength,
-                        &Modules.CfgInLength, &Modules.CfgOutAreaSum, &Modules.CfgInAreaSum})
-        table->fill(0);
-    Modules.DeclaredPrmLen = Modules.DeclaredFPrmLen = Modules.DeclaredXPrmLen = 0;
+void ModuleRules::OnModuleFirst(CDbEntry& entry, Kw) {
+    identifiers_ = ModuleIdentifiers{};
+    declared_ = DeclaredPrmLengths{};
     DecodeModuleConfig(entry);
 }
 
 // The user parameter group learns the declared lengths again in the second pass.
-void SemanticChecker::OnModuleIoLengthsSecond(CDbEntry& entry, Kw) {
+void ModuleRules::OnModuleIoLengthsSecond(CDbEntry& entry, Kw) {
     if (entry.Valid)
         CheckModuleIoLengths(entry);
 }
 
-void SemanticChecker::OnModuleReferenceFirst(CDbEntry& entry, Kw) {
+void ModuleRules::OnModuleReferenceFirst(CDbEntry& entry, Kw) {
     if (entry.Valid)
         CheckModuleReference(ValueNumber(entry.m_Ready[0]));
 }
 
-std::int32_t& SemanticChecker::DeclaredLengthOf(Kw kw) {
+void ModuleRules::SetDeclaredPrmLength(Kw kw, std::int32_t length) {
     switch (kw) {
     case Kw::F_Ext_Module_Prm_Data_Len:
-        return Modules.DeclaredFPrmLen;
+        declared_.F = length;
+        break;
     case Kw::X_Ext_Module_Prm_Data_Len:
-        return Modules.DeclaredXPrmLen;
+        declared_.X = length;
+        break;
     default:
-        return Modules.DeclaredPrmLen;
+        declared_.Plain = length;
+        break;
     }
 }
 
-void SemanticChecker::OnDeclaredPrmLenFirst(CDbEntry& entry, Kw kw) {
+void ModuleRules::OnDeclaredPrmLenFirst(CDbEntry& entry, Kw kw) {
     if (entry.Valid)
-        DeclaredLengthOf(kw) = ValueNumber(entry.m_Ready[0]);
+        SetDeclaredPrmLength(kw, ValueNumber(entry.m_Ready[0]));
 }
 
-void SemanticChecker::OnModuleEndFirst(CDbEntry& entry, Kw) {
+void ModuleRules::OnModuleEndFirst(CDbEntry& entry, Kw) {
     if (entry.Valid)
-        CheckModulePrmLengths();
+        CheckModulePrmLengths(declared_, context_.UserParameters().UsedModulePrmLengths());
 }
 
-void SemanticChecker::OnMaxDataLenSecond(CDbEntry&, Kw) {
-    CheckMaxDataLen(ValueNumber(CurrentValue));
+void ModuleRules::OnMaxDataLenSecond(CDbEntry&, Kw) {
+    CheckMaxDataLen(ValueNumber(CurrentValue()));
 }
 
-void SemanticChecker::OnModulOffsetSecond(CDbEntry& entry, Kw) {
+void ModuleRules::OnModulOffsetSecond(CDbEntry& entry, Kw) {
     if (entry.Accepted && entry.Valid)
-        CheckModulOffset(ValueNumber(CurrentValue));
+        CheckModulOffset(ValueNumber(CurrentValue()));
 }
 
-void SemanticChecker::OnSlotDefinitionFirst(CDbEntry&, Kw) {
-    Modules.LastSlotNumber = 0;
+void ModuleRules::OnSlotDefinitionFirst(CDbEntry&, Kw) {
+    lastSlotNumber_ = 0;
 }
 
 // After a gap the numbering goes on from the number actually written, so one gap gives
 // one report.
-void SemanticChecker::OnSlotFirst(CDbEntry& entry, Kw) {
+void ModuleRules::OnSlotFirst(CDbEntry& entry, Kw) {
     if (!entry.Valid)
         return;
     std::int32_t slot = ValueNumber(entry.m_Ready[0]);
     CheckSlotNumber(slot);
-    Modules.LastSlotNumber = slot;
+    lastSlotNumber_ = slot;
 }
 
-void SemanticChecker::OnSlotSecond(CDbEntry& entry, Kw) {
+void ModuleRules::OnSlotSecond(CDbEntry& entry, Kw) {
     if (!entry.Accepted)
         return;
     CheckSlotBound(ValueNumber(entry.m_Ready[0]));
     CheckSlotDefault(ValueNumber(entry.m_Ready[2]));
 }
 
-void SemanticChecker::OnJokerblockSlotSecond(CDbEntry& entry, Kw) {
+void ModuleRules::OnJokerblockSlotSecond(CDbEntry& entry, Kw) {
     if (entry.Accepted)
         CheckJokerblockSlot(ValueNumber(entry.m_Ready[0]));
 }
@@ -136,20 +131,20 @@ void SemanticChecker::OnJokerblockSlotSecond(CDbEntry& entry, Kw) {
 // ---- Rules ----------------------------------------------------------------------------------
 
 // Fills the identifier tables of the current module; the data area rules read them.
-void SemanticChecker::DecodeModuleConfig(const CDbEntry& entry) {
+void ModuleRules::DecodeModuleConfig(const CDbEntry& entry) {
     DecodedModuleConfig decoded = DecodeCfgIdentifiers(entry.m_Ready[1]);
-    Modules.CfgIdentCount = static_cast<int>(decoded.Identifiers.size());
+    identifiers_.Count = static_cast<int>(decoded.Identifiers.size());
     for (std::size_t i = 0; i < decoded.Identifiers.size(); ++i) {
         const CfgIdentifier& ident = decoded.Identifiers[i];
-        Modules.CfgOutFormat[i + 1] = ident.Out.Format;
-        Modules.CfgOutLength[i + 1] = ident.Out.Length;
-        Modules.CfgInFormat[i + 1] = ident.In.Format;
-        Modules.CfgInLength[i + 1] = ident.In.Length;
+        identifiers_.OutFormat[i + 1] = ident.Out.Format;
+        identifiers_.OutLength[i + 1] = ident.Out.Length;
+        identifiers_.InFormat[i + 1] = ident.In.Format;
+        identifiers_.InLength[i + 1] = ident.In.Length;
     }
 }
 
 // Each module by itself against the unit's maximum input and output lengths.
-int SemanticChecker::CheckModuleIoLengths(const CDbEntry& entry) {
+int ModuleRules::CheckModuleIoLengths(const CDbEntry& entry) {
     std::optional<ModuleIoSums> sums = SumModuleIoLengths(entry.m_Ready[1]);
     if (!sums)
         return 0; // an item the number rule refuses; the syntax check has reported it
@@ -169,20 +164,21 @@ int SemanticChecker::CheckModuleIoLengths(const CDbEntry& entry) {
 
 // Module references are unique over the whole file; the same number in a second module is
 // reported there.
-int SemanticChecker::CheckModuleReference(std::int32_t reference) {
-    if (Modules.ModuleReferences.Contains(reference))
+int ModuleRules::CheckModuleReference(std::int32_t reference) {
+    if (moduleReferences_.Contains(reference))
         return Report(LEVEL_ERROR, msg::AmbiguousModuleReference, reference, reference);
     try {
-        Modules.ModuleReferences.Insert(reference);
+        moduleReferences_.Insert(reference);
     } catch (const std::bad_alloc&) {
-        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        context_.Run().Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }
 
 // The declared parameter lengths of a module against the bytes its parameter definitions
 // occupy: more used than declared is an error, fewer a warning.
-int SemanticChecker::CheckModulePrmLengths() {
+int ModuleRules::CheckModulePrmLengths(const DeclaredPrmLengths& declared,
+                                       const ModulePrmLengths& used) {
     int holds = 1;
     auto compare = [&](std::int32_t declared, std::uint32_t used, int what, const char* keyword) {
         auto declaredBytes = static_cast<std::uint32_t>(declared);
@@ -192,18 +188,15 @@ int SemanticChecker::CheckModulePrmLengths() {
                        msg::ModulePrmLengthMismatch, kvf::MessageText(what), keyword);
     };
     if (Count(Kw::EXT_MODULE_PRM_DATA_LEN) != 0)
-        compare(Modules.DeclaredPrmLen, UserParameters.UsedPrmLen, msg::ParameterName,
-                "Ext_Module_Prm_Data_Len");
-    compare(Modules.DeclaredFPrmLen, UserParameters.UsedFPrmLen, msg::FParameterName,
-            "F_Ext_Module_Prm_Data_Len");
-    compare(Modules.DeclaredXPrmLen, UserParameters.UsedXPrmLen, msg::XParameterName,
-            "X_Ext_Module_Prm_Data_Len");
-    if (Count(Kw::F_ParamDescCRC) == 0 && Modules.DeclaredFPrmLen != 0)
+        compare(declared.Plain, used.Plain, msg::ParameterName, "Ext_Module_Prm_Data_Len");
+    compare(declared.F, used.F, msg::FParameterName, "F_Ext_Module_Prm_Data_Len");
+    compare(declared.X, used.X, msg::XParameterName, "X_Ext_Module_Prm_Data_Len");
+    if (Count(Kw::F_ParamDescCRC) == 0 && declared.F != 0)
         holds = Report(LEVEL_ERROR, msg::MissingFParamDescCrc);
     return holds;
 }
 
-int SemanticChecker::CheckMaxDataLen(std::int32_t value) {
+int ModuleRules::CheckMaxDataLen(std::int32_t value) {
     int holds = 1;
     auto maxData = static_cast<std::uint32_t>(value);
     auto maxInput = static_cast<std::uint32_t>(KeptValue(Kw::Max_Input_Len));
@@ -222,20 +215,20 @@ int SemanticChecker::CheckMaxDataLen(std::int32_t value) {
 }
 
 // Slots count modules from 1, so a device with slots must number its modules from 1 too.
-int SemanticChecker::CheckModulOffset(std::int32_t value) {
+int ModuleRules::CheckModulOffset(std::int32_t value) {
     if (Count(Kw::SlotDefinition) == 0 || value == 1)
         return 1;
-    return Report(LEVEL_WARNING, msg::ModulOffsetWithSlots, CurrentKey);
+    return Report(LEVEL_WARNING, msg::ModulOffsetWithSlots, CurrentKey());
 }
 
-int SemanticChecker::CheckSlotNumber(std::int32_t slot) {
-    std::int64_t expected = static_cast<std::int64_t>(Modules.LastSlotNumber) + 1;
+int ModuleRules::CheckSlotNumber(std::int32_t slot) {
+    std::int64_t expected = static_cast<std::int64_t>(lastSlotNumber_) + 1;
     if (slot == expected)
         return 1;
     return Report(LEVEL_ERROR, msg::SlotNumberExpected, expected);
 }
 
-int SemanticChecker::CheckSlotBound(std::int32_t slot) {
+int ModuleRules::CheckSlotBound(std::int32_t slot) {
     auto maxModule = static_cast<std::uint32_t>(KeptValue(Kw::Max_Module));
     if (maxModule >= static_cast<std::uint32_t>(slot))
         return 1;
@@ -245,14 +238,14 @@ int SemanticChecker::CheckSlotBound(std::int32_t slot) {
 
 // Every Module_Reference of the file counts, wherever it stands: the second pass runs after
 // the whole first pass.
-int SemanticChecker::CheckSlotDefault(std::int32_t reference) {
-    if (Modules.ModuleReferences.Contains(reference))
+int ModuleRules::CheckSlotDefault(std::int32_t reference) {
+    if (moduleReferences_.Contains(reference))
         return 1;
     return Report(LEVEL_ERROR, msg::UnresolvedSlotDefault, reference);
 }
 
-int SemanticChecker::CheckJokerblockSlot(std::int32_t slot) {
-    if (ModularStation()) {
+int ModuleRules::CheckJokerblockSlot(std::int32_t slot) {
+    if (context_.ModularStation()) {
         auto maxModule = static_cast<std::uint32_t>(KeptValue(Kw::Max_Module));
         if (maxModule >= static_cast<std::uint32_t>(slot))
             return 1;
@@ -266,10 +259,10 @@ int SemanticChecker::CheckJokerblockSlot(std::int32_t slot) {
 }
 
 // Protocol ident 0 is the DP protocol; any other value describes another kind of device.
-int SemanticChecker::CheckProtocolIdent(std::int32_t value) {
+int ModuleRules::CheckProtocolIdent(std::int32_t value) {
     if (value == 0)
         return 1;
-    return Report(LEVEL_WARNING, msg::ProtocolIdentNotDp, CurrentKey);
+    return Report(LEVEL_WARNING, msg::ProtocolIdentNotDp, CurrentKey());
 }
 
 } // namespace kvf

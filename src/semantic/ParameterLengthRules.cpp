@@ -7,7 +7,8 @@
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "core/RunContext.h"
-#include "semantic/SemanticChecker.h"
+#include "semantic/ModuleRules.h"
+#include "semantic/UserParameterRules.h"
 
 #include <algorithm>
 #include <new>
@@ -86,14 +87,14 @@ template <typename Insertion> void InsertOrAlert(const RunContext& run, Insertio
 // ---- Hook adapters ------------------------------------------------------------------------
 
 // Each module has its own parameter telegram.
-void SemanticChecker::OnModulePrmPlaced(CDbEntry&, Kw) {
-    UserParameters.ModulePrmOccupancy.Clear();
-    UserParameters.FModulePrmOccupancy.Clear();
-    UserParameters.XModulePrmOccupancy.Clear();
-    UserParameters.UsedPrmLen = UserParameters.UsedFPrmLen = UserParameters.UsedXPrmLen = 0;
+void UserParameterRules::OnModulePrmPlaced(CDbEntry&, Kw) {
+    modulePrmOccupancy_.Clear();
+    fModulePrmOccupancy_.Clear();
+    xModulePrmOccupancy_.Clear();
+    used_ = ModulePrmLengths{};
 }
 
-void SemanticChecker::OnParameterClaimFirst(CDbEntry& entry, Kw kw) {
+void UserParameterRules::OnParameterClaimFirst(CDbEntry& entry, Kw kw) {
     if (!entry.Valid)
         return;
     ParameterLineKind kind = KindOf(kw);
@@ -106,40 +107,35 @@ void SemanticChecker::OnParameterClaimFirst(CDbEntry& entry, Kw kw) {
         ClaimConstParameter(offset, entry.ValueCount, inModule, kind.F, kind.X);
 }
 
-void SemanticChecker::OnUserPrmDataSecond(CDbEntry& entry, Kw) {
+void UserParameterRules::OnUserPrmDataSecond(CDbEntry& entry, Kw) {
     CheckUserPrmDataInvalidated();
     if (entry.Accepted && entry.Valid)
         CheckUserPrmDataLength(entry.ValueCount);
 }
 
-void SemanticChecker::OnMaxUserPrmDataLenSecond(CDbEntry&, Kw) {
+void UserParameterRules::OnMaxUserPrmDataLenSecond(CDbEntry&, Kw) {
     CheckUserPrmDataLenInvalidated();
 }
 
 // The declared lengths of the module, as the second pass reads them again.
-void SemanticChecker::OnModulePrmSecond(CDbEntry&, Kw) {
-    Modules.DeclaredPrmLen = Modules.DeclaredFPrmLen = Modules.DeclaredXPrmLen = 0;
+void UserParameterRules::OnModulePrmSecond(CDbEntry&, Kw) {
+    context_.Modules().ClearDeclaredPrmLengths();
 }
 
-void SemanticChecker::OnDeclaredModulePrmLenSecond(CDbEntry& entry, Kw kw) {
+void UserParameterRules::OnDeclaredModulePrmLenSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted || !entry.Valid)
         return;
-    std::int32_t length = ValueNumber(entry.m_Ready[0]);
-    if (kw == Kw::EXT_MODULE_PRM_DATA_LEN)
-        Modules.DeclaredPrmLen = length;
-    else if (kw == Kw::F_Ext_Module_Prm_Data_Len)
-        Modules.DeclaredFPrmLen = length;
-    else if (kw == Kw::X_Ext_Module_Prm_Data_Len)
-        Modules.DeclaredXPrmLen = length;
+    context_.Modules().SetDeclaredPrmLength(kw, ValueNumber(entry.m_Ready[0]));
 }
 
-void SemanticChecker::OnModulePrmEndSecond(CDbEntry& entry, Kw) {
-    if (entry.Valid && entry.Accepted)
-        CheckModulePrmLimit(Modules.DeclaredPrmLen + Modules.DeclaredFPrmLen,
-                            Modules.DeclaredXPrmLen);
+void UserParameterRules::OnModulePrmEndSecond(CDbEntry& entry, Kw) {
+    if (!entry.Valid || !entry.Accepted)
+        return;
+    const DeclaredPrmLengths& declared = context_.Modules().DeclaredLengths();
+    CheckModulePrmLimit(declared.Plain + declared.F, declared.X);
 }
 
-void SemanticChecker::OnMinimumPrmLenSecond(CDbEntry& entry, Kw kw) {
+void UserParameterRules::OnMinimumPrmLenSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted)
         return;
     for (const MinimumLengthRow& row : kMinimumLengths)
@@ -151,29 +147,29 @@ void SemanticChecker::OnMinimumPrmLenSecond(CDbEntry& entry, Kw kw) {
 
 // The bytes of the unit or module telegram that a line claims, and the used length of the
 // module that grows with it.
-ParameterOccupancy& SemanticChecker::ClaimedTelegram(bool inModule, bool f, bool x,
-                                                     std::int64_t end) {
+ParameterOccupancy& UserParameterRules::ClaimedTelegram(bool inModule, bool f, bool x,
+                                                        std::int64_t end) {
     auto grow = [end](std::uint32_t& used) {
         if (end + 1 > static_cast<std::int64_t>(used))
             used = static_cast<std::uint32_t>(std::min<std::int64_t>(end + 1, UINT32_MAX));
     };
     if (!inModule)
-        return x ? UserParameters.XUnitPrmOccupancy : UserParameters.UnitPrmOccupancy;
+        return x ? xUnitPrmOccupancy_ : unitPrmOccupancy_;
     if (f) {
-        grow(UserParameters.UsedFPrmLen);
-        return UserParameters.FModulePrmOccupancy;
+        grow(used_.F);
+        return fModulePrmOccupancy_;
     }
     if (x) {
-        grow(UserParameters.UsedXPrmLen);
-        return UserParameters.XModulePrmOccupancy;
+        grow(used_.X);
+        return xModulePrmOccupancy_;
     }
-    grow(UserParameters.UsedPrmLen);
-    return UserParameters.ModulePrmOccupancy;
+    grow(used_.Plain);
+    return modulePrmOccupancy_;
 }
 
 // Constant bytes replace whatever claimed their bytes before, with a warning.
-int SemanticChecker::ClaimConstParameter(std::int32_t offset, std::int32_t count, bool inModule,
-                                         bool f, bool x) {
+int UserParameterRules::ClaimConstParameter(std::int32_t offset, std::int32_t count, bool inModule,
+                                            bool f, bool x) {
     const std::int64_t end = static_cast<std::int64_t>(offset) + count - 1;
     const bool firstConst = Count(Kw::EXT_USER_PRM_DATA_CONST) < 2;
     int holds = 1;
@@ -184,11 +180,11 @@ int SemanticChecker::ClaimConstParameter(std::int32_t offset, std::int32_t count
                 holds = Report(LEVEL_ERROR, msg::UnitPrmExceedsMax);
         } else if (Count(Kw::User_Prm_Data_Len) != 0) {
             if (firstConst)
-                holds = Report(LEVEL_WARNING, msg::MaxUserPrmDataLenRecommended, CurrentKey);
+                holds = Report(LEVEL_WARNING, msg::MaxUserPrmDataLenRecommended, CurrentKey());
             if (end >= KeptValue(Kw::User_Prm_Data_Len))
-                holds = Report(LEVEL_ERROR, msg::UserPrmDefinitionLength, CurrentKey);
+                holds = Report(LEVEL_ERROR, msg::UserPrmDefinitionLength, CurrentKey());
         } else if (firstConst) {
-            holds = Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey);
+            holds = Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey());
         }
     }
     if (x && !inModule && end >= KeptValue(Kw::X_Max_User_Prm_Data_Len))
@@ -200,14 +196,16 @@ int SemanticChecker::ClaimConstParameter(std::int32_t offset, std::int32_t count
         return holds;
     if (auto released = telegram.Release(bytes.First, bytes.Last))
         holds = Report(LEVEL_WARNING, msg::MultipleUseOfOffset, released->Offset);
-    InsertOrAlert(run_, [&] { telegram.Claim(bytes.First, bytes.Last, OccupiedByte{0, false}); });
+    InsertOrAlert(context_.Run(), [&] {
+        telegram.Claim(bytes.First, bytes.Last, OccupiedByte{0, false});
+    });
     return holds;
 }
 
 // A reference occupies the bytes and bits of its definition. Two references may share a
 // byte when their bits differ; a reference laid over constant bytes takes them silently.
-int SemanticChecker::ClaimRefParameter(std::int32_t offset, std::int32_t number, bool inModule,
-                                       bool f, bool x) {
+int UserParameterRules::ClaimRefParameter(std::int32_t offset, std::int32_t number, bool inModule,
+                                          bool f, bool x) {
     std::int64_t end = offset;
     std::uint8_t bits = 0;
     int holds = 1;
@@ -231,7 +229,7 @@ int SemanticChecker::ClaimRefParameter(std::int32_t offset, std::int32_t number,
         std::uint8_t sharedMask = released ? released->Byte.Mask : 0;
         if (released && released->Byte.ByReference && (sharedMask & bits) != 0)
             holds = Report(LEVEL_WARNING, msg::MultipleUseOfOffset, released->Offset);
-        InsertOrAlert(run_, [&] {
+        InsertOrAlert(context_.Run(), [&] {
             telegram.Claim(bytes.First, bytes.Last,
                            OccupiedByte{static_cast<std::uint8_t>(bits | sharedMask), true});
         });
@@ -243,11 +241,11 @@ int SemanticChecker::ClaimRefParameter(std::int32_t offset, std::int32_t number,
     const bool firstRef = Count(Kw::EXT_USER_PRM_DATA_REF) < 2;
     if (Count(Kw::User_Prm_Data_Len) != 0) {
         if (firstRef)
-            holds = Report(LEVEL_WARNING, msg::MaxUserPrmDataLenRecommended, CurrentKey);
+            holds = Report(LEVEL_WARNING, msg::MaxUserPrmDataLenRecommended, CurrentKey());
         if (end >= KeptValue(Kw::User_Prm_Data_Len))
-            holds = Report(LEVEL_ERROR, msg::UserPrmDefinitionLength, CurrentKey);
+            holds = Report(LEVEL_ERROR, msg::UserPrmDefinitionLength, CurrentKey());
     } else if (firstRef) {
-        holds = Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey);
+        holds = Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey());
     }
     return holds;
 }
@@ -255,22 +253,22 @@ int SemanticChecker::ClaimRefParameter(std::int32_t offset, std::int32_t number,
 // Second pass: every reference of the file has been seen. A block whose number was refused
 // as a duplicate (or that was never finished) has no record of its own and passes silently;
 // the unused number is reported once, at the block that defined it.
-int SemanticChecker::CheckExtUserPrmDataUsed(std::int32_t number) {
+int UserParameterRules::CheckExtUserPrmDataUsed(std::int32_t number) {
     const ExtUserPrmDataRecord* definition = FindExtUserPrmData(number);
-    if (!definition || definition->Line != CurrentLine || definition->Referenced)
+    if (!definition || definition->Line != CurrentLine() || definition->Referenced)
         return 1;
     return Report(LEVEL_WARNING, msg::UnreferencedExtUserPrmData, number);
 }
 
-int SemanticChecker::CheckPrmTextUsed(std::int32_t number) {
+int UserParameterRules::CheckPrmTextUsed(std::int32_t number) {
     const PrmTextRecord* text = FindPrmText(number);
-    if (!text || text->Line != CurrentLine || text->Referenced)
+    if (!text || text->Line != CurrentLine() || text->Referenced)
         return 1;
     return Report(LEVEL_WARNING, msg::UnreferencedPrmText, number);
 }
 
 // A parameter telegram built from definitions replaces the fixed User_Prm_Data.
-int SemanticChecker::CheckUserPrmDataInvalidated() {
+int UserParameterRules::CheckUserPrmDataInvalidated() {
     if (Count(Kw::EXT_USER_PRM_DATA_CONST) != 0)
         return Report(LEVEL_WARNING, msg::UserPrmDataInvalidated, "Ext_User_Prm_Data_Const");
     if (Count(Kw::EXT_USER_PRM_DATA_REF) != 0)
@@ -278,21 +276,21 @@ int SemanticChecker::CheckUserPrmDataInvalidated() {
     return 1;
 }
 
-int SemanticChecker::CheckUserPrmDataLength(std::int32_t count) {
+int UserParameterRules::CheckUserPrmDataLength(std::int32_t count) {
     if (Count(Kw::User_Prm_Data_Len) == 0)
-        return Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey);
+        return Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey());
     if (KeptValue(Kw::User_Prm_Data_Len) == count)
         return 1;
     return Report(LEVEL_ERROR, msg::UserPrmDataLengthMismatch);
 }
 
-int SemanticChecker::CheckUserPrmDataLenInvalidated() {
+int UserParameterRules::CheckUserPrmDataLenInvalidated() {
     if (Count(Kw::User_Prm_Data_Len) == 0)
         return 1;
-    return Report(LEVEL_WARNING, msg::UserPrmDataLenInvalidated, CurrentKey);
+    return Report(LEVEL_WARNING, msg::UserPrmDataLenInvalidated, CurrentKey());
 }
 
-int SemanticChecker::CheckModulePrmLimit(std::int32_t plainLength, std::int32_t xLength) {
+int UserParameterRules::CheckModulePrmLimit(std::int32_t plainLength, std::int32_t xLength) {
     int holds = 1;
     if (plainLength > 0) {
         if (Count(Kw::Max_User_Prm_Data_Len) != 0) {
@@ -301,9 +299,9 @@ int SemanticChecker::CheckModulePrmLimit(std::int32_t plainLength, std::int32_t 
         } else {
             holds = Report(LEVEL_WARNING, msg::ModulePrmLenRecommendsMax);
             if (Count(Kw::User_Prm_Data_Len) == 0)
-                holds = Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey);
+                holds = Report(LEVEL_ERROR, msg::UserPrmLengthRequired, CurrentKey());
             else if (KeptValue(Kw::User_Prm_Data_Len) < plainLength)
-                holds = Report(LEVEL_ERROR, msg::UserPrmDefinitionLength, CurrentKey);
+                holds = Report(LEVEL_ERROR, msg::UserPrmDefinitionLength, CurrentKey());
         }
     }
     if (KeptValue(Kw::X_Max_User_Prm_Data_Len) < xLength)
@@ -312,14 +310,14 @@ int SemanticChecker::CheckModulePrmLimit(std::int32_t plainLength, std::int32_t 
 }
 
 // A feature that the line switches off needs nothing.
-int SemanticChecker::CheckMinimumPrmLen(std::int32_t minimum) {
-    if (ValueNumber(CurrentValue) == 0)
+int UserParameterRules::CheckMinimumPrmLen(std::int32_t minimum) {
+    if (ValueNumber(CurrentValue()) == 0)
         return 1;
     Kw length =
         Count(Kw::Max_User_Prm_Data_Len) != 0 ? Kw::Max_User_Prm_Data_Len : Kw::User_Prm_Data_Len;
     if (KeptValue(length) >= minimum)
         return 1;
-    return Report(LEVEL_ERROR, msg::MinimumPrmLength, minimum, CurrentKey);
+    return Report(LEVEL_ERROR, msg::MinimumPrmLength, minimum, CurrentKey());
 }
 
 } // namespace kvf

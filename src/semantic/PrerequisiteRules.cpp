@@ -9,7 +9,7 @@
 #include "catalogue/NumberReader.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
-#include "semantic/SemanticChecker.h"
+#include "semantic/UserParameterRules.h"
 
 #include <array>
 #include <vector>
@@ -191,15 +191,15 @@ std::string PrerequisiteName(const PrerequisiteCall& call) {
 
 } // namespace semantic
 
-std::span<const RuleHook> SemanticChecker::PrerequisiteHooks() {
+std::span<const RuleHook<PrerequisiteRules>> PrerequisiteRules::Hooks() {
     // One hook per keyword of the table, so that other keywords pay nothing.
-    static const std::vector<RuleHook> hooks = [] {
-        std::vector<RuleHook> built;
+    static const std::vector<RuleHook<PrerequisiteRules>> hooks = [] {
+        std::vector<RuleHook<PrerequisiteRules>> built;
         for (std::size_t k = 0; k < semantic::kKeywordCount; ++k) {
             Kw kw = static_cast<Kw>(k);
             if (!semantic::PrerequisiteCallsOf(kw).empty())
                 built.push_back({kw, kw, HookStage::Second, hook_order::Prerequisite,
-                                 &SemanticChecker::OnPrerequisiteSecond});
+                                 &PrerequisiteRules::OnPrerequisiteSecond});
         }
         return built;
     }();
@@ -207,7 +207,7 @@ std::span<const RuleHook> SemanticChecker::PrerequisiteHooks() {
 }
 
 // Every call of the keyword runs, also after an earlier one reported.
-void SemanticChecker::OnPrerequisiteSecond(CDbEntry& entry, Kw kw) {
+void PrerequisiteRules::OnPrerequisiteSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted)
         return;
     for (const PrerequisiteCall& call : semantic::PrerequisiteCallsOf(kw)) {
@@ -219,13 +219,13 @@ void SemanticChecker::OnPrerequisiteSecond(CDbEntry& entry, Kw kw) {
             RestrictToPrerequisite(PrerequisiteValueOf(call), semantic::PrerequisiteName(call));
             break;
         case PrerequisiteRule::MinimumPrmLen:
-            CheckMinimumPrmLen(call.MinimumLength);
+            context_.UserParameters().CheckMinimumPrmLen(call.MinimumLength);
             break;
         }
     }
 }
 
-std::int32_t SemanticChecker::PrerequisiteValueOf(const PrerequisiteCall& call) const {
+std::int32_t PrerequisiteRules::PrerequisiteValueOf(const PrerequisiteCall& call) const {
     switch (call.From) {
     case PrerequisiteValue::Kept:
         return KeptValue(call.Source);
@@ -238,16 +238,16 @@ std::int32_t SemanticChecker::PrerequisiteValueOf(const PrerequisiteCall& call) 
 }
 
 // A line that switches its feature off (value 0) needs nothing.
-int SemanticChecker::RequirePrerequisite(std::int32_t prerequisite, std::string_view name) {
-    if (ValueNumber(CurrentValue) == 0 || prerequisite != 0)
+int PrerequisiteRules::RequirePrerequisite(std::int32_t prerequisite, std::string_view name) {
+    if (ValueNumber(CurrentValue()) == 0 || prerequisite != 0)
         return 1;
-    return Report(LEVEL_ERROR, msg::PrerequisiteRequired, name, CurrentKey);
+    return Report(LEVEL_ERROR, msg::PrerequisiteRequired, name, CurrentKey());
 }
 
-int SemanticChecker::RestrictToPrerequisite(std::int32_t prerequisite, std::string_view name) {
-    if (ValueNumber(CurrentValue) == 0 || prerequisite != 0)
+int PrerequisiteRules::RestrictToPrerequisite(std::int32_t prerequisite, std::string_view name) {
+    if (ValueNumber(CurrentValue()) == 0 || prerequisite != 0)
         return 1;
-    return Report(LEVEL_WARNING, msg::PrerequisiteOnly, CurrentKey, name);
+    return Report(LEVEL_WARNING, msg::PrerequisiteOnly, CurrentKey(), name);
 }
 
 } // namespace kvf

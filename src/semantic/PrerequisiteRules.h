@@ -3,11 +3,13 @@
 // The prerequisite table: for each keyword that details an optional feature, the ordered
 // calls that check the feature it depends on.
 
+#include "semantic/RuleContext.h"
 #include "semantic/SemanticKeywordList.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kvf::semantic {
 
@@ -44,3 +46,23 @@ std::span<const PrerequisiteCall> PrerequisiteCallsOf(Kw kw);
 std::string PrerequisiteName(const PrerequisiteCall& call);
 
 } // namespace kvf::semantic
+
+namespace kvf {
+
+// Keyword prerequisites: a detail keyword only makes sense when the feature it details is
+// switched on. Two generic rules, driven by the prerequisite table.
+class PrerequisiteRules : public RuleGroup {
+  public:
+    explicit PrerequisiteRules(RuleContext& context) : RuleGroup(context) {}
+    static std::span<const RuleHook<PrerequisiteRules>> Hooks();
+
+    // The prerequisite's value and its name as the message prints it.
+    int RequirePrerequisite(std::int32_t prerequisite, std::string_view name);
+    int RestrictToPrerequisite(std::int32_t prerequisite, std::string_view name);
+
+  private:
+    void OnPrerequisiteSecond(CDbEntry& entry, semantic::Kw kw);
+    std::int32_t PrerequisiteValueOf(const semantic::PrerequisiteCall& call) const;
+};
+
+} // namespace kvf

@@ -20,12 +20,6 @@ using semantic::Kw;
 using semantic::Multiplicity;
 using semantic::Role;
 
-namespace {
-
-constexpr std::size_t kStageCount = 3;
-
-} // namespace
-
 bool IsTreeGroupName(std::string_view key) {
     // The catalogue's group names after the first, which names the root.
     for (const GroupName& group : KeywordCatalogue::Instance().GroupNames().subspan(1))
@@ -34,41 +28,8 @@ bool IsTreeGroupName(std::string_view key) {
     return false;
 }
 
-// The hooks of all rule groups, sorted per keyword and stage; built once.
-struct SemanticChecker::HookTable {
-    std::array<std::vector<const RuleHook*>, semantic::kKeywordCount * kStageCount> Lists;
-
-    std::span<const RuleHook* const> At(Kw kw, HookStage stage) const {
-        return Lists[Index(kw) * kStageCount + static_cast<std::size_t>(stage)];
-    }
-};
-
-const SemanticChecker::HookTable& SemanticChecker::Hooks() {
-    static const HookTable table = [] {
-        HookTable t;
-        for (auto group :
-             {BlockContentHooks(), IdentificationHooks(), BaudRateHooks(), UserParameterHooks(),
-              DiagnosisHooks(), ModuleHooks(), DataAreaHooks(), PrerequisiteHooks()}) {
-            for (const RuleHook& hook : group)
-                for (std::size_t k = Index(hook.First); k <= Index(hook.Last); ++k)
-                    t.Lists[k * kStageCount + static_cast<std::size_t>(hook.Stage)].push_back(
-                        &hook);
-        }
-        for (auto& list : t.Lists)
-            std::stable_sort(list.begin(), list.end(), [](const RuleHook* a, const RuleHook* b) {
-                return a->Order < b->Order;
-            });
-        return t;
-    }();
-    return table;
-}
-
 SemanticChecker::SemanticChecker(RunContext& run, Document& document)
-    : run_(run), document_(document) {}
-
-void SemanticChecker::Emit(int level, int id) {
-    run_.ReportMessage(level, CurrentLine, id, MessageText, &document_);
-}
+    : context_(run, document), groups_(context_) {}
 
 SemanticChecker::Resolved SemanticChecker::Resolve(std::string_view key) {
     Resolved resolved;
@@ -138,13 +99,11 @@ void SemanticChecker::CheckEntry(CDbEntry& entry, int pass) {
 }
 
 void SemanticChecker::CheckEntry(CDbEntry& entry, int pass, const Resolved& resolved) {
-    CurrentKey = entry.Key;
-    CurrentValue = entry.Value;
-    CurrentLine = entry.LongLine;
+    context_.SetCurrent(entry.Key, entry.Value, entry.LongLine);
     if (resolved.TreeGroupName)
         return;
     if (pass == PASS_FINAL) {
-        RunFinalRules();
+        groups_.Get<FinalRules>().Run();
         return;
     }
     const std::optional<Kw>& kw = resolved.Keyword;
@@ -162,7 +121,7 @@ void SemanticChecker::FirstPass(Kw kw, CDbEntry& entry) {
     if (!CheckContext(info, entry))
         return; // a misplaced line is neither counted nor accepted
     ResetBlockCounters(kw);
-    RunHooks(kw, HookStage::FirstPlaced, entry);
+    groups_.RunHooks(kw, HookStage::FirstPlaced, entry);
     if (info.CountOnlyValid && !entry.Valid)
         return;
 
@@ -174,7 +133,7 @@ void SemanticChecker::FirstPass(Kw kw, CDbEntry& entry) {
     if (counted == Counted::NothingFurther)
         return;
     KeepValue(info, entry);
-    RunHooks(kw, HookStage::FirstHeld, entry);
+    groups_.RunHooks(kw, HookStage::FirstHeld, entry);
 }
 
 void SemanticChecker::SecondPass(Kw kw, CDbEntry& entry) {
@@ -196,7 +155,7 @@ void SemanticChecker::SecondPass(Kw kw, CDbEntry& entry) {
     case Role::None:
         break;
     }
-    RunHooks(kw, HookStage::Second, entry);
+    groups_.RunHooks(kw, HookStage::Second, entry);
 }
 
 int SemanticChecker::CheckContext(const KeywordInfo& info, const CDbEntry& entry) {
@@ -214,15 +173,15 @@ int SemanticChecker::CheckContext(const KeywordInfo& info, const CDbEntry& entry
 void SemanticChecker::ResetBlockCounters(Kw begin) {
     for (Kw kw : semantic::KeywordsResetBy(begin)) {
         if (Info(kw).Rule == Multiplicity::OncePerModuleOrFile)
-            ModuleOccurrenceCount[Index(kw)] = 0;
+            context_.ModuleCounter(kw) = 0;
         else
-            OccurrenceCount[Index(kw)] = 0;
+            context_.Counter(kw) = 0;
     }
 }
 
 SemanticChecker::Counted SemanticChecker::CountAndCheckMultiplicity(const KeywordInfo& info,
                                                                     CDbEntry& entry) {
-    unsigned& count = OccurrenceCount[Index(info.Id)];
+    unsigned& count = context_.Counter(info.Id);
     auto countThenCheck = [&](unsigned& counter, int rule) {
         ++counter;
         if (info.Accept == Acceptance::BeforeMultiplicity)
@@ -244,8 +203,7 @@ SemanticChecker::Counted SemanticChecker::CountAndCheckMultiplicity(const Keywor
     case Multiplicity::OncePerModuleOrFile:
         // After the context rule a line in a block can only stand in a Module.
         if (entry.hParent)
-            return countThenCheck(ModuleOccurrenceCount[Index(info.Id)],
-                                  msg::MultipleDefinitionModule);
+            return countThenCheck(context_.ModuleCounter(info.Id), msg::MultipleDefinitionModule);
         return countThenCheck(count, msg::MultipleDefinitionTop);
     case Multiplicity::OncePerExtUserPrmData:
         // Checked before counting: a refused line is not counted.
@@ -255,7 +213,7 @@ SemanticChecker::Counted SemanticChecker::CountAndCheckMultiplicity(const Keywor
         return Counted::Held;
     case Multiplicity::OneDataType:
         ++count;
-        if (!UserParameters.CurrentExtUserPrmData)
+        if (!groups_.Get<UserParameterRules>().CurrentExtUserPrmData())
             return Counted::NothingFurther;
         return CheckUnique(msg::MultipleDataTypeName, count) ? Counted::Held : Counted::Reported;
     }
@@ -265,22 +223,18 @@ SemanticChecker::Counted SemanticChecker::CountAndCheckMultiplicity(const Keywor
 void SemanticChecker::KeepValue(const KeywordInfo& info, const CDbEntry& entry) {
     if (!entry.Valid)
         return; // an invalid value leaves the collected state as it was
-    std::int32_t& kept = Kept[Index(info.Id)];
     switch (info.Kept) {
     case Keep::Flag:
-        kept = static_cast<std::int32_t>(ReadSigned32(CurrentValue, 10).Bits) == 1 ? 1 : 0;
+        context_.SetKeptValue(
+            info.Id,
+            static_cast<std::int32_t>(ReadSigned32(context_.CurrentValue(), 10).Bits) == 1 ? 1 : 0);
         break;
     case Keep::Number:
-        kept = ValueNumber(entry.m_Ready[0]);
+        context_.SetKeptValue(info.Id, ValueNumber(entry.m_Ready[0]));
         break;
     case Keep::Nothing:
         break;
     }
-}
-
-void SemanticChecker::RunHooks(Kw kw, HookStage stage, CDbEntry& entry) {
-    for (const RuleHook* hook : Hooks().At(kw, stage))
-        (this->*(hook->Run))(entry, kw);
 }
 
 void RunSemanticCheck(RunContext& run, Document& document) {

@@ -2,23 +2,21 @@
 // the occupancy of parameter bytes and the parameter lengths.
 //
 // A block's begin line makes a new current record, its data type line, Prm_Text_Ref and
-// Text lines fill it, and the block content rule at its end keyword moves it into
-// UserParameters.ExtUserPrmDataList or UserParameters.PrmTextList (BlockContentRules.cpp).
+// Text lines fill it, and the block content rule at its end keyword moves it into the list
+// of finished definitions or text tables (StoreFinished...).
 // Definitions and text tables must stand before the lines that refer to them. The
-// *_Ext_User_Prm_Data_Ref and *_Const lines claim parameter bytes of the unit or of the current
-// module; the lengths they reach are judged against User_Prm_Data_Len, Max_User_Prm_Data_Len and
-// X_Max_User_Prm_Data_Len. The second pass reports definitions and text tables that nothing refers
-// to. The reference number range rule runs after this group's second-pass rules
-// (hook_order::UserParameter
-// + 50).
+// *_Ext_User_Prm_Data_Ref and *_Const lines claim parameter bytes of the unit or of the
+// current module; the lengths they reach are judged against User_Prm_Data_Len,
+// Max_User_Prm_Data_Len and X_Max_User_Prm_Data_Len. The second pass reports definitions and
+// text tables that nothing refers to. The reference number range rule runs after this
+// group's second-pass rules (hook_order::UserParameter + 50).
+
+#include "semantic/UserParameterRules.h"
 
 #include "catalogue/NumberReader.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "core/RunContext.h"
-#include "semantic/SemanticChecker.h"
-
-#include <algorithm>
 
 #include <algorithm>
 #include <functional>
@@ -98,6 +96,21 @@ std::unique_ptr<Record> NewRecord(const RunContext& run, std::int32_t number, in
     }
 }
 
+// Moves a finished definition into its list. When memory runs out the definition is
+// dropped and the user is told.
+template <typename Record>
+void StoreFinished(const RunContext& run, std::unique_ptr<Record>& current,
+                   BlockVector<Record>& list, NumberIndex& byNumber) {
+    try {
+        // The first of a number is found.
+        byNumber.Insert(current->Number, static_cast<std::uint32_t>(list.size()));
+        list.push_back(std::move(*current));
+    } catch (const std::bad_alloc&) {
+        run.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+    }
+    current.reset();
+}
+
 // The hooks below name runs of neighbouring keyword ids.
 constexpr bool Follow(std::initializer_list<Kw> run) {
     int next = static_cast<int>(*run.begin());
@@ -114,44 +127,46 @@ static_assert(Follow({Kw::WD_Base_1ms_supp, Kw::Check_Cfg_Mode, Kw::Publisher_su
 
 } // namespace
 
-std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
+std::span<const RuleHook<UserParameterRules>> UserParameterRules::Hooks() {
     using S = HookStage;
     constexpr int kOrder = hook_order::UserParameter;
-    static const RuleHook hooks[] = {
+    static const RuleHook<UserParameterRules> hooks[] = {
         {Kw::EXTUSERPRMDATA, Kw::EXTUSERPRMDATA, S::FirstHeld, kOrder,
-         &SemanticChecker::OnExtUserPrmDataFirst},
+         &UserParameterRules::OnExtUserPrmDataFirst},
         // The driver gets here only when a current definition exists and the one-data-type
         // rule held.
-        {Kw::UNSIGNED32, Kw::BITAREA, S::FirstHeld, kOrder, &SemanticChecker::OnDataTypeLineFirst},
+        {Kw::UNSIGNED32, Kw::BITAREA, S::FirstHeld, kOrder,
+         &UserParameterRules::OnDataTypeLineFirst},
         {Kw::PRM_TEXT_REF, Kw::PRM_TEXT_REF, S::FirstHeld, kOrder,
-         &SemanticChecker::OnPrmTextRefFirst},
+         &UserParameterRules::OnPrmTextRefFirst},
         {Kw::ENDEXTUSERPRMDATA, Kw::ENDEXTUSERPRMDATA, S::FirstHeld, kBeforeBlockContent,
-         &SemanticChecker::OnExtUserPrmDataEndFirst},
-        {Kw::PRMTEXT, Kw::PRMTEXT, S::FirstHeld, kOrder, &SemanticChecker::OnPrmTextFirst},
-        {Kw::TEXT, Kw::TEXT, S::FirstHeld, kOrder, &SemanticChecker::OnTextFirst},
+         &UserParameterRules::OnExtUserPrmDataEndFirst},
+        {Kw::PRMTEXT, Kw::PRMTEXT, S::FirstHeld, kOrder, &UserParameterRules::OnPrmTextFirst},
+        {Kw::TEXT, Kw::TEXT, S::FirstHeld, kOrder, &UserParameterRules::OnTextFirst},
         // Parameter bytes and lengths (ParameterLengthRules.cpp).
-        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &SemanticChecker::OnModulePrmPlaced},
+        {Kw::Module, Kw::Module, S::FirstPlaced, kOrder, &UserParameterRules::OnModulePrmPlaced},
         {Kw::EXT_USER_PRM_DATA_REF, Kw::EXT_USER_PRM_DATA_CONST, S::FirstHeld, kOrder,
-         &SemanticChecker::OnParameterClaimFirst},
+         &UserParameterRules::OnParameterClaimFirst},
         {Kw::F_Ext_User_Prm_Data_Ref, Kw::X_Ext_User_Prm_Data_Const, S::FirstHeld, kOrder,
-         &SemanticChecker::OnParameterClaimFirst},
+         &UserParameterRules::OnParameterClaimFirst},
         {Kw::EXTUSERPRMDATA, Kw::EXTUSERPRMDATA, S::Second, kOrder,
-         &SemanticChecker::OnDefinitionUsedSecond},
-        {Kw::PRMTEXT, Kw::PRMTEXT, S::Second, kOrder, &SemanticChecker::OnDefinitionUsedSecond},
+         &UserParameterRules::OnDefinitionUsedSecond},
+        {Kw::PRMTEXT, Kw::PRMTEXT, S::Second, kOrder, &UserParameterRules::OnDefinitionUsedSecond},
         {Kw::User_Prm_Data, Kw::User_Prm_Data, S::Second, kOrder,
-         &SemanticChecker::OnUserPrmDataSecond},
+         &UserParameterRules::OnUserPrmDataSecond},
         {Kw::Max_User_Prm_Data_Len, Kw::Max_User_Prm_Data_Len, S::Second, kOrder,
-         &SemanticChecker::OnMaxUserPrmDataLenSecond},
-        {Kw::Module, Kw::Module, S::Second, kOrder, &SemanticChecker::OnModulePrmSecond},
+         &UserParameterRules::OnMaxUserPrmDataLenSecond},
+        {Kw::Module, Kw::Module, S::Second, kOrder, &UserParameterRules::OnModulePrmSecond},
         {Kw::EXT_MODULE_PRM_DATA_LEN, Kw::EXT_MODULE_PRM_DATA_LEN, S::Second, kOrder,
-         &SemanticChecker::OnDeclaredModulePrmLenSecond},
+         &UserParameterRules::OnDeclaredModulePrmLenSecond},
         {Kw::X_Ext_Module_Prm_Data_Len, Kw::F_Ext_Module_Prm_Data_Len, S::Second, kOrder,
-         &SemanticChecker::OnDeclaredModulePrmLenSecond},
-        {Kw::ENDMODULE, Kw::ENDMODULE, S::Second, kOrder, &SemanticChecker::OnModulePrmEndSecond},
+         &UserParameterRules::OnDeclaredModulePrmLenSecond},
+        {Kw::ENDMODULE, Kw::ENDMODULE, S::Second, kOrder,
+         &UserParameterRules::OnModulePrmEndSecond},
         {Kw::DPV1_Slave, Kw::DPV1_Slave, S::Second, kOrder,
-         &SemanticChecker::OnMinimumPrmLenSecond},
+         &UserParameterRules::OnMinimumPrmLenSecond},
         {Kw::WD_Base_1ms_supp, Kw::Publisher_supp, S::Second, kOrder,
-         &SemanticChecker::OnMinimumPrmLenSecond},
+         &UserParameterRules::OnMinimumPrmLenSecond},
     };
     return hooks;
 }
@@ -159,47 +174,46 @@ std::span<const RuleHook> SemanticChecker::UserParameterHooks() {
 // A begin line ends the life of a record that an earlier block left current (it was never
 // closed with its mandatory content), also when its own value is not valid and so no
 // record follows: the lines of this block must not fill the earlier one.
-void SemanticChecker::OnExtUserPrmDataFirst(CDbEntry& entry, Kw) {
-    UserParameters.CurrentExtUserPrmData.reset();
+void UserParameterRules::OnExtUserPrmDataFirst(CDbEntry& entry, Kw) {
+    currentExtUserPrmData_.reset();
     if (entry.Valid)
         DefineExtUserPrmData(ValueNumber(entry.m_Ready[0]));
 }
 
-void SemanticChecker::OnDataTypeLineFirst(CDbEntry& entry, Kw kw) {
-    if (UserParameters.CurrentExtUserPrmData)
-        GiveDataType(*UserParameters.CurrentExtUserPrmData, kw, entry);
+void UserParameterRules::OnDataTypeLineFirst(CDbEntry& entry, Kw kw) {
+    if (currentExtUserPrmData_)
+        GiveDataType(*currentExtUserPrmData_, kw, entry);
 }
 
-void SemanticChecker::OnPrmTextRefFirst(CDbEntry& entry, Kw) {
-    if (!UserParameters.CurrentExtUserPrmData || !entry.Valid)
+void UserParameterRules::OnPrmTextRefFirst(CDbEntry& entry, Kw) {
+    if (!currentExtUserPrmData_ || !entry.Valid)
         return;
-    UserParameters.CurrentExtUserPrmData->PrmTextRef = ValueNumber(entry.m_Ready[0]);
-    ResolvePrmTextRef(UserParameters.CurrentExtUserPrmData->PrmTextRef);
+    currentExtUserPrmData_->PrmTextRef = ValueNumber(entry.m_Ready[0]);
+    ResolvePrmTextRef(currentExtUserPrmData_->PrmTextRef);
 }
 
 // A definition without a data type line has no default value: the block content rule
 // reports the missing line, and no text is demanded for a default nobody wrote.
-void SemanticChecker::OnExtUserPrmDataEndFirst(CDbEntry&, Kw) {
-    if (UserParameters.CurrentExtUserPrmData && UserParameters.CurrentExtUserPrmData->TypeSeen &&
-        Count(Kw::PRM_TEXT_REF) != 0)
-        CheckPrmTextDefault(UserParameters.CurrentExtUserPrmData->PrmTextRef,
-                            UserParameters.CurrentExtUserPrmData->DefaultValue);
+void UserParameterRules::OnExtUserPrmDataEndFirst(CDbEntry&, Kw) {
+    if (currentExtUserPrmData_ && currentExtUserPrmData_->TypeSeen && Count(Kw::PRM_TEXT_REF) != 0)
+        CheckPrmTextDefault(currentExtUserPrmData_->PrmTextRef,
+                            currentExtUserPrmData_->DefaultValue);
 }
 
-void SemanticChecker::OnPrmTextFirst(CDbEntry& entry, Kw) {
-    UserParameters.CurrentPrmText.reset();
+void UserParameterRules::OnPrmTextFirst(CDbEntry& entry, Kw) {
+    currentPrmText_.reset();
     if (entry.Valid)
         DefinePrmText(ValueNumber(entry.m_Ready[0]));
 }
 
-void SemanticChecker::OnTextFirst(CDbEntry& entry, Kw) {
-    if (UserParameters.CurrentPrmText && entry.Valid)
+void UserParameterRules::OnTextFirst(CDbEntry& entry, Kw) {
+    if (currentPrmText_ && entry.Valid)
         AddPrmTextValue(ValueNumber(entry.m_Ready[0]));
 }
 
 // Definitions and text tables are judged by their number, once the first pass has seen every
 // reference of the file.
-void SemanticChecker::OnDefinitionUsedSecond(CDbEntry& entry, Kw kw) {
+void UserParameterRules::OnDefinitionUsedSecond(CDbEntry& entry, Kw kw) {
     if (!entry.Accepted || !entry.Valid)
         return;
     std::int32_t number = ValueNumber(entry.m_Ready[0]);
@@ -209,29 +223,37 @@ void SemanticChecker::OnDefinitionUsedSecond(CDbEntry& entry, Kw kw) {
         CheckPrmTextUsed(number);
 }
 
-ExtUserPrmDataRecord* SemanticChecker::FindExtUserPrmData(std::int32_t number) {
-    const std::uint32_t* found = UserParameters.ExtUserPrmDataByNumber.Find(number);
-    return found ? &UserParameters.ExtUserPrmDataList[*found] : nullptr;
+void UserParameterRules::StoreFinishedExtUserPrmData() {
+    StoreFinished(context_.Run(), currentExtUserPrmData_, extUserPrmDataList_,
+                  extUserPrmDataByNumber_);
 }
 
-PrmTextRecord* SemanticChecker::FindPrmText(std::int32_t number) {
-    const std::uint32_t* found = UserParameters.PrmTextByNumber.Find(number);
-    return found ? &UserParameters.PrmTextList[*found] : nullptr;
+void UserParameterRules::StoreFinishedPrmText() {
+    StoreFinished(context_.Run(), currentPrmText_, prmTextList_, prmTextByNumber_);
+}
+
+ExtUserPrmDataRecord* UserParameterRules::FindExtUserPrmData(std::int32_t number) {
+    const std::uint32_t* found = extUserPrmDataByNumber_.Find(number);
+    return found ? &extUserPrmDataList_[*found] : nullptr;
+}
+
+PrmTextRecord* UserParameterRules::FindPrmText(std::int32_t number) {
+    const std::uint32_t* found = prmTextByNumber_.Find(number);
+    return found ? &prmTextList_[*found] : nullptr;
 }
 
 // The counters of the block's lines were set back to 0 by the driver when the begin line
 // passed its context rule.
-int SemanticChecker::DefineExtUserPrmData(std::int32_t number) {
-    UserParameters.CurrentExtUserPrmData.reset();
+int UserParameterRules::DefineExtUserPrmData(std::int32_t number) {
+    currentExtUserPrmData_.reset();
     if (FindExtUserPrmData(number)) // the lines of this block then store nothing
         return Report(LEVEL_ERROR, msg::AmbiguousExtUserPrmData, number, number);
-    UserParameters.CurrentExtUserPrmData =
-        NewRecord<ExtUserPrmDataRecord>(run_, number, CurrentLine);
+    currentExtUserPrmData_ = NewRecord<ExtUserPrmDataRecord>(context_.Run(), number, CurrentLine());
     return 1;
 }
 
 // Holds in any case: an unresolved reference is reported, the definition stays usable.
-int SemanticChecker::ResolvePrmTextRef(std::int32_t number) {
+int UserParameterRules::ResolvePrmTextRef(std::int32_t number) {
     if (PrmTextRecord* text = FindPrmText(number))
         text->Referenced = 1;
     else
@@ -239,7 +261,7 @@ int SemanticChecker::ResolvePrmTextRef(std::int32_t number) {
     return 1;
 }
 
-int SemanticChecker::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t defaultValue) {
+int UserParameterRules::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t defaultValue) {
     PrmTextRecord* text = FindPrmText(textNumber);
     if (!text) // the unresolved reference was reported at the Prm_Text_Ref line
         return 1;
@@ -248,22 +270,22 @@ int SemanticChecker::CheckPrmTextDefault(std::int32_t textNumber, std::int32_t d
     return Report(LEVEL_WARNING, msg::NoTextForDefault, textNumber, defaultValue);
 }
 
-int SemanticChecker::DefinePrmText(std::int32_t number) {
-    UserParameters.CurrentPrmText.reset();
+int UserParameterRules::DefinePrmText(std::int32_t number) {
+    currentPrmText_.reset();
     if (FindPrmText(number))
         return Report(LEVEL_ERROR, msg::AmbiguousPrmText, number, number);
-    UserParameters.CurrentPrmText = NewRecord<PrmTextRecord>(run_, number, CurrentLine);
+    currentPrmText_ = NewRecord<PrmTextRecord>(context_.Run(), number, CurrentLine());
     return 1;
 }
 
-int SemanticChecker::AddPrmTextValue(std::int32_t value) {
-    if (!UserParameters.CurrentPrmText) // a refused or unreadable table keeps no values
+int UserParameterRules::AddPrmTextValue(std::int32_t value) {
+    if (!currentPrmText_) // a refused or unreadable table keeps no values
         return 1;
     try {
-        if (!UserParameters.CurrentPrmText->Values.Insert(static_cast<std::uint32_t>(value)))
+        if (!currentPrmText_->Values.Insert(static_cast<std::uint32_t>(value)))
             return Report(LEVEL_WARNING, msg::RedefinitionOfValue, value, "PrmText");
     } catch (const std::bad_alloc&) {
-        run_.Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
+        context_.Run().Alert(std::string(kvf::MessageText(msg::OutOfMemoryCheck)));
     }
     return 1;
 }

@@ -3,12 +3,14 @@
 #include "core/BlockAllocator.h"
 #include "semantic/NumberIndex.h"
 #include "semantic/ParameterOccupancy.h"
+#include "semantic/RuleContext.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <set>
+#include <span>
 #include <vector>
 
 namespace kvf {
@@ -59,29 +61,92 @@ struct PrmTextRecord {
     PrmTextValues Values;
 };
 
-// What the user parameter rules collect: the definitions and text tables, and the
-// parameter bytes each telegram has in use.
-struct UserParameterState {
-    std::unique_ptr<ExtUserPrmDataRecord> CurrentExtUserPrmData;
-    std::unique_ptr<PrmTextRecord> CurrentPrmText;
-    BlockVector<ExtUserPrmDataRecord> ExtUserPrmDataList;
-    BlockVector<PrmTextRecord> PrmTextList;
+// The bytes of a module's parameter telegrams in use: one past the highest byte its plain,
+// F_ and X_ parameters reach.
+struct ModulePrmLengths {
+    std::uint32_t Plain = 0;
+    std::uint32_t F = 0;
+    std::uint32_t X = 0;
+};
+
+// User parameter data: ExtUserPrmData and PrmText definitions, the references to them, the
+// occupancy of parameter bytes and the parameter lengths (UserParameterRules.cpp and
+// ParameterLengthRules.cpp).
+class UserParameterRules : public RuleGroup {
+  public:
+    explicit UserParameterRules(RuleContext& context) : RuleGroup(context) {}
+    static std::span<const RuleHook<UserParameterRules>> Hooks();
+
+    // The blocks under construction (none outside a block, or when its number was refused)
+    // and the finished ones. The block content rules move a finished block into its list.
+    ExtUserPrmDataRecord* CurrentExtUserPrmData() const { return currentExtUserPrmData_.get(); }
+    PrmTextRecord* CurrentPrmText() const { return currentPrmText_.get(); }
+    void StoreFinishedExtUserPrmData();
+    void StoreFinishedPrmText();
+    const BlockVector<ExtUserPrmDataRecord>& ExtUserPrmDataList() const {
+        return extUserPrmDataList_;
+    }
+    const BlockVector<PrmTextRecord>& PrmTextList() const { return prmTextList_; }
+    // What the current module's parameters use; the module length rules compare it with the
+    // declared lengths.
+    const ModulePrmLengths& UsedModulePrmLengths() const { return used_; }
+
+    int DefineExtUserPrmData(std::int32_t number);
+    int ResolvePrmTextRef(std::int32_t number);
+    int CheckPrmTextDefault(std::int32_t textNumber, std::int32_t defaultValue);
+    int DefinePrmText(std::int32_t number);
+    int AddPrmTextValue(std::int32_t value);
+    int ClaimConstParameter(std::int32_t offset, std::int32_t count, bool inModule, bool f, bool x);
+    int ClaimRefParameter(std::int32_t offset, std::int32_t number, bool inModule, bool f, bool x);
+    int CheckExtUserPrmDataUsed(std::int32_t number);
+    int CheckPrmTextUsed(std::int32_t number);
+    int CheckUserPrmDataInvalidated();
+    int CheckUserPrmDataLength(std::int32_t count);
+    int CheckUserPrmDataLenInvalidated();
+    // plainLength: the module's declared plain and F_ parameter lengths together.
+    int CheckModulePrmLimit(std::int32_t plainLength, std::int32_t xLength);
+    // A feature switched on by the current line needs parameter data of this length.
+    int CheckMinimumPrmLen(std::int32_t minimum);
+    // The finished record of a number, or none.
+    ExtUserPrmDataRecord* FindExtUserPrmData(std::int32_t number);
+    PrmTextRecord* FindPrmText(std::int32_t number);
+
+  private:
+    std::unique_ptr<ExtUserPrmDataRecord> currentExtUserPrmData_;
+    std::unique_ptr<PrmTextRecord> currentPrmText_;
+    BlockVector<ExtUserPrmDataRecord> extUserPrmDataList_;
+    BlockVector<PrmTextRecord> prmTextList_;
     // Position in the list by number, so that looking a definition up costs the same in a
     // file with a hundred thousand definitions as in one with ten.
-    NumberIndex ExtUserPrmDataByNumber;
-    NumberIndex PrmTextByNumber;
+    NumberIndex extUserPrmDataByNumber_;
+    NumberIndex prmTextByNumber_;
     // The parameter bytes in use: of the unit (plain and X_) for the whole file, of the
     // current module (plain, F_ and X_).
-    ParameterOccupancy UnitPrmOccupancy;
-    ParameterOccupancy XUnitPrmOccupancy;
-    ParameterOccupancy ModulePrmOccupancy;
-    ParameterOccupancy FModulePrmOccupancy;
-    ParameterOccupancy XModulePrmOccupancy;
-    // One past the highest parameter byte the current module's plain, F_ and X_ parameters
-    // use; the module length rules compare them with the declared lengths.
-    std::uint32_t UsedPrmLen = 0;
-    std::uint32_t UsedFPrmLen = 0;
-    std::uint32_t UsedXPrmLen = 0;
+    ParameterOccupancy unitPrmOccupancy_;
+    ParameterOccupancy xUnitPrmOccupancy_;
+    ParameterOccupancy modulePrmOccupancy_;
+    ParameterOccupancy fModulePrmOccupancy_;
+    ParameterOccupancy xModulePrmOccupancy_;
+    ModulePrmLengths used_;
+
+    void OnExtUserPrmDataFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDataTypeLineFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnPrmTextRefFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnExtUserPrmDataEndFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnPrmTextFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnTextFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnModulePrmPlaced(CDbEntry& entry, semantic::Kw kw);
+    void OnParameterClaimFirst(CDbEntry& entry, semantic::Kw kw);
+    void OnDefinitionUsedSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnUserPrmDataSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMaxUserPrmDataLenSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModulePrmSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnDeclaredModulePrmLenSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnModulePrmEndSecond(CDbEntry& entry, semantic::Kw kw);
+    void OnMinimumPrmLenSecond(CDbEntry& entry, semantic::Kw kw);
+    // The occupancy of the telegram a parameter line claims bytes of (unit or current
+    // module; plain, F_ or X_); grows the module's used length to end + 1.
+    ParameterOccupancy& ClaimedTelegram(bool inModule, bool f, bool x, std::int64_t end);
 };
 
 } // namespace kvf

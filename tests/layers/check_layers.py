@@ -2,7 +2,8 @@
 """Checks the include structure of the sources.
 
 The folders of src/ form layers: a file may include headers of its own folder and of the
-folders below it, never of one above it, so the graph of folders has no cycle. The engine
+folders below it, never of one above it, so the graph of folders has no cycle. Inside
+semantic/ the rule groups include neither the registry of groups nor the checker. The engine
 (every folder but the shells) includes no Qt header, and neither the engine nor the
 editor includes a header of POSIX systems only. Usage: check_layers.py SRC_DIR
 """
@@ -31,6 +32,15 @@ POSIX_HEADER = re.compile(
     r"^(unistd|fcntl|dirent|pthread|termios|dlfcn|pwd|grp|poll|syslog|sys/.*|arpa/.*|netinet/.*)\.h$")
 PORTABLE_FOLDERS = set(ENGINE) | {"views", "app", "version"}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".def", ".inc")
+
+# Inside semantic/, the checker stands above the registry of rule groups, which stands above
+# the groups: no include runs back up. Each of these headers may be included inside
+# semantic/ only by the files named here (its own parts, and the header above it); the
+# layers above semantic/ include the checker freely.
+SEMANTIC_UPPER_HEADERS = {
+    "semantic/SemanticChecker.h": {"semantic/SemanticChecker.cpp", "semantic/ContextRules.cpp"},
+    "semantic/RuleGroups.h": {"semantic/SemanticChecker.h", "semantic/RuleGroups.cpp"},
+}
 
 
 def allowed_folders(folder):
@@ -65,6 +75,11 @@ def main():
                             if target in folders and target not in allowed:
                                 problems.append(
                                     f"{rel}:{number}: {folder}/ includes {header} from a higher layer")
+                        allowed_includers = SEMANTIC_UPPER_HEADERS.get(header)
+                        if (folder == "semantic" and allowed_includers is not None
+                                and rel.replace(os.sep, "/") not in allowed_includers):
+                            problems.append(
+                                f"{rel}:{number}: includes {header}, which stands above it")
                         if folder in PORTABLE_FOLDERS and POSIX_HEADER.match(header):
                             problems.append(
                                 f"{rel}:{number}: {header} exists on POSIX systems only")

@@ -197,24 +197,23 @@ TEST(SemanticBlockContentTest, PrmTextNeedsATextLine) {
     doc.Add({"KVF_Revision = 1", "PRMTEXT = 1", "ENDPRMTEXT", "PRMTEXT = 2", "TEXT(0) = \"a\"",
              "ENDPRMTEXT"});
     SemanticChecker checker(doc.run, doc.document);
-    checker.UserParameters.CurrentPrmText = std::make_unique<PrmTextRecord>();
-    checker.UserParameters.CurrentPrmText->Number = 1;
+    UserParameterRules& parameters = checker.Groups().Get<UserParameterRules>();
+    parameters.DefinePrmText(1);
     for (std::size_t i = 0; i < 3; ++i)
         checker.CheckEntry(doc.Entry(i), PASS_FIRST);
     EXPECT_EQ(doc.Messages(),
               (Rows{"E 2: Missing Keyword. \"Text\" is mandatory for a \"Prm-Text-Definition\" in "
                     "KVF files for Slaves."}));
-    ASSERT_TRUE(
-        checker.UserParameters.CurrentPrmText); // stays current until the next PrmText begins
-    EXPECT_TRUE(checker.UserParameters.PrmTextList.empty());
+    ASSERT_TRUE(parameters.CurrentPrmText()); // stays current until the next PrmText begins
+    EXPECT_TRUE(parameters.PrmTextList().empty());
 
-    checker.UserParameters.CurrentPrmText->Number = 2;
+    parameters.CurrentPrmText()->Number = 2;
     for (std::size_t i = 3; i < 6; ++i)
         checker.CheckEntry(doc.Entry(i), PASS_FIRST);
     EXPECT_EQ(doc.Messages().size(), 1u);
-    EXPECT_FALSE(checker.UserParameters.CurrentPrmText);
-    ASSERT_EQ(checker.UserParameters.PrmTextList.size(), 1u);
-    EXPECT_EQ(checker.UserParameters.PrmTextList[0].Number, 2);
+    EXPECT_FALSE(parameters.CurrentPrmText());
+    ASSERT_EQ(parameters.PrmTextList().size(), 1u);
+    EXPECT_EQ(parameters.PrmTextList()[0].Number, 2);
 }
 
 TEST(SemanticBlockContentTest, ExtUserPrmDataNeedsADataType) {
@@ -222,16 +221,17 @@ TEST(SemanticBlockContentTest, ExtUserPrmDataNeedsADataType) {
         SemanticTestDocument doc;
         doc.Add({"KVF_Revision = 1", "EXTUSERPRMDATA = 1 \"p\"", "ENDEXTUSERPRMDATA"});
         SemanticChecker checker(doc.run, doc.document);
-        checker.UserParameters.CurrentExtUserPrmData = std::make_unique<ExtUserPrmDataRecord>();
-        checker.UserParameters.CurrentExtUserPrmData->TypeSeen = typeSeen;
+        UserParameterRules& parameters = checker.Groups().Get<UserParameterRules>();
+        parameters.DefineExtUserPrmData(1);
+        parameters.CurrentExtUserPrmData()->TypeSeen = typeSeen;
         checker.CheckEntry(doc.Entry(2), PASS_FIRST);
         Rows expected;
         if (!typeSeen)
             expected.push_back(
                 E(2, msg::MissingKeywordInBlock, "Data_Type_Name", "Ext-User-Prm-Data-Definition"));
         EXPECT_EQ(doc.Messages(), expected);
-        EXPECT_EQ(checker.UserParameters.ExtUserPrmDataList.size(), typeSeen ? 1u : 0u);
-        EXPECT_EQ(static_cast<bool>(checker.UserParameters.CurrentExtUserPrmData), !typeSeen);
+        EXPECT_EQ(parameters.ExtUserPrmDataList().size(), typeSeen ? 1u : 0u);
+        EXPECT_EQ(static_cast<bool>(parameters.CurrentExtUserPrmData()), !typeSeen);
     }
 }
 

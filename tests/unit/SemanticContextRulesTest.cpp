@@ -253,10 +253,10 @@ TEST(SemanticCollectedStateTest, KeepsFlagsAndValuesOfValidLines) {
              "?Max_Diag_Data_Len = x", "Max_Input_Len = 0x20", "Max_Input_Len = 7", "Fail_Safe = 2",
              "KVF_Revision = 3"});
     doc.RunPasses();
-    const SemanticChecker& c = *doc.checker;
+    const RuleContext& c = doc.checker->Context();
     using semantic::Kw;
-    EXPECT_EQ(c.StationKind, 1);
-    EXPECT_EQ(c.RevisionInForce, 3u);
+    EXPECT_EQ(c.StationKind(), 1);
+    EXPECT_EQ(c.RevisionInForce(), 3u);
     EXPECT_EQ(c.KeptValue(Kw::DPV1_Master), 1);
     EXPECT_TRUE(c.BaudSupported(10));
     EXPECT_FALSE(c.BaudSupported(0));
@@ -273,8 +273,9 @@ TEST(SemanticContextRulesTest, OneDataTypePerDefinition) {
         SemanticTestDocument doc;
         doc.Add({"EXTUSERPRMDATA = 1 \"a\"", "UNSIGNED8 = 0 0-1"});
         SemanticChecker checker(doc.run, doc.document);
-        checker.UserParameters.CurrentExtUserPrmData = std::make_unique<ExtUserPrmDataRecord>();
-        checker.UserParameters.CurrentExtUserPrmData->TypeSeen = typeSeen;
+        UserParameterRules& parameters = checker.Groups().Get<UserParameterRules>();
+        parameters.DefineExtUserPrmData(1);
+        parameters.CurrentExtUserPrmData()->TypeSeen = typeSeen;
         checker.CheckEntry(doc.Entry(1), PASS_FIRST);
         Rows expected;
         if (typeSeen)

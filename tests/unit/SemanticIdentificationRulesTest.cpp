@@ -86,7 +86,7 @@ TEST(SemanticIdentificationTest, KvfRevision) {
         SemanticTestDocument doc;
         doc.Add(c.Line);
         EXPECT_EQ(doc.RunPasses(), c.Expected) << c.Line;
-        EXPECT_EQ(doc.checker->RevisionInForce, c.InForce) << c.Line;
+        EXPECT_EQ(doc.checker->Context().RevisionInForce(), c.InForce) << c.Line;
     }
 }
 
@@ -179,12 +179,12 @@ TEST(SemanticIdentificationTest, StationTypeSetsTheStationKindOnlyWhenValid) {
     SemanticTestDocument valid;
     valid.Add("Station_Type = 1");
     valid.RunPasses();
-    EXPECT_EQ(valid.checker->StationKind, 1);
+    EXPECT_EQ(valid.checker->Context().StationKind(), 1);
 
     SemanticTestDocument invalid;
     invalid.Add("?Station_Type = 1");
     invalid.RunPasses();
-    EXPECT_EQ(invalid.checker->StationKind, -1);
+    EXPECT_EQ(invalid.checker->Context().StationKind(), -1);
 }
 
 } // namespace

@@ -33,15 +33,11 @@ TEST_P(ModulePrmLengthsTest, ComparesDeclaredWithUsed) {
     const PrmLengthCase& c = GetParam();
     SemanticTestDocument doc;
     SemanticChecker checker(doc.run, doc.document);
-    checker.OccurrenceCount[semantic::Index(Kw::EXT_MODULE_PRM_DATA_LEN)] = c.PlainDeclared;
-    checker.OccurrenceCount[semantic::Index(Kw::F_ParamDescCRC)] = c.CrcGiven;
-    checker.Modules.DeclaredPrmLen = c.Declared;
-    checker.Modules.DeclaredFPrmLen = c.DeclaredF;
-    checker.Modules.DeclaredXPrmLen = c.DeclaredX;
-    checker.UserParameters.UsedPrmLen = c.Used;
-    checker.UserParameters.UsedFPrmLen = c.UsedF;
-    checker.UserParameters.UsedXPrmLen = c.UsedX;
-    EXPECT_EQ(checker.CheckModulePrmLengths(), c.Expected.empty() ? 1 : 0);
+    checker.Context().Counter(Kw::EXT_MODULE_PRM_DATA_LEN) = c.PlainDeclared;
+    checker.Context().Counter(Kw::F_ParamDescCRC) = c.CrcGiven;
+    EXPECT_EQ(checker.Groups().Get<ModuleRules>().CheckModulePrmLengths(
+                  {c.Declared, c.DeclaredF, c.DeclaredX}, {c.Used, c.UsedF, c.UsedX}),
+              c.Expected.empty() ? 1 : 0);
     EXPECT_EQ(doc.Messages(), c.Expected);
 }
 
@@ -133,17 +129,20 @@ TEST(DataAreaEndTest, IdentifiersOutsideTheTablesHaveNoLengths) {
         SCOPED_TRACE(ident);
         SemanticTestDocument doc;
         SemanticChecker checker(doc.run, doc.document);
-        checker.Modules.CfgIdentCount = 244;
-        checker.Modules.CfgInLength.fill(8);
-        checker.Modules.CfgInFormat.fill(3);
-        checker.DataArea.CfgIdentifier = ident;
-        checker.DataArea.AreaLength = 4;
-        checker.DataArea.TypeLengthSum = 4;
-        checker.DataArea.Consistency = 1;
-        EXPECT_EQ(checker.CheckDataAreaEnd(), 0);
+        DataAreaRules& areas = checker.Groups().Get<DataAreaRules>();
+        ModuleIdentifiers identifiers;
+        identifiers.Count = 244;
+        identifiers.InLength.fill(8);
+        identifiers.InFormat.fill(3);
+        DataAreaState area;
+        area.CfgIdentifier = ident;
+        area.AreaLength = 4;
+        area.TypeLengthSum = 4;
+        area.Consistency = 1;
+        EXPECT_EQ(areas.CheckDataAreaEnd(area, identifiers), 0);
         EXPECT_EQ(doc.Messages(), (Rows{E(0, msg::DataAreaExceedsIdentifier, "Input", 4, 0, ident),
                                         E(0, msg::DataAreaConsistency, "Input", ident)}));
-        for (std::uint32_t sum : checker.Modules.CfgInAreaSum)
+        for (std::uint32_t sum : areas.Sums().In)
             EXPECT_EQ(sum, 0u);
     }
 }
@@ -152,13 +151,14 @@ TEST(DataAreaEndTest, IdentifiersOutsideTheTablesHaveNoLengths) {
 TEST(DataAreaEndTest, OtherDirectionsOnlyGetTheLengthRules) {
     SemanticTestDocument doc;
     SemanticChecker checker(doc.run, doc.document);
-    checker.DataArea.IoDirection = 2;
-    checker.DataArea.CfgIdentifier = 1;
-    checker.DataArea.AreaLength = 4;
-    checker.DataArea.TypeLengthSum = 2;
-    checker.DataArea.Consistency = 1;
-    checker.DataArea.RequiredFormat = 2;
-    checker.CheckDataAreaEnd();
+    DataAreaState area;
+    area.IoDirection = 2;
+    area.CfgIdentifier = 1;
+    area.AreaLength = 4;
+    area.TypeLengthSum = 2;
+    area.Consistency = 1;
+    area.RequiredFormat = 2;
+    checker.Groups().Get<DataAreaRules>().CheckDataAreaEnd(area, ModuleIdentifiers{});
     EXPECT_EQ(doc.Messages(), (Rows{W(0, msg::DataTypesShort, 2, 4)}));
 }
 
@@ -177,11 +177,12 @@ TEST(DataAreaTypesTest, WordTypesNeedConsistencyWhenTheyEndOnAnOddByte) {
     for (const std::vector<Step>& steps : sequences) {
         SemanticTestDocument doc;
         SemanticChecker checker(doc.run, doc.document);
+        DataAreaRules& areas = checker.Groups().Get<DataAreaRules>();
         for (const Step& step : steps) {
             SCOPED_TRACE(step.Type);
-            checker.AddDataType(step.Type);
-            EXPECT_EQ(checker.DataArea.TypeLengthSum, step.Sum);
-            EXPECT_EQ(checker.DataArea.RequiredFormat, step.Format);
+            areas.AddDataType(step.Type);
+            EXPECT_EQ(areas.CurrentArea().TypeLengthSum, step.Sum);
+            EXPECT_EQ(areas.CurrentArea().RequiredFormat, step.Format);
         }
     }
 }

@@ -151,10 +151,11 @@ TEST(SemanticParameterClaimTest, UsedLengthsOfTheModule) {
             doc.Add("Module = \"N\" 0x10");
         test::CompleteValueParts(doc);
         doc.RunFirstPass();
-        const SemanticChecker& checker = *doc.checker;
-        EXPECT_EQ(checker.UserParameters.UsedPrmLen, nextModule ? 0u : 2u);
-        EXPECT_EQ(checker.UserParameters.UsedFPrmLen, nextModule ? 0u : 3u);
-        EXPECT_EQ(checker.UserParameters.UsedXPrmLen, nextModule ? 0u : 5u);
+        const ModulePrmLengths& used =
+            doc.checker->Groups().Get<UserParameterRules>().UsedModulePrmLengths();
+        EXPECT_EQ(used.Plain, nextModule ? 0u : 2u);
+        EXPECT_EQ(used.F, nextModule ? 0u : 3u);
+        EXPECT_EQ(used.X, nextModule ? 0u : 5u);
     }
 }
 
@@ -167,24 +168,23 @@ struct Lengths {
     std::int32_t XMax = -1;
 };
 
-SemanticChecker& CheckerWith(SemanticTestDocument& doc, Lengths lengths, std::string key,
-                             std::string value = "") {
+UserParameterRules& CheckerWith(SemanticTestDocument& doc, Lengths lengths, std::string key,
+                                std::string value = "") {
     doc.checker = std::make_unique<SemanticChecker>(doc.run, doc.document);
-    SemanticChecker& checker = *doc.checker;
+    RuleContext& context = doc.checker->Context();
     auto keep = [&](Kw kw, std::int32_t length) {
         if (length < 0)
             return;
-        checker.OccurrenceCount[Index(kw)] = 1;
-        checker.Kept[Index(kw)] = length;
+        context.Counter(kw) = 1;
+        context.SetKeptValue(kw, length);
     };
     keep(Kw::Max_User_Prm_Data_Len, lengths.Max);
     keep(Kw::User_Prm_Data_Len, lengths.UserPrmDataLen);
     keep(Kw::X_Max_User_Prm_Data_Len, lengths.XMax);
     doc.heldKey = std::move(key);
     doc.heldValue = std::move(value);
-    checker.CurrentKey = doc.heldKey;
-    checker.CurrentValue = doc.heldValue;
-    return checker;
+    context.SetCurrent(doc.heldKey, doc.heldValue, 0);
+    return doc.checker->Groups().Get<UserParameterRules>();
 }
 
 TEST(SemanticParameterLengthTest, ModulePrmLimit) {

@@ -47,15 +47,16 @@ TEST_P(SemanticDataTypeLineTest, FillsTheDefinition) {
     for (std::size_t i = 0; i < c.Parts.size(); ++i)
         doc.Entry(3).m_Ready[i] = c.Parts[i];
     EXPECT_EQ(doc.RunFirstPass(), Rows{});
-    ASSERT_EQ(doc.checker->UserParameters.ExtUserPrmDataList.size(), 1u);
-    const ExtUserPrmDataRecord& record = doc.checker->UserParameters.ExtUserPrmDataList[0];
+    ASSERT_EQ(doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList().size(), 1u);
+    const ExtUserPrmDataRecord& record =
+        doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList()[0];
     EXPECT_EQ(record.Number, 7);
     EXPECT_EQ(record.TypeSeen, 1);
     EXPECT_EQ(record.Length, c.Length);
     EXPECT_EQ(record.BitMask, c.BitMask);
     EXPECT_EQ(record.DefaultValue, c.DefaultValue);
     EXPECT_EQ(record.PrmTextRef, -1);
-    EXPECT_FALSE(doc.checker->UserParameters.CurrentExtUserPrmData);
+    EXPECT_FALSE(doc.checker->Groups().Get<UserParameterRules>().CurrentExtUserPrmData());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,8 +94,8 @@ struct BlockCase {
     const char* Name;
     std::vector<std::string_view> Lines;   // from line 2 on
     Rows Expected;                         // first pass
-    std::vector<std::int32_t> Definitions; // numbers in UserParameters.ExtUserPrmDataList, in order
-    std::vector<std::int32_t> Texts;       // numbers in UserParameters.PrmTextList, in order
+    std::vector<std::int32_t> Definitions; // numbers in ExtUserPrmDataList(), in order
+    std::vector<std::int32_t> Texts;       // numbers in PrmTextList(), in order
 };
 
 void PrintTo(const BlockCase& c, std::ostream* os) {
@@ -111,9 +112,11 @@ TEST_P(SemanticUserParameterBlockTest, ReportsAndKeeps) {
         doc.Add(line);
     EXPECT_EQ(doc.RunFirstPass(), c.Expected);
     std::vector<std::int32_t> definitions, texts;
-    for (const ExtUserPrmDataRecord& record : doc.checker->UserParameters.ExtUserPrmDataList)
+    for (const ExtUserPrmDataRecord& record :
+         doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList())
         definitions.push_back(record.Number);
-    for (const PrmTextRecord& record : doc.checker->UserParameters.PrmTextList)
+    for (const PrmTextRecord& record :
+         doc.checker->Groups().Get<UserParameterRules>().PrmTextList())
         texts.push_back(record.Number);
     EXPECT_EQ(definitions, c.Definitions);
     EXPECT_EQ(texts, c.Texts);
@@ -273,12 +276,13 @@ TEST(SemanticUserParameterRecordsTest, InvalidLinesStoreNothing) {
     // The invalid reference still counts as this block's Prm_Text_Ref, so the default
     // rule runs with the number it was never given and finds no table.
     EXPECT_EQ(doc.RunFirstPass(), Rows{});
-    ASSERT_EQ(doc.checker->UserParameters.PrmTextList.size(), 1u);
-    EXPECT_EQ(Descending(doc.checker->UserParameters.PrmTextList[0].Values),
+    ASSERT_EQ(doc.checker->Groups().Get<UserParameterRules>().PrmTextList().size(), 1u);
+    EXPECT_EQ(Descending(doc.checker->Groups().Get<UserParameterRules>().PrmTextList()[0].Values),
               std::vector<std::uint32_t>{1});
-    EXPECT_EQ(doc.checker->UserParameters.PrmTextList[0].Referenced, 0);
-    ASSERT_EQ(doc.checker->UserParameters.ExtUserPrmDataList.size(), 1u);
-    EXPECT_EQ(doc.checker->UserParameters.ExtUserPrmDataList[0].PrmTextRef, -1);
+    EXPECT_EQ(doc.checker->Groups().Get<UserParameterRules>().PrmTextList()[0].Referenced, 0);
+    ASSERT_EQ(doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList().size(), 1u);
+    EXPECT_EQ(doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList()[0].PrmTextRef,
+              -1);
 }
 
 TEST(SemanticUserParameterRecordsTest, ReferenceIsKeptAndMarksTheTable) {
@@ -288,14 +292,16 @@ TEST(SemanticUserParameterRecordsTest, ReferenceIsKeptAndMarksTheTable) {
                         "EXTUSERPRMDATA = 1", "Bit(2) = 0", "PRM_TEXT_REF = 2",
                         "ENDEXTUSERPRMDATA"});
     EXPECT_EQ(doc.RunFirstPass(), Rows{});
-    const auto& texts = doc.checker->UserParameters.PrmTextList;
+    const auto& texts = doc.checker->Groups().Get<UserParameterRules>().PrmTextList();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(Descending(texts[0].Values), (std::vector<std::uint32_t>{9, 5, 0}));
     EXPECT_EQ(texts[0].Referenced, 1);
     EXPECT_EQ(texts[1].Referenced, 0);
-    ASSERT_EQ(doc.checker->UserParameters.ExtUserPrmDataList.size(), 1u);
-    EXPECT_EQ(doc.checker->UserParameters.ExtUserPrmDataList[0].PrmTextRef, 2);
-    EXPECT_EQ(doc.checker->UserParameters.ExtUserPrmDataList[0].BitMask, 0x04);
+    ASSERT_EQ(doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList().size(), 1u);
+    EXPECT_EQ(doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList()[0].PrmTextRef,
+              2);
+    EXPECT_EQ(doc.checker->Groups().Get<UserParameterRules>().ExtUserPrmDataList()[0].BitMask,
+              0x04);
 }
 
 } // namespace
