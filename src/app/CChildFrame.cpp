@@ -163,7 +163,15 @@ void CChildFrame::RefreshViews() {
         focus_.InputForm.HelpText = MessageText(msg::UserKeyHelp);
     tree_->setEnabled(true);
     input_->setEnabled(true);
-    tree_->RebuildTree();
+    // A check run shows the views after its rebuild and again at its end, over the same
+    // entries (a check files no entry elsewhere): the tree built the first time still shows
+    // them, as the nodes it left in the database say (a rebuild clears them).
+    const CKeyDatabase& database = doc_->Engine().Database;
+    const bool treeCurrent =
+        !database.Empty() && database.TreeNode(database.Count() - 1) &&
+        tree_->Model().EntryAt(tree_->Model().IndexOfEntry(0)) == &database.At(0);
+    if (!treeCurrent)
+        tree_->RebuildTree();
     ShowForm();
     text_->setReadOnlyDocument(doc_->IsReadOnly());
 }

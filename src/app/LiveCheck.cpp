@@ -1,5 +1,6 @@
 #include "app/LiveCheck.h"
 
+#include "app/QtTextLines.h"
 #include "core/AppServices.h"
 #include "core/Document.h"
 #include "core/TextLines.h"
@@ -11,21 +12,11 @@
 #include <QThread>
 
 namespace kvf {
-namespace {
-
-// The raw text's block separators as line feeds and its characters as Windows-1252 bytes,
-// as a save writes them.
-std::string SnapshotBytes(const QString& rawText) {
-    QString text = rawText;
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return Utf8ToWindows1252(text.toStdString());
-}
-
-} // namespace
 
 LiveCheckResult RunLiveCheck(const LiveCheckRequest& request) {
     std::unique_ptr<SettingsStore> settings = request.MakeSettings();
-    language::Snapshot snapshot{SnapshotBytes(request.RawText), request.FileName, request.PathName};
+    language::Snapshot snapshot{RawTextToBytes(request.RawText), request.FileName,
+                                request.PathName};
     language::CheckSettings checkSettings{settings.get(), request.Selection, true};
     LiveCheckResult result;
     result.Revision = request.Revision;

@@ -83,12 +83,37 @@ CKVFTextView::CKVFTextView(QWidget* parent)
 CKVFTextView::~CKVFTextView() = default;
 
 void CKVFTextView::SetDocumentText(const QString& text, ProgressSink* progress) {
-    // With a progress dialog the text is set uncoloured and coloured line by line after.
-    highlighter_->SetSuspended(progress != nullptr);
-    setPlainText(text);
-    highlighter_->SetSuspended(false);
-    if (progress != nullptr)
-        HighlightAll(progress);
+    if (progress == nullptr) {
+        setPlainText(text);
+        return;
+    }
+    // With a progress dialog the text goes in by parts, uncoloured, and is coloured by parts
+    // after: a step of the dialog after each part, so the window never goes long without
+    // its events, however large the file.
+    progress->Begin(FormatMessage(msg::ProcessingFile));
+    highlighter_->SetSuspended(true);
+    setPlainText(QString());
+    document()->setUndoRedoEnabled(false); // no undo step for the parts
+    QTextCursor end(document());
+    const QStringView all(text);
+    qsizetype from = 0;
+    for (int step = 1; step <= kLoadSteps; ++step) {
+        // Each part ends with a line break, the last one with the text.
+        qsizetype to = all.size() * step / kLoadSteps;
+        if (step < kLoadSteps && to > from) {
+            const qsizetype lineEnd = all.indexOf(u'\n', to);
+            to = lineEnd < 0 ? all.size() : lineEnd + 1;
+        }
+        if (to > from) {
+            end.movePosition(QTextCursor::End);
+            end.insertText(all.sliced(from, to - from).toString());
+            from = to;
+        }
+        progress->Step();
+    }
+    document()->setUndoRedoEnabled(true);
+    ColourByParts(*progress, 100 - kLoadSteps, true);
+    progress->End();
 }
 
 void CKVFTextView::HighlightAll(ProgressSink* progress) {
@@ -98,24 +123,30 @@ void CKVFTextView::HighlightAll(ProgressSink* progress) {
         return;
     }
     progress->Begin(FormatMessage(msg::ProcessingFile));
-    // One pass per percent of the lines, a step of the dialog after each.
-    const int lineCount = document()->blockCount();
-    int percent = 0;
-    int line = 0;
-    while (line < lineCount) {
-        const int next = static_cast<int>((percent + 1LL) * lineCount / 100);
-        if (next > line) {
-            highlighter_->HighlightLines(document()->findBlockByNumber(line), next - line);
-            line = next;
-            if (progress->ShowsStatus())
-                progress->Status(FormatMessage(ProgressStatusId(highlighter_->LastTokenKind())));
-        }
-        ++percent;
-        progress->Step();
-    }
-    for (; percent < 100; ++percent)
-        progress->Step();
+    ColourByParts(*progress, 100);
     progress->End();
+}
+
+void CKVFTextView::ColourByParts(ProgressSink& progress, int steps, bool fresh) {
+    highlighter_->SetSuspended(false);
+    // One pass per step's share of the lines, a step of the dialog after each.
+    const int lineCount = document()->blockCount();
+    QTextBlock block = document()->begin();
+    int line = 0;
+    for (int step = 0; step < steps; ++step) {
+        const int next = static_cast<int>((step + 1LL) * lineCount / steps);
+        if (next > line) {
+            if (fresh)
+                highlighter_->ColourNewLines(block, next - line);
+            else
+                highlighter_->HighlightLines(block, next - line);
+            for (; line < next && block.isValid(); ++line)
+                block = block.next();
+            if (progress.ShowsStatus())
+                progress.Status(FormatMessage(ProgressStatusId(highlighter_->LastTokenKind())));
+        }
+        progress.Step();
+    }
 }
 
 void CKVFTextView::ApplyUserKeyHighlighting(const SettingsStore& settings) {
@@ -230,7 +261,8 @@ void CKVFTextView::dropEvent(QDropEvent* event) {
 
 void CKVFTextView::SetFindingMarks(const std::vector<views::FindingSpot>& spots) {
     marks_.Set(*document(), spots);
-    setExtraSelections(marks_.Selections());
+    markedRange_ = {-1, -1};
+    UnderlineVisibleMarks();
     gutter_->update();
 }
 
@@ -261,9 +293,28 @@ void CKVFTextView::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     const QRect area = contentsRect();
     gutter_->setGeometry(area.left(), area.top(), views::MarkGutter::kWidth, viewport()->height());
+    UnderlineVisibleMarks();
+}
+
+std::pair<int, int> CKVFTextView::VisiblePositions() const {
+    const QTextBlock first = firstVisibleBlock();
+    const QTextBlock last = cursorForPosition(QPoint(0, viewport()->height())).block();
+    if (!first.isValid() || !last.isValid())
+        return {0, 0};
+    return {first.position(), last.position() + last.length() - 1};
+}
+
+void CKVFTextView::UnderlineVisibleMarks() {
+    const std::pair<int, int> visible = VisiblePositions();
+    if (visible == markedRange_)
+        return;
+    markedRange_ = visible;
+    setExtraSelections(marks_.Selections(visible.first, visible.second));
 }
 
 void CKVFTextView::UpdateGutter(const QRect& rect, int dy) {
+    // What scrolled into view gets its underlines.
+    UnderlineVisibleMarks();
     if (dy != 0)
         gutter_->scroll(0, dy);
     else
@@ -279,7 +330,9 @@ void CKVFTextView::PaintGutter(QPaintEvent* event) {
     // The lines on screen, then the most severe level marked on each.
     const int first = block.blockNumber();
     const int last = cursorForPosition(QPoint(0, viewport()->height())).blockNumber();
-    const std::vector<int> levels = marks_.LevelsOfLines(first, last);
+    const QTextBlock lastBlock = document()->findBlockByNumber(last);
+    const std::vector<int> levels = marks_.LevelsOfLines(
+        first, last, block.position(), lastBlock.position() + lastBlock.length() - 1);
     const QPointF offset = contentOffset();
     for (int line = first; block.isValid() && line <= last; block = block.next(), ++line) {
         const int level = levels[static_cast<std::size_t>(line - first)];

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QPrinter;
@@ -105,7 +106,16 @@ class CKVFTextView : public QPlainTextEdit {
     void ReportCaret();
     void Alert(int messageId);
     void PaintGutter(QPaintEvent* event);
+    // Colours the whole text in `steps` passes, a step of the dialog after each.
+    void ColourByParts(ProgressSink& progress, int steps, bool fresh = false);
+    // Of the dialog's hundred steps, those that set a large text by parts.
+    static constexpr int kLoadSteps = 50;
     void UpdateGutter(const QRect& rect, int dy);
+    // The text positions on screen, from the first visible line's start to the last one's end.
+    std::pair<int, int> VisiblePositions() const;
+    // Underlines the marks on screen (all marks would make the view lay out every marked
+    // line of the text); again whenever other lines come into view.
+    void UnderlineVisibleMarks();
 
     views::KvfHighlighter* highlighter_;
     AlertSink* alerts_ = nullptr;
@@ -114,6 +124,7 @@ class CKVFTextView : public QPlainTextEdit {
     std::unique_ptr<QPrinter> ownPrinter_;
     views::FindingMarks marks_;
     views::MarkGutter* gutter_;
+    std::pair<int, int> markedRange_{-1, -1}; // the positions whose marks are underlined
     std::array<QPixmap, 4> levelPixmaps_;
 };
 

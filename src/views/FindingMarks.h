@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace kvf::views {
@@ -42,16 +43,23 @@ class FindingMarks {
     void Clear() { marks_.clear(); }
     const std::vector<Mark>& Marks() const { return marks_; }
 
-    // The underlines, for QPlainTextEdit::setExtraSelections.
-    QList<QTextEdit::ExtraSelection> Selections() const;
+    // The underlines of the marks that begin in [from, to] (text positions), for
+    // QPlainTextEdit::setExtraSelections: only those on screen, since the view lays out
+    // every line an underline touches.
+    QList<QTextEdit::ExtraSelection> Selections(int from, int to) const;
     // The messages of the marks on a line, or of the marks that hold a text position.
     QStringList MessagesOnLine(int line) const;
     QStringList MessagesAt(int position) const;
-    // The most severe level marked on each line of [first, last]: Fatal over Error over
-    // Warning; -1 for a line with no mark.
-    std::vector<int> LevelsOfLines(int first, int last) const;
+    // The most severe level marked on each line of [first, last], lines that begin at text
+    // position `firstPosition` and end before `endPosition`: Fatal over Error over Warning;
+    // -1 for a line with no mark.
+    std::vector<int> LevelsOfLines(int first, int last, int firstPosition, int endPosition) const;
 
   private:
+    // The marks that begin in [from, to]: the marks are kept in text order, which edits
+    // keep too (a cursor moves with the text around it, never past another).
+    std::pair<std::size_t, std::size_t> Between(int from, int to) const;
+
     std::vector<Mark> marks_;
 };
 

@@ -48,6 +48,27 @@ void KvfHighlighter::HighlightLines(const QTextBlock& first, int count) {
     linesLeftInPass_ = 0;
 }
 
+void KvfHighlighter::ColourNewLines(const QTextBlock& first, int count) {
+    if (!first.isValid() || count <= 0)
+        return;
+    QTextBlock block = first;
+    QTextBlock last = first;
+    QList<QTextLayout::FormatRange> ranges;
+    for (int i = 0; i < count && block.isValid(); ++i, block = block.next()) {
+        ranges.clear();
+        for (const HighlightToken& token : ScanLine(block.text(), words_)) {
+            ranges.append(
+                {token.Start, token.Length, formats_[static_cast<std::size_t>(token.Kind)]});
+            lastKind_ = token.Kind;
+        }
+        block.layout()->setFormats(ranges);
+        ++linesScanned_;
+        last = block;
+    }
+    document()->markContentsDirty(first.position(),
+                                  last.position() + last.length() - first.position());
+}
+
 void KvfHighlighter::highlightBlock(const QString& text) {
     if (linesLeftInPass_ > 0) {
         if (--linesLeftInPass_ > 0)

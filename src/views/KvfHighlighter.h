@@ -31,6 +31,9 @@ class KvfHighlighter : public QSyntaxHighlighter {
     // Colours `count` lines from `first` on in one pass (a part of a large text, between two
     // steps of the progress dialog).
     void HighlightLines(const QTextBlock& first, int count);
+    // The same for a text just set and not yet shown: the formats go straight into the
+    // lines' layouts and the view is told once for the whole part, not once per line.
+    void ColourNewLines(const QTextBlock& first, int count);
 
     // How many lines have been coloured since creation: how the tests and the benchmarks see
     // that an edit re-colours only the lines it touched.

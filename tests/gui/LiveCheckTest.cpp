@@ -177,7 +177,7 @@ class LiveCheckTest : public QObject {
     }
 
     // The marks after opening each acceptance file are kvfcheck's findings for it, with
-    // their levels, lines and texts.
+    // their levels, lines and texts, none left out and none added.
     void marksMatchKvfcheckRows_data() {
         QTest::addColumn<QString>("caseDir");
         QDirIterator it(QString(KVF_SOURCE_DIR) + "/tests/acceptance",
@@ -209,7 +209,12 @@ class LiveCheckTest : public QObject {
         CChildFrame* child = f.frame->OpenPaths({work.filePath(inputs[0])}, false).first();
         QSignalSpy checked(&child->Live(), &LiveCheck::checked);
         QVERIFY(checked.wait(5000));
-        QCOMPARE(MarkRows(*child->TextView()), expected);
+        // The marks stand in text order, the rows in the order the check found them.
+        QStringList marks = MarkRows(*child->TextView());
+        QStringList rows = expected;
+        marks.sort();
+        rows.sort();
+        QCOMPARE(marks, rows);
     }
 
     // Each mark underlines its range in its level's colour and tells its message over it.
