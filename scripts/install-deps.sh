@@ -4,10 +4,12 @@ set -euo pipefail
 
 # qt6-qpa-plugins runs the editor's tests offscreen; xvfb, xauth and the fonts draw the
 # screenshots of scripts/screenshots.sh; dpkg-dev builds the Debian package, which lintian
-# and appstream (its appstreamcli) judge.
+# and appstream (its appstreamcli) judge; neovim is the real client of the language
+# server's end-to-end test, and libkf5syntaxhighlighting-tools validates the syntax
+# definition for Kate.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev python3 xvfb xauth fonts-dejavu-core dpkg-dev lintian
-  appstream)
+  appstream neovim libkf5syntaxhighlighting-tools)
 # --fuzz also clang and its runtimes (CI's fuzzing); --windows also the MinGW-w64 cross
 # toolchain and Wine (scripts/build-windows.sh).
 case "${1:-}" in

@@ -17,12 +17,14 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
 
-# The thread tests under the thread sanitizer: the engine alone and the one test program.
+# The thread tests under the thread sanitizer: the engine alone and the test programs whose
+# checks run on threads (the check runs, the language server's per-document checks).
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKVF_BUILD_TESTS=ON -DKVF_BUILD_BENCH=OFF -DKVF_BUILD_FUZZ=OFF -DKVF_SANITIZE=OFF \
   -DKVF_TSAN=ON -DKVF_BUILD_EDITOR=OFF -DKVF_WERROR="$werror"
-cmake --build build-tsan -j "$jobs" --target kvf_thread_tests
+cmake --build build-tsan -j "$jobs" --target kvf_thread_tests kvf_lsp_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build-tsan/tests/kvf_thread_tests
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build-tsan/tests/kvf_lsp_tests
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DKVF_BUILD_TESTS=ON -DKVF_BUILD_BENCH=OFF -DKVF_BUILD_FUZZ=OFF -DKVF_SANITIZE=ON \

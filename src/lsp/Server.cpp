@@ -418,10 +418,16 @@ Json Server::CodeActions(const Json& params) {
     language::CheckSettings settings = settings_->ForCheck();
     for (const Json& d : *diagnostics) {
         const Json* code = Member(d, "code");
+        const Json* rangeJson = Member(d, "range");
         language::TextRange range;
         if (StringMember(d, "source") != "kvfcheck" || !code || !code->is_number_integer() ||
-            !ReadRange(d["range"], range))
+            !rangeJson || !ReadRange(*rangeJson, range))
             continue;
+        // The finding as the server published it, not whatever else the client attached.
+        Json echoed{{"range", ToJson(range)},
+                    {"code", *code},
+                    {"source", "kvfcheck"},
+                    {"message", StringMember(d, "message")}};
         language::Diagnostic finding;
         finding.Id = code->get<int>();
         finding.Range = range;
@@ -432,7 +438,7 @@ Json Server::CodeActions(const Json& params) {
         for (const language::QuickFix& fix : language::FixesFor(snapshot, settings, finding)) {
             Json action{{"title", ToClientText(fix.Title)},
                         {"kind", "quickfix"},
-                        {"diagnostics", Json::array({d})}};
+                        {"diagnostics", Json::array({echoed})}};
             if (!fix.UserKey.empty()) {
                 action["command"] = {
                     {"title", ToClientText(fix.Title)},
@@ -462,6 +468,8 @@ Json Server::ExecuteCommand(const Json& params) {
     std::string setting = FromClientText(StringMember((*arguments)[0], "setting"));
     if (key.empty() || setting.empty())
         throw std::invalid_argument("the command needs the key and its setting");
+    if (!options_.WriteSettings)
+        throw std::runtime_error("this server does not write the settings file");
     std::string problem;
     if (!RegisterUserKeyInFile(settings_->Path(), key, setting, problem))
         throw std::runtime_error(problem);

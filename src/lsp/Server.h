@@ -31,6 +31,9 @@ class LogOutput {
 struct ServerOptions {
     // The settings file when the client names none; empty: the user's settings file.
     std::string DefaultSettingsFile;
+    // Whether the quick fix that registers a user key may write the settings file (the fuzz
+    // target's server writes nothing).
+    bool WriteSettings = true;
 };
 
 // The protocol over the language services: lifecycle, documents and their checks, and the

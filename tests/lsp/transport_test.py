@@ -39,6 +39,17 @@ def parse_error(m):
 
 SYMBOLS = req(2, "textDocument/documentSymbol", {"textDocument": {"uri": "file:///none.kvf"}})
 
+OPEN = {"jsonrpc": "2.0", "method": "textDocument/didOpen",
+        "params": {"textDocument": {"uri": "file:///tmp/ACME1234.kvf", "languageId": "kvf", "version": 1,
+                                    "text": "#TALVERON_DP\nBogus = 1\n"}}}
+# A code action for a finding that carries 100,000 nested arrays besides: answered, and what
+# the answer repeats of the finding is the finding alone.
+DEEP = b'{"jsonrpc": "2.0", "id": 7, "method": "textDocument/codeAction", "params": {' \
+       b'"textDocument": {"uri": "file:///tmp/ACME1234.kvf"}, "range": {"start": {"line": 1, "character": 0}, ' \
+       b'"end": {"line": 1, "character": 0}}, "context": {"diagnostics": [{"range": {"start": {"line": 1, ' \
+       b'"character": 0}, "end": {"line": 1, "character": 5}}, "code": 133, "source": "kvfcheck", ' \
+       b'"message": "x", "data": ' + b"[" * 100000 + b"]" * 100000 + b"}]}}}"
+
 # Each script: the pieces written one after the other (a short pause between them, so the
 # server reads them apart), what must be answered, and the exit status.
 SCRIPTS = [
@@ -70,6 +81,8 @@ SCRIPTS = [
     ("body over 64 MiB refused unread",
      [frame(INIT), b"Content-Length: 67108865\r\n\r\n" + b" " * 67108865, frame(SHUTDOWN), frame(EXIT)],
      [has_id(1), parse_error, has_id(99)], 0),
+    ("deeply nested member of a finding", [frame(INIT), frame(OPEN), frame(DEEP), frame(SHUTDOWN), frame(EXIT)],
+     [has_id(1), has_id(7), has_id(99)], 0),
     ("cancelled in the same read",
      [frame(INIT), frame(SYMBOLS) + frame({"jsonrpc": "2.0", "method": "$/cancelRequest", "params": {"id": 2}}),
       frame(SHUTDOWN), frame(EXIT)],
