@@ -37,6 +37,17 @@ inline std::string_view Trim(std::string_view text) {
     return TrimRight(TrimLeft(text));
 }
 
+// The value of a hexadecimal digit, or -1 for any other byte.
+inline int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 inline char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }

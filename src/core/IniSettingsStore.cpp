@@ -10,13 +10,7 @@ namespace kvf {
 namespace {
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return HexDigitValue(c);
 }
 
 // A code point as UTF-8; what no character can be becomes U+FFFD.

@@ -1,5 +1,6 @@
 #include "core/LineSuppressions.h"
 
+#include "core/AsciiText.h"
 #include "core/MessageSelection.h"
 
 #include <algorithm>
@@ -10,14 +11,6 @@ namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // The comment of a line: after the first ';' outside double quotes, as the reader cuts it.

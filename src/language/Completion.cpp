@@ -1,4 +1,5 @@
 #include "language/Completion.h"
+#include "core/AsciiText.h"
 
 #include "catalogue/KeywordCatalogue.h"
 #include "core/MessageTable.h"
@@ -15,14 +16,6 @@ namespace {
 using semantic::Block;
 using semantic::Context;
 using semantic::Multiplicity;
-
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-    return upper;
-}
 
 // The block kind of the context rules that a block entry opens; None when it is none of them.
 Block BlockOf(const CDbEntry* block) {
@@ -83,7 +76,7 @@ std::vector<CompletionItem> Keywords(const SnapshotDatabase& db, int line) {
     for (const CDbEntry& entry : db.Database()) {
         bool sameScope = block ? entry.hParent == block : entry.hParent == nullptr;
         if (sameScope && entry.LongLine != line)
-            given.insert(Upper(std::string(entry.Key)));
+            given.insert(ToUpperAscii(std::string(entry.Key)));
     }
     std::vector<CompletionItem> items;
     std::set<std::string> offered;
@@ -92,7 +85,7 @@ std::vector<CompletionItem> Keywords(const SnapshotDatabase& db, int line) {
             Multiplicity rule = Multiplicity::None;
             if (!MayStand(row, keyword.Name, where, rule))
                 continue;
-            std::string upper = Upper(keyword.Name);
+            std::string upper = ToUpperAscii(keyword.Name);
             if ((OnlyOnce(rule, where) && given.contains(upper)) || !offered.insert(upper).second)
                 continue;
             CompletionItem item;

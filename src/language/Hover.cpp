@@ -1,4 +1,5 @@
 #include "language/Hover.h"
+#include "core/AsciiText.h"
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/UserKeys.h"
@@ -13,14 +14,6 @@
 namespace kvf::language {
 namespace {
 
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-    return upper;
-}
-
 std::string KeywordHelp(const std::string& key, const CatalogueMatch& match,
                         const SettingsStore& settings) {
     std::string text = "**" + key + "**\n\n";
@@ -33,7 +26,7 @@ std::string KeywordHelp(const std::string& key, const CatalogueMatch& match,
     if (IsRegisteredUserKey(settings, key)) {
         text += std::string(MessageText(msg::UserKeyHelp));
         text += "\n\nRegistered as \"" +
-                settings.GetString(std::string(kUserKeysSection), Upper(key), "") + "\"";
+                settings.GetString(std::string(kUserKeysSection), ToUpperAscii(key), "") + "\"";
         return text;
     }
     return text + "Unknown keyword.";

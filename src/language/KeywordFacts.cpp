@@ -1,5 +1,6 @@
 #include "language/KeywordFacts.h"
 
+#include "core/AsciiText.h"
 #include "core/CDbEntry.h"
 #include "semantic/SemanticKeywordList.h"
 
@@ -23,14 +24,6 @@ constexpr std::array<std::pair<unsigned, std::string_view>, 9> kGroupLabels = {{
     {PARENT_SLAVE_DATA_EXCHNG, "Slave Data Exchange"},
     {PARENT_MODULE, "Module Keys"},
 }};
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool ReadSigned(std::string_view text, long long& value) {
     text = Trim(text);

@@ -1,24 +1,13 @@
 #include "language/Outline.h"
 
-#include "core/AppServices.h"
-#include "core/CKeyDatabase.h"
-#include "core/MessageSink.h"
-#include "core/RunContext.h"
-#include "core/TextLines.h"
-#include "document/FileReader.h"
 #include "language/LineLayout.h"
+#include "language/SnapshotDatabase.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 namespace kvf::language {
 namespace {
-
-class NoMessages : public MessageSink {
-  public:
-    void AddMessage(int, int, const std::string&, const Document*) override {}
-    void ClearMessages() override {}
-};
 
 int LineEnd(const BufferTextLines& lines, int line) {
     return line < lines.LineCount() ? LayOut(lines.View(line)).ContentEnd : 0;
@@ -52,13 +41,9 @@ OutlineSymbol SymbolOf(const CDbEntry& entry, const BufferTextLines& lines) {
 } // namespace
 
 Outline BuildOutline(const Snapshot& snapshot, const CheckSettings& settings) {
-    SettingsStore& store = const_cast<SettingsStore&>(*settings.Settings);
-    NoMessages messages;
-    AppServices services(store, messages);
-    RunContext run(services);
-    BufferTextLines lines(snapshot.Text);
-    CKeyDatabase database;
-    BuildDatabase(run, database, lines);
+    SnapshotDatabase read(snapshot, settings);
+    const BufferTextLines& lines = read.Lines();
+    const CKeyDatabase& database = read.Database();
 
     // Each entry's parent by index. Blocks nest as deep as a file opens them; deeper than
     // kMaxDepth, entries are hung under the block at that depth, so no client (nor the JSON

@@ -2,6 +2,7 @@
 
 #include "catalogue/KeywordCatalogue.h"
 #include "catalogue/UserKeys.h"
+#include "core/AsciiText.h"
 #include "core/LineSuppressions.h"
 #include "core/MessageIds.h"
 #include "language/KeywordFacts.h"
@@ -19,13 +20,6 @@ namespace {
 constexpr int kMissingAtTop[] = {
     msg::MissingKvfRevision,  msg::MissingMandatoryKeyword,        msg::MissingMasterKeyword,
     msg::MissingSlaveKeyword, msg::MissingSlaveKeywordForRevision, msg::MissingModularSlaveKeyword};
-
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
 
 // The n-th text in double quotes of a message (0-based).
 std::string Quoted(std::string_view text, int n) {
@@ -115,7 +109,7 @@ void UnknownKeyFixes(const Snapshot& snapshot, std::string_view line, int lineIn
     (void)snapshot;
     fixes.push_back({"Register " + key + " as a user-defined key",
                      {},
-                     Upper(key),
+                     ToUpperAscii(key),
                      quoted ? std::string(kDefaultUserKeySetting) : std::string("1;0;INT")});
 }
 

@@ -1,17 +1,9 @@
 #include "lsp/Protocol.h"
 
+#include "core/AsciiText.h"
+
 namespace kvf::lsp {
 namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool ReadInt(const Json& object, const char* name, int& value) {
     auto it = object.find(name);
@@ -50,9 +42,9 @@ std::string UriPath(const std::string& uri) {
         return uri;
     std::string path;
     for (std::size_t i = kScheme.size(); i < uri.size(); ++i) {
-        if (uri[i] == '%' && i + 2 < uri.size() && HexValue(uri[i + 1]) >= 0 &&
-            HexValue(uri[i + 2]) >= 0) {
-            path += static_cast<char>(HexValue(uri[i + 1]) * 16 + HexValue(uri[i + 2]));
+        if (uri[i] == '%' && i + 2 < uri.size() && HexDigitValue(uri[i + 1]) >= 0 &&
+            HexDigitValue(uri[i + 2]) >= 0) {
+            path += static_cast<char>(HexDigitValue(uri[i + 1]) * 16 + HexDigitValue(uri[i + 2]));
             i += 2;
         } else {
             path += uri[i];
@@ -70,23 +62,6 @@ std::string UriFileName(const std::string& uri) {
     std::string path = UriPath(uri);
     std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string PathUri(const std::string& path) {
-    static const char* const hex = "0123456789ABCDEF";
-    std::string uri = "file://";
-    for (unsigned char c : path) {
-        bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                     c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
-        if (plain) {
-            uri += static_cast<char>(c);
-        } else {
-            uri += '%';
-            uri += hex[c >> 4];
-            uri += hex[c & 15];
-        }
-    }
-    return uri;
 }
 
 std::string Dump(const Json& value) {

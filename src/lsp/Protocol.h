@@ -33,8 +33,6 @@ bool ReadRange(const Json& range, language::TextRange& read);
 std::string UriPath(const std::string& uri);
 // The last segment of a URI's path: the document's title for the check run.
 std::string UriFileName(const std::string& uri);
-// A file URI for an absolute path.
-std::string PathUri(const std::string& path);
 
 // JSON text without throwing on a string that is not UTF-8.
 std::string Dump(const Json& value);

@@ -1,4 +1,5 @@
 #include "lsp/UserKeyFile.h"
+#include "core/AsciiText.h"
 
 #include "catalogue/UserKeys.h"
 #include "core/IniSettingsStore.h"
@@ -12,20 +13,8 @@
 namespace kvf::lsp {
 namespace {
 
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 32);
-    return upper;
-}
-
 std::string Trimmed(std::string_view line) {
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
-        line.remove_prefix(1);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
-        line.remove_suffix(1);
-    return std::string(line);
+    return std::string(Trim(line));
 }
 
 // The name of a "Name=Value" line, upper-cased; empty for other lines.
@@ -34,7 +23,7 @@ std::string NameOf(const std::string& line) {
     std::size_t equal = trimmed.find('=');
     if (trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#' || equal == std::string::npos)
         return {};
-    return Upper(Trimmed(std::string_view(trimmed).substr(0, equal)));
+    return ToUpperAscii(Trimmed(std::string_view(trimmed).substr(0, equal)));
 }
 
 } // namespace
@@ -42,7 +31,7 @@ std::string NameOf(const std::string& line) {
 std::string WithUserKey(std::string_view iniText, const std::string& key,
                         const std::string& setting) {
     const std::string section(kUserKeysSection);
-    const std::string upperKey = Upper(key);
+    const std::string upperKey = ToUpperAscii(key);
     IniSettingsStore store = IniSettingsStore::FromText(iniText);
     std::string summary = store.GetString(section, std::string(kUserKeysSummary), "");
     // Whole items of the summary: a key is listed once.
@@ -69,7 +58,7 @@ std::string WithUserKey(std::string_view iniText, const std::string& key,
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string trimmed = Trimmed(lines[i]);
         if (!trimmed.empty() && trimmed.front() == '[') {
-            inSection = Upper(trimmed) == "[" + Upper(section) + "]";
+            inSection = ToUpperAscii(trimmed) == "[" + ToUpperAscii(section) + "]";
             if (inSection)
                 sectionEnd = static_cast<int>(i) + 1;
             continue;
@@ -82,7 +71,7 @@ std::string WithUserKey(std::string_view iniText, const std::string& key,
         if (name == upperKey) {
             lines[i] = keyLine + (crlf ? "\r" : "");
             keyDone = true;
-        } else if (name == Upper(kUserKeysSummary)) {
+        } else if (name == ToUpperAscii(kUserKeysSummary)) {
             lines[i] = summaryLine + (crlf ? "\r" : "");
             summaryDone = true;
         }

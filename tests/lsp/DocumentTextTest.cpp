@@ -54,7 +54,6 @@ TEST(Uris, PathAndFileName) {
     EXPECT_EQ(UriFileName("file:///tmp/dir/DEV.KVF"), "DEV.KVF");
     EXPECT_EQ(UriPath("file://host/share/x.kvf"), "/share/x.kvf");
     EXPECT_EQ(UriPath("untitled:Untitled-1"), "untitled:Untitled-1");
-    EXPECT_EQ(PathUri("/tmp/a b.kvf"), "file:///tmp/a%20b.kvf");
 }
 
 } // namespace
