@@ -168,11 +168,15 @@ int CKVFTextView::SelectLine(int line) {
     if (line < 0 || line >= lineCount)
         return lineCount;
     const QTextBlock block = document()->findBlockByNumber(line);
+    // The selection runs from the line's end back to its start, where the caret stays: a
+    // long line shows its keyword, not its end.
     QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     // Without line wrapping the scroll position counts lines: the line becomes the first.
     verticalScrollBar()->setValue(line);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
     return lineCount;
 }
 

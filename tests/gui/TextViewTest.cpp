@@ -2,9 +2,10 @@
 #include "core/CDbEntry.h"
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
-#include "views/KvfHighlighter.h"
 #include "views/CKVFTextView.h"
+#include "views/KvfHighlighter.h"
 
+#include <QApplication>
 #include <QMimeData>
 #include <QPrinter>
 #include <QScrollBar>
@@ -44,6 +45,7 @@ class TextViewTest : public QObject {
     Q_OBJECT
   private slots:
     void selectLineSelectsWithoutLineBreak();
+    void selectLineShowsTheStartOfALongLine();
     void selectLineBeyondTheLastChangesNothing();
     void caretIsReportedOneBased();
     void droppedFilesAreRefused();
@@ -68,6 +70,26 @@ void TextViewTest::selectLineSelectsWithoutLineBreak() {
     QCOMPARE(view.SelectLine(120), 300);
     QCOMPARE(view.textCursor().selectedText(), QStringLiteral("Key_120 = 120"));
     QCOMPARE(view.verticalScrollBar()->value(), 120);
+}
+
+// A finding on a long line shows the line's start: the caret stays there, the view does
+// not scroll sideways to the end.
+void TextViewTest::selectLineShowsTheStartOfALongLine() {
+    CKVFTextView view;
+    view.resize(400, 200);
+    view.show();
+    const QString longLine = QStringLiteral("Long_Key = \"") + QString(3000, u'x') + u'"';
+    view.SetDocumentText(QStringLiteral("#TALVERON_DP\n") + longLine + QStringLiteral("\nEnd = 1"));
+    QTextCursor end(view.document()->lastBlock());
+    end.movePosition(QTextCursor::End);
+    view.setTextCursor(end);
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum() / 2);
+    view.SelectLine(1);
+    QCOMPARE(view.textCursor().selectedText(), longLine);
+    QCOMPARE(view.textCursor().position(), view.document()->findBlockByNumber(1).position());
+    QApplication::processEvents();
+    QVERIFY(view.horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(view.horizontalScrollBar()->value(), 0);
 }
 
 void TextViewTest::selectLineBeyondTheLastChangesNothing() {
