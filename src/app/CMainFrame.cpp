@@ -711,12 +711,19 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    mdi_->closeAllSubWindows();
-    if (!mdi_->subWindowList().isEmpty()) {
-        event->ignore(); // a document refused to close
-        return;
+    // Each document asks about its unsaved changes; the first one kept open (Cancel, or a
+    // save that failed) keeps the window open. A closed document window is only deleted
+    // later, so the area still lists it here: what counts is the answer of its close.
+    for (CChildFrame* child : Children()) {
+        if (!child->isHidden() && !child->close()) {
+            event->ignore();
+            return;
+        }
     }
     SaveSettings();
+    // The help window goes with the main window, so that the program ends.
+    if (help_)
+        help_->close();
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
+#include "app/HelpWindow.h"
 #include "app/ProgressDialog.h"
 #include "app/SettingsDialog.h"
 #include "version/BuildVersion.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
@@ -359,6 +361,42 @@ class MainFrameTest : public QObject {
         CMainFrame frame(store);
         QCOMPARE(frame.RecentFiles().size(), 9);
         QVERIFY(frame.RecentFiles().first().endsWith("d10.kvf"));
+    }
+
+    // File, Exit with documents open: a document with unsaved changes asks, Cancel keeps
+    // everything open and writes nothing; otherwise one Exit closes the documents, the help
+    // window and the main window and writes the settings.
+    void exitClosesEverythingAtOnce() {
+        HelpWindow help;
+        FrameFixture f;
+        f.frame->SetHelpWindow(&help);
+        help.show();
+        const QString path = f.Write("a.kvf", kDevice);
+        f.frame->OpenPaths({path}, false);
+        CChildFrame* edited = f.frame->NewDocument();
+        f.frame->NewDocument();
+        edited->TextView()->insertPlainText("x");
+        QSettings written(f.settingsPath, QSettings::IniFormat);
+        for (auto button : {QMessageBox::Cancel, QMessageBox::No}) {
+            QString asked;
+            QTimer::singleShot(0, [&asked, button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                asked = box->text();
+                box->button(button)->click();
+            });
+            f.frame->Command("cmd_file_exit")->trigger();
+            QCOMPARE(asked, QString("Save changes to KVF1?"));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            written.sync();
+            const bool cancelled = button == QMessageBox::Cancel;
+            QCOMPARE(f.frame->isVisible(), cancelled);
+            QCOMPARE(help.isVisible(), cancelled);
+            QCOMPARE(f.frame->Children().contains(edited), cancelled);
+            QCOMPARE(written.value("Recent File List/File1").toString(),
+                     cancelled ? QString() : QFileInfo(path).absoluteFilePath());
+        }
+        QVERIFY(f.frame->Children().isEmpty());
     }
 
     void newDocumentIsEmptyAndUntitled() {
