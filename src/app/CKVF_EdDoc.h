@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LineBreaks.h"
+#include "editing/LineBreaks.h"
 #include "app/QtTextLines.h"
 #include "core/Document.h"
 

@@ -5,13 +5,14 @@
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/RunContext.h"
+#include "editing/FormApply.h"
 #include "semantic/ModuleConfigEdit.h"
 #include "semantic/ModuleOverview.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CfgIdentifierDialog.h"
-#include "views/EntryTextMatch.h"
 #include "views/ViewText.h"
+#include "views/WaitCursor.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -55,14 +56,6 @@ std::string Bytes(const QString& text) {
 QString Shown(const std::string& bytes) {
     return views::FromCodePage(bytes);
 }
-
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QString Hex(const std::vector<std::uint8_t>& bytes, std::size_t first, std::size_t count) {
     QStringList items;
@@ -117,10 +110,6 @@ QStringList ConfigRow(const DecodedModuleConfig& config, const CfgIdentifier& id
 // The radio buttons of the two choice layouts.
 int ChoiceCount(InputForm kind) {
     return kind == InputForm::ThreeChoices ? 3 : 2;
-}
-
-void Frame(RunContext& run, int id) {
-    run.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
 }
 
 } // namespace
@@ -405,8 +394,7 @@ void CInputView::OnUpdate() {
     }
 }
 
-void CInputView::ReadFields() {
-    InputFormData& form = focus_->InputForm;
+void CInputView::ReadFields(InputFormData& form) const {
     auto& values = form.Values;
     // The chosen data type keeps the spelling the line has when it is still the same type.
     auto chosenType = [&] {
@@ -508,48 +496,19 @@ void CInputView::OnDataTypeChanged(const QString& type) {
 }
 
 void CInputView::OnApply() {
-    if (document_->ReadOnly) {
-        app_->Alert(std::string(MessageText(msg::FileWriteProtected)));
-        return;
-    }
-    ReadFields();
-    CDbEntry* entry = focus_->CurrentEntry;
-    // An entry the database no longer holds is none.
-    if (!entry || document_->Database.IndexOf(entry) < 0) {
-        app_->Alert(std::string(MessageText(msg::NoDatabase)));
-        return;
-    }
-    // The lines are rewritten where the database put the entry: when the text moved since,
-    // they would overwrite other lines. The database needs a rebuild first.
-    if (entry->Line >= text_->document()->blockCount() ||
-        !views::LineHoldsKey(*text_->document(), entry->LongLine, Shown(entry->Key))) {
+    InputFormData typed = focus_->InputForm;
+    ReadFields(typed);
+    views::WaitCursorHooks wait;
+    const ApplyOutcome outcome = ApplyForm(*app_, *focus_, *document_, typed, *text_, &wait);
+    if (outcome.Result == ApplyOutcome::Status::DatabaseStale) {
         setEnabled(false);
         if (tree_)
             tree_->setEnabled(false);
-        app_->Alert(std::string(MessageText(msg::DatabaseNeedsUpdate)));
-        return;
+    } else if (outcome.Result == ApplyOutcome::Status::Applied && tree_) {
+        tree_->RelabelEntry(*focus_->CurrentEntry);
     }
-    const std::string key = entry->Key;
-    const std::string value = entry->Value;
-    const auto parts = entry->m_Ready;
-    RunContext run(*app_);
-    Dispatch(run, *focus_, entry->Key, ACTION_STORE, std::string());
-    if (!text_->ReplaceEntryLines(*entry)) {
-        // The text was not changed (the view told why): neither is the entry.
-        entry->Key = key;
-        entry->Value = value;
-        entry->m_Ready = parts;
-        return;
-    }
-    if (tree_)
-        tree_->RelabelEntry(*entry);
-
-    run.ClearMessages();
-    run.CheckedDocument = document_;
-    WaitCursor wait;
-    Frame(run, msg::StartSingleSyntaxCheck);
-    Dispatch(run, *focus_, entry->Key, ACTION_CHECK, std::string());
-    Frame(run, msg::StopSingleSyntaxCheck);
+    if (outcome.MessageId)
+        app_->Alert(std::string(MessageText(outcome.MessageId)));
 }
 
 void CInputView::FillConfigList() {

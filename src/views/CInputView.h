@@ -17,6 +17,7 @@ class QTreeWidget;
 namespace kvf {
 
 struct CfgIdentifierSettings;
+struct InputFormData;
 
 class AppServices;
 struct EntryFocus;
@@ -84,7 +85,8 @@ class CInputView : public QWidget {
     QLabel* NewLabel(int id);
     QLineEdit* NewField(const char* name);
     void HideAll();
-    void ReadFields();
+    // The fields of the current layout into the form's values, as the table of layouts says.
+    void ReadFields(InputFormData& form) const;
     void ShowSmallFields(int count);
     void SelectDataType(const std::string& type);
     void ShowChoices(int count);

@@ -6,7 +6,7 @@
 #include "core/MessageIds.h"
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
-#include "views/EntryLineRewrite.h"
+#include "editing/EntryLineRewrite.h"
 #include "views/KvfHighlighter.h"
 #include "views/LevelIcons.h"
 #include "views/ViewText.h"
@@ -186,17 +186,18 @@ bool CKVFTextView::ReplaceEntryLines(CDbEntry& entry) {
         entry.Line >= lineCount)
         return false; // the entry no longer matches the text
     const QTextBlock first = document()->findBlockByNumber(entry.LongLine);
-    QStringList oldLines;
+    std::vector<std::u16string> oldLines;
     QTextBlock block = first;
     for (int line = entry.LongLine; line <= entry.Line; ++line, block = block.next())
-        oldLines << block.text();
+        oldLines.push_back(block.text().toStdU16String());
     const QTextBlock last = block.previous();
 
     const QString key = views::FromCodePage(entry.Key);
     const bool moduleReference =
         key.compare(QStringLiteral("Module_Reference"), Qt::CaseInsensitive) == 0;
     const auto rewritten =
-        views::RewriteEntryLines(oldLines, key, views::FromCodePage(entry.Value), moduleReference);
+        RewriteEntryLines(oldLines, key.toStdU16String(),
+                          views::FromCodePage(entry.Value).toStdU16String(), moduleReference);
     if (!rewritten) {
         Alert(msg::LineLengthUnexpected);
         return false;
@@ -206,7 +207,10 @@ bool CKVFTextView::ReplaceEntryLines(CDbEntry& entry) {
     cursor.setPosition(first.position());
     cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
     cursor.beginEditBlock();
-    cursor.insertText(rewritten->Lines.join(u'\n'));
+    QStringList lines;
+    for (const std::u16string& line : rewritten->Lines)
+        lines << QString::fromStdU16String(line);
+    cursor.insertText(lines.join(u'\n'));
     cursor.endEditBlock();
     entry.Line = entry.LongLine + rewritten->LastLineOffset;
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/FormApply.h"
 #include "views/FindingMarks.h"
 
 #include <QPlainTextEdit>
@@ -27,7 +28,7 @@ class KvfHighlighter;
 // font, coloured as the user types, with the caret position reported to the frame, entry
 // rewriting for the input view, and printing with a header and a footer. The text is the
 // document's content; the view keeps no model of its own.
-class CKVFTextView : public QPlainTextEdit {
+class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
     Q_OBJECT
   public:
     explicit CKVFTextView(QWidget* parent = nullptr);
@@ -49,9 +50,10 @@ class CKVFTextView : public QPlainTextEdit {
     int SelectLine(int line);
 
     // Rewrites the physical lines of an entry with its key and new value as one undoable
-    // step and sets the entry's Line to its new last line. Refuses, with a message when a
-    // line is longer than 1024 characters, and changes nothing; false then.
-    bool ReplaceEntryLines(CDbEntry& entry);
+    // step and sets the entry's Line to its new last line (RewriteEntryLines, on the text as
+    // it stands, so comments keep every character). Refuses, with a message when a line is
+    // longer than 1024 characters, and changes nothing; false then.
+    bool ReplaceEntryLines(CDbEntry& entry) override;
 
     // Marks the findings of a check in the text, in place of the marks before; none clears
     // them. The marks follow the text as it is edited.

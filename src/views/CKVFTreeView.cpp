@@ -6,10 +6,12 @@
 #include "core/RunContext.h"
 #include "core/Windows1252.h"
 #include "document/CheckRun.h"
+#include "editing/EntryCheck.h"
+#include "editing/EntryTextMatch.h"
 #include "views/CKVFTextView.h"
 #include "views/EntryDetails.h"
-#include "views/EntryTextMatch.h"
 #include "views/ViewText.h"
+#include "views/WaitCursor.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -32,14 +34,6 @@ constexpr int kKeyboardMenuOffset = 5;
 std::string Bytes(const QString& text) {
     return Utf8ToWindows1252(text.toStdString());
 }
-
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -65,7 +59,7 @@ CKVFTreeView::~CKVFTreeView() = default;
 void CKVFTreeView::RebuildTree() {
     if (!isEnabled())
         return;
-    WaitCursor wait;
+    views::WaitCursor wait;
     rebuilding_ = true;
     model_.Rebuild(document_->Database);
     expandAll();
@@ -83,31 +77,23 @@ void CKVFTreeView::RelabelEntry(const CDbEntry& entry) {
 void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     if (rebuilding_ || !current.isValid())
         return;
-    const QString label = model_.Label(current);
-    const qsizetype open = label.indexOf(u'(');
-    if (open < 0) {
+    CDbEntry* entry = model_.EntryAt(current);
+    if (!entry) {
         // The root, a group or "no database": the about text, and the text from its top.
         RunContext run(*app_);
-        Dispatch(run, *focus_, Bytes(label), ACTION_SHOW, std::string());
+        Dispatch(run, *focus_, Bytes(model_.Label(current)), ACTION_SHOW, std::string());
         emit formChanged();
         if (sync_)
             text_->verticalScrollBar()->setValue(0);
         return;
     }
-    const QString key = label.left(open).trimmed();
-    const qsizetype close = label.indexOf(u')', open);
-    const int line = label.mid(open + 1, close - open - 1).toInt() - 1;
-
     const bool fresh = document_->RebuildFlag;
-    if (!fresh && !views::LineHoldsKey(*text_->document(), line, key)) {
+    if (!fresh && !LineHoldsKey(document_->Lines(), entry->LongLine, entry->Key)) {
         setEnabled(false);
         emit databaseStale();
         Inform(msg::DatabaseNeedsUpdate);
         return;
     }
-    CDbEntry* entry = model_.EntryAt(current);
-    if (!entry)
-        return;
     focus_->CurrentEntry = entry;
     if (sync_ && !fresh)
         text_->SelectLine(entry->LongLine);
@@ -150,7 +136,7 @@ void CKVFTreeView::SelectEntryForLine(int line) {
 
 CDbEntry* CKVFTreeView::CurrentEntryHere() const {
     CDbEntry* entry = focus_->CurrentEntry;
-    return entry && document_->Database.IndexOf(entry) >= 0 ? entry : nullptr;
+    return DocumentHoldsEntry(*document_, entry) ? entry : nullptr;
 }
 
 void CKVFTreeView::KeyInfo() {
@@ -173,30 +159,13 @@ void CKVFTreeView::CheckSyntax() {
     const int longLine = current->LongLine;
     const std::string key = current->Key;
     RebuildDocument();
-    CDbEntry* match = nullptr;
-    for (CDbEntry& entry : document_->Database) {
-        if (entry.LongLine == longLine && entry.Key == key) {
-            match = &entry;
-            break;
-        }
-    }
+    CDbEntry* match = FindEntry(document_->Database, longLine, key);
     if (!match) {
         Inform(msg::EditorContentsChanged);
         return;
     }
-    focus_->CurrentEntry = match;
-    WaitCursor wait;
-    RunContext run(*app_);
-    run.ReportMessage(LEVEL_FRAME, 0, msg::StartSingleSyntaxCheck,
-                      std::string(MessageText(msg::StartSingleSyntaxCheck)), nullptr);
-    run.CheckedDocument = document_;
-    run.MessageCounter = 0;
-    Dispatch(run, *focus_, key, ACTION_CHECK, std::string());
-    if (run.MessageCounter == 0)
-        run.ReportMessage(LEVEL_FRAME, 0, msg::CheckFinishedWithoutErrors,
-                          std::string(MessageText(msg::CheckFinishedWithoutErrors)), nullptr);
-    run.ReportMessage(LEVEL_FRAME, 0, msg::StopSingleSyntaxCheck,
-                      std::string(MessageText(msg::StopSingleSyntaxCheck)), nullptr);
+    views::WaitCursorHooks wait;
+    CheckOneEntry(*app_, *focus_, *document_, *match, &wait);
 }
 
 void CKVFTreeView::ShowDetails() {

@@ -2,7 +2,6 @@
 #include "GuiTestSupport.h"
 
 #include "app/CKVF_EdDoc.h"
-#include "app/LineBreaks.h"
 #include "core/AlertSink.h"
 #include "core/AppServices.h"
 #include "core/SettingsStore.h"
@@ -71,38 +70,6 @@ class DocumentTest : public QObject {
     void cleanup() {
         QDir::setCurrent(previousDir_);
         QDir(work_.filePath("cwd")).removeRecursively();
-    }
-
-    void lineBreaksSplitAndCompose_data() {
-        QTest::addColumn<QByteArray>("original");
-        QTest::addColumn<QStringList>("edited");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("unchanged crlf")
-            << QByteArray("a\r\nb\r\n") << QStringList{"a", "b", ""} << QByteArray("a\r\nb\r\n");
-        QTest::newRow("mixed kept") << QByteArray("a\nb\r\nc\rd") << QStringList{"a", "b", "c", "d"}
-                                    << QByteArray("a\nb\r\nc\rd");
-        QTest::newRow("changed line keeps its break")
-            << QByteArray("a\nb\r\nc\n") << QStringList{"a", "B", "c", ""}
-            << QByteArray("a\nB\r\nc\n");
-        QTest::newRow("added line takes the dominant break")
-            << QByteArray("a\r\nb\r\nc\n") << QStringList{"a", "new", "b", "c", ""}
-            << QByteArray("a\r\nnew\r\nb\r\nc\n");
-        QTest::newRow("removed line")
-            << QByteArray("a\nb\r\nc\r\n") << QStringList{"a", "c", ""} << QByteArray("a\nc\r\n");
-        QTest::newRow("text after the last line gains a break")
-            << QByteArray("a\nb") << QStringList{"a", "b", "c"} << QByteArray("a\nb\nc");
-        QTest::newRow("empty") << QByteArray() << QStringList{""} << QByteArray();
-    }
-    void lineBreaksSplitAndCompose() {
-        QFETCH(QByteArray, original);
-        QFETCH(QStringList, edited);
-        QFETCH(QByteArray, expected);
-        SplitText split = SplitText::FromBytes(original.toStdString());
-        QCOMPARE(QByteArray::fromStdString(split.ToBytes()), original);
-        std::vector<std::string> lines;
-        for (const QString& line : edited)
-            lines.push_back(line.toStdString());
-        QCOMPARE(QByteArray::fromStdString(ComposeBytes(split, lines)), expected);
     }
 
     // Open and save without an edit gives the file back byte for byte.

@@ -1,4 +1,4 @@
-#include "app/LineBreaks.h"
+#include "editing/LineBreaks.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,6 @@
 namespace kvf {
 
 class AppServices;
-struct EntryFocus;
 class Document;
 struct CDbEntry;
 
@@ -15,15 +14,5 @@ struct CDbEntry;
 // them, unless the catalogue knows the key (then its row still classifies them).
 void ApplyUserKeyRegistration(AppServices& app, Document& document, CDbEntry& entry,
                               int dataTypeIndex, int groupIndex, const std::string& rangeText);
-
-// The check of one entry with its frame rows: the output window is cleared, "Start
-// Syntax-Check...", the entry's syntax check, "... check finished without errors." when it
-// reported nothing, "Stop Syntax-Check...". The entry becomes the window's CurrentEntry
-// (`shown`); the check runs in a context of its own.
-void CheckOneEntry(AppServices& app, EntryFocus& shown, Document& document, CDbEntry& entry);
-
-// Whether `entry` is one of the document's entries (a window's current entry that its
-// database no longer holds is none).
-bool DocumentHoldsEntry(const Document& document, const CDbEntry* entry);
 
 } // namespace kvf

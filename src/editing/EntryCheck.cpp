@@ -1,0 +1,48 @@
+#include "editing/EntryCheck.h"
+
+#include "catalogue/KeywordDispatcher.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
+#include "core/RunContext.h"
+#include "document/CheckRun.h"
+
+namespace kvf {
+namespace {
+
+void Frame(RunContext& run, int id) {
+    run.ReportMessage(LEVEL_FRAME, 0, id, std::string(MessageText(id)), nullptr);
+}
+
+} // namespace
+
+void CheckOneEntry(AppServices& app, EntryFocus& shown, Document& document, CDbEntry& entry,
+                   CheckRunHooks* hooks) {
+    RunContext run(app);
+    run.ClearMessages();
+    if (hooks)
+        hooks->WaitCursor(true);
+    Frame(run, msg::StartSingleSyntaxCheck);
+    run.CheckedDocument = &document;
+    run.MessageCounter = 0;
+    shown.CurrentEntry = &entry;
+    Dispatch(run, shown, entry.Key, ACTION_CHECK, "");
+    if (run.MessageCounter == 0)
+        Frame(run, msg::CheckFinishedWithoutErrors);
+    Frame(run, msg::StopSingleSyntaxCheck);
+    if (hooks)
+        hooks->WaitCursor(false);
+}
+
+CDbEntry* FindEntry(CKeyDatabase& database, int longLine, const std::string& key) {
+    for (CDbEntry& entry : database)
+        if (entry.LongLine == longLine && entry.Key == key)
+            return &entry;
+    return nullptr;
+}
+
+bool DocumentHoldsEntry(const Document& document, const CDbEntry* entry) {
+    return entry && document.Database.IndexOf(entry) >= 0;
+}
+
+} // namespace kvf

@@ -1,0 +1,135 @@
+#include "editing/EntryLineRewrite.h"
+
+#include "core/AsciiText.h"
+
+#include <algorithm>
+
+namespace kvf {
+namespace {
+
+// The blanks a rewritten line loses at its end. In Windows-1252 bytes: the ASCII white
+// space and the no-break space. In the editor's UTF-16 text: every Unicode space and the
+// line and paragraph separators, as the editor's own trimming sees them.
+bool IsTrailingBlank(char c) {
+    return IsSpace(c) || static_cast<unsigned char>(c) == 0xA0;
+}
+
+bool IsTrailingBlank(char16_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+template <typename Text> Text WithoutTrailingSpace(Text text) {
+    std::size_t end = text.size();
+    while (end > 0 && IsTrailingBlank(text[end - 1]))
+        --end;
+    text.resize(end);
+    return text;
+}
+
+// Column of the comment of each old line, or -1: the first ';' outside double quotes. A
+// string continued over a line break stays open on the next line.
+template <typename Text> std::vector<long> CommentColumns(const std::vector<Text>& lines) {
+    std::vector<long> columns;
+    bool inString = false;
+    for (const Text& line : lines) {
+        long column = -1;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == '"') {
+                inString = !inString;
+            } else if (line[i] == ';' && !inString) {
+                column = static_cast<long>(i);
+                break;
+            }
+        }
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+// A line keeps its old comment at the comment's column; a line already reaching that column
+// keeps one blank before it.
+template <typename Text> Text WithComment(Text line, const Text& comment, std::size_t column) {
+    if (line.size() < column)
+        line.append(column - line.size(), ' ');
+    else if (!line.empty())
+        line += ' ';
+    return line + comment;
+}
+
+// The value's lines, split at CR LF, LF or CR.
+template <typename Text> std::vector<Text> SplitLines(const Text& text) {
+    std::vector<Text> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+} // namespace
+
+template <typename Text>
+std::optional<RewrittenEntry<Text>> RewriteEntryLines(const std::vector<Text>& oldLines,
+                                                      const Text& key, const Text& value,
+                                                      bool moduleReference) {
+    for (const Text& line : oldLines)
+        if (line.size() > kMaxRewriteLineLength)
+            return std::nullopt;
+
+    Text text = key + value;
+    if (moduleReference) {
+        const std::size_t equals = text.find('=');
+        if (equals != Text::npos)
+            text = text.substr(equals + 1);
+    }
+    const std::vector<Text> newLines = SplitLines(text);
+    const std::vector<long> commentColumns = CommentColumns(oldLines);
+
+    RewrittenEntry<Text> result;
+    const std::size_t count = std::max(newLines.size(), oldLines.size());
+    const std::size_t last = newLines.size() - 1;
+    bool lastContinues = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool hasComment = i < oldLines.size() && commentColumns[i] >= 0;
+        if (i > last && !hasComment)
+            continue; // the value got shorter: its surplus lines go
+        Text content;
+        if (i <= last) {
+            content = WithoutTrailingSpace(newLines[i]);
+            if (i < last)
+                content += '\\';
+            else
+                lastContinues = !content.empty() && content.back() == '\\';
+        }
+        if (hasComment) {
+            const auto column = static_cast<std::size_t>(commentColumns[i]);
+            content = WithComment(content, oldLines[i].substr(column), column);
+        }
+        result.Lines.push_back(WithoutTrailingSpace(content));
+        if (i == last) {
+            result.LastLineOffset = static_cast<int>(result.Lines.size()) - 1;
+            // A value that itself ends in a backslash would continue into the line below.
+            if (lastContinues) {
+                result.Lines.emplace_back();
+                ++result.LastLineOffset;
+            }
+        }
+    }
+    return result;
+}
+
+template std::optional<RewrittenEntry<std::string>>
+RewriteEntryLines(const std::vector<std::string>&, const std::string&, const std::string&, bool);
+template std::optional<RewrittenEntry<std::u16string>>
+RewriteEntryLines(const std::vector<std::u16string>&, const std::u16string&, const std::u16string&,
+                  bool);
+
+} // namespace kvf

@@ -1,0 +1,215 @@
+// Apply of the input view and the check of one entry, without a window: a document built
+// from lines, the form the dispatcher fills for an entry, and a text that takes new lines.
+#include "editing/FormApply.h"
+#include "catalogue/KeywordDispatcher.h"
+#include "core/AsciiText.h"
+#include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/RunContext.h"
+#include "document/CheckRun.h"
+#include "editing/EntryCheck.h"
+#include "editing/EntryLineRewrite.h"
+#include "output/OutputRows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kvf {
+namespace {
+
+// The text an entry's lines are rewritten in: lines in memory, as the editor would hold them.
+class LinesInMemory : public EntryLineEditor {
+  public:
+    explicit LinesInMemory(std::string bytes) : lines(VectorTextLines::FromBytes(bytes)) {}
+
+    bool ReplaceEntryLines(CDbEntry& entry) override {
+        ++Calls;
+        std::vector<std::string> all = lines.Lines();
+        if (Refuse || entry.LongLine < 0 || entry.Line >= static_cast<int>(all.size()))
+            return false;
+        auto first = all.begin() + entry.LongLine, last = all.begin() + entry.Line + 1;
+        auto rewritten = RewriteEntryLines(std::vector<std::string>(first, last),
+                                           std::string(entry.Key), std::string(entry.Value),
+                                           EqualsNoCase(entry.Key, "Module_Reference"));
+        if (!rewritten)
+            return false;
+        first = all.erase(first, last);
+        all.insert(first, rewritten->Lines.begin(), rewritten->Lines.end());
+        lines = VectorTextLines(all);
+        entry.Line = entry.LongLine + rewritten->LastLineOffset;
+        return true;
+    }
+
+    VectorTextLines lines;
+    bool Refuse = false;
+    int Calls = 0;
+};
+
+// A document built from its lines, with the output rows of its runs.
+struct Editing {
+    MemorySettingsStore settings;
+    OutputRows rows{settings};
+    AppServices services{settings, rows};
+    LinesInMemory text;
+    Document document{text.lines, "DEV01234.kvf", "/work/DEV01234.kvf"};
+    EntryFocus shown;
+
+    explicit Editing(const std::string& bytes) : text(bytes) { Rebuild(services, document); }
+
+    // Selects the entry of a line as the tree does: its form is shown.
+    CDbEntry& Select(int line) {
+        CDbEntry* entry = nullptr;
+        for (CDbEntry& candidate : document.Database)
+            if (candidate.LongLine == line)
+                entry = &candidate;
+        EXPECT_NE(entry, nullptr) << line;
+        shown.CurrentEntry = entry;
+        RunContext run(services);
+        Dispatch(run, shown, entry->Key, ACTION_SHOW, entry->Value);
+        return *entry;
+    }
+
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> out;
+        for (const OutputRow& row : rows.Rows())
+            out.push_back(LevelText(row.Level) + "|" + LineText(row.Level, row.Line) + "|" +
+                          std::string(row.Text));
+        return out;
+    }
+};
+
+const std::string kDevice = "#TALVERON_DP\n"
+                            "Vendor_Name = \"ACME\"  ; the maker\n"
+                            "Min_Slave_Intervall = 6\n"
+                            "Model_Name = \"Box\"\n";
+
+const std::vector<std::string> kCleanCheck = {"Info|---|Start Syntax-Check...",
+                                              "Info|---|... check finished without errors.",
+                                              "Info|---|Stop Syntax-Check..."};
+
+TEST(FormApply, StoresRewritesTheLinesAndChecksTheEntry) {
+    Editing edit(kDevice);
+    CDbEntry& entry = edit.Select(1);
+    InputFormData typed = edit.shown.InputForm;
+    typed.Values[0] = "Widgets Inc.";
+    ApplyOutcome outcome = ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text);
+    EXPECT_EQ(outcome.Result, ApplyOutcome::Status::Applied);
+    EXPECT_EQ(outcome.MessageId, 0);
+    EXPECT_EQ(edit.text.lines.Line(1), "Vendor_Name=\"Widgets Inc.\" ; the maker");
+    EXPECT_EQ(edit.text.lines.Line(2), "Min_Slave_Intervall = 6");
+    EXPECT_EQ(edit.shown.InputForm.Values[0], "Widgets Inc.");
+    EXPECT_EQ(edit.shown.CurrentEntry, &entry);
+    EXPECT_EQ(edit.Rows(), kCleanCheck);
+}
+
+TEST(FormApply, AValueTheCheckRefusesIsWrittenAndReported) {
+    Editing edit(kDevice);
+    edit.Select(2);
+    InputFormData typed = edit.shown.InputForm;
+    typed.Values[0] = "70000";
+    EXPECT_EQ(ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text).Result,
+              ApplyOutcome::Status::Applied);
+    EXPECT_EQ(edit.text.lines.Line(2), "Min_Slave_Intervall=70000");
+    std::vector<std::string> rows = edit.Rows();
+    ASSERT_EQ(rows.size(), 3u) << ::testing::PrintToString(rows);
+    EXPECT_EQ(rows.front(), kCleanCheck.front());
+    EXPECT_EQ(rows[1].substr(0, 13), "Error|Line 3|");
+    EXPECT_EQ(rows.back(), kCleanCheck.back());
+}
+
+struct Refusal {
+    const char* name;
+    void (*prepare)(Editing&);
+    ApplyOutcome::Status result;
+    int messageId;
+};
+
+class FormApplyRefusal : public ::testing::TestWithParam<Refusal> {};
+
+// A refused Apply leaves the text, the entry and the output as they were.
+TEST_P(FormApplyRefusal, ChangesNothing) {
+    Editing edit(kDevice);
+    CDbEntry& entry = edit.Select(1);
+    const std::string value = entry.Value;
+    const auto parts = entry.m_Ready;
+    GetParam().prepare(edit);
+    const std::vector<std::string> before = edit.text.lines.Lines();
+    InputFormData typed = edit.shown.InputForm;
+    typed.Values[0] = "Other";
+    ApplyOutcome outcome = ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text);
+    EXPECT_EQ(outcome.Result, GetParam().result);
+    EXPECT_EQ(outcome.MessageId, GetParam().messageId);
+    EXPECT_EQ(edit.text.lines.Lines(), before);
+    EXPECT_EQ(entry.Value, value);
+    EXPECT_EQ(entry.m_Ready, parts);
+    EXPECT_TRUE(edit.Rows().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormApplyRefusal,
+    ::testing::Values(Refusal{"WriteProtected", [](Editing& e) { e.document.ReadOnly = true; },
+                              ApplyOutcome::Status::WriteProtected, msg::FileWriteProtected},
+                      Refusal{"NoEntry", [](Editing& e) { e.shown.CurrentEntry = nullptr; },
+                              ApplyOutcome::Status::NoEntry, msg::NoDatabase},
+                      Refusal{"EntryOfAnotherDatabase",
+                              [](Editing& e) {
+                                  static CDbEntry stray("Vendor_Name", "= \"x\"", 1, 1);
+                                  e.shown.CurrentEntry = &stray;
+                              },
+                              ApplyOutcome::Status::NoEntry, msg::NoDatabase},
+                      Refusal{"LineEditedSinceTheRebuild",
+                              [](Editing& e) {
+                                  std::vector<std::string> lines = e.text.lines.Lines();
+                                  lines.insert(lines.begin() + 1, "; a new comment line");
+                                  e.text.lines = VectorTextLines(lines);
+                              },
+                              ApplyOutcome::Status::DatabaseStale, msg::DatabaseNeedsUpdate},
+                      Refusal{"TextShorterThanTheEntry",
+                              [](Editing& e) {
+                                  std::vector<std::string> lines = e.text.lines.Lines();
+                                  lines.resize(1);
+                                  lines.push_back("Vendor_Name = \"ACME\"");
+                                  e.text.lines = VectorTextLines(lines);
+                                  e.shown.CurrentEntry->Line = 4;
+                              },
+                              ApplyOutcome::Status::DatabaseStale, msg::DatabaseNeedsUpdate},
+                      Refusal{"TextRefusesTheLines", [](Editing& e) { e.text.Refuse = true; },
+                              ApplyOutcome::Status::TextRefused, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormApply, AReadOnlyDocumentKeepsTheShownForm) {
+    Editing edit(kDevice);
+    edit.Select(1);
+    edit.document.ReadOnly = true;
+    InputFormData typed = edit.shown.InputForm;
+    typed.Values[0] = "Other";
+    ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text);
+    EXPECT_EQ(edit.shown.InputForm.Values[0], "ACME");
+    EXPECT_EQ(edit.text.Calls, 0);
+}
+
+TEST(CheckOneEntry, FrameRowsAroundTheEntrysFindings) {
+    Editing edit("#TALVERON_DP\nMin_Slave_Intervall = 6\nMax_Diag_Data_Len = 999\n");
+    CheckOneEntry(edit.services, edit.shown, edit.document, edit.Select(1));
+    EXPECT_EQ(edit.Rows(), kCleanCheck);
+    // The output is cleared for each check; a finding leaves out the "finished" row.
+    CDbEntry& faulty = edit.Select(2);
+    edit.shown.CurrentEntry = nullptr;
+    CheckOneEntry(edit.services, edit.shown, edit.document, faulty);
+    EXPECT_EQ(edit.shown.CurrentEntry, &faulty);
+    std::vector<std::string> rows = edit.Rows();
+    ASSERT_EQ(rows.size(), 3u) << ::testing::PrintToString(rows);
+    EXPECT_EQ(rows[1].substr(0, 13), "Error|Line 3|");
+}
+
+TEST(CheckOneEntry, FindsTheSameEntryAfterARebuild) {
+    Editing edit(kDevice);
+    EXPECT_EQ(FindEntry(edit.document.Database, 2, "Min_Slave_Intervall"), &edit.Select(2));
+    EXPECT_EQ(FindEntry(edit.document.Database, 2, "Vendor_Name"), nullptr);
+    EXPECT_EQ(FindEntry(edit.document.Database, 1, "vendor_name"), nullptr);
+}
+
+} // namespace
+} // namespace kvf
