@@ -20,7 +20,11 @@ bool LineHoldsKey(const TextLines& text, int line, std::string_view key) {
     if (line < 0 || line >= text.LineCount())
         return false;
     std::string scratch;
-    std::string_view content = text.LineView(line, scratch).substr(0, kCheckedLineLength);
+    return LineHoldsKey(text.LineView(line, scratch), key);
+}
+
+bool LineHoldsKey(std::string_view lineText, std::string_view key) {
+    std::string_view content = lineText.substr(0, kCheckedLineLength);
     while (!content.empty() && IsBlank(content.front()))
         content.remove_prefix(1);
     while (!content.empty() && IsBlank(content.back()))

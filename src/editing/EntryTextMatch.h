@@ -11,5 +11,7 @@ class TextLines;
 // holds no key and always matches. The tree asks before it shows an entry, Apply before
 // it rewrites one: a text edited since the last rebuild would otherwise be overwritten.
 bool LineHoldsKey(const TextLines& text, int line, std::string_view key);
+// The same for the text of that line (a view that reads one line of a large text).
+bool LineHoldsKey(std::string_view lineText, std::string_view key);
 
 } // namespace kvf

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace kvf {
@@ -33,6 +34,13 @@ constexpr int kKeyboardMenuOffset = 5;
 
 std::string Bytes(const QString& text) {
     return Utf8ToWindows1252(text.toStdString());
+}
+
+// Whether the text still holds the entry where the database put it, reading only its line
+// (the document's lines would convert the whole text after an edit).
+bool LineHoldsKey(const QTextDocument& text, int line, std::string_view key) {
+    const QTextBlock block = text.findBlockByNumber(line);
+    return block.isValid() && kvf::LineHoldsKey(Bytes(block.text()), key);
 }
 
 } // namespace
@@ -88,7 +96,7 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
         return;
     }
     const bool fresh = document_->RebuildFlag;
-    if (!fresh && !LineHoldsKey(document_->Lines(), entry->LongLine, entry->Key)) {
+    if (!fresh && !LineHoldsKey(*text_->document(), entry->LongLine, entry->Key)) {
         setEnabled(false);
         emit databaseStale();
         Inform(msg::DatabaseNeedsUpdate);
