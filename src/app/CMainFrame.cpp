@@ -31,7 +31,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -42,6 +44,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QUrl>
 
@@ -147,7 +150,7 @@ QAction* CMainFrame::CreateAction(const FrameCommand& command, QMenu* menu) {
                                    : QString(command.Text));
     action->setObjectName(command.Name);
     if (*command.Key)
-        action->setShortcut(QKeySequence(command.Key));
+        action->setShortcuts(QKeySequence::listFromString(command.Key));
     if (command.KeyOfFocusedView)
         action->setShortcutContext(Qt::WidgetShortcut);
     if (command.Icon.Theme || command.Icon.Standard != QStyle::SP_CustomBase) {
@@ -517,9 +520,24 @@ void CMainFrame::ShowFind(bool replace) {
         dialog = new FindReplaceDialog(replace, this);
     dialog->SetTarget(child->TextView());
     dialog->SetFindText(child->TextView()->textCursor().selectedText());
+    lastSearch_ = dialog;
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+}
+
+void CMainFrame::FindAgain(bool backward) {
+    CChildFrame* child = ActiveChild();
+    if (!child)
+        return;
+    if (!lastSearch_ || lastSearch_->FindField()->text().isEmpty()) {
+        ShowFind(false);
+        return;
+    }
+    lastSearch_->SetTarget(child->TextView());
+    if (!lastSearch_->FindInDirection(backward))
+        statusBar()->showMessage(
+            QString("Cannot find \"%1\".").arg(lastSearch_->FindField()->text()), 3000);
 }
 
 void CMainFrame::PrintActive(bool preview) {
@@ -623,6 +641,11 @@ void CMainFrame::OnUndo() {
         child->TextView()->undo();
 }
 
+void CMainFrame::OnRedo() {
+    if (CChildFrame* child = ActiveChild())
+        child->TextView()->redo();
+}
+
 void CMainFrame::OnCut() {
     if (CChildFrame* child = ActiveChild())
         child->TextView()->cut();
@@ -644,6 +667,31 @@ void CMainFrame::OnFind() {
 
 void CMainFrame::OnReplace() {
     ShowFind(true);
+}
+
+void CMainFrame::OnFindNext() {
+    FindAgain(false);
+}
+
+void CMainFrame::OnFindPrevious() {
+    FindAgain(true);
+}
+
+void CMainFrame::OnGoToLine() {
+    CChildFrame* child = ActiveChild();
+    if (!child)
+        return;
+    QPlainTextEdit* view = child->TextView();
+    bool chosen = false;
+    const int line = QInputDialog::getInt(
+        this, "Go To Line", QString("&Line number (1-%1):").arg(view->blockCount()),
+        view->textCursor().blockNumber() + 1, 1, view->blockCount(), 1, &chosen);
+    if (!chosen)
+        return;
+    // The caret goes to the start of the line, which the view scrolls into sight.
+    view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(line - 1)));
+    view->centerCursor();
+    view->setFocus();
 }
 
 QAction* CMainFrame::ToolBarAction() const {

@@ -123,6 +123,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void ShowNewChild(CChildFrame* child);
     bool SaveAsDialog(CChildFrame* frame);
     void ShowFind(bool replace);
+    // F3 and Shift+F3: the last search again; the Find dialog when there was none.
+    void FindAgain(bool backward);
     void Navigate(const Document* document, int line);
     void RunCheck(bool fullCheck);
     void PrintActive(bool preview);
@@ -136,10 +138,14 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void OnPrintSetup();
     void OnExit();
     void OnUndo();
+    void OnRedo();
     void OnCut();
     void OnCopy();
     void OnPaste();
     void OnFind();
+    void OnFindNext();
+    void OnFindPrevious();
+    void OnGoToLine();
     void OnReplace();
     QAction* ToolBarAction() const;
     void SetFlatbar(bool on);
@@ -177,6 +183,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     HelpWindow* help_ = nullptr;
     std::unique_ptr<QPrinter> printer_; // shared by Print Setup and every document
     QPointer<FindReplaceDialog> replace_;
+    QPointer<FindReplaceDialog> lastSearch_; // the dialog shown last
     std::function<void(const QString&)> alertHandler_;
     int untitledCount_ = 0;
     bool settingsSaved_ = false;

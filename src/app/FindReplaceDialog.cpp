@@ -82,6 +82,10 @@ void FindReplaceDialog::Report(const QString& text) {
 }
 
 bool FindReplaceDialog::FindNext() {
+    return FindInDirection(up_->isChecked() && !replaceWith_);
+}
+
+bool FindReplaceDialog::FindInDirection(bool backward) {
     if (!view_ || find_->text().isEmpty())
         return false;
     QTextDocument::FindFlags flags;
@@ -89,7 +93,7 @@ bool FindReplaceDialog::FindNext() {
         flags |= QTextDocument::FindCaseSensitively;
     if (wholeWord_->isChecked())
         flags |= QTextDocument::FindWholeWords;
-    if (up_->isChecked() && !replaceWith_)
+    if (backward)
         flags |= QTextDocument::FindBackward;
     if (view_->find(find_->text(), flags)) {
         Report(QString());

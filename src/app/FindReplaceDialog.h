@@ -25,6 +25,8 @@ class FindReplaceDialog : public QDialog {
 
     // The dialog's actions, usable without clicking.
     bool FindNext();
+    // Find Next in the direction given rather than the dialog's (the keys of the window).
+    bool FindInDirection(bool backward);
     bool ReplaceCurrent();
     int ReplaceAll();
 

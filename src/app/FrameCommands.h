@@ -29,7 +29,7 @@ struct FrameCommand {
     const char* Name;     // the action's object name, also its help page
     const char* Text;     // the menu text with its mnemonic
     int TextId = 0;       // when not 0: the string table's text (up to a tab) instead
-    const char* Key = ""; // the shortcut in portable text
+    const char* Key = ""; // the shortcuts in portable text, separated by "; "
     void (CMainFrame::*Run)() = nullptr;
     void (CMainFrame::*Toggle)(bool) = nullptr; // a checkable command: what switching does
     bool (CMainFrame::*IsOn)() const = nullptr; // and whether it starts checked

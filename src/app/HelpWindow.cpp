@@ -55,6 +55,13 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& pageFolder)
     if (styleSheet.open(QIODevice::ReadOnly))
         browser_->document()->setDefaultStyleSheet(QString::fromUtf8(styleSheet.readAll()));
 
+    // Escape closes the window, wherever its focus is.
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcut(Qt::Key_Escape);
+    closeAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(closeAction);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -33,7 +33,17 @@ class HelpWindowTest : public QObject {
     void keywordHelpOpensTheGlossaryAtTheKeyword();
     void aMissingPageDoesNothing();
     void helpServiceOpensEngineTopics();
+    void escapeClosesTheWindow();
 };
+
+void HelpWindowTest::escapeClosesTheWindow() {
+    HelpWindow window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.Browser(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+}
 
 void HelpWindowTest::everyContextHasItsOwnShippedPage() {
     std::set<std::string_view> pages;

@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
+#include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
 #include "app/ProgressDialog.h"
 #include "app/SettingsDialog.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -397,6 +399,58 @@ class MainFrameTest : public QObject {
                      cancelled ? QString() : QFileInfo(path).absoluteFilePath());
         }
         QVERIFY(f.frame->Children().isEmpty());
+    }
+
+    // Redo, Find Next and Previous and Go To Line by their keys, typed in the text view.
+    void editingKeysActFromTheTextView() {
+        FrameFixture f;
+        CChildFrame* child = f.frame->NewDocument();
+        CKVFTextView* view = child->TextView();
+        const QString text = "one\ntwo\none\nfour";
+        view->insertPlainText(text);
+        auto activate = [&f, view] {
+            f.frame->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+            view->setFocus();
+        };
+        activate();
+        for (const QKeySequence& redo : {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}) {
+            view->undo();
+            QVERIFY(view->toPlainText().isEmpty());
+            QTest::keySequence(view, redo);
+            QCOMPARE(view->toPlainText(), text);
+        }
+
+        // Without a search F3 opens Find; then F3 and Shift+F3 search down and up.
+        view->moveCursor(QTextCursor::Start);
+        QTest::keyClick(view, Qt::Key_F3);
+        auto* find = f.frame->findChild<FindReplaceDialog*>();
+        QVERIFY(find && find->isVisible());
+        find->FindField()->setText("one");
+        find->hide();
+        activate();
+        const QList<std::pair<Qt::KeyboardModifiers, int>> steps = {
+            {Qt::NoModifier, 0}, {Qt::NoModifier, 2}, {Qt::ShiftModifier, 0}};
+        for (auto [modifiers, line] : steps) {
+            QTest::keyClick(view, Qt::Key_F3, modifiers);
+            QCOMPARE(view->textCursor().selectedText(), QString("one"));
+            QCOMPARE(CaretLine(child), line);
+        }
+
+        // Ctrl+G asks for the line and puts the caret at its start.
+        QString range;
+        QTimer::singleShot(0, [&range] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            range = dialog->labelText();
+            dialog->setIntValue(4);
+            dialog->accept();
+        });
+        QTest::keyClick(view, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(range, QString("&Line number (1-4):"));
+        QCOMPARE(CaretLine(child), 3);
+        QCOMPARE(view->textCursor().positionInBlock(), 0);
+        QVERIFY(!view->textCursor().hasSelection());
     }
 
     void newDocumentIsEmptyAndUntitled() {

@@ -13,13 +13,13 @@ using namespace kvf;
 
 namespace {
 
-// Without a document: "name|text|key|key of the focused view only|checked|enabled".
+// Without a document: "name|text|keys|keys of the focused view only|checked|enabled".
 const char* const kMenusWithoutDocument = R"(&File
   cmd_file_new|&New|Ctrl+N|||on
   cmd_file_open|&Open...|Ctrl+O|||on
   cmd_file_close|&Close||||off
   cmd_file_save|&Save|Ctrl+S|||off
-  cmd_file_saveas|Save &As...||||off
+  cmd_file_saveas|Save &As...|Ctrl+Shift+S|||off
   -
   cmd_file_print|&Print...|Ctrl+P|||off
   cmd_file_preview|Print Pre&view||||off
@@ -27,16 +27,21 @@ const char* const kMenusWithoutDocument = R"(&File
   -
   Recent &Files (disabled)
   -
-  cmd_file_exit|E&xit||||on
+  cmd_file_exit|E&xit|Ctrl+Q|||on
 &Edit
   cmd_edit_undo|&Undo|Ctrl+Z|widget||off
+  cmd_edit_redo|&Redo|Ctrl+Y, Ctrl+Shift+Z|||off
   -
   cmd_edit_cut|Cu&t|Ctrl+X|widget||off
   cmd_edit_copy|&Copy|Ctrl+C|widget||off
   cmd_edit_paste|&Paste|Ctrl+V|widget||off
   -
   cmd_edit_find|&Find...|Ctrl+F|||off
+  cmd_edit_findnext|Find &Next|F3|||off
+  cmd_edit_findprev|Find Pre&vious|Shift+F3|||off
   cmd_edit_replace|R&eplace...|Ctrl+R|||off
+  -
+  cmd_edit_goto|&Go To Line...|Ctrl+G|||off
 &View
   cmd_view_toolbar|&Toolbar|||[x]|on
   cmd_view_flatbar|&Flat Toolbar|||[x]|on
@@ -73,10 +78,13 @@ QString Describe(QMenu* menu, const QString& indent) {
             const bool focusedView = action->shortcutContext() == Qt::WidgetShortcut;
             const QString checked =
                 action->isCheckable() ? (action->isChecked() ? "[x]" : "[ ]") : "";
+            QStringList keys;
+            for (const QKeySequence& key : action->shortcuts())
+                keys << key.toString();
             out +=
                 indent +
                 QStringList{
-                    action->objectName(),        action->text(), action->shortcut().toString(),
+                    action->objectName(),        action->text(), keys.join(", "),
                     focusedView ? "widget" : "", checked,        action->isEnabled() ? "on" : "off"}
                     .join('|') +
                 "\n";
