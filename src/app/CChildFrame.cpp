@@ -4,6 +4,7 @@
 #include "app/CharacterLossQuestion.h"
 #include "app/EditorSettings.h"
 #include "app/LiveCheck.h"
+#include "app/PaneSizes.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppServices.h"
 #include "core/MessageIds.h"
@@ -80,6 +81,7 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
     rightSplit_->setStretchFactor(0, 1);
     setWidget(split_);
     setFocusProxy(text_);
+    paneSizes_ = new PaneSizes(app.Settings(), *split_, *rightSplit_, *tree_, *input_);
 
     connect(doc_, &CKVF_EdDoc::titleChanged, this, &QWidget::setWindowTitle);
     connect(text_->document(), &QTextDocument::modificationChanged, this,
@@ -124,11 +126,7 @@ void CChildFrame::ApplyInitialLayout(const QSize& size) {
         resize(size);
     if (layout())
         layout()->activate(); // the panes get their real sizes now, not at the next show
-    // The input pane keeps 70 pixels; the text view takes the rest, at least 20.
-    int available = rightSplit_->height() - rightSplit_->handleWidth();
-    int textHeight = std::max(20, available - 70);
-    split_->setSizes({200, std::max(20, split_->width() - 200 - split_->handleWidth())});
-    rightSplit_->setSizes({textHeight, std::max(0, available - textHeight)});
+    paneSizes_->ApplyInitial();
     text_->setFocus();
 }
 
@@ -241,6 +239,8 @@ void CChildFrame::FollowText(CKeyDatabase& database) {
 
 void CChildFrame::ShowForm() {
     input_->OnUpdate();
+    paneSizes_->FitForm();
+    text_->ensureCursorVisible(); // the line of the entry stays in sight of a taller pane
 }
 
 void CChildFrame::UpdateCaret() {

@@ -17,13 +17,14 @@ class AppServices;
 class CKeyDatabase;
 class CInputView;
 class LiveCheck;
+class PaneSizes;
 struct LiveCheckResult;
 class CKVFTextView;
 class CKVF_EdDoc;
 class CKVFTreeView;
 
-// A document window: the tree pane on the left (200 pixels), on the right the text view
-// over the input pane. The text view is the active view. The window owns its document.
+// A document window: the tree pane on the left, on the right the text view over the input
+// pane (their sizes: PaneSizes). The text view is the active view. The window owns its document.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
   public:
@@ -91,6 +92,7 @@ class CChildFrame : public QMdiSubWindow {
     QPointer<QPlainTextEdit> second_;
     CKVF_EdDoc* doc_;
     LiveCheck* live_;
+    PaneSizes* paneSizes_;
     // Where the selected entry begins; it moves with the text, so the entry is found again
     // after the edits a live check follows.
     QTextCursor selectedEntry_;

@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -50,6 +51,10 @@ CKVFTreeView::CKVFTreeView(AppServices& app, EntryFocus& focus, Document& docume
     : QTreeView(parent), app_(&app), focus_(&focus), document_(&document), text_(&text) {
     setModel(&model_);
     setHeaderHidden(true);
+    // The column is as wide as its longest label (of the rows a header measures), so a long
+    // label scrolls sideways instead of being cut.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);

@@ -291,6 +291,7 @@ QVariant KeywordTreeModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole: // the whole label, where the pane cuts it
         return Label(index);
     case Qt::DecorationRole:
         return views::TreeIcon(node->Image);

@@ -1,6 +1,7 @@
 // The main window: start-up state, the Open command's checks, status panes, output
 // window navigation, settings and their persistence.
 #include "FrameFixture.h"
+#include "views/CInputView.h"
 #include "GuiTestSupport.h"
 
 #include "app/FindReplaceDialog.h"
@@ -156,6 +157,33 @@ class MainFrameTest : public QObject {
         QCOMPARE(second->size(), f.frame->findChild<QMdiArea*>()->viewport()->size());
     }
 
+    // A module's form does not fit 70 pixels: the input pane opens tall enough for it. A
+    // height the user drags is kept, also for the next window, and no form changes it.
+    void inputPaneFitsItsFormUnlessTheUserSizedIt() {
+        FrameFixture f;
+        const QByteArray modular = kDevice + "Modular_Station = 1\r\nMax_Module = 2\r\n"
+                                             "Module = \"8 DI\" 0x10,0x20,0x13\r\n"
+                                             "1\r\nEndModule\r\n";
+        CChildFrame* child = f.frame->OpenPaths({f.Write("mod.kvf", modular)}, false).first();
+        auto* right = qobject_cast<QSplitter*>(child->TextView()->parentWidget());
+        QVERIFY(right);
+        QCOMPARE(right->sizes().last(), 70);
+        child->TreeView()->SelectEntryForLine(7);
+        const int total = right->sizes().first() + right->sizes().last();
+        const int wanted = std::min(child->InputView()->sizeHint().height(), total * 2 / 3);
+        QVERIFY(wanted > 70);
+        QCOMPARE(right->sizes().last(), wanted);
+
+        right->setSizes({total - 90, 90});
+        emit right->splitterMoved(total - 90, 1);
+        child->TreeView()->SelectEntryForLine(2);
+        child->TreeView()->SelectEntryForLine(7);
+        QCOMPARE(right->sizes().last(), 90);
+        CChildFrame* next = f.frame->OpenPaths({f.Write("next.kvf", modular)}, false).first();
+        auto* nextRight = qobject_cast<QSplitter*>(next->TextView()->parentWidget());
+        QCOMPARE(nextRight->sizes().last(), 90);
+    }
+
     void openedDocumentWindowIsSplit() {
         FrameFixture f;
         QList<CChildFrame*> opened = f.frame->OpenPaths({f.Write("dev.kvf", kDevice)}, false);
@@ -164,7 +192,12 @@ class MainFrameTest : public QObject {
         QCOMPARE(child->windowTitle(), QString("dev.kvf"));
         auto* split = qobject_cast<QSplitter*>(child->widget());
         QVERIFY(split);
-        QCOMPARE(split->sizes().first(), 200);
+        // The tree pane is at least 200 pixels, wide enough for its labels, at most a third.
+        const int treeWidth = split->sizes().first();
+        QVERIFY(treeWidth >= 200);
+        QVERIFY(treeWidth <= std::max(200, split->width() / 3));
+        QVERIFY(static_cast<QAbstractItemView*>(child->TreeView())->sizeHintForColumn(0) <=
+                child->TreeView()->viewport()->width());
         auto* right = qobject_cast<QSplitter*>(split->widget(1));
         QVERIFY(right);
         QCOMPARE(right->widget(0), child->TextView());
