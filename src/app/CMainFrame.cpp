@@ -11,6 +11,7 @@
 #include "app/UserKeyDialog.h"
 #include "app/WindowTiling.h"
 #include "core/AppServices.h"
+#include "core/LineSuppressions.h"
 #include "core/MessageIds.h"
 #include "document/CheckRun.h"
 #include "editing/EntryCheck.h"
@@ -488,6 +489,13 @@ void CMainFrame::RunCheck(bool fullCheck) {
     if (!child || !app_)
         return;
     FrameHooks hooks(messagePane_, child);
+    // The file's own suppression comments silence their findings here as in kvfcheck.
+    LineSuppressions suppressions = LineSuppressions::Read(child->Doc().Engine().Lines());
+    app_->SetSuppressions(&suppressions);
+    struct Forget { // the list lives in this call only
+        AppServices* app;
+        ~Forget() { app->SetSuppressions(nullptr); }
+    } forget{app_};
     if (fullCheck)
         kvf::Check(*app_, child->Doc().Engine(), &hooks);
     else
