@@ -429,11 +429,20 @@ CChildFrame* CMainFrame::LoadChild(const QString& path, bool readOnly) {
     return child;
 }
 
+QString CMainFrame::OpenFolder() const {
+    CChildFrame* child = ActiveChild();
+    if (child && !child->Doc().IsUntitled())
+        return QFileInfo(child->Doc().Path()).absolutePath();
+    if (!settings_.LastDir.isEmpty() && QFileInfo(settings_.LastDir).isDir())
+        return settings_.LastDir;
+    return QDir::currentPath();
+}
+
 void CMainFrame::OnFileOpen() {
     QFileDialog dialog(this, "Open");
     dialog.setNameFilter(DialogFilter());
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setDirectory(settings_.LastDir);
+    dialog.setDirectory(OpenFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The dialog's own read-only box.
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -468,11 +477,18 @@ bool CMainFrame::SaveAsDialog(CChildFrame* frame) {
     QString start = frame->Doc().IsUntitled()
                         ? QDir(settings_.LastDir).filePath(frame->Doc().FileName() + ".kvf")
                         : frame->Doc().Path();
-    QString path = QFileDialog::getSaveFileName(this, "Save As", start,
-                                                Text(msg::DocumentFilter) + ";;All Files (*)");
-    if (path.isEmpty())
+    const QString kvfFilter = Text(msg::DocumentFilter);
+    QFileDialog dialog(this, "Save As", start, kvfFilter + ";;All Files (*)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A bare name gets the extension of the KVF filter; the dialog adds it before it asks
+    // whether to replace an existing file, so the name asked about is the one written.
+    dialog.setDefaultSuffix("kvf");
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, kvfFilter](const QString& f) {
+        dialog.setDefaultSuffix(f == kvfFilter ? QStringLiteral("kvf") : QString());
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    return SaveDocumentAs(frame, path);
+    return SaveDocumentAs(frame, dialog.selectedFiles().first());
 }
 
 void CMainFrame::AddRecentFile(const QString& path) {

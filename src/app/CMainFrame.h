@@ -122,6 +122,9 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     CChildFrame* LoadChild(const QString& path, bool readOnly);
     void ShowNewChild(CChildFrame* child);
     bool SaveAsDialog(CChildFrame* frame);
+    // Where the Open dialog starts: the folder of the active document, else the last
+    // folder opened from, else the current folder.
+    QString OpenFolder() const;
     void ShowFind(bool replace);
     // F3 and Shift+F3: the last search again; the Find dialog when there was none.
     void FindAgain(bool backward);

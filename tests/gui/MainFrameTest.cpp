@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -484,6 +485,73 @@ class MainFrameTest : public QObject {
         QCOMPARE(CaretLine(child), 3);
         QCOMPARE(view->textCursor().positionInBlock(), 0);
         QVERIFY(!view->textCursor().hasSelection());
+    }
+
+    // Save As adds .kvf to a bare name while the KVF filter is chosen, not with All Files.
+    void saveAsAddsTheExtensionOfTheFilter_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("bare name") << "KVF-Files (*.kvf)"
+                                   << "NEWC1234"
+                                   << "NEWC1234.kvf";
+        QTest::newRow("own extension") << "KVF-Files (*.kvf)"
+                                       << "dev.gs"
+                                       << "dev.gs";
+        QTest::newRow("all files") << "All Files (*)"
+                                   << "NEWC1234"
+                                   << "NEWC1234";
+    }
+    void saveAsAddsTheExtensionOfTheFilter() {
+        QFETCH(QString, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        FrameFixture f;
+        CChildFrame* child = f.frame->NewDocument();
+        child->TextView()->insertPlainText(QString::fromLatin1(kDevice));
+        const QString folder = f.dir.path();
+        QTimer::singleShot(0, [filter, typed, folder] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder);
+            dialog->selectNameFilter(filter);
+            emit dialog->filterSelected(filter);
+            dialog->selectFile(typed);
+            static_cast<QDialog*>(dialog)->accept(); // the file dialog's own checks
+        });
+        f.frame->Command("cmd_file_saveas")->trigger();
+        QCOMPARE(QFileInfo(child->Doc().Path()).fileName(), written);
+        QVERIFY(QFileInfo::exists(f.dir.filePath(written)));
+    }
+
+    // File Open starts in the active document's folder, else in the last folder (while it
+    // exists), else in the current folder.
+    void openStartsInTheDocumentsFolder() {
+        FrameFixture f;
+        QTemporaryDir last, gone;
+        const QString lastDir = last.path();
+        QString shown;
+        auto startFolder = [&f, &shown] {
+            QTimer::singleShot(0, [&shown] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                shown = dialog->directory().absolutePath();
+                dialog->reject();
+            });
+            f.frame->Command("cmd_file_open")->trigger();
+            return shown;
+        };
+        QCOMPARE(startFolder(), QDir::currentPath());
+        f.frame->Settings().LastDir = gone.path();
+        gone.remove();
+        QCOMPARE(startFolder(), QDir::currentPath());
+        f.frame->Settings().LastDir = lastDir;
+        QCOMPARE(startFolder(), lastDir);
+        f.frame->NewDocument();
+        QCOMPARE(startFolder(), lastDir);
+        f.frame->OpenPaths({f.Write("a.kvf", kDevice)}, false);
+        f.frame->Settings().LastDir = lastDir;
+        QCOMPARE(startFolder(), QFileInfo(f.dir.path()).absoluteFilePath());
     }
 
     void newDocumentIsEmptyAndUntitled() {
