@@ -1,8 +1,8 @@
 // Draws the editor's windows as a user sees them and writes them as PNG files: the main
 // window with a sample file, the output rows after Check KVF, the Settings dialog, the
-// print preview, the template dialog of File New, the User Key dialog and the marks of the
-// check as you type. Run under a real
-// X server (scripts/screenshots.sh uses Xvfb).
+// print preview, the template dialog of File New, the User Key dialog, the marks of the
+// check as you type, a keyword's help under the mouse and the quick fixes of a finding. Run under a
+// real X server (scripts/screenshots.sh uses Xvfb).
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
@@ -18,11 +18,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -258,6 +260,30 @@ int main(int argc, char* argv[]) {
         }
         ok = Shoot(&frame, out.filePath("live-marks.png")) && ok;
         QToolTip::hideText();
+
+        // The help of a keyword under the mouse: the one of line 2's keyword.
+        QTextCursor keyword(view->document()->findBlockByNumber(2));
+        const QPoint over = view->cursorRect(keyword).center() + QPoint(20, 0);
+        QToolTip::showText(view->viewport()->mapToGlobal(over + QPoint(0, 12)),
+                           view->TooltipAt(over), view->viewport());
+        ok = Shoot(&frame, out.filePath("hover-help.png")) && ok;
+        QToolTip::hideText();
+
+        // The quick fixes of the marked unknown key, as Ctrl+. shows them below the caret.
+        for (int line = 0; line < view->document()->blockCount(); ++line) {
+            if (!view->document()->findBlockByNumber(line).text().startsWith("ACME_Test_Mode"))
+                continue;
+            QTextCursor caret(view->document()->findBlockByNumber(line));
+            caret.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 3);
+            view->setTextCursor(caret);
+            if (QMenu* menu = view->CreateQuickFixMenu()) {
+                menu->popup(view->viewport()->mapToGlobal(view->cursorRect().bottomLeft()));
+                ok = Shoot(&frame, out.filePath("quick-fixes.png")) && ok;
+                menu->close();
+            } else {
+                ok = false;
+            }
+        }
     }
 
     for (kvf::CChildFrame* child : frame.Children())

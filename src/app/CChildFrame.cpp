@@ -5,11 +5,14 @@
 #include "app/EditorSettings.h"
 #include "app/LiveCheck.h"
 #include "app/PaneSizes.h"
+#include "app/TextServices.h"
 #include "catalogue/KeywordDispatcher.h"
 #include "core/AppServices.h"
+#include "core/AsciiText.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
 #include "document/CheckRun.h"
+#include "editing/UserKeyRegistration.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
@@ -109,6 +112,7 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
         },
         this);
     connect(live_, &LiveCheck::checked, this, &CChildFrame::ShowLiveResult);
+    OfferTextAssist();
     connect(tree_, &CKVFTreeView::formChanged, this, &CChildFrame::RememberSelectedEntry);
     ApplyLiveCheckSetting();
 }
@@ -195,6 +199,45 @@ void CChildFrame::ApplyLiveCheckSetting() {
         live_->CheckNow();
     else
         text_->SetFindingMarks({});
+}
+
+void CChildFrame::OfferTextAssist() {
+    services_ = std::make_unique<TextServices>(*app_, *text_->document(), doc_->Engine());
+    views::TextAssist assist;
+    assist.Hover = [this](int line, int column) { return services_->HoverHtml(line, column); };
+    assist.Complete = [this](int line, int column) {
+        return TextServices::Choices(services_->Completions(line, column));
+    };
+    assist.Fixes = [this](const views::FindingMarks::Mark& mark) {
+        std::vector<views::FixChoice> choices;
+        for (language::QuickFix& fix : services_->Fixes(mark))
+            choices.push_back({FromBytes(fix.Title), [this, fix] {
+                                   if (fix.UserKey.empty())
+                                       ApplyTextEdits(*text_->document(), fix.Edits);
+                                   else
+                                       RegisterUserKeyOfFix(fix.UserKey, fix.UserKeySetting);
+                               }});
+        return choices;
+    };
+    text_->SetAssist(std::move(assist));
+}
+
+void CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string& setting) {
+    // "<data type index>;<group index>;<range text>"
+    const QStringList parts = FromBytes(setting).split(u';');
+    if (parts.size() < 2)
+        return;
+    RebuildDatabase();
+    for (CDbEntry& entry : doc_->Engine().Database) {
+        if (!EqualsNoCase(entry.Key, key))
+            continue;
+        ApplyUserKeyRegistration(*app_, doc_->Engine(), entry, parts[0].toInt(), parts[1].toInt(),
+                                 ToBytes(parts.mid(2).join(u';')));
+        text_->ApplyUserKeyHighlighting(app_->Settings());
+        tree_->RebuildTree();
+        live_->CheckNow();
+        return;
+    }
 }
 
 void CChildFrame::ShowLiveResult(const LiveCheckResult& result) {

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 
 #include <functional>
+#include <memory>
 
 class QSplitter;
 
@@ -18,6 +19,7 @@ class CKeyDatabase;
 class CInputView;
 class LiveCheck;
 class PaneSizes;
+class TextServices;
 struct LiveCheckResult;
 class CKVFTextView;
 class CKVF_EdDoc;
@@ -81,6 +83,11 @@ class CChildFrame : public QMdiSubWindow {
     void ShowLiveResult(const LiveCheckResult& result);
     void FollowText(CKeyDatabase& database);
     void RememberSelectedEntry();
+    // Hover, completion and quick fixes of the language services in the text view.
+    void OfferTextAssist();
+    // A quick fix that registers the finding's unknown key as a user key, as User Key...
+    // does: in the settings, for the document's entries of that key, coloured when asked.
+    void RegisterUserKeyOfFix(const std::string& key, const std::string& setting);
 
     AppServices* app_;
     EntryFocus focus_;
@@ -93,6 +100,7 @@ class CChildFrame : public QMdiSubWindow {
     CKVF_EdDoc* doc_;
     LiveCheck* live_;
     PaneSizes* paneSizes_;
+    std::unique_ptr<TextServices> services_;
     // Where the selected entry begins; it moves with the text, so the entry is found again
     // after the edits a live check follows.
     QTextCursor selectedEntry_;

@@ -7,16 +7,21 @@
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
 #include "editing/EntryLineRewrite.h"
+#include "views/CompletionPopup.h"
 #include "views/KvfHighlighter.h"
 #include "views/LevelIcons.h"
 #include "views/ViewText.h"
 
 #include <QApplication>
+#include <QCompleter>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -66,7 +71,8 @@ CKVFTextView::CKVFTextView(QWidget* parent)
     : QPlainTextEdit(parent), highlighter_(new views::KvfHighlighter(document())),
       gutter_(new views::MarkGutter(
           this, [this](QPaintEvent* event) { PaintGutter(event); },
-          [this](QPoint point) { return GutterTooltipAt(point); })) {
+          [this](QPoint point) { return GutterTooltipAt(point); })),
+      completion_(new views::CompletionPopup(*this)) {
     setFont(FixedPitchFont());
     setTabStopDistance(kTabStopInches * logicalDpiX());
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -274,8 +280,145 @@ void CKVFTextView::SetFindingMarks(const std::vector<views::FindingSpot>& spots)
     gutter_->update();
 }
 
+void CKVFTextView::RemoveMark(const views::FindingMarks::Mark& mark) {
+    marks_.Remove(mark);
+    markedRange_ = {-1, -1};
+    UnderlineVisibleMarks();
+    gutter_->update();
+}
+
 QString CKVFTextView::TooltipAt(QPoint viewportPoint) const {
-    return marks_.MessagesAt(cursorForPosition(viewportPoint).position()).join(u'\n');
+    const QTextCursor at = cursorForPosition(viewportPoint);
+    const QStringList messages = marks_.MessagesAt(at.position());
+    // The help only over the text itself, not the empty space right of a line's end.
+    const bool overText =
+        cursorRect(at).left() + fontMetrics().averageCharWidth() >= viewportPoint.x();
+    const QString help = assist_.Hover && overText
+                             ? assist_.Hover(at.blockNumber(), at.positionInBlock())
+                             : QString();
+    if (help.isEmpty())
+        return messages.join(u'\n');
+    QStringList parts;
+    for (const QString& message : messages)
+        parts << "<p>" + message.toHtmlEscaped() + "</p>";
+    parts << help;
+    return parts.join("<hr/>");
+}
+
+bool CKVFTextView::ShowCompletions() {
+    if (!assist_.Complete)
+        return false;
+    const QTextCursor caret = textCursor();
+    std::vector<views::CompletionChoice> choices =
+        assist_.Complete(caret.blockNumber(), caret.positionInBlock());
+    return completion_->Show(choices);
+}
+
+void CKVFTextView::OfferKeywordsWhileTyping(const QString& typed) {
+    if (typed.size() != 1 || !(typed.at(0).isLetter() || typed.at(0) == u'_'))
+        return;
+    const QTextCursor caret = textCursor();
+    const QString before = caret.block().text().left(caret.positionInBlock());
+    // Only a keyword being typed at the start of a line: one word, no '=' yet.
+    const QString word = before.trimmed();
+    if (word.size() < 2 || word.contains(u' ') || word.contains(u'=') || word.startsWith(u';'))
+        return;
+    ShowCompletions();
+}
+
+std::vector<views::FixChoice> CKVFTextView::FixesAt(int position) const {
+    std::vector<views::FixChoice> fixes;
+    if (!assist_.Fixes)
+        return fixes;
+    const int line = document()->findBlock(position).blockNumber();
+    bool held = false;
+    for (const views::FindingMarks::Mark& mark : marks_.Marks())
+        held = held || (mark.Range.hasSelection() && position >= mark.Range.selectionStart() &&
+                        position <= mark.Range.selectionEnd());
+    for (const views::FindingMarks::Mark& mark : marks_.Marks()) {
+        const bool here = held ? mark.Range.hasSelection() &&
+                                     position >= mark.Range.selectionStart() &&
+                                     position <= mark.Range.selectionEnd()
+                               : mark.Line() == line;
+        if (!here)
+            continue;
+        for (views::FixChoice& fix : assist_.Fixes(mark)) {
+            // Applied, the finding is gone: its mark goes at once, before the next check.
+            views::FindingMarks::Mark fixed = mark;
+            fixes.push_back({fix.Title, [this, apply = std::move(fix.Apply), fixed] {
+                                 apply();
+                                 const_cast<CKVFTextView*>(this)->RemoveMark(fixed);
+                             }});
+        }
+    }
+    return fixes;
+}
+
+int CKVFTextView::AddFixActions(QMenu& menu, int position) {
+    std::vector<views::FixChoice> fixes = FixesAt(position);
+    for (views::FixChoice& fix : fixes)
+        connect(menu.addAction(fix.Title), &QAction::triggered, this, std::move(fix.Apply));
+    return static_cast<int>(fixes.size());
+}
+
+QMenu* CKVFTextView::CreateQuickFixMenu() {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (AddFixActions(*menu, textCursor().position()) == 0) {
+        delete menu;
+        return nullptr;
+    }
+    return menu;
+}
+
+void CKVFTextView::keyPressEvent(QKeyEvent* event) {
+    if (completion_->IsVisible()) {
+        switch (event->key()) {
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            event->ignore(); // the list takes them
+            return;
+        default:
+            break;
+        }
+    }
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ControlModifier) {
+        ShowCompletions();
+        return;
+    }
+    if (event->key() == Qt::Key_Period && event->modifiers() == Qt::ControlModifier) {
+        if (QMenu* menu = CreateQuickFixMenu())
+            menu->popup(viewport()->mapToGlobal(cursorRect().bottomLeft()));
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+    if (completion_->IsVisible())
+        completion_->FollowTyping();
+    else if (!isReadOnly())
+        OfferKeywordsWhileTyping(event->text());
+}
+
+void CKVFTextView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QMenu fixes;
+    const int position =
+        cursorForPosition(viewport()->mapFromGlobal(event->globalPos())).position();
+    if (AddFixActions(fixes, position) > 0) {
+        QAction* first = menu->actions().value(0);
+        QAction* title = new QAction(views::ViewText(msg::QuickFixesMenu), menu);
+        title->setEnabled(false);
+        menu->insertAction(first, title);
+        for (QAction* action : fixes.actions()) {
+            action->setParent(menu);
+            menu->insertAction(first, action);
+        }
+        menu->insertSeparator(first);
+    }
+    menu->popup(event->globalPos());
 }
 
 QString CKVFTextView::GutterTooltipAt(QPoint gutterPoint) const {

@@ -2,6 +2,7 @@
 
 #include "editing/FormApply.h"
 #include "views/FindingMarks.h"
+#include "views/TextAssist.h"
 
 #include <QPlainTextEdit>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <vector>
 
 class QPrinter;
+class QMenu;
 class QPrintPreviewDialog;
 
 namespace kvf {
@@ -21,8 +23,9 @@ class AlertSink;
 class ProgressSink;
 class SettingsStore;
 namespace views {
+class CompletionPopup;
 class KvfHighlighter;
-}
+} // namespace views
 
 // The editing pane of a document window: the whole KVF file as plain text in a fixed-pitch
 // font, coloured as the user types, with the caret position reported to the frame, entry
@@ -59,9 +62,23 @@ class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
     // them. The marks follow the text as it is edited.
     void SetFindingMarks(const std::vector<views::FindingSpot>& spots);
     const views::FindingMarks& Marks() const { return marks_; }
-    // The tooltip over a point of the viewport or of the gutter: the messages marked there.
+    // Takes away one mark (its finding was just fixed).
+    void RemoveMark(const views::FindingMarks::Mark& mark);
+    // The tooltip over a point of the viewport or of the gutter: the messages marked there,
+    // then the help of the place (TextAssist::Hover).
     QString TooltipAt(QPoint viewportPoint) const;
     QString GutterTooltipAt(QPoint gutterPoint) const;
+
+    // Hover help, completion and quick fixes, as the document window offers them.
+    void SetAssist(views::TextAssist assist) { assist_ = std::move(assist); }
+    // Ctrl+Space: the words that may be written at the caret; false when there are none.
+    bool ShowCompletions();
+    views::CompletionPopup& Completion() { return *completion_; }
+    // The fixes of the marks at a text position (or, where none holds it, on its line).
+    std::vector<views::FixChoice> FixesAt(int position) const;
+    // Ctrl+.: the fixes of the marks at the caret as a menu below it; the menu, or none
+    // when there are no fixes. The caller runs it (exec), so tests can look at it first.
+    QMenu* CreateQuickFixMenu();
 
     // A read-only document can be read, selected and printed, not changed.
     void setReadOnlyDocument(bool readOnly);
@@ -102,12 +119,18 @@ class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
   private:
     void ReportCaret();
     void Alert(int messageId);
     void PaintGutter(QPaintEvent* event);
+    // Adds the fixes of `position` to a menu as actions; how many were added.
+    int AddFixActions(QMenu& menu, int position);
+    // After a typed letter at the start of a line, the keywords that begin so.
+    void OfferKeywordsWhileTyping(const QString& typed);
     // Colours the whole text in `steps` passes, a step of the dialog after each.
     void ColourByParts(ProgressSink& progress, int steps, bool fresh = false);
     // Of the dialog's hundred steps, those that set a large text by parts.
@@ -126,6 +149,8 @@ class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
     std::unique_ptr<QPrinter> ownPrinter_;
     views::FindingMarks marks_;
     views::MarkGutter* gutter_;
+    views::TextAssist assist_;
+    views::CompletionPopup* completion_;
     std::pair<int, int> markedRange_{-1, -1}; // the positions whose marks are underlined
     std::array<QPixmap, 4> levelPixmaps_;
 };

@@ -73,6 +73,14 @@ std::pair<std::size_t, std::size_t> FindingMarks::Between(int from, int to) cons
             static_cast<std::size_t>(end - marks_.begin())};
 }
 
+void FindingMarks::Remove(const Mark& mark) {
+    std::erase_if(marks_, [&mark](const Mark& held) {
+        return held.Id == mark.Id && held.WholeFile == mark.WholeFile &&
+               held.Range.anchor() == mark.Range.anchor() &&
+               held.Range.position() == mark.Range.position() && held.Text == mark.Text;
+    });
+}
+
 QList<QTextEdit::ExtraSelection> FindingMarks::Selections(int from, int to) const {
     QList<QTextEdit::ExtraSelection> selections;
     const auto [first, end] = Between(from, to);

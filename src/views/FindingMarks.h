@@ -41,6 +41,8 @@ class FindingMarks {
 
     void Set(QTextDocument& document, const std::vector<FindingSpot>& spots);
     void Clear() { marks_.clear(); }
+    // Takes away the mark of the same finding at the same place.
+    void Remove(const Mark& mark);
     const std::vector<Mark>& Marks() const { return marks_; }
 
     // The underlines of the marks that begin in [from, to] (text positions), for

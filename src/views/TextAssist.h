@@ -1,0 +1,36 @@
+#pragma once
+
+#include "views/FindingMarks.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace kvf::views {
+
+// A word the text view offers to complete what is typed: a keyword at the start of a line, or
+// a value after the equal sign, with what it means.
+struct CompletionChoice {
+    QString Label;
+    QString Detail; // the value rule, or what a value means
+    QString Help;   // the keyword's help
+    bool IsKeyword = false;
+};
+
+// A fix of a marked finding, applied by the window that offered it.
+struct FixChoice {
+    QString Title;
+    std::function<void()> Apply;
+};
+
+// What the document window offers in its text view beyond the marks: the help of a place, the
+// words that may be written at the caret and the fixes of a mark. Each may be left empty.
+// Positions are 0-based lines and columns in characters.
+struct TextAssist {
+    std::function<QString(int line, int column)> Hover; // rich text, or empty
+    std::function<std::vector<CompletionChoice>(int line, int column)> Complete;
+    std::function<std::vector<FixChoice>(const FindingMarks::Mark& mark)> Fixes;
+};
+
+} // namespace kvf::views

@@ -1,0 +1,189 @@
+// The language services in the text view: the help of a keyword over it, the words offered
+// at the caret (Ctrl+Space, and while a keyword is typed), and the quick fixes of a marked
+// finding (Ctrl+. and the context menu), each applied as one undo step.
+#include "FrameFixture.h"
+#include "GuiTestSupport.h"
+
+#include "app/LiveCheck.h"
+#include "views/CompletionPopup.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDir>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace kvf;
+
+namespace {
+
+QString LineText(const CKVFTextView& view, int line) {
+    return view.document()->findBlockByNumber(line).text();
+}
+
+// Puts the caret at a line and column of the view.
+void PlaceCaret(CKVFTextView& view, int line, int column) {
+    QTextCursor cursor(view.document()->findBlockByNumber(line));
+    cursor.setPosition(cursor.position() + column);
+    view.setTextCursor(cursor);
+}
+
+QStringList Offered(CKVFTextView& view) {
+    QStringList words;
+    QAbstractItemModel* model = view.Completion().Completer().completionModel();
+    for (int row = 0; row < model->rowCount(); ++row)
+        words << model->index(row, 0).data().toString();
+    return words;
+}
+
+} // namespace
+
+class TextAssistTest : public QObject {
+    Q_OBJECT
+    QString previousDir_;
+    QTemporaryDir work_;
+
+    CChildFrame* Open(FrameFixture& f, const QByteArray& bytes) {
+        CChildFrame* child = f.frame->OpenPaths({f.Write("ACME1234.kvf", bytes)}, false).first();
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        checked.wait(5000); // the marks of the file as opened
+        return child;
+    }
+
+  private slots:
+    void init() {
+        previousDir_ = QDir::currentPath();
+        QDir::setCurrent(work_.path());
+    }
+    void cleanup() { QDir::setCurrent(previousDir_); }
+
+    // Over a keyword the tooltip is its help; over a marked finding its message comes first.
+    void hoverShowsTheKeywordsHelp() {
+        FrameFixture f;
+        CChildFrame* child =
+            Open(f, "#TALVERON_DP\nKVF_Revision = 1\nVendor_Name = \"ACME\"\nStation_Type = 7\n");
+        CKVFTextView* view = child->TextView();
+        QTextCursor at(view->document()->findBlockByNumber(2));
+        const QPoint overKeyword = view->cursorRect(at).center() + QPoint(12, 0);
+        const QString help = view->TooltipAt(overKeyword);
+        QVERIFY2(help.contains("Vendor_Name"), qPrintable(help));
+        QVERIFY(help.size() > QString("Vendor_Name").size() + 20);
+        // Right of a line's end there is nothing to explain.
+        QVERIFY(view->TooltipAt(QPoint(view->viewport()->width() - 5, overKeyword.y())).isEmpty());
+
+        QVERIFY(!view->Marks().Marks().empty());
+        const views::FindingMarks::Mark& mark = view->Marks().Marks().front();
+        QTextCursor marked = mark.Range;
+        marked.setPosition(marked.selectionStart());
+        const QString both = view->TooltipAt(view->cursorRect(marked).center() + QPoint(4, 0));
+        QVERIFY2(both.contains(mark.Text.toHtmlEscaped()), qPrintable(both));
+        QVERIFY(both.contains("<hr/>"));
+    }
+
+    // Ctrl+Space at the start of a line offers the keywords, filtered by what is typed;
+    // Enter puts the chosen one in place of the typed part, one undo step.
+    void ctrlSpaceOffersKeywordsAtTheStartOfALine() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\nKVF_Revision = 1\nVend\n");
+        CKVFTextView* view = child->TextView();
+        view->setFocus();
+        PlaceCaret(*view, 2, 4);
+        QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(view->Completion().IsVisible());
+        QVERIFY2(Offered(*view).contains("Vendor_Name"), qPrintable(Offered(*view).join(',')));
+        QVERIFY(!Offered(*view).contains("KVF_Revision")); // does not begin with "Vend"
+        QTest::keyClick(view->Completion().Completer().popup(), Qt::Key_Return);
+        QCOMPARE(LineText(*view, 2), QString("Vendor_Name"));
+        view->undo();
+        QCOMPARE(LineText(*view, 2), QString("Vend"));
+    }
+
+    // After the equal sign the allowed values of the keyword are offered.
+    void ctrlSpaceOffersTheValuesAfterTheEqualSign() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\nKVF_Revision = 1\n9.6_supp = \n");
+        CKVFTextView* view = child->TextView();
+        view->setFocus();
+        PlaceCaret(*view, 2, 11);
+        QVERIFY(view->ShowCompletions());
+        QCOMPARE(Offered(*view), (QStringList{"0", "1"}));
+    }
+
+    // Typing a keyword at the start of a line offers the keywords without Ctrl+Space; typing
+    // a value does not.
+    void typingAKeywordOffersKeywords() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\nKVF_Revision = 1\n\n");
+        CKVFTextView* view = child->TextView();
+        view->setFocus();
+        PlaceCaret(*view, 2, 0);
+        QTest::keyClicks(view, "Mo");
+        QVERIFY(view->Completion().IsVisible());
+        QVERIFY2(Offered(*view).contains("Model_Name"), qPrintable(Offered(*view).join(',')));
+        QTest::keyClick(view->Completion().Completer().popup(), Qt::Key_Escape);
+        QTest::keyClicks(view, " = ab");
+        QVERIFY(!view->Completion().IsVisible());
+    }
+
+    // On a marked misspelt keyword Ctrl+. offers "Did you mean"; applied, it is one undo
+    // step and the mark goes at once.
+    void quickFixReplacesAMisspeltKeyword() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\nKVF_Revision = 1\nVendr_Name = \"ACME\"\n");
+        CKVFTextView* view = child->TextView();
+        const auto onLine = [view](int line) {
+            int count = 0;
+            for (const views::FindingMarks::Mark& mark : view->Marks().Marks())
+                count += mark.Line() == line ? 1 : 0;
+            return count;
+        };
+        QVERIFY(onLine(2) > 0);
+        const int before = onLine(2);
+        PlaceCaret(*view, 2, 2);
+        std::unique_ptr<QMenu> menu(view->CreateQuickFixMenu());
+        QVERIFY(menu);
+        QAction* fix = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text() == "Did you mean Vendor_Name?")
+                fix = action;
+        QVERIFY(fix);
+        fix->trigger();
+        QCOMPARE(LineText(*view, 2), QString("Vendor_Name = \"ACME\""));
+        QCOMPARE(onLine(2), before - 1);
+        view->undo();
+        QCOMPARE(LineText(*view, 2), QString("Vendr_Name = \"ACME\""));
+    }
+
+    // The context menu offers the same fixes above the edit commands; registering an unknown
+    // key stores it in the settings as User Key... does.
+    void contextMenuRegistersAnUnknownKey() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\nKVF_Revision = 1\nACME_Mode = 1\n");
+        CKVFTextView* view = child->TextView();
+        QTextCursor at(view->document()->findBlockByNumber(2));
+        const int position = at.position() + 2;
+        const auto& marks = view->Marks().Marks();
+        QVERIFY(std::any_of(marks.begin(), marks.end(), [](const auto& mark) {
+            return mark.Text.contains("ACME_Mode");
+        }));
+        std::vector<views::FixChoice> fixes = view->FixesAt(position);
+        auto registration = std::find_if(fixes.begin(), fixes.end(), [](const auto& fix) {
+            return fix.Title.startsWith("Register ACME_Mode");
+        });
+        QVERIFY(registration != fixes.end());
+        registration->Apply();
+        QVERIFY(!f.store->GetString("UserKeys", "ACME_MODE", "").empty());
+        QVERIFY(QString::fromStdString(f.store->GetString("UserKeys", "Summary", ""))
+                    .contains("ACME_MODE"));
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        QVERIFY(checked.wait(5000));
+        // The key is known now: no mark speaks of it.
+        for (const views::FindingMarks::Mark& mark : view->Marks().Marks())
+            QVERIFY2(!mark.Text.contains("ACME_Mode"), qPrintable(mark.Text));
+    }
+};
+
+QTEST_MAIN(TextAssistTest)
+#include "TextAssistTest.moc"
