@@ -430,11 +430,7 @@ QString CKVFTextView::GutterTooltipAt(QPoint gutterPoint) const {
 bool CKVFTextView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = TooltipAt(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, viewport());
+        views::ShowTooltip(*help, TooltipAt(help->pos()), viewport());
         return true;
     }
     return QPlainTextEdit::viewportEvent(event);

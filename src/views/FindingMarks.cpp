@@ -131,14 +131,17 @@ std::vector<int> FindingMarks::LevelsOfLines(int first, int last, int firstPosit
     return levels;
 }
 
+void ShowTooltip(const QHelpEvent& event, const QString& tip, QWidget* widget) {
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event.globalPos(), tip, widget);
+}
+
 bool MarkGutter::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString tip = tooltip_(help->pos());
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, this);
+        ShowTooltip(*help, tooltip_(help->pos()), this);
         return true;
     }
     return QWidget::event(event);

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+class QHelpEvent;
+
 namespace kvf::views {
 
 // A finding as the text view marks it: where in the text (0-based line, columns in
@@ -64,6 +66,9 @@ class FindingMarks {
 
     std::vector<Mark> marks_;
 };
+
+// Shows `tip` for a help event over `widget`, or hides the tooltip when there is none.
+void ShowTooltip(const QHelpEvent& event, const QString& tip, QWidget* widget);
 
 // The strip left of the text where the marked lines show their level's icon. The text view
 // paints it (only the view knows where its lines stand) and names the tooltip of a point.

@@ -1,5 +1,6 @@
 // Rebuild (F5) and Check KVF (F7) in the editor: the same rows as kvfcheck, taken from
 // the text in the editor rather than the file on disk.
+#include "AcceptanceCases.h"
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
@@ -15,25 +16,6 @@
 
 using namespace kvf;
 
-namespace {
-
-const QStringList kCaseFiles = {"expected", "expected.jsonl", "args", "settings.ini", "why",
-                                "exit"};
-
-QStringList KvfcheckRows(const QString& folder, const QString& name) {
-    QProcess run;
-    run.setWorkingDirectory(folder);
-    run.start(KVFCHECK_PATH, {"--settings", "settings.ini", name});
-    run.waitForFinished(60000);
-    QString out = QString::fromUtf8(run.readAllStandardOutput());
-    QStringList rows = out.split('\n');
-    if (!rows.isEmpty() && rows.last().isEmpty())
-        rows.removeLast();
-    return rows;
-}
-
-} // namespace
-
 class CheckCommandTest : public QObject {
     Q_OBJECT
     QString previousDir_;
@@ -44,35 +26,19 @@ class CheckCommandTest : public QObject {
 
     // Every acceptance case that kvfcheck runs with its defaults, and the sample file.
     void checkRowsEqualKvfcheckRows_data() {
-        QTest::addColumn<QString>("caseDir");
-        QDirIterator it(QString(KVF_SOURCE_DIR) + "/tests/acceptance",
-                        QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QDir dir(it.next());
-            if (dir.exists("expected") && !dir.exists("args"))
-                QTest::newRow(qPrintable(dir.dirName())) << dir.path();
-        }
+        AddAcceptanceCaseRows();
         QTest::newRow("sample") << QString(KVF_SOURCE_DIR) + "/resources/samples";
     }
     void checkRowsEqualKvfcheckRows() {
         QFETCH(QString, caseDir);
         QTemporaryDir work;
-        QStringList inputs;
-        for (const QString& name : QDir(caseDir).entryList(QDir::Files))
-            if (!kCaseFiles.contains(name))
-                inputs << name;
-        QCOMPARE(inputs.size(), 1);
-        QFile::copy(QDir(caseDir).filePath(inputs[0]), work.filePath(inputs[0]));
-        QString settings = work.filePath("settings.ini");
-        if (QFile::exists(QDir(caseDir).filePath("settings.ini")))
-            QFile::copy(QDir(caseDir).filePath("settings.ini"), settings);
-        else
-            WriteBytes(settings, {});
+        const QString input = CopyAcceptanceCase(caseDir, work);
+        QVERIFY(!input.isEmpty());
         QDir::setCurrent(work.path());
-        QStringList expected = KvfcheckRows(work.path(), inputs[0]);
+        QStringList expected = KvfcheckRows(work.path(), input);
 
-        FrameFixture f(settings);
-        QList<CChildFrame*> opened = f.frame->OpenPaths({work.filePath(inputs[0])}, false);
+        FrameFixture f(work.filePath("settings.ini"));
+        QList<CChildFrame*> opened = f.frame->OpenPaths({work.filePath(input)}, false);
         QCOMPARE(opened.size(), 1);
         f.frame->Check();
         QCOMPARE(f.Rows(), expected);

@@ -1,6 +1,7 @@
 // Check as you type: a pause in typing checks a snapshot of the text on a worker thread,
 // the findings are marked in the text, results for an older text are dropped, and the tree
 // follows the text.
+#include "AcceptanceCases.h"
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
@@ -25,9 +26,6 @@ using namespace kvf;
 
 namespace {
 
-const QStringList kCaseFiles = {"expected", "expected.jsonl", "args", "settings.ini", "why",
-                                "exit"};
-
 QString LevelName(int level) {
     switch (level) {
     case LEVEL_ERROR:
@@ -51,13 +49,10 @@ QStringList MarkRows(const CKVFTextView& view) {
     return rows;
 }
 
+// kvfcheck's rows of the findings (errors, fatal errors and warnings) of a file.
 QStringList KvfcheckFindingRows(const QString& folder, const QString& name) {
-    QProcess run;
-    run.setWorkingDirectory(folder);
-    run.start(KVFCHECK_PATH, {"--settings", "settings.ini", name});
-    run.waitForFinished(60000);
     QStringList rows;
-    for (const QString& row : QString::fromUtf8(run.readAllStandardOutput()).split('\n'))
+    for (const QString& row : KvfcheckRows(folder, name))
         if (row.startsWith("Error\t") || row.startsWith("Fatal Error\t") ||
             row.startsWith("Warning\t"))
             rows << row;
@@ -178,35 +173,17 @@ class LiveCheckTest : public QObject {
 
     // The marks after opening each acceptance file are kvfcheck's findings for it, with
     // their levels, lines and texts, none left out and none added.
-    void marksMatchKvfcheckRows_data() {
-        QTest::addColumn<QString>("caseDir");
-        QDirIterator it(QString(KVF_SOURCE_DIR) + "/tests/acceptance",
-                        QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QDir dir(it.next());
-            if (dir.exists("expected") && !dir.exists("args"))
-                QTest::newRow(qPrintable(dir.dirName())) << dir.path();
-        }
-    }
+    void marksMatchKvfcheckRows_data() { AddAcceptanceCaseRows(); }
     void marksMatchKvfcheckRows() {
         QFETCH(QString, caseDir);
         QTemporaryDir work;
-        QStringList inputs;
-        for (const QString& name : QDir(caseDir).entryList(QDir::Files))
-            if (!kCaseFiles.contains(name))
-                inputs << name;
-        QCOMPARE(inputs.size(), 1);
-        QFile::copy(QDir(caseDir).filePath(inputs[0]), work.filePath(inputs[0]));
-        QString settings = work.filePath("settings.ini");
-        if (QFile::exists(QDir(caseDir).filePath("settings.ini")))
-            QFile::copy(QDir(caseDir).filePath("settings.ini"), settings);
-        else
-            WriteBytes(settings, {});
+        const QString input = CopyAcceptanceCase(caseDir, work);
+        QVERIFY(!input.isEmpty());
         QDir::setCurrent(work.path());
-        const QStringList expected = KvfcheckFindingRows(work.path(), inputs[0]);
+        const QStringList expected = KvfcheckFindingRows(work.path(), input);
 
-        FrameFixture f(settings);
-        CChildFrame* child = f.frame->OpenPaths({work.filePath(inputs[0])}, false).first();
+        FrameFixture f(work.filePath("settings.ini"));
+        CChildFrame* child = f.frame->OpenPaths({work.filePath(input)}, false).first();
         QSignalSpy checked(&child->Live(), &LiveCheck::checked);
         QVERIFY(checked.wait(5000));
         // The marks stand in text order, the rows in the order the check found them.
