@@ -4,7 +4,6 @@
 #include "core/MessageSelection.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace kvf {
 namespace {
@@ -70,7 +69,8 @@ LineSuppressions LineSuppressions::Read(const TextLines& lines) {
     const int count = lines.LineCount();
     for (int i = 0; i < count; ++i) {
         std::string_view line = lines.LineView(i, scratch);
-        if (std::memchr(line.data(), ';', line.size()) == nullptr)
+        // find, not memchr: an empty line's view may have no data at all.
+        if (line.find(';') == std::string_view::npos)
             continue;
         Suppression found;
         if (ParseLine(line, i, found))
