@@ -8,7 +8,6 @@
 #include "document/CheckRun.h"
 #include "output/OutputRows.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -52,13 +51,3 @@ void BM_CheckEditorText(benchmark::State& state) {
 
 BENCHMARK(BM_OpenDocument)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckEditorText)->Arg(10'000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    // The widgets need an application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

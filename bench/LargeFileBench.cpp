@@ -120,12 +120,3 @@ void BM_CheckLargeFile(benchmark::State& state) {
 
 BENCHMARK(BM_OpenLargeFile)->Arg(100'000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckLargeFile)->Arg(100'000)->Iterations(3)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

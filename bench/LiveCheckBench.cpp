@@ -132,12 +132,3 @@ BENCHMARK(BM_LiveCheckKeystroke)->Arg(10'000)->Iterations(5)->Unit(benchmark::kM
 BENCHMARK(BM_LiveSnapshot)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LiveMarks)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LiveFollowText)->Arg(10'000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "views/CKVFTextView.h"
 #include "views/HighlightScanner.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QTextBlock>
 
@@ -74,15 +73,3 @@ BENCHMARK(BM_Keystroke)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScanLines)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

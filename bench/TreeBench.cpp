@@ -71,12 +71,3 @@ void BM_SelectEntry(benchmark::State& state) {
 
 BENCHMARK(BM_BuildTree)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectEntry)->Arg(10'000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
