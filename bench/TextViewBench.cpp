@@ -4,9 +4,9 @@
 #include "SyntheticKvf.h"
 
 #include "core/ProgressSink.h"
-#include "views/KvfHighlighter.h"
 #include "views/CKVFTextView.h"
 #include "views/HighlightScanner.h"
+#include "views/KvfHighlighter.h"
 
 #include <QKeyEvent>
 #include <QTextBlock>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editing/LineBreaks.h"
 #include "app/QtTextLines.h"
 #include "core/Document.h"
+#include "editing/LineBreaks.h"
 
 #include <QByteArray>
 #include <QObject>

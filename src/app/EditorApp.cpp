@@ -27,7 +27,7 @@ StartOptions ParseCommandLine(const QStringList& arguments) {
 }
 
 void EditorApp::FrameSink::AddMessage(int level, int line, const std::string& text,
-                                    const Document* document) {
+                                      const Document* document) {
     if (Frame)
         Frame->AddMessage(level, line, text, document);
 }

@@ -45,8 +45,8 @@ struct MessageArg {
 
 // printf-style formatting of a template (%s, %d, %i, %u, %x, %X, %o, %c, %% with flags,
 // width and precision). Integers are formatted as 32-bit int / unsigned int, so a negative
-// number under %u or %x prints as its 32-bit pattern. A conversion without a matching argument is written out
-// as it stands; a number given for %s is written in decimal: a wrong call never reads
+// number under %u or %x prints as its 32-bit pattern. A conversion without a matching argument is
+// written out as it stands; a number given for %s is written in decimal: a wrong call never reads
 // garbage.
 std::string FormatTemplate(std::string_view templ, std::span<const MessageArg> args);
 inline std::string FormatTemplate(std::string_view templ, const std::vector<MessageArg>& args) {

@@ -2,8 +2,8 @@
 // the date at the top, the page number at the bottom, the coloured text in between.
 
 #include "core/MessageIds.h"
-#include "views/KvfHighlighter.h"
 #include "views/CKVFTextView.h"
+#include "views/KvfHighlighter.h"
 #include "views/ViewText.h"
 
 #include <QAbstractTextDocumentLayout>

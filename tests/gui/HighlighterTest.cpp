@@ -1,5 +1,5 @@
-#include "views/KvfHighlighter.h"
 #include "views/HighlightScanner.h"
+#include "views/KvfHighlighter.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QTest>
@@ -8,9 +8,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-using kvf::views::KvfHighlighter;
 using kvf::views::HighlightToken;
 using kvf::views::HighlightWords;
+using kvf::views::KvfHighlighter;
 using kvf::views::TokenKind;
 
 Q_DECLARE_METATYPE(std::vector<HighlightToken>)

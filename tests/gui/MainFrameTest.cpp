@@ -1,8 +1,8 @@
 // The main window: start-up state, the Open command's checks, status panes, output
 // window navigation, settings and their persistence.
 #include "FrameFixture.h"
-#include "views/CInputView.h"
 #include "GuiTestSupport.h"
+#include "views/CInputView.h"
 
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"

@@ -165,9 +165,8 @@ class TextAssistTest : public QObject {
         QTextCursor at(view->document()->findBlockByNumber(2));
         const int position = at.position() + 2;
         const auto& marks = view->Marks().Marks();
-        QVERIFY(std::any_of(marks.begin(), marks.end(), [](const auto& mark) {
-            return mark.Text.contains("ACME_Mode");
-        }));
+        QVERIFY(std::any_of(marks.begin(), marks.end(),
+                            [](const auto& mark) { return mark.Text.contains("ACME_Mode"); }));
         std::vector<views::FixChoice> fixes = view->FixesAt(position);
         auto registration = std::find_if(fixes.begin(), fixes.end(), [](const auto& fix) {
             return fix.Title.startsWith("Register ACME_Mode");
