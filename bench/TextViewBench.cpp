@@ -8,6 +8,7 @@
 #include "views/HighlightScanner.h"
 #include "views/KvfHighlighter.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextBlock>
 
