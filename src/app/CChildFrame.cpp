@@ -123,11 +123,7 @@ CChildFrame::~CChildFrame() {
     doc_->Engine().Database.SetReferences(nullptr);
 }
 
-void CChildFrame::ApplyInitialLayout(const QSize& size) {
-    // A window that opens maximised, as it does while another one is, keeps the size of
-    // the whole area; resizing it would leave its panes smaller than its frame.
-    if (!isMaximized())
-        resize(size);
+void CChildFrame::ApplyInitialLayout() {
     if (layout())
         layout()->activate(); // the panes get their real sizes now, not at the next show
     paneSizes_->ApplyInitial();

@@ -58,8 +58,8 @@ class CChildFrame : public QMdiSubWindow {
     int CaretLine() const { return caretLine_; }
     int CaretColumn() const { return caretColumn_; }
 
-    // Gives the window its first size and splits it as a new document window is split.
-    void ApplyInitialLayout(const QSize& size);
+    // Splits the window, at its first size, as a new document window is split.
+    void ApplyInitialLayout();
     // Window Split: a second view of the same text above the first, or none again.
     void ToggleSplit();
     QPlainTextEdit* SecondView() const { return second_; }

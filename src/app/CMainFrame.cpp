@@ -2,6 +2,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
+#include "app/ContextHelp.h"
 #include "app/FileOpener.h"
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
@@ -17,6 +18,7 @@
 #include "editing/EntryCheck.h"
 #include "editing/UserKeyRegistration.h"
 #include "version/BuildVersion.h"
+#include "views/CInputView.h"
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CMyListBoxBar.h"
@@ -95,8 +97,14 @@ CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
     setObjectName("MainFrame");
     setWindowTitle(Text(msg::DocumentTypeName));
     setAcceptDrops(true);
-    mdi_->setViewMode(QMdiArea::SubWindowView);
     mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    // A window the user moves partly out of the area, or an area made smaller, can still be
+    // scrolled to.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setTabsClosable(true);
+    mdi_->setTabsMovable(true);
+    mdi_->setDocumentMode(true);
     setCentralWidget(mdi_);
 
     QSettings& qt = store_->Qt();
@@ -119,6 +127,14 @@ CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
     });
 
     ApplyFlatbar();
+    ApplyViewMode();
+    // F1 and Shift+F1 on commands and the windows (owned as a child).
+    new ContextHelp(
+        [this](HelpContext context) {
+            if (help_)
+                help_->ShowContext(context);
+        },
+        this);
     resize(1100, 780);
     if (!settings_.NoWinPosSave)
         restoreState(qt.value("FloatBars").toByteArray());
@@ -152,8 +168,18 @@ QAction* CMainFrame::CreateAction(const FrameCommand& command, QMenu* menu) {
     action->setObjectName(command.Name);
     if (*command.Key)
         action->setShortcuts(QKeySequence::listFromString(command.Key));
-    if (command.KeyOfFocusedView)
+    switch (command.Scope) {
+    case KeyScope::MainWindow:
+        break;
+    case KeyScope::FocusedView:
         action->setShortcutContext(Qt::WidgetShortcut);
+        break;
+    case KeyScope::DocumentWindow:
+        // Each document window takes the action on as it opens (AddChild).
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        documentKeyCommands_ << action;
+        break;
+    }
     if (command.Icon.Theme || command.Icon.Standard != QStyle::SP_CustomBase) {
         QIcon fallback = command.Icon.Standard != QStyle::SP_CustomBase
                              ? style()->standardIcon(command.Icon.Standard)
@@ -189,6 +215,9 @@ void CMainFrame::CreateMenus() {
                 menu->addSeparator();
             } else if (item == kRecentFilesItem) {
                 recentMenu_ = menu->addMenu("Recent &Files");
+                // One help page for the list and each of its files.
+                recentMenu_->setObjectName("cmd_file_mru");
+                recentMenu_->menuAction()->setObjectName("cmd_file_mru");
                 RebuildRecentMenu();
             } else if (item == kWindowListItem) {
                 windowMenu_ = menu;
@@ -203,6 +232,9 @@ void CMainFrame::CreateMenus() {
         }
     }
     flatbarAction_ = Command("cmd_view_flatbar");
+    for (const char* name : {"cmd_window_cascade", "cmd_window_tile_horz", "cmd_window_tile_vert",
+                             "cmd_window_arrange"})
+        arrangeCommands_ << Command(name);
     CreateToolBar();
 }
 
@@ -271,6 +303,10 @@ void CMainFrame::UpdateCommands() {
     bool hasDocument = mdi_ && ActiveChild() != nullptr;
     for (QAction* action : documentCommands_)
         action->setEnabled(hasDocument);
+    // Tabs fill the area: there are no windows to arrange.
+    if (IsTabbedDocuments())
+        for (QAction* action : arrangeCommands_)
+            action->setEnabled(false);
 }
 
 CChildFrame* CMainFrame::ActiveChild() const {
@@ -312,6 +348,7 @@ void CMainFrame::Alert(const std::string& text) {
 
 CChildFrame* CMainFrame::AddChild() {
     auto* child = new CChildFrame(*app_);
+    child->addActions(documentKeyCommands_);
     mdi_->addSubWindow(child);
     connect(child, &CChildFrame::caretMoved, this, [this] { UpdateStatusPanes(); });
     connect(child, &CChildFrame::modifiedChanged, this, [this] { UpdateStatusPanes(); });
@@ -357,8 +394,10 @@ CChildFrame* CMainFrame::NewDocumentFromTemplate(const QString& templatePath) {
 void CMainFrame::ShowNewChild(CChildFrame* child) {
     child->RefreshViews();
     child->show();
-    child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
-    child->TextView()->setFocus();
+    // A window that opens maximised, as it does while another one is, keeps the size of
+    // the whole area; resizing it would leave its panes smaller than its frame.
+    PlaceNewWindow(*mdi_, *child);
+    child->ApplyInitialLayout();
     UpdateStatusPanes();
     UpdateCommands();
 }
@@ -421,10 +460,7 @@ CChildFrame* CMainFrame::LoadChild(const QString& path, bool readOnly) {
         return nullptr;
     }
     child->TextView()->moveCursor(QTextCursor::Start);
-    child->RefreshViews();
-    child->show();
-    child->ApplyInitialLayout(mdi_->viewport()->size() * 0.9);
-    child->TextView()->setFocus();
+    ShowNewChild(child);
     AddRecentFile(path);
     return child;
 }
@@ -660,14 +696,36 @@ void CMainFrame::OnExit() {
     close();
 }
 
-void CMainFrame::OnUndo() {
-    if (CChildFrame* child = ActiveChild())
+void CMainFrame::UndoOrRedo(bool redo) {
+    CChildFrame* child = ActiveChild();
+    if (!child)
+        return;
+    // A text field of the input form the user types in undoes its own typing, as any field
+    // does: what it holds is not the document's text until Apply, and taking back a change
+    // of the text behind the field instead would change what the user is not looking at.
+    // Its keys reach the field itself; the menu command and Ctrl+Y, which a field does not
+    // know, are sent on to it here.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && child->InputView()->isAncestorOf(focus)) {
+        auto* line = qobject_cast<QLineEdit*>(focus);
+        auto* text = qobject_cast<QPlainTextEdit*>(focus);
+        if ((line && !line->isReadOnly()) || (text && !text->isReadOnly())) {
+            QMetaObject::invokeMethod(focus, redo ? "redo" : "undo");
+            return;
+        }
+    }
+    if (redo)
+        child->TextView()->redo();
+    else
         child->TextView()->undo();
 }
 
+void CMainFrame::OnUndo() {
+    UndoOrRedo(false);
+}
+
 void CMainFrame::OnRedo() {
-    if (CChildFrame* child = ActiveChild())
-        child->TextView()->redo();
+    UndoOrRedo(true);
 }
 
 void CMainFrame::OnCut() {
@@ -743,6 +801,32 @@ bool CMainFrame::IsStatusBarShown() const {
 
 QAction* CMainFrame::OutputAction() const {
     return output_->toggleViewAction();
+}
+
+void CMainFrame::SetTabbedDocuments(bool on) {
+    settings_.TabbedDocuments = on ? 1 : 0;
+    ApplyViewMode();
+}
+
+bool CMainFrame::IsTabbedDocuments() const {
+    return settings_.TabbedDocuments != 0;
+}
+
+void CMainFrame::ApplyViewMode() {
+    const bool tabbed = IsTabbedDocuments();
+    if (QAction* action = Command("cmd_view_tabbed"); action && action->isChecked() != tabbed)
+        action->setChecked(tabbed);
+    if (!mdi_ || (mdi_->viewMode() == QMdiArea::TabbedView) == tabbed)
+        return;
+    mdi_->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (!tabbed) {
+        // Back from tabs every window shows whole in the area again, the active one on top.
+        QMdiSubWindow* active = mdi_->activeSubWindow();
+        CascadeInside(*mdi_);
+        if (active)
+            mdi_->setActiveSubWindow(active);
+    }
+    UpdateCommands();
 }
 
 void CMainFrame::OnCascade() {

@@ -142,6 +142,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void OnExit();
     void OnUndo();
     void OnRedo();
+    void UndoOrRedo(bool redo);
     void OnCut();
     void OnCopy();
     void OnPaste();
@@ -156,6 +157,10 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void ShowStatusBar(bool on);
     bool IsStatusBarShown() const;
     QAction* OutputAction() const;
+    // Tabbed Documents: the document windows as tabs of the area instead of windows in it.
+    void SetTabbedDocuments(bool on);
+    bool IsTabbedDocuments() const;
+    void ApplyViewMode();
     void OnCascade();
     void OnTileHorizontally();
     void OnTileVertically();
@@ -182,6 +187,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QMenu* windowMenu_ = nullptr;
     kvf::RecentFiles recent_;
     QList<QAction*> documentCommands_;
+    QList<QAction*> documentKeyCommands_; // their keys act in every document window
+    QList<QAction*> arrangeCommands_;     // Cascade, Tile and Arrange, not for tabs
     QPointer<FindReplaceDialog> find_;
     HelpWindow* help_ = nullptr;
     std::unique_ptr<QPrinter> printer_; // shared by Print Setup and every document

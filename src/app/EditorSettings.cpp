@@ -79,6 +79,7 @@ void EditorSettings::Read(const SettingsStore& store) {
     Syntax = store.GetInt("Settings", "Syntax", 0);
     Warnings = store.GetInt("Settings", "Warnings", 0);
     LiveCheck = store.GetInt("Settings", "LiveCheck", 1);
+    TabbedDocuments = store.GetInt("Settings", "TabbedDocuments", 0);
 }
 
 void EditorSettings::Write(SettingsStore& store) const {
@@ -92,6 +93,7 @@ void EditorSettings::Write(SettingsStore& store) const {
     store.SetInt("Settings", "Syntax", Syntax);
     store.SetInt("Settings", "Warnings", Warnings);
     store.SetInt("Settings", "LiveCheck", LiveCheck);
+    store.SetInt("Settings", "TabbedDocuments", TabbedDocuments);
     store.SetInt("Settings", "Expert", 1);
 }
 

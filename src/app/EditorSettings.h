@@ -50,7 +50,8 @@ struct EditorSettings {
     int NoBackup = 0;
     int Syntax = 0;
     int Warnings = 0;
-    int LiveCheck = 1; // check as you type
+    int LiveCheck = 1;       // check as you type
+    int TabbedDocuments = 0; // the document windows as tabs of the area
 
     void Read(const SettingsStore& store);
     void Write(SettingsStore& store) const; // writes "Expert" as 1 too

@@ -16,6 +16,13 @@ enum class Enabling {
     WithDocument, // only while a document window is active
 };
 
+// Where a command's key acts.
+enum class KeyScope {
+    MainWindow,     // anywhere in the main window
+    FocusedView,    // in the focused view only (text editing keys each view handles itself)
+    DocumentWindow, // wherever the focus is in a document window
+};
+
 // A command's icon: the icon theme's, else the style's standard icon (SP_CustomBase: none).
 struct CommandIcon {
     const char* Theme = nullptr;
@@ -36,8 +43,7 @@ struct FrameCommand {
     QAction* (CMainFrame::*Provided)() const = nullptr;
     Enabling When = Enabling::Always;
     CommandIcon Icon = {};
-    // The key acts in the focused view only (text editing keys each view handles itself).
-    bool KeyOfFocusedView = false;
+    KeyScope Scope = KeyScope::MainWindow;
 };
 
 // A menu of the main window, top to bottom: command names, kSeparator, and the places of the

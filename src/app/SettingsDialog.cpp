@@ -30,6 +30,8 @@ QGroupBox* AddGroup(QVBoxLayout* layout, int titleId, QWidget* parent) {
 
 SettingsDialog::SettingsDialog(const EditorSettings& settings, QWidget* parent) : QDialog(parent) {
     setWindowTitle("Settings");
+    // The names of the help pages F1 opens in the dialog and on its live-check box.
+    setObjectName("cmd_extras_settings");
     auto* layout = new QVBoxLayout(this);
     QGroupBox* program = AddGroup(layout, msg::ProgramOptionsGroup, this);
     showSplash_ = AddBox(program, msg::ShowSplashOption, settings.ShowSplash);
@@ -39,6 +41,7 @@ SettingsDialog::SettingsDialog(const EditorSettings& settings, QWidget* parent) 
     syntax_ = AddBox(editor, msg::SyntaxOption, settings.Syntax);
     warnings_ = AddBox(editor, msg::SuppressWarningsOption, settings.Warnings);
     liveCheck_ = AddBox(editor, msg::LiveCheckOption, settings.LiveCheck);
+    liveCheck_->setObjectName("cmd_extras_livecheck");
     QGroupBox* failSafe = AddGroup(layout, msg::FailSafeGroup, this);
     noSemantic_ = AddBox(failSafe, msg::SkipSemanticCheckOption, settings.NoSemanticCheck);
     noWinPosSave_ = AddBox(failSafe, msg::NoWinPosSaveOption, settings.NoWinPosSave);

@@ -4,6 +4,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace kvf {
 namespace {
@@ -29,6 +32,53 @@ void Tile(QMdiArea& area, Qt::Orientation stacked) {
 }
 
 } // namespace
+
+namespace {
+
+// How many cascade steps a new window leaves room for, where the area allows.
+constexpr int kCascadeSteps = 4;
+
+// A new window's size: nine tenths of the area, smaller where that leaves no room for a few
+// cascade steps, but not below six tenths (nor below the window's own minimum), and never
+// larger than the area. The window goes to cascade step `slot`, wrapped to the top left
+// before it would reach past the area's right or bottom edge.
+void PlaceAtStep(QMdiArea& area, QMdiSubWindow& window, int slot) {
+    const QSize room = area.viewport()->size();
+    // One step is a title bar's height, so each earlier window's title stays in sight.
+    const int step =
+        std::max(1, window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window));
+    const QSize stepsRoom(kCascadeSteps * step, kCascadeSteps * step);
+    const QSize size = (room * 0.9)
+                           .boundedTo(room - stepsRoom)
+                           .expandedTo(room * 0.6)
+                           .expandedTo(window.minimumSize())
+                           .boundedTo(room);
+    window.resize(size);
+    const int slack = std::min(room.width() - window.width(), room.height() - window.height());
+    const int steps = std::max(0, slack) / step + 1;
+    const int offset = (slot % steps) * step;
+    window.move(offset, offset);
+}
+
+} // namespace
+
+void PlaceNewWindow(QMdiArea& area, QMdiSubWindow& window) {
+    if (window.isMaximized() || area.viewMode() == QMdiArea::TabbedView)
+        return;
+    int earlier = 0;
+    for (QMdiSubWindow* other : area.subWindowList())
+        if (other != &window && other->isVisible() && !other->isMinimized())
+            ++earlier;
+    PlaceAtStep(area, window, earlier);
+}
+
+void CascadeInside(QMdiArea& area) {
+    int slot = 0;
+    for (QMdiSubWindow* window : area.subWindowList()) {
+        window->showNormal();
+        PlaceAtStep(area, *window, slot++);
+    }
+}
 
 void TileHorizontally(QMdiArea& area) {
     Tile(area, Qt::Vertical);
@@ -57,6 +107,7 @@ void ListWindows(QMenu& menu, QMdiArea& area) {
     for (QMdiSubWindow* window : area.subWindowList()) {
         QAction* entry = menu.addAction(QString("&%1 %2").arg(number++).arg(window->windowTitle()));
         entry->setProperty("windowEntry", true);
+        entry->setObjectName("cmd_window_list"); // the help page of every entry
         entry->setCheckable(true);
         entry->setChecked(window == area.activeSubWindow());
         QObject::connect(entry, &QAction::triggered, &area,

@@ -1,9 +1,20 @@
 #pragma once
 
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace kvf {
+
+// Where a new document window opens: nine tenths of the area where that leaves room for a
+// few cascade steps (smaller, down to six tenths, where it does not), never larger than the
+// area, at the next cascade step after the windows already open. The steps start again at
+// the top left before a window would reach past the area's right or bottom edge, so its
+// title bar and every pane stay in reach. A maximised window (and every window in tab mode)
+// keeps filling the area.
+void PlaceNewWindow(QMdiArea& area, QMdiSubWindow& window);
+// Every window in turn as a new one opens, first to last (leaving tab mode).
+void CascadeInside(QMdiArea& area);
 
 // The Window menu's arrangements of the document windows inside the area.
 

@@ -356,8 +356,11 @@ std::vector<views::FixChoice> CKVFTextView::FixesAt(int position) const {
 
 int CKVFTextView::AddFixActions(QMenu& menu, int position) {
     std::vector<views::FixChoice> fixes = FixesAt(position);
-    for (views::FixChoice& fix : fixes)
-        connect(menu.addAction(fix.Title), &QAction::triggered, this, std::move(fix.Apply));
+    for (views::FixChoice& fix : fixes) {
+        QAction* action = menu.addAction(fix.Title);
+        action->setObjectName("cmd_edit_quickfix"); // its help page's name (F1 on it)
+        connect(action, &QAction::triggered, this, std::move(fix.Apply));
+    }
     return static_cast<int>(fixes.size());
 }
 

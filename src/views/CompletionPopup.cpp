@@ -34,6 +34,8 @@ CompletionPopup::CompletionPopup(QPlainTextEdit& text)
     completer_->setCompletionMode(QCompleter::PopupCompletion);
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setFilterMode(Qt::MatchStartsWith);
+    // The list's name is its help page's (F1 in the list).
+    completer_->popup()->setObjectName("cmd_edit_complete");
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
             &CompletionPopup::Insert);
 }

@@ -13,7 +13,8 @@ using namespace kvf;
 
 namespace {
 
-// Without a document: "name|text|keys|keys of the focused view only|checked|enabled".
+// Without a document: "name|text|keys|where the keys act (the focused view only: widget, a
+// document window: document)|checked|enabled".
 const char* const kMenusWithoutDocument = R"(&File
   cmd_file_new|&New|Ctrl+N|||on
   cmd_file_open|&Open...|Ctrl+O|||on
@@ -29,8 +30,8 @@ const char* const kMenusWithoutDocument = R"(&File
   -
   cmd_file_exit|E&xit|Ctrl+Q|||on
 &Edit
-  cmd_edit_undo|&Undo|Ctrl+Z|widget||off
-  cmd_edit_redo|&Redo|Ctrl+Y, Ctrl+Shift+Z|||off
+  cmd_edit_undo|&Undo|Ctrl+Z|document||off
+  cmd_edit_redo|&Redo|Ctrl+Y, Ctrl+Shift+Z|document||off
   -
   cmd_edit_cut|Cu&t|Ctrl+X|widget||off
   cmd_edit_copy|&Copy|Ctrl+C|widget||off
@@ -47,6 +48,8 @@ const char* const kMenusWithoutDocument = R"(&File
   cmd_view_flatbar|&Flat Toolbar|||[x]|on
   cmd_view_statusbar|&Status Bar|||[x]|on
   cmd_view_output|&Output|||[x]|on
+  -
+  cmd_view_tabbed|Ta&bbed Documents|||[ ]|on
 E&xtras
   cmd_extras_rebuild|&Rebuild|F5|||off
   cmd_extras_check|&Check KVF|F7|||off
@@ -75,19 +78,24 @@ QString Describe(QMenu* menu, const QString& indent) {
             out += indent + action->text() + (action->isEnabled() ? "" : " (disabled)") + "\n";
             out += Describe(action->menu(), indent + "  ");
         } else {
-            const bool focusedView = action->shortcutContext() == Qt::WidgetShortcut;
+            const QString scope = action->shortcutContext() == Qt::WidgetShortcut ? "widget"
+                                  : action->shortcutContext() == Qt::WidgetWithChildrenShortcut
+                                      ? "document"
+                                      : "";
             const QString checked =
                 action->isCheckable() ? (action->isChecked() ? "[x]" : "[ ]") : "";
             QStringList keys;
             for (const QKeySequence& key : action->shortcuts())
                 keys << key.toString();
-            out +=
-                indent +
-                QStringList{
-                    action->objectName(),        action->text(), keys.join(", "),
-                    focusedView ? "widget" : "", checked,        action->isEnabled() ? "on" : "off"}
-                    .join('|') +
-                "\n";
+            out += indent +
+                   QStringList{action->objectName(),
+                               action->text(),
+                               keys.join(", "),
+                               scope,
+                               checked,
+                               action->isEnabled() ? "on" : "off"}
+                       .join('|') +
+                   "\n";
         }
     }
     return out;
