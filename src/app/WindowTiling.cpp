@@ -31,10 +31,6 @@ void Tile(QMdiArea& area, Qt::Orientation stacked) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // How many cascade steps a new window leaves room for, where the area allows.
 constexpr int kCascadeSteps = 4;
 

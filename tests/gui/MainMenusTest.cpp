@@ -3,6 +3,8 @@
 // table (FrameCommands.cpp); this pins what is built from it.
 #include "FrameFixture.h"
 
+#include "app/HelpTopics.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -127,6 +129,14 @@ class MainMenusTest : public QObject {
         f.frame->NewDocument();
         QCOMPARE(DescribeMenus(*f.frame).split('\n'),
                  QString(kMenusWithoutDocument).replace("|off", "|on").split('\n'));
+    }
+
+    // F1 on a command opens the page named after it: every command of the menus has one.
+    void everyCommandHasItsHelpPage() {
+        for (const FrameMenu& menu : FrameMenus())
+            for (std::string_view item : menu.Items)
+                if (item != kSeparator && item != kRecentFilesItem && item != kWindowListItem)
+                    QVERIFY2(HelpContextNamed(item) != HelpContext::Other, item.data());
     }
 
     void toolBarShowsTheCommandsWithIcons() {
