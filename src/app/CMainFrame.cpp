@@ -6,12 +6,15 @@
 #include "app/FileOpener.h"
 #include "app/FindReplaceDialog.h"
 #include "app/HelpWindow.h"
+#include "app/LiveCheck.h"
 #include "app/ProgressDialog.h"
 #include "app/SettingsDialog.h"
 #include "app/TemplateDialog.h"
 #include "app/UserKeyDialog.h"
+#include "app/UserKeyListDialog.h"
 #include "app/WindowTiling.h"
 #include "core/AppServices.h"
+#include "core/AsciiText.h"
 #include "core/LineSuppressions.h"
 #include "core/MessageIds.h"
 #include "document/CheckRun.h"
@@ -536,8 +539,9 @@ void CMainFrame::RebuildRecentMenu() {
     recent_.FillMenu(*recentMenu_, [this](const QString& path) { OpenPaths({path}, false); });
 }
 
-void CMainFrame::RunCheck(bool fullCheck) {
-    CChildFrame* child = ActiveChild();
+void CMainFrame::RunCheck(bool fullCheck, CChildFrame* child) {
+    if (!child)
+        child = ActiveChild();
     if (!child || !app_)
         return;
     FrameHooks hooks(messagePane_, child);
@@ -642,6 +646,40 @@ void CMainFrame::OnUserKey(CChildFrame* owner) {
     owner->TreeView()->SelectEntryForLine(line);
     if (owner->TreeView()->isEnabled())
         CheckOneEntry(*app_, owner->Focus(), owner->Doc().Engine(), *entry);
+}
+
+void CMainFrame::OnUserKeyList() {
+    if (!app_)
+        return;
+    UserKeyListDialog dialog(app_->Settings(), this);
+    connect(&dialog, &UserKeyListDialog::keyChanged, this, &CMainFrame::FollowUserKeyChange);
+    dialog.exec();
+}
+
+void CMainFrame::FollowUserKeyChange(const QString& key) {
+    store_->Sync(); // kvfcheck reads the file
+    const std::string name = ToBytes(key);
+    // The list is modal: the document window the user works in is current, not active.
+    const QMdiSubWindow* current = mdi_->currentSubWindow();
+    for (CChildFrame* child : Children()) {
+        child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
+        bool holdsKey = false;
+        for (const CDbEntry& entry : child->Doc().Engine().Database)
+            holdsKey = holdsKey || EqualsNoCase(entry.Key, name);
+        if (holdsKey) {
+            const CDbEntry* selected = child->Focus().CurrentEntry;
+            const int line = selected ? selected->LongLine : -1;
+            if (child == current)
+                RunCheck(true, child);
+            else
+                child->RebuildDatabase();
+            if (line >= 0)
+                child->TreeView()->SelectEntryForLine(line);
+        }
+        // The marks in the text follow too (a text typed since the last build included).
+        if (child->Live().IsEnabled())
+            child->Live().CheckNow();
+    }
 }
 
 void CMainFrame::ApplySettings(const EditorSettings& settings) {

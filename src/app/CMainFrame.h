@@ -98,6 +98,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     // (the active document window when none is given) and applies the registration at
     // once (the entry's group in the tree, its check, the highlighting).
     void OnUserKey(CChildFrame* owner = nullptr);
+    // Extras > User Keys...: the list of registered keys, to edit or remove them.
+    void OnUserKeyList();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,8 +131,13 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     // F3 and Shift+F3: the last search again; the Find dialog when there was none.
     void FindAgain(bool backward);
     void Navigate(const Document* document, int line);
-    void RunCheck(bool fullCheck);
+    // F5 or F7 of `child`, else of the active document window.
+    void RunCheck(bool fullCheck, CChildFrame* child = nullptr);
     void PrintActive(bool preview);
+    // A registration edited or removed in the list: every open document that holds the key
+    // is classified anew and checked again (the active one as F7 does), and the colours of
+    // registered keys follow.
+    void FollowUserKeyChange(const QString& key);
 
     // The handlers of the commands.
     void OnFileClose();

@@ -68,6 +68,20 @@ void QtIniSettingsStore::SetString(const std::string& section, const std::string
     settings_->setValue(Key(section, name), FromBytes(value));
 }
 
+void QtIniSettingsStore::Remove(const std::string& section, const std::string& name) {
+    settings_->remove(Key(section, name));
+}
+
+std::vector<std::string> QtIniSettingsStore::Names(const std::string& section) const {
+    settings_->beginGroup(QString::fromStdString(section));
+    const QStringList keys = settings_->childKeys();
+    settings_->endGroup();
+    std::vector<std::string> names;
+    for (const QString& key : keys)
+        names.push_back(key.toStdString()); // as Key() spells names
+    return names;
+}
+
 void EditorSettings::Read(const SettingsStore& store) {
     Flatbar = store.GetInt("Settings", "Flatbar", 1);
     NoSemanticCheck = store.GetInt("FailSafe", "NoSemanticCheck", 0);

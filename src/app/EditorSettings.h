@@ -26,6 +26,8 @@ class QtIniSettingsStore : public SettingsStore {
                           const std::string& defaultValue) const override;
     void SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
+    void Remove(const std::string& section, const std::string& name) override;
+    std::vector<std::string> Names(const std::string& section) const override;
 
     QSettings& Qt() { return *settings_; }
     void Sync();

@@ -138,6 +138,7 @@ const std::vector<FrameCommand> CMainFrame::kCommands = {
      .Run = &CMainFrame::Check,
      .When = Enabling::WithDocument,
      .Icon = {.Standard = QStyle::SP_DialogApplyButton}},
+    {.Name = "cmd_extras_userkeys", .Text = "&User Keys...", .Run = &CMainFrame::OnUserKeyList},
     {.Name = "cmd_extras_settings", .Text = "&Settings...", .Run = &CMainFrame::OnSettings},
 
     {.Name = "cmd_window_cascade",
@@ -182,7 +183,9 @@ const std::vector<FrameMenu>& FrameMenus() {
         {"&View",
          {"cmd_view_toolbar", "cmd_view_flatbar", "cmd_view_statusbar", "cmd_view_output",
           kSeparator, "cmd_view_tabbed"}},
-        {"E&xtras", {"cmd_extras_rebuild", "cmd_extras_check", kSeparator, "cmd_extras_settings"}},
+        {"E&xtras",
+         {"cmd_extras_rebuild", "cmd_extras_check", kSeparator, "cmd_extras_userkeys",
+          "cmd_extras_settings"}},
         {"&Window",
          {"cmd_window_cascade", "cmd_window_tile_horz", "cmd_window_tile_vert",
           "cmd_window_arrange", "cmd_window_split", kSeparator, kWindowListItem}},

@@ -13,8 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace kvf {
 namespace {
@@ -25,6 +29,21 @@ constexpr int kGroupTexts[] = {msg::UserKeyGroupGeneral, msg::UserKeyGroupSlave,
                                msg::UserKeyGroupMaster, msg::UserKeyGroupModule};
 // Bool and Octet String take no range or length.
 constexpr int kFirstTypeWithoutRange = 2;
+constexpr int kStringIndex = 0;
+
+// What the range field takes, by data type (String, Integer, Bool, Octet String).
+constexpr const char* kRangeHints[] = {
+    "Maximum length; empty: no limit",
+    "UCHAR ... INT, a value, 1,2,5 or Min-Max",
+    "Not used",
+    "Not used",
+};
+constexpr const char* kLengthNeeded = "A number of characters, or empty for no limit";
+
+// The tree's groups that the dialog has no button for, from group index 4 on.
+constexpr const char* kFurtherGroupTexts[] = {"Physical interfaces", "Module Assignment",
+                                              "Slave DP-Extension", "Slave Data Exchange",
+                                              "Master DP-Extension"};
 
 // A group box of radio buttons numbered from 0, the button of `checked` checked (none when
 // it has no button).
@@ -45,6 +64,23 @@ QButtonGroup* AddRadioGroup(QBoxLayout* layout, int titleId, const int (&texts)[
 }
 
 } // namespace
+
+QString UserKeyDataTypeText(int entryType) {
+    const int index = DataTypeIndexForEntryType(entryType);
+    if (EntryTypeForDataTypeIndex(index) != entryType)
+        return QStringLiteral("-");
+    // The button's text without its example.
+    return UiText(kDataTypeTexts[index]).section(QStringLiteral(" ("), 0, 0);
+}
+
+QString UserKeyGroupText(unsigned treeGroup) {
+    const int index = GroupIndexForTreeGroup(treeGroup);
+    if (index < 0)
+        return QStringLiteral("-");
+    if (index < static_cast<int>(std::size(kGroupTexts)))
+        return UiText(kGroupTexts[index]);
+    return QString::fromLatin1(kFurtherGroupTexts[index - std::size(kGroupTexts)]);
+}
 
 UserKeyDialog::UserKeyDialog(const SettingsStore& settings, const CDbEntry& entry, QWidget* parent)
     : QDialog(parent) {
@@ -68,8 +104,13 @@ UserKeyDialog::UserKeyDialog(const SettingsStore& settings, const CDbEntry& entr
     rangeLabel_ = new QLabel(UiText(msg::UserKeyRangeLabel), this);
     range_ = new QLineEdit(FromBytes(entry.RangeLen), this);
     rangeLabel_->setBuddy(range_);
+    rangeHint_ = new QLabel(this);
+    rangeHint_->setObjectName("UserKeyRangeHint");
     layout->addWidget(rangeLabel_);
-    layout->addWidget(range_);
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addWidget(range_, 1);
+    rangeRow->addWidget(rangeHint_);
+    layout->addLayout(rangeRow);
 
     layout->addWidget(new QLabel(UiText(msg::UserKeyRegisteredLabel), this));
     summary_ = new QPlainTextEdit(this);
@@ -81,11 +122,13 @@ UserKeyDialog::UserKeyDialog(const SettingsStore& settings, const CDbEntry& entr
     layout->addWidget(summary_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
     connect(dataTypes_, &QButtonGroup::idToggled, this, [this] { UpdateRangeState(); });
+    connect(range_, &QLineEdit::textChanged, this, [this] { UpdateRangeState(); });
     UpdateRangeState();
 }
 
@@ -102,9 +145,16 @@ QString UserKeyDialog::RangeText() const {
 }
 
 void UserKeyDialog::UpdateRangeState() {
-    const bool usesRange = DataTypeIndex() < kFirstTypeWithoutRange;
+    const int dataType = DataTypeIndex();
+    const bool usesRange = dataType < kFirstTypeWithoutRange;
     rangeLabel_->setEnabled(usesRange);
     range_->setEnabled(usesRange);
+    rangeHint_->setEnabled(usesRange);
+    // No button checked (an entry of another type) reads as String, as OK would store it.
+    const bool lengthFits = dataType > kStringIndex || IsStringLengthText(ToBytes(RangeText()));
+    rangeHint_->setText(lengthFits ? kRangeHints[std::max(dataType, kStringIndex)] : kLengthNeeded);
+    rangeHint_->setStyleSheet(lengthFits ? QString() : QStringLiteral("color: #b00000;"));
+    ok_->setEnabled(lengthFits);
 }
 
 } // namespace kvf

@@ -6,16 +6,24 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace kvf {
 
 class SettingsStore;
 struct CDbEntry;
 
+// A registered key's data type in short ("Integer") by its entry type, and its key group by
+// its tree group (the dialog's button, or the tree's group beyond the four buttons); "-" for
+// a stored value that gives neither.
+QString UserKeyDataTypeText(int entryType);
+QString UserKeyGroupText(unsigned treeGroup);
+
 // "User Key...": registers the current entry's key with a data type, a tree group and a
 // range or length text. It opens with the entry's own type, group and range; the range
-// field is only used by String and Integer. The box below lists the keys already
-// registered ("Summary" of the settings).
+// field is only used by String and Integer, and a hint beside it says what it takes. A
+// String takes a length or nothing (no limit): OK stays disabled for any other text. The
+// box below lists the keys already registered ("Summary" of the settings).
 class UserKeyDialog : public QDialog {
     Q_OBJECT
   public:
@@ -31,6 +39,8 @@ class UserKeyDialog : public QDialog {
     QButtonGroup* GroupButtons() const { return groups_; }
     QLineEdit* RangeField() const { return range_; }
     QLabel* RangeLabel() const { return rangeLabel_; }
+    QLabel* RangeHint() const { return rangeHint_; }
+    QPushButton* OkButton() const { return ok_; }
     QPlainTextEdit* SummaryBox() const { return summary_; }
 
   private:
@@ -40,7 +50,9 @@ class UserKeyDialog : public QDialog {
     QButtonGroup* groups_;
     QLabel* rangeLabel_;
     QLineEdit* range_;
+    QLabel* rangeHint_;
     QPlainTextEdit* summary_;
+    QPushButton* ok_;
 };
 
 } // namespace kvf

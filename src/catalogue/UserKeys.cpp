@@ -6,8 +6,10 @@
 #include "core/AsciiText.h"
 #include "core/MessageIds.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace kvf {
 
@@ -153,8 +155,14 @@ void CheckInteger(RowCheck& check) {
         CheckUserValueInRange(check, value, range, separator);
 }
 
+// A String key registered without a length takes strings of any length; read as the number
+// 0, its empty range text would fail every value.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+
 void CheckString(RowCheck& check) {
-    const int maxLength = static_cast<std::int32_t>(ReadSigned32(check.Entry.RangeLen, 10).Bits);
+    const std::string_view length = Trim(check.Entry.RangeLen);
+    const int maxLength =
+        length.empty() ? kNoLengthLimit : static_cast<std::int32_t>(ReadSigned32(length, 10).Bits);
     CheckStringValue(check, check.Entry.m_Ready[0], maxLength);
 }
 
@@ -257,6 +265,61 @@ void CheckUserKey(RunContext& run, CDbEntry& entry) {
     default:
         break;
     }
+}
+
+bool IsStringLengthText(std::string_view rangeText) {
+    const std::string_view length = Trim(rangeText);
+    if (length.empty())
+        return true;
+    const NumberParse number = ReadSigned32(length, 10);
+    return number.Consumed == length.size() && length.front() != '-' && length.front() != '+' &&
+           !number.Overflow;
+}
+
+std::vector<CDbEntry> RegisteredUserKeys(const SettingsStore& settings) {
+    std::vector<std::string> names;
+    for (const std::string& name : settings.Names(std::string(kUserKeysSection))) {
+        // The checker looks a key up upper-cased: a name it never finds registers nothing.
+        if (EqualsNoCase(name, kUserKeysSummary) || !IsRegisteredUserKey(settings, name))
+            continue;
+        names.push_back(SettingName(name));
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+
+    std::vector<CDbEntry> keys;
+    keys.reserve(names.size());
+    for (const std::string& name : names) {
+        CDbEntry& entry = keys.emplace_back(name, "", 0, 0);
+        ClassifyUserKey(settings, entry);
+    }
+    return keys;
+}
+
+bool RemoveUserKey(SettingsStore& settings, std::string_view key) {
+    const std::string section(kUserKeysSection);
+    const std::string name = SettingName(key);
+    const bool registered = IsRegisteredUserKey(settings, name);
+    settings.Remove(section, name);
+
+    const std::string summaryName(kUserKeysSummary);
+    const std::string summary = settings.GetString(section, summaryName, "");
+    std::string kept;
+    bool listed = false;
+    for (std::string_view item : CommaListItems(summary)) {
+        item = Trim(item);
+        if (item == name)
+            listed = true;
+        else if (!item.empty())
+            kept.append(item).append(",");
+    }
+    if (!listed)
+        return registered;
+    if (kept.empty())
+        settings.Remove(section, summaryName);
+    else
+        settings.SetString(section, summaryName, kept);
+    return registered;
 }
 
 void RegisterUserKey(SettingsStore& settings, CDbEntry& entry, int dataTypeIndex, int groupIndex,

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvf {
 
@@ -41,6 +42,18 @@ void ClassifyUserKey(const SettingsStore& settings, CDbEntry& entry,
 // Action 3 for a registered key: the equal-sign rule, then the check of its data type
 // against RangeLen. Reports at most one error; never sets Valid.
 void CheckUserKey(RunContext& run, CDbEntry& entry);
+
+// Whether a range text can be a String key's length: a decimal number, or empty for no
+// limit.
+bool IsStringLengthText(std::string_view rangeText);
+
+// Every registered key, in alphabetical order: an entry of the upper-cased key classified
+// by its stored setting, as the next build classifies it.
+std::vector<CDbEntry> RegisteredUserKeys(const SettingsStore& settings);
+
+// Takes a registration back: its value goes, and its item of "Summary" (the whole value
+// when no key is left). Returns whether the key was registered.
+bool RemoveUserKey(SettingsStore& settings, std::string_view key);
 
 // "On OK" of the settings dialog: stores the registration, adds the key to "Summary" and
 // applies the settings to the entry at once.

@@ -226,4 +226,12 @@ void IniSettingsStore::SetString(const std::string& section, const std::string& 
     values_.SetString(ToUpperAscii(section), ToUpperAscii(name), value);
 }
 
+void IniSettingsStore::Remove(const std::string& section, const std::string& name) {
+    values_.Remove(ToUpperAscii(section), ToUpperAscii(name));
+}
+
+std::vector<std::string> IniSettingsStore::Names(const std::string& section) const {
+    return values_.Names(ToUpperAscii(section));
+}
+
 } // namespace kvf

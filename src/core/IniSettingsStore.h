@@ -35,6 +35,9 @@ class IniSettingsStore : public SettingsStore {
                           const std::string& defaultValue) const override;
     void SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
+    void Remove(const std::string& section, const std::string& name) override;
+    // Upper-cased, as the store keys them.
+    std::vector<std::string> Names(const std::string& section) const override;
 
   private:
     MemorySettingsStore values_; // keyed by upper-cased section and name

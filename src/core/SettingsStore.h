@@ -1,8 +1,10 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kvf {
 
@@ -18,6 +20,10 @@ class SettingsStore {
                                   const std::string& defaultValue) const = 0;
     virtual void SetString(const std::string& section, const std::string& name,
                            const std::string& value) = 0;
+    // The value is gone afterwards: it reads as the default again.
+    virtual void Remove(const std::string& section, const std::string& name) = 0;
+    // The names of the values a section holds (as the store spells them), in no fixed order.
+    virtual std::vector<std::string> Names(const std::string& section) const = 0;
 };
 
 class MemorySettingsStore : public SettingsStore {
@@ -29,6 +35,8 @@ class MemorySettingsStore : public SettingsStore {
                           const std::string& defaultValue) const override;
     void SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
+    void Remove(const std::string& section, const std::string& name) override;
+    std::vector<std::string> Names(const std::string& section) const override;
     bool Contains(const std::string& section, const std::string& name) const {
         return values_.count({section, name}) != 0;
     }
@@ -49,10 +57,18 @@ class OverlaySettingsStore : public SettingsStore {
                           const std::string& defaultValue) const override;
     void SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
+    // Removed for this run only: the store behind keeps the value.
+    void Remove(const std::string& section, const std::string& name) override;
+    std::vector<std::string> Names(const std::string& section) const override;
 
   private:
+    bool IsRemoved(const std::string& section, const std::string& name) const {
+        return removed_.count({section, name}) != 0;
+    }
+
     SettingsStore* base_;
     MemorySettingsStore overlay_;
+    std::set<std::pair<std::string, std::string>> removed_;
 };
 
 } // namespace kvf

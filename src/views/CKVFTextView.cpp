@@ -165,6 +165,8 @@ void CKVFTextView::ApplyUserKeyHighlighting(const SettingsStore& settings) {
         if (!key.trimmed().isEmpty())
             keys << key.trimmed();
     }
+    // The standard words again, so that a key no longer registered loses its colour.
+    highlighter_->Words() = views::HighlightWords::Standard();
     highlighter_->Words().AddKeywords(keys);
     highlighter_->rehighlight();
 }

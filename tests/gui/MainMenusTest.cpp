@@ -56,6 +56,7 @@ E&xtras
   cmd_extras_rebuild|&Rebuild|F5|||off
   cmd_extras_check|&Check KVF|F7|||off
   -
+  cmd_extras_userkeys|&User Keys...||||on
   cmd_extras_settings|&Settings...||||on
 &Window
   cmd_window_cascade|&Cascade||||off

@@ -124,6 +124,34 @@ class UserKeyDialogTest : public QObject {
         }
     }
 
+    // A String takes a length or nothing; the hint beside the field says what the field takes.
+    void stringNeedsALengthOrNothing() {
+        MemorySettingsStore settings;
+        CDbEntry entry("MY_KEY", "= 1", 0, 0);
+        entry.Type = TYPE_SIMPLE_STRING;
+        UserKeyDialog dialog(settings, entry);
+        struct Step {
+            int Button;
+            const char* Range;
+            bool Ok;
+            const char* Hint;
+        };
+        const Step steps[] = {
+            {0, "", true, "Maximum length; empty: no limit"},
+            {0, "12", true, "Maximum length; empty: no limit"},
+            {0, "UCHAR", false, "A number of characters, or empty for no limit"},
+            {1, "UCHAR", true, "UCHAR ... INT, a value, 1,2,5 or Min-Max"},
+            {2, "UCHAR", true, "Not used"},
+            {0, "-3", false, "A number of characters, or empty for no limit"},
+        };
+        for (const Step& step : steps) {
+            dialog.DataTypeButtons()->button(step.Button)->click();
+            dialog.RangeField()->setText(step.Range);
+            QCOMPARE(dialog.OkButton()->isEnabled(), step.Ok);
+            QCOMPARE(dialog.RangeHint()->text(), QString(step.Hint));
+        }
+    }
+
     void withoutCurrentEntryNoDialogOpens() {
         FrameFixture f;
         f.frame->OnUserKey();

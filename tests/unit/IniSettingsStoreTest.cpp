@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace kvf {
 namespace {
@@ -134,6 +137,48 @@ TEST(OverlaySettingsStore, RunValuesStandInFrontAndTheStoreStaysUntouched) {
     EXPECT_EQ(run.GetInt("Settings", "Warnings", 0), 1);
     EXPECT_EQ(run.GetString("X", "Y", ""), "z");
     EXPECT_EQ(base.GetInt("Settings", "Warnings", 7), 0);
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Each store lists a section's names and forgets a removed value; the overlay only for its
+// run, and a value set again after its removal is back.
+TEST(SettingsStores, NamesAndRemove) {
+    const char* const ini = "[UserKeys]\nA_KEY=1;0;7\nB_KEY=0;0;8\n[Other]\nC=1\n";
+    IniSettingsStore iniStore = IniSettingsStore::FromText(ini);
+    MemorySettingsStore memory;
+    memory.SetString("UserKeys", "A_KEY", "1;0;7");
+    memory.SetString("UserKeys", "B_KEY", "0;0;8");
+    memory.SetString("Other", "C", "1");
+    IniSettingsStore behindOverlay = IniSettingsStore::FromText(ini);
+    OverlaySettingsStore overlay(behindOverlay);
+    overlay.SetString("UserKeys", "D_KEY", "2;0;");
+
+    const std::vector<std::pair<SettingsStore*, std::vector<std::string>>> stores = {
+        {&iniStore, {"A_KEY", "B_KEY"}},
+        {&memory, {"A_KEY", "B_KEY"}},
+        {&overlay, {"A_KEY", "B_KEY", "D_KEY"}},
+    };
+    for (const auto& [store, names] : stores) {
+        EXPECT_EQ(Sorted(store->Names("UserKeys")), names);
+        store->Remove("UserKeys", "A_KEY");
+        store->Remove("UserKeys", "NO_SUCH_KEY");
+        EXPECT_EQ(store->GetString("UserKeys", "A_KEY", "gone"), "gone");
+        EXPECT_EQ(store->GetInt("UserKeys", "A_KEY", -1), -1);
+        EXPECT_EQ(store->GetString("UserKeys", "B_KEY", ""), "0;0;8");
+        std::vector<std::string> left(names.begin() + 1, names.end());
+        EXPECT_EQ(Sorted(store->Names("UserKeys")), left);
+        EXPECT_EQ(store->Names("Other"), std::vector<std::string>{"C"});
+        store->SetString("UserKeys", "A_KEY", "3;0;");
+        EXPECT_EQ(store->GetString("UserKeys", "A_KEY", ""), "3;0;");
+    }
+    // The INI store ignores case; the overlay's removal leaves the file's store as it was.
+    iniStore.Remove("userkeys", "b_key");
+    EXPECT_EQ(iniStore.GetString("UserKeys", "B_KEY", "gone"), "gone");
+    EXPECT_EQ(behindOverlay.GetString("UserKeys", "A_KEY", ""), "1;0;7");
 }
 
 } // namespace

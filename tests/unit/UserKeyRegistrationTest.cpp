@@ -1,6 +1,9 @@
 // User Key... as OK stores it: the registration and the entries of the same key at once.
 #include "editing/UserKeyRegistration.h"
+#include "catalogue/UserKeys.h"
 #include "core/Document.h"
+#include "core/MessageIds.h"
+#include "core/MessageTable.h"
 #include "core/RunContext.h"
 #include "document/CheckRun.h"
 #include "output/OutputRows.h"
@@ -19,6 +22,15 @@ struct Registration {
 
     explicit Registration(std::string_view bytes) : lines(VectorTextLines::FromBytes(bytes)) {
         Rebuild(services, document);
+    }
+    // The texts of the check's rows that name `key`.
+    std::vector<std::string> CheckRowsOf(std::string_view key) {
+        Check(services, document);
+        std::vector<std::string> texts;
+        for (const auto& row : rows.Rows())
+            if (row.Text.find(key) != std::string::npos)
+                texts.emplace_back(row.Text);
+        return texts;
     }
     // The entry of a line (the identification line holds none).
     CDbEntry& At(int line) {
@@ -50,6 +62,24 @@ TEST(UserKeyRegistration, EntriesOfACatalogueKeyKeepTheirRow) {
     EXPECT_EQ(r.At(2).Type, before.Type);
     EXPECT_EQ(r.At(2).TreeGroup, before.TreeGroup);
     EXPECT_EQ(r.At(2).RangeLen, before.RangeLen);
+}
+
+// A registration edited or removed counts from the next check on: nothing of the old one
+// is remembered.
+TEST(UserKeyRegistration, EditedAndRemovedKeysCountFromTheNextCheck) {
+    const std::string text = "A text longer than eight characters";
+    Registration r("#TALVERON_DP\nACME_Text = \"" + text + "\"\n");
+    ApplyUserKeyRegistration(r.services, r.document, r.At(1), 0, 0, "8");
+    using Rows = std::vector<std::string>;
+    EXPECT_EQ(r.CheckRowsOf("ACME_Text"),
+              Rows{FormatMessage(msg::VisibleStringInvalid, "ACME_Text", 8)});
+
+    CDbEntry edited("ACME_TEXT", "", 0, 0);
+    RegisterUserKey(r.settings, edited, 0, 0, ""); // a String without a length
+    EXPECT_EQ(r.CheckRowsOf("ACME_Text"), Rows{});
+
+    EXPECT_TRUE(RemoveUserKey(r.settings, "acme_text"));
+    EXPECT_EQ(r.CheckRowsOf("ACME_Text"), Rows{FormatMessage(msg::UnknownKey, "ACME_Text")});
 }
 
 } // namespace

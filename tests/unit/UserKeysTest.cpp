@@ -1,4 +1,5 @@
 #include "catalogue/UserKeys.h"
+#include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
@@ -190,6 +191,14 @@ TEST(UserKeysTest, CheckByDataTypeAndRangeText) {
          FormatMessage(msg::UnspecifiedCharacters, Key(), 1), LEVEL_WARNING},
         {TYPE_SIMPLE_STRING, "8", "MyKey = abc", "abc",
          FormatMessage(msg::VisibleStringInvalid, Key(), 8)},
+        // an empty length sets no limit; the characters and quotes are still checked
+        {TYPE_SIMPLE_STRING, "", "MyKey = \"" + std::string(300, 'x') + "\"", std::string(300, 'x'),
+         ""},
+        {TYPE_SIMPLE_STRING, " ", "MyKey = \"\"", "", ""},
+        {TYPE_SIMPLE_STRING, "", "MyKey = abc", "abc",
+         FormatMessage(msg::VisibleStringInvalid, Key(), 2147483647)},
+        {TYPE_SIMPLE_STRING, "0", "MyKey = \"a\"", "a",
+         FormatMessage(msg::VisibleStringInvalid, Key(), 0)},
         // the equal-sign rule comes first
         {I, "UCHAR", "MyKey 5", "5", FormatMessage(msg::EqualSign, Key())},
         // an unregistered type has no further check
@@ -220,6 +229,82 @@ TEST(UserKeysTest, CheckByDataTypeAndRangeText) {
             EXPECT_EQ(rows.Rows()[0].Level, c.Level) << context;
         }
     }
+}
+
+TEST(UserKeysTest, StringLengthIsANumberOrEmpty) {
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},
+        {"  ", true},
+        {"8", true},
+        {" 32 ", true},
+        {"0", true},
+        {"-1", false},
+        {"+8", false},
+        {"8a", false},
+        {"UCHAR", false},
+        {"1-5", false},
+        {"0x10", false},
+        {"1,2", false},
+        {"99999999999", false},
+    };
+    for (const auto& [text, valid] : cases)
+        EXPECT_EQ(IsStringLengthText(text), valid) << '"' << text << '"';
+}
+
+TEST(UserKeysTest, RegisteredKeysAreListedAsTheCheckerReadsThem) {
+    MemorySettingsStore settings;
+    settings.SetString("UserKeys", "Summary", "MY_KEY,LOWER,A_KEY,");
+    settings.SetString("UserKeys", "MY_KEY", "1;2;UCHAR");
+    settings.SetString("UserKeys", "A_KEY", "0;0;");
+    settings.SetString("UserKeys", "lower", "1;1;5");    // never found: the checker upper-cases
+    settings.SetString("UserKeys", "EMPTY", "");         // registers nothing
+    settings.SetString("UserKeys", "HAND_WRITTEN", "3"); // not in "Summary", still registered
+    settings.SetString("Settings", "NOT_A_KEY", "1;1;1");
+
+    const std::vector<CDbEntry> keys = RegisteredUserKeys(settings);
+    ASSERT_EQ(keys.size(), 3u);
+    EXPECT_EQ(keys[0].Key, "A_KEY");
+    EXPECT_EQ(keys[0].Type, TYPE_SIMPLE_STRING);
+    EXPECT_EQ(keys[0].TreeGroup, PARENT_GENERAL);
+    EXPECT_EQ(keys[0].RangeLen, "");
+    EXPECT_EQ(keys[1].Key, "HAND_WRITTEN");
+    EXPECT_EQ(keys[1].Type, TYPE_OCTET_STRING);
+    EXPECT_EQ(keys[2].Key, "MY_KEY");
+    EXPECT_EQ(keys[2].Type, TYPE_SIMPLE_UINT);
+    EXPECT_EQ(keys[2].TreeGroup, PARENT_MASTER);
+    EXPECT_EQ(keys[2].RangeLen, "UCHAR");
+}
+
+TEST(UserKeysTest, RemovingTakesTheValueAndTheSummaryItem) {
+    MemorySettingsStore settings;
+    for (const char* key : {"A_KEY", "XAB", "AB"}) {
+        CDbEntry entry(key, "", 0, 0);
+        RegisterUserKey(settings, entry, 1, 0, "7");
+    }
+    struct Step {
+        const char* Key;
+        bool WasRegistered;
+        const char* Summary; // after the removal; "<absent>" once no key is left
+    };
+    const Step steps[] = {
+        {"ab", true, "A_KEY,XAB,"}, // whole items: XAB, which ends in AB, stays
+        {"AB", false, "A_KEY,XAB,"},
+        {"a_key", true, "XAB,"},
+        {"XAB", true, "<absent>"},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(RemoveUserKey(settings, step.Key), step.WasRegistered) << step.Key;
+        EXPECT_FALSE(IsRegisteredUserKey(settings, step.Key)) << step.Key;
+        EXPECT_FALSE(settings.Contains("UserKeys", ToUpperAscii(step.Key))) << step.Key;
+        EXPECT_EQ(settings.GetString("UserKeys", "Summary", "<absent>"), step.Summary) << step.Key;
+    }
+    EXPECT_TRUE(RegisteredUserKeys(settings).empty());
+
+    // A summary written by hand, with blanks, loses only the removed key.
+    settings.SetString("UserKeys", "B", "2;0;");
+    settings.SetString("UserKeys", "Summary", "A , B,C");
+    EXPECT_TRUE(RemoveUserKey(settings, "b"));
+    EXPECT_EQ(settings.GetString("UserKeys", "Summary", ""), "A,C,");
 }
 
 } // namespace
