@@ -637,8 +637,12 @@ void CMainFrame::OnUserKey(CChildFrame* owner) {
     // The dialog was modal: the entry is still the one it was opened for.
     ApplyUserKeyRegistration(*app_, owner->Doc().Engine(), *entry, dialog.DataTypeIndex(),
                              dialog.GroupIndex(), ToBytes(dialog.RangeText()));
-    for (CChildFrame* child : Children())
+    for (CChildFrame* child : Children()) {
         child->TextView()->ApplyUserKeyHighlighting(app_->Settings());
+        // The marks in the text follow the registration too.
+        if (child->Live().IsEnabled())
+            child->Live().CheckNow();
+    }
     // The tree files the entry under its new group and shows it selected again; a text
     // edited since the last rebuild makes the tree ask for a rebuild instead.
     const int line = entry->LongLine;

@@ -18,6 +18,7 @@ namespace kvf {
 namespace {
 
 constexpr int kIndexRole = Qt::UserRole; // the row's place in keys_
+constexpr int kColumnGap = 16;           // pixels
 
 // What the range text means for the key's data type.
 QString RangeText(const CDbEntry& key) {
@@ -104,8 +105,11 @@ void UserKeyListDialog::Fill(const QString& select) {
         auto* none = new QTreeWidgetItem(list_, {UiText(msg::UserKeySummaryEmpty)});
         none->setFlags(Qt::NoItemFlags);
     }
-    for (int column = 0; column + 1 < ColumnCount; ++column)
+    // Each column as wide as its texts, with room to tell the columns apart.
+    for (int column = 0; column + 1 < ColumnCount; ++column) {
         list_->resizeColumnToContents(column);
+        list_->setColumnWidth(column, list_->columnWidth(column) + kColumnGap);
+    }
     if (selected)
         list_->setCurrentItem(selected);
     UpdateButtons();

@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
 
+#include "app/LiveCheck.h"
 #include "app/UserKeyDialog.h"
 #include "core/SettingsStore.h"
 #include "views/CKVFTreeView.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -188,8 +190,13 @@ class UserKeyDialogTest : public QObject {
             dialog->RangeField()->setText("UCHAR");
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
+        child->Live().SetPause(60'000); // only a check asked for at once starts
+        child->Live().WaitForRunning();
+        QSignalSpy liveChecks(&child->Live(), &LiveCheck::started);
         userKey->trigger();
         delete menu;
+        // The marks in the text are checked again.
+        QVERIFY(!liveChecks.isEmpty() || liveChecks.wait(2000));
 
         QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string("1;2;UCHAR"));
         QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_KEY,"));

@@ -2,6 +2,7 @@
 // settings and check the open documents again.
 #include "FrameFixture.h"
 
+#include "app/LiveCheck.h"
 #include "app/UserKeyDialog.h"
 #include "app/UserKeyListDialog.h"
 #include "core/SettingsStore.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -172,6 +174,9 @@ class UserKeyListTest : public QObject {
                              "(unsigned 8 Bit))!"});
         QVERIFY(KeyColoured(child, kKeyLine));
 
+        child->Live().SetPause(60'000); // only a check asked for at once starts
+        child->Live().WaitForRunning();
+        QSignalSpy liveChecks(&child->Live(), &LiveCheck::started);
         for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
             WhenModalOpens<UserKeyListDialog>([answer](UserKeyListDialog* list) {
                 QVERIFY(SelectKey(list, "MY_KEY"));
@@ -187,6 +192,7 @@ class UserKeyListTest : public QObject {
                 QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string("1;2;UCHAR"));
         }
 
+        QVERIFY(!liveChecks.isEmpty() || liveChecks.wait(2000)); // the marks follow too
         QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", "<absent>"), std::string("<absent>"));
         QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_TEXT,"));
         QCOMPARE(RowsOf(f, "MY_KEY"),
