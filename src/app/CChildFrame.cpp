@@ -198,7 +198,7 @@ void CChildFrame::ApplyLiveCheckSetting() {
 }
 
 void CChildFrame::OfferTextAssist() {
-    services_ = std::make_unique<TextServices>(*app_, *text_->document(), doc_->Engine());
+    services_ = std::make_unique<TextServices>(*app_, doc_->Lines(), doc_->Engine());
     views::TextAssist assist;
     assist.Hover = [this](int line, int column) { return services_->HoverHtml(line, column); };
     assist.Complete = [this](int line, int column) {
@@ -238,15 +238,21 @@ void CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string
 
 void CChildFrame::ShowLiveResult(const LiveCheckResult& result) {
     text_->SetFindingMarks(Spots(result.Diagnostics));
-    // A database built from this very text (a file just opened, F5, F7) is not taken over.
-    if (doc_->LoadInProgress() || result.Revision == databaseRevision_ || !result.Database)
+    // A database built from this very text (a file just opened, F5, F7) is not taken over,
+    // nor one that arrives while a load or a run (which gives the window its events
+    // between its steps) is still filling the document's own.
+    if (EngineBusy() || result.Revision == databaseRevision_ || !result.Database)
         return;
     // The tree in a pass of its own, so that typing and painting get through in between;
     // by then the text may have changed again, and the database is not this text's.
     QTimer::singleShot(0, this, [this, revision = result.Revision, database = result.Database] {
-        if (revision == live_->Revision())
+        if (revision == live_->Revision() && !EngineBusy())
             FollowText(*database);
     });
+}
+
+bool CChildFrame::EngineBusy() const {
+    return doc_->LoadInProgress() || doc_->Engine().RunsInProgress > 0;
 }
 
 void CChildFrame::RememberSelectedEntry() {

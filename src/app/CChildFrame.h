@@ -82,6 +82,8 @@ class CChildFrame : public QMdiSubWindow {
     // from the text, the selected entry selected again.
     void ShowLiveResult(const LiveCheckResult& result);
     void FollowText(CKeyDatabase& database);
+    // Whether a load or a run is filling the document's database now.
+    bool EngineBusy() const;
     void RememberSelectedEntry();
     // Hover, completion and quick fixes of the language services in the text view.
     void OfferTextAssist();

@@ -81,6 +81,8 @@ class CKVF_EdDoc : public QObject {
     QTextDocument& Text() const { return *text_; }
     Document& Engine() { return engine_; }
     const Document& Engine() const { return engine_; }
+    // The text as the engine reads it: its bytes, converted once after each edit.
+    const QtTextLines& Lines() const { return lines_; }
 
   signals:
     void titleChanged(const QString& title);

@@ -17,6 +17,7 @@
 #include "core/AsciiText.h"
 #include "core/LineSuppressions.h"
 #include "core/MessageIds.h"
+#include "core/MessageTable.h"
 #include "document/CheckRun.h"
 #include "editing/EntryCheck.h"
 #include "editing/UserKeyRegistration.h"
@@ -58,12 +59,17 @@ namespace kvf {
 namespace {
 
 // What the engine's check run asks of the window: status text, wait cursor, views.
+// The main window around a run: the status bar, the wait cursor, the views; and between
+// the run's phases a step of the progress dialog, which gives the window its events.
 class FrameHooks : public CheckRunHooks {
   public:
-    FrameHooks(QLabel* status, CChildFrame* child) : status_(status), child_(child) {}
+    FrameHooks(QLabel* status, CChildFrame* child, ProgressSink& progress)
+        : status_(status), child_(child), progress_(&progress) {}
     void StatusText(const std::string& text) override {
         status_->setText(FromBytes(text));
         status_->repaint();
+        progress_->Status(text);
+        progress_->Step();
     }
     void WaitCursor(bool on) override {
         if (on)
@@ -71,11 +77,15 @@ class FrameHooks : public CheckRunHooks {
         else
             QApplication::restoreOverrideCursor();
     }
-    void ViewsChanged(Document&) override { child_->RefreshViews(); }
+    void ViewsChanged(Document&) override {
+        child_->RefreshViews();
+        progress_->Step();
+    }
 
   private:
     QLabel* status_;
     CChildFrame* child_;
+    ProgressSink* progress_;
 };
 
 QString Text(int id) {
@@ -345,8 +355,10 @@ void CMainFrame::ClearMessages() {
 void CMainFrame::Alert(const std::string& text) {
     if (alertHandler_)
         alertHandler_(FromBytes(text));
-    else
-        QMessageBox::warning(this, "KVF_Ed", FromBytes(text));
+    else // while a progress run has this window disabled, the box belongs to the dialog
+        QMessageBox::warning(progress_ && progress_->Running() ? static_cast<QWidget*>(progress_)
+                                                               : this,
+                             "KVF_Ed", FromBytes(text));
 }
 
 CChildFrame* CMainFrame::AddChild() {
@@ -395,12 +407,24 @@ CChildFrame* CMainFrame::NewDocumentFromTemplate(const QString& templatePath) {
 }
 
 void CMainFrame::ShowNewChild(CChildFrame* child) {
-    child->RefreshViews();
-    child->show();
-    // A window that opens maximised, as it does while another one is, keeps the size of
-    // the whole area; resizing it would leave its panes smaller than its frame.
-    PlaceNewWindow(*mdi_, *child);
-    child->ApplyInitialLayout();
+    // The tree and the first layout of a large file under the progress dialog, a step
+    // between the parts, so that the window never goes long without its events.
+    {
+        ProgressSink& progress = app_->Progress();
+        ProgressRun running(progress, std::string(MessageText(msg::ProcessingFile)));
+        child->RefreshViews();
+        progress.Step();
+        child->show();
+        progress.Step();
+        // A window that opens maximised, as it does while another one is, keeps the size
+        // of the whole area; resizing it would leave its panes smaller than its frame.
+        PlaceNewWindow(*mdi_, *child);
+        child->ApplyInitialLayout();
+    }
+    // Shown while the main window was disabled, the new window was neither made the active
+    // one nor given the focus.
+    mdi_->setActiveSubWindow(child);
+    child->TextView()->setFocus();
     UpdateStatusPanes();
     UpdateCommands();
 }
@@ -544,7 +568,10 @@ void CMainFrame::RunCheck(bool fullCheck, CChildFrame* child) {
         child = ActiveChild();
     if (!child || !app_)
         return;
-    FrameHooks hooks(messagePane_, child);
+    // One run of the progress dialog over the whole command: the window gets its events
+    // between the phases while no second command can start.
+    ProgressRun running(app_->Progress(), std::string(MessageText(msg::BuildingDatabase)));
+    FrameHooks hooks(messagePane_, child, app_->Progress());
     // The file's own suppression comments silence their findings here as in kvfcheck.
     LineSuppressions suppressions = LineSuppressions::Read(child->Doc().Engine().Lines());
     app_->SetSuppressions(&suppressions);

@@ -29,7 +29,9 @@ void ProgressDialog::Begin(const std::string& caption) {
     bar_->setValue(0);
     percent_->setText(views::ViewText(msg::ProgressPercent, 0, '%'));
     status_->clear();
-    running_ = true;
+    statusDue_ = true;
+    if (depth_++ > 0)
+        return; // a phase of the running operation
     if (owner_) {
         ownerWasEnabled_ = owner_->isEnabled();
         owner_->setEnabled(false);
@@ -41,24 +43,30 @@ void ProgressDialog::Begin(const std::string& caption) {
 }
 
 void ProgressDialog::Step() {
-    if (!running_)
+    if (depth_ == 0)
         return;
     const int value = std::min(bar_->value() + 1, bar_->maximum());
     bar_->setValue(value);
     percent_->setText(views::ViewText(msg::ProgressPercent, value, '%'));
+    statusDue_ = true;
     ShowWhenDue();
     QCoreApplication::processEvents();
 }
 
 void ProgressDialog::Status(const std::string& text) {
-    if (running_)
-        status_->setText(views::FromCodePage(text));
+    if (depth_ == 0)
+        return;
+    status_->setText(views::FromCodePage(text));
+    statusDue_ = false;
+}
+
+bool ProgressDialog::ShowsStatus() const {
+    return depth_ > 0 && statusDue_ && isVisible();
 }
 
 void ProgressDialog::End() {
-    if (!running_)
+    if (depth_ == 0 || --depth_ > 0)
         return;
-    running_ = false;
     hide();
     if (owner_)
         owner_->setEnabled(ownerWasEnabled_);

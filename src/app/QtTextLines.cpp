@@ -53,6 +53,10 @@ std::string_view QtTextLines::LineView(int index, std::string&) const {
     return lines.View(index);
 }
 
+std::string_view QtTextLines::Bytes() const {
+    return Snapshot().Bytes();
+}
+
 std::shared_ptr<const void> QtTextLines::SharedBytes() const {
     return Snapshot().SharedBytes();
 }

@@ -32,6 +32,9 @@ class QtTextLines : public TextLines {
     int LineLength(int index) const override;
     std::string_view LineView(int index, std::string& scratch) const override;
     std::shared_ptr<const void> SharedBytes() const override;
+    // The whole text as the bytes a save would write, lines separated by LF; valid until
+    // the next edit.
+    std::string_view Bytes() const;
 
   private:
     const BufferTextLines& Snapshot() const;

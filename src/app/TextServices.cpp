@@ -16,8 +16,7 @@ namespace kvf {
 
 language::Snapshot TextServices::TakeSnapshot() const {
     const std::string& title = document_->Title;
-    return {RawTextToBytes(text_->toRawText()), title.substr(0, title.find('*')),
-            document_->PathName};
+    return {std::string(text_->Bytes()), title.substr(0, title.find('*')), document_->PathName};
 }
 
 language::CheckSettings TextServices::Settings() const {

@@ -16,13 +16,15 @@ namespace kvf {
 
 class AppServices;
 class Document;
+class QtTextLines;
 
 // The language services over the text of a document window, for its text view: the help
 // of the place under the mouse, what may be written at the caret, and the fixes of a marked
-// finding. Each call reads the text as it is now; the services keep nothing of it.
+// finding. Each call reads the text as it is now (through the document's bytes, which are
+// converted once after each edit); the services keep nothing of it.
 class TextServices {
   public:
-    TextServices(AppServices& app, const QTextDocument& text, const Document& document)
+    TextServices(AppServices& app, const QtTextLines& text, const Document& document)
         : app_(&app), text_(&text), document_(&document) {}
 
     language::Snapshot TakeSnapshot() const;
@@ -41,7 +43,7 @@ class TextServices {
 
   private:
     AppServices* app_;
-    const QTextDocument* text_;
+    const QtTextLines* text_;
     const Document* document_;
 };
 

@@ -24,6 +24,10 @@ class Document {
     CKeyDatabase Database;
     bool ReadOnly = false;
     bool RebuildFlag = false;
+    // Rebuilds and checks running on the document now. A run may give the editor its
+    // events between its steps (a progress dialog); what arrives then must leave the
+    // database alone until the run ends.
+    int RunsInProgress = 0;
 
   private:
     const TextLines* lines_;

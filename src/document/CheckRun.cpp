@@ -109,9 +109,24 @@ std::string FileNameWarning(const std::string& fileName) {
 
 namespace {
 
+// Counts a run on the document for as long as it lasts.
+class RunInProgress {
+  public:
+    explicit RunInProgress(Document& document) : document_(&document) {
+        ++document_->RunsInProgress;
+    }
+    ~RunInProgress() { --document_->RunsInProgress; }
+    RunInProgress(const RunInProgress&) = delete;
+    RunInProgress& operator=(const RunInProgress&) = delete;
+
+  private:
+    Document* document_;
+};
+
 // Rebuild, keeping what each key names where `nameCodes` is given (see BuildDatabase).
 void RebuildKeepingNameCodes(RunContext& run, Document& document, CheckRunHooks* hooks,
                              std::vector<std::uint16_t>* nameCodes) {
+    RunInProgress running(document);
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
     document.Database.Clear();
@@ -141,6 +156,7 @@ void Check(AppServices& services, Document& document, CheckRunHooks* hooks) {
 }
 
 void Check(RunContext& run, Document& document, CheckRunHooks* hooks) {
+    RunInProgress running(document);
     CheckRunHooks none;
     CheckRunHooks& h = hooks ? *hooks : none;
     KeyAnswers::Run userKeys(run.UserKeyAnswers);

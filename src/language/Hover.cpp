@@ -107,10 +107,12 @@ std::string ValueHelp(const SnapshotDatabase& db, int line, const std::string& k
 } // namespace
 
 HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextPosition at) {
-    SnapshotDatabase db(snapshot, settings);
-    if (at.Line < 0 || at.Line >= db.Lines().LineCount())
+    // A keyword's help needs only its line; the database of the whole text is built for
+    // the help of a value alone, which may read other entries.
+    const BufferTextLines lines(snapshot.Text);
+    if (at.Line < 0 || at.Line >= lines.LineCount())
         return {};
-    std::string_view line = db.Lines().View(at.Line);
+    std::string_view line = lines.View(at.Line);
     LineLayout layout = LayOut(line);
     bool onKey = layout.HasKey() && at.Column >= layout.KeyBegin && at.Column <= layout.KeyEnd;
     bool onValue =
@@ -124,6 +126,7 @@ HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextP
         hover.Markdown = KeywordHelp(key, match, *settings.Settings);
         hover.Range = {{at.Line, layout.KeyBegin}, {at.Line, layout.KeyEnd}};
     } else {
+        const SnapshotDatabase db(snapshot, settings);
         hover.Markdown = ValueHelp(db, at.Line, key, ValueOf(line, layout), match);
         hover.Range = {{at.Line, layout.ValueBegin}, {at.Line, layout.ValueEnd}};
     }

@@ -70,17 +70,25 @@ CKVFTreeView::CKVFTreeView(AppServices& app, EntryFocus& focus, Document& docume
 CKVFTreeView::~CKVFTreeView() = default;
 
 void CKVFTreeView::RebuildTree() {
-    if (!isEnabled())
+    if (WaitsForRebuild())
         return;
     views::WaitCursor wait;
     rebuilding_ = true;
     model_.Rebuild(document_->Database);
+    // Within a long command a step of its progress between the two halves of the work.
+    app_->Progress().Step();
     expandAll();
     // The root is selected as the tree is built; the selection does not move the text.
     setCurrentIndex(model_.RootIndex());
     scrollTo(model_.RootIndex());
     rebuilding_ = false;
     document_->RebuildFlag = false;
+}
+
+bool CKVFTreeView::WaitsForRebuild() const {
+    // Set aside by the tree itself, not only disabled with its window (as a progress
+    // dialog disables the main window between the steps of a long command).
+    return testAttribute(Qt::WA_ForceDisabled);
 }
 
 void CKVFTreeView::RelabelEntry(const CDbEntry& entry) {
@@ -118,7 +126,7 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
 }
 
 void CKVFTreeView::SelectEntryForLine(int line) {
-    if (!isEnabled())
+    if (WaitsForRebuild())
         return;
     sync_ = false;
     setCurrentIndex(model_.RootIndex());

@@ -33,11 +33,14 @@ class CKVFTreeView : public QTreeView {
 
     KeywordTreeModel& Model() { return model_; }
 
-    // Builds the nodes from the document's database again; nothing while disabled.
+    // Builds the nodes from the document's database again; nothing while the tree waits
+    // for a rebuild of the database.
     void RebuildTree();
     // Selects the entry node of a 0-based line without moving the text view; nothing while
-    // disabled. "No Tree-Entry found!" when no entry begins on that line.
+    // the tree waits for a rebuild. "No Tree-Entry found!" when no entry begins on that line.
     void SelectEntryForLine(int line);
+    // Whether the tree set itself aside because the text no longer matches the database.
+    bool WaitsForRebuild() const;
     // Shows an entry's changed key or line in its node.
     void RelabelEntry(const CDbEntry& entry);
 

@@ -270,6 +270,27 @@ class LiveCheckTest : public QObject {
         QVERIFY(child->TreeView()->isEnabled());
         QVERIFY(child->InputView()->isEnabled());
     }
+
+    // A run of the document's own (F7, F5) gives the window its events between its steps; a
+    // live result that arrives then must not replace the database the run is filling.
+    void aResultDuringARunLeavesTheDatabaseAlone() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kSmallFile);
+        LiveCheck& live = child->Live();
+        live.SetPause(50);
+        QSignalSpy checked(&live, &LiveCheck::checked);
+        QVERIFY(checked.wait(5000));
+        const CKeyDatabase& database = child->Doc().Engine().Database;
+        const std::size_t entries = database.Count();
+
+        ++child->Doc().Engine().RunsInProgress;
+        child->TextView()->moveCursor(QTextCursor::End);
+        child->TextView()->insertPlainText("Model_Name = \"X\"\n");
+        QVERIFY(checked.wait(5000));
+        QTest::qWait(50); // the pass of the event loop in which the tree would follow
+        QCOMPARE(database.Count(), entries);
+        --child->Doc().Engine().RunsInProgress;
+    }
 };
 
 QTEST_MAIN(LiveCheckTest)
