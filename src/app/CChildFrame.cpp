@@ -168,8 +168,10 @@ void CChildFrame::RefreshViews() {
     const bool treeCurrent =
         !database.Empty() && database.TreeNode(database.Count() - 1) &&
         tree_->Model().EntryAt(tree_->Model().IndexOfEntry(0)) == &database.At(0);
-    if (!treeCurrent)
+    if (!treeCurrent) {
         tree_->RebuildTree();
+        app_->Progress().Step(); // within a long command, its events before the form
+    }
     ShowForm();
     text_->setReadOnlyDocument(doc_->IsReadOnly());
 }

@@ -419,7 +419,9 @@ void CMainFrame::ShowNewChild(CChildFrame* child) {
         // A window that opens maximised, as it does while another one is, keeps the size
         // of the whole area; resizing it would leave its panes smaller than its frame.
         PlaceNewWindow(*mdi_, *child);
+        progress.Step();
         child->ApplyInitialLayout();
+        progress.Step();
     }
     // Shown while the main window was disabled, the new window was neither made the active
     // one nor given the focus.

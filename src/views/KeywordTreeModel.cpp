@@ -88,14 +88,10 @@ std::string EntryLabel(const CDbEntry& entry) {
     return entry.Key + " (" + std::to_string(static_cast<unsigned>(entry.LongLine + 1)) + ")";
 }
 
-// The order of a tree control's sorted insertion: labels compared ignoring ASCII case.
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) {
-            return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-        };
-        return lower(x) < lower(y);
-    });
+// The order of a tree control's sorted insertion is that of the labels compared ignoring
+// ASCII case, byte by byte as unsigned values: the order of the lowered labels as strings.
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
 } // namespace
@@ -140,12 +136,17 @@ void KeywordTreeModel::SortChildren(int node) {
     std::vector<int>& children = nodes_[node].Children;
     if (children.size() < 2)
         return;
+    // Each label lowered once, so that the sort compares plain bytes.
     std::vector<std::pair<std::string, int>> keyed;
     keyed.reserve(children.size());
-    for (int child : children)
-        keyed.emplace_back(ByteLabel(nodes_[child]), child);
+    for (int child : children) {
+        std::string label = ByteLabel(nodes_[child]);
+        for (char& c : label)
+            c = LowerAscii(c);
+        keyed.emplace_back(std::move(label), child);
+    }
     std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return LessNoCase(a.first, b.first); });
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < keyed.size(); ++i) {
         children[i] = keyed[i].second;
         nodes_[keyed[i].second].Row = static_cast<int>(i);
