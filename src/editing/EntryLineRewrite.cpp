@@ -3,6 +3,7 @@
 #include "core/AsciiText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kvf {
 namespace {
@@ -74,6 +75,61 @@ template <typename Text> std::vector<Text> SplitLines(const Text& text) {
     return lines;
 }
 
+// Where the first '=' of a text stands that is neither quoted nor in a comment, or npos.
+template <typename Text> std::size_t EqualSignAt(const Text& text, bool& inString) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            inString = !inString;
+        else if (inString)
+            continue;
+        else if (text[i] == ';')
+            break;
+        else if (text[i] == '=')
+            return i;
+    }
+    return Text::npos;
+}
+
+template <typename Text> bool IsBlankOrTab(typename Text::value_type c) {
+    return c == ' ' || c == '\t';
+}
+
+// The blanks and tabs a text has right before and right after position `at`.
+template <typename Text>
+std::pair<std::size_t, std::size_t> BlanksAround(const Text& text, std::size_t at) {
+    std::size_t first = at;
+    while (first > 0 && IsBlankOrTab<Text>(text[first - 1]))
+        --first;
+    std::size_t last = at + 1;
+    while (last < text.size() && IsBlankOrTab<Text>(text[last]))
+        ++last;
+    return {first, last};
+}
+
+// The new text takes the spacing the entry's lines have around their '=' (`Key = v` stays
+// `Key = w`, `Key=v` stays `Key=w`), so that Apply changes no more of a line than its value.
+// A line whose '=' ends it (`Key =`) is read as spaced alike on both sides.
+template <typename Text> Text WithSpacingOf(const std::vector<Text>& oldLines, Text text) {
+    bool inString = false;
+    for (const Text& line : oldLines) {
+        const std::size_t oldAt = EqualSignAt(line, inString);
+        if (oldAt == Text::npos)
+            continue;
+        const auto [oldFirst, oldLast] = BlanksAround(line, oldAt);
+        const Text before = line.substr(oldFirst, oldAt - oldFirst);
+        const Text after =
+            oldLast == line.size() ? before : line.substr(oldAt + 1, oldLast - oldAt - 1);
+        bool newInString = false;
+        const std::size_t at = EqualSignAt(text, newInString);
+        if (at == Text::npos)
+            return text;
+        const auto [first, last] = BlanksAround(text, at);
+        Text equals(1, static_cast<typename Text::value_type>('='));
+        return text.substr(0, first) + before + equals + after + text.substr(last);
+    }
+    return text;
+}
+
 } // namespace
 
 template <typename Text>
@@ -89,6 +145,8 @@ std::optional<RewrittenEntry<Text>> RewriteEntryLines(const std::vector<Text>& o
         const std::size_t equals = text.find('=');
         if (equals != Text::npos)
             text = text.substr(equals + 1);
+    } else {
+        text = WithSpacingOf(oldLines, std::move(text));
     }
     const std::vector<Text> newLines = SplitLines(text);
     const std::vector<long> commentColumns = CommentColumns(oldLines);

@@ -19,7 +19,8 @@ template <typename Text> struct RewrittenEntry {
 
 // Rewrites the physical lines of one entry with its key and new value. The value begins
 // with its '=' and may hold several lines; every line of the entry but its last ends with a
-// continuation backslash, so the entry stays one logical line. A comment of an old line is
+// continuation backslash, so the entry stays one logical line. The blanks around the '='
+// are those the old lines have around theirs. A comment of an old line is
 // kept at its column on the new line of the same position (old lines beyond the new value
 // keep their comments as comment lines). A Module_Reference entry writes only what follows
 // the first '='. Gives nothing when an old line is longer than kMaxRewriteLineLength.

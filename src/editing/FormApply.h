@@ -23,6 +23,7 @@ class EntryLineEditor {
 struct ApplyOutcome {
     enum class Status {
         Applied,        // stored, rewritten and checked
+        Unchanged,      // no field differs from the entry: nothing written, the entry checked
         WriteProtected, // the document is read-only: nothing changed
         NoEntry,        // no current entry in the document's database
         DatabaseStale,  // the text moved since the last rebuild: the views wait for one
@@ -34,9 +35,11 @@ struct ApplyOutcome {
 
 // Apply of the input view: the values the form's fields hold (`typed`) become the window's
 // input form, are stored into the current entry (the dispatcher's store), the entry's
-// lines in the text are rewritten, and the entry is checked (CheckOneEntry). An entry whose
-// first line no longer holds its key is not touched; a rewrite the text refuses restores
-// the entry's key, value and parts.
+// lines in the text are rewritten, and the entry is checked (CheckOneEntry). Fields that all
+// still read as the entry shows them change nothing: the text keeps its lines (and the
+// editor its undo steps), only the check runs. An entry whose first line no longer holds
+// its key is not touched; a rewrite the text refuses restores the entry's key, value and
+// parts.
 ApplyOutcome ApplyForm(AppServices& app, EntryFocus& shown, Document& document,
                        const InputFormData& typed, EntryLineEditor& text,
                        CheckRunHooks* hooks = nullptr);

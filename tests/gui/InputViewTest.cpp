@@ -54,6 +54,12 @@ const QByteArray kEveryLayout = "#TALVERON_DP\r\n"
                                 "Slot(1) = \"Head\" 1 1-2\r\n"
                                 "EndSlotDefinition\r\n";
 
+// The same lines as files often write them: blanks around '=' (two before a '=' that had
+// them already).
+QByteArray Spaced(const QByteArray& bytes) {
+    return QByteArray(bytes).replace("=", " = ");
+}
+
 QModelIndex Find(CKVFTreeView* tree, const QString& label) {
     QModelIndexList found = tree->Model().match(tree->Model().RootIndex(), Qt::DisplayRole, label,
                                                 1, Qt::MatchRecursive | Qt::MatchExactly);
@@ -105,20 +111,25 @@ class InputViewTest : public QObject {
     void everyLayoutAppliedUnchangedKeepsTheFile() {
         QFETCH(QString, label);
         QFETCH(InputForm, formKind);
-        FrameFixture f;
-        CChildFrame* child = Open(f, kEveryLayout);
-        Select(child, label);
-        QCOMPARE(child->Focus().InputForm.FormKind, formKind);
-        CInputView* input = child->InputView();
-        QCOMPARE(input->ApplyButton()->isHidden(),
-                 formKind == InputForm::None || formKind == InputForm::HelpOnly);
-        QCOMPARE(input->Picture()->isHidden(), formKind != InputForm::None);
-        if (formKind != InputForm::None)
-            input->OnApply();
-        QCOMPARE(child->Doc().Bytes(), std::string(kEveryLayout.constData()));
-        QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));
-        // The tree still finds the entry under its label.
-        QVERIFY(Find(child->TreeView(), label).isValid());
+        for (const QByteArray& bytes : {kEveryLayout, Spaced(kEveryLayout)}) {
+            FrameFixture f;
+            CChildFrame* child = Open(f, bytes);
+            Select(child, label);
+            QCOMPARE(child->Focus().InputForm.FormKind, formKind);
+            CInputView* input = child->InputView();
+            QCOMPARE(input->ApplyButton()->isHidden(),
+                     formKind == InputForm::None || formKind == InputForm::HelpOnly);
+            QCOMPARE(input->Picture()->isHidden(), formKind != InputForm::None);
+            if (formKind != InputForm::None)
+                input->OnApply();
+            QCOMPARE(child->Doc().Bytes(), std::string(bytes.constData()));
+            // Nothing was written: no undo step, no "modified".
+            QVERIFY(!child->Doc().Text().isUndoAvailable());
+            QVERIFY(!child->Doc().IsModified());
+            QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));
+            // The tree still finds the entry under its label.
+            QVERIFY(Find(child->TreeView(), label).isValid());
+        }
     }
 
     void layoutsShowTheFormValues() {
@@ -162,30 +173,34 @@ class InputViewTest : public QObject {
     void applyKeepsCommentsOfContinuedLines_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("range"); // typed into the range field, unless empty
+        QTest::addColumn<QString>("range");  // typed into the range field, unless empty
+        QTest::addColumn<QString>("string"); // typed into the text field, unless empty
         QTest::addColumn<QByteArray>("applied");
         QTest::newRow("module") << QByteArray("#TALVERON_DP\r\nModule=\"M\" 0x10,\\ ; first\r\n"
                                               "0x20 ; second\r\nEndModule\r\n")
                                 << "Module (2)"
-                                << "0x11,0x21"
+                                << "0x11,0x21" << QString()
                                 << QByteArray("#TALVERON_DP\r\nModule=\"M\" 0x11,0x21 ; first\r\n"
                                               "     ; second\r\nEndModule\r\n");
         QTest::newRow("quoted text") << QByteArray("#TALVERON_DP\r\nInfo_Text = \"a \\\r\n"
                                                    "b;c\" ; note\r\n")
-                                     << "Info_Text (2)" << QString()
-                                     << QByteArray("#TALVERON_DP\r\nInfo_Text=\"a b;c\"\r\n"
+                                     << "Info_Text (2)" << QString() << "a b;d"
+                                     << QByteArray("#TALVERON_DP\r\nInfo_Text = \"a b;d\"\r\n"
                                                    "     ; note\r\n");
     }
     void applyKeepsCommentsOfContinuedLines() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, label);
         QFETCH(QString, range);
+        QFETCH(QString, string);
         QFETCH(QByteArray, applied);
         FrameFixture f;
         CChildFrame* child = Open(f, bytes);
         Select(child, label);
         if (!range.isEmpty())
             child->InputView()->RangeField()->setText(range);
+        if (!string.isEmpty())
+            child->InputView()->StringField()->setPlainText(string);
         child->InputView()->OnApply();
         QCOMPARE(QByteArray::fromStdString(child->Doc().Bytes()), applied);
         QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()), label);

@@ -147,27 +147,27 @@ void TextViewTest::replaceEntryLines_data() {
     QTest::newRow("one line") << "#TALVERON_DP\nKVF_Revision = 1\nVendor_Name = \"A\""
                               << "KVF_Revision"
                               << "=2" << 1 << 1
-                              << "#TALVERON_DP\nKVF_Revision=2\nVendor_Name = \"A\"" << 1;
+                              << "#TALVERON_DP\nKVF_Revision = 2\nVendor_Name = \"A\"" << 1;
     QTest::newRow("comment kept at its column")
         << "Max_Module = 4        ; modules\nX"
         << "Max_Module"
-        << "=12" << 0 << 0 << "Max_Module=12         ; modules\nX" << 0;
+        << "=12" << 0 << 0 << "Max_Module = 12       ; modules\nX" << 0;
     QTest::newRow("value with a ';' keeps the comment too")
         << "Vendor_Name = \"A\"   ; maker"
         << "Vendor_Name"
-        << "=\"A;B\"" << 0 << 0 << "Vendor_Name=\"A;B\"   ; maker" << 0;
+        << "=\"A;B\"" << 0 << 0 << "Vendor_Name = \"A;B\" ; maker" << 0;
     QTest::newRow("semicolon inside quotes is no comment")
         << "Vendor_Name = \"A;B\""
         << "Vendor_Name"
-        << "=\"C\"" << 0 << 0 << "Vendor_Name=\"C\"" << 0;
+        << "=\"C\"" << 0 << 0 << "Vendor_Name = \"C\"" << 0;
     QTest::newRow("more lines than before continue with backslashes")
         << "Info_Text = \"a\"\nX"
         << "Info_Text"
-        << "=\"a\r\nb\r\nc\"" << 0 << 0 << "Info_Text=\"a\\\nb\\\nc\"\nX" << 2;
+        << "=\"a\r\nb\r\nc\"" << 0 << 0 << "Info_Text = \"a\\\nb\\\nc\"\nX" << 2;
     QTest::newRow("fewer lines: comments stay as comment lines")
         << "User_Prm_Data = 1,2,\\ ; one\n3,4,\\\n5 ; three\nX"
         << "User_Prm_Data"
-        << "=7" << 0 << 2 << "User_Prm_Data=7       ; one\n  ; three\nX" << 0;
+        << "=7" << 0 << 2 << "User_Prm_Data = 7     ; one\n  ; three\nX" << 0;
     QTest::newRow("module reference writes the number only")
         << "Module = \"M\" 0x10\n1\nEndModule"
         << "Module_Reference"
@@ -175,7 +175,7 @@ void TextViewTest::replaceEntryLines_data() {
     QTest::newRow("trailing backslash of a value gets a line break")
         << "Bitmap_Device = \"a\"\nX"
         << "Bitmap_Device"
-        << "=C:\\" << 0 << 0 << "Bitmap_Device=C:\\\n\nX" << 1;
+        << "=C:\\" << 0 << 0 << "Bitmap_Device = C:\\\n\nX" << 1;
 }
 
 void TextViewTest::replaceEntryLines() {
@@ -201,7 +201,7 @@ void TextViewTest::replaceEntryLinesIsOneUndoStep() {
     view.SetDocumentText(text);
     kvf::CDbEntry entry("Info_Text", "=\"z\"", 2, 1);
     QVERIFY(view.ReplaceEntryLines(entry));
-    QCOMPARE(Lines(view), QStringLiteral("A\nInfo_Text=\"z\"\nB"));
+    QCOMPARE(Lines(view), QStringLiteral("A\nInfo_Text = \"z\"\nB"));
     view.undo();
     QCOMPARE(Lines(view), text);
 }

@@ -36,33 +36,56 @@ TEST_P(EntryRewrite, NewLines) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, EntryRewrite,
     ::testing::Values(
+        RewriteCase{"OneLine",
+                    {"Vendor_Name = \"a\""},
+                    "Vendor_Name",
+                    "=\"b\"",
+                    {"Vendor_Name = \"b\""},
+                    0},
+        // The blanks around '=' are the line's own, whatever the value brings.
+        RewriteCase{"UnspacedLineStaysUnspaced", {"A=1"}, "A", "= 2", {"A=2"}, 0},
+        RewriteCase{"TabsStay", {"A\t=\t1"}, "A", "=2", {"A\t=\t2"}, 0},
+        RewriteCase{"UnevenSpacingStays", {"A  =1"}, "A", "=2", {"A  =2"}, 0},
+        RewriteCase{"IndexedLineKeepsItsSpacing",
+                    {"Slot(1)=\"a\" 1 1-2"},
+                    "Slot",
+                    "(1) = \"b\" 1 1-2",
+                    {"Slot(1)=\"b\" 1 1-2"},
+                    0},
+        RewriteCase{"EqualSignEndingTheLineIsSpacedAlike", {"A ="}, "A", "=2", {"A = 2"}, 0},
         RewriteCase{
-            "OneLine", {"Vendor_Name = \"a\""}, "Vendor_Name", "=\"b\"", {"Vendor_Name=\"b\""}, 0},
+            "EqualSignInACommentIsNotTheLines", {"A 1 ; x = y"}, "A", "=2", {"A=2 ; x = y"}, 0},
+        RewriteCase{"LineWithoutEqualSignWritesTheValueAsItIs",
+                    {"Unsigned8  1 0-9"},
+                    "Unsigned8",
+                    " 2 0-9",
+                    {"Unsigned8 2 0-9"},
+                    0},
         RewriteCase{
-            "CommentKeepsItsColumn", {"A = 1      ; note"}, "A", "=22", {"A=22       ; note"}, 0},
+            "CommentKeepsItsColumn", {"A = 1      ; note"}, "A", "=22", {"A = 22     ; note"}, 0},
         RewriteCase{"LongerLinePushesTheComment",
                     {"A = 1 ; note"},
                     "A",
                     "=123456789",
-                    {"A=123456789 ; note"},
+                    {"A = 123456789 ; note"},
                     0},
         RewriteCase{"SemicolonInsideQuotesIsText",
                     {"Info_Text = \"a;b\" ; c"},
                     "Info_Text",
                     "=\"x\"",
-                    {"Info_Text=\"x\"     ; c"},
+                    {"Info_Text = \"x\"   ; c"},
                     0},
         RewriteCase{"ValueOverTwoLinesContinues",
                     {"Info_Text = \"a\""},
                     "Info_Text",
                     "=\"a\"\r\n\"b\"",
-                    {"Info_Text=\"a\"\\", "\"b\""},
+                    {"Info_Text = \"a\"\\", "\"b\""},
                     1},
         RewriteCase{"ShorterValueKeepsOnlyTheOldComments",
                     {"Info_Text = \"a\" \\", "\"b\" \\ ; two", "\"c\""},
                     "Info_Text",
                     "=\"z\"",
-                    {"Info_Text=\"z\"", "      ; two"},
+                    {"Info_Text = \"z\"", "      ; two"},
                     0},
         RewriteCase{"ModuleReferenceWritesWhatFollowsTheEqualSign",
                     {"1"},
@@ -74,9 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Bitmap_Device = \"a\""},
                     "Bitmap_Device",
                     "=C:\\",
-                    {"Bitmap_Device=C:\\", ""},
+                    {"Bitmap_Device = C:\\", ""},
                     1},
-        RewriteCase{"TrailingBlanksAndNoBreakSpacesGo", {"A = 1"}, "A", "=2 \t\xA0", {"A=2"}, 0}),
+        RewriteCase{"TrailingBlanksAndNoBreakSpacesGo", {"A = 1"}, "A", "=2 \t\xA0", {"A = 2"}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EntryRewrite, RefusesOverlongLines) {
@@ -90,7 +113,7 @@ TEST(EntryRewrite, EditorTextKeepsEveryCharacterOfAComment) {
     auto rewritten =
         RewriteEntryLines<std::u16string>({u"A = \u00e4 ; \u2192 \u4e2d"}, u"A", u"=\"b\"", false);
     ASSERT_TRUE(rewritten);
-    EXPECT_EQ(rewritten->Lines, std::vector<std::u16string>{u"A=\"b\" ; \u2192 \u4e2d"});
+    EXPECT_EQ(rewritten->Lines, std::vector<std::u16string>{u"A = \"b\" ; \u2192 \u4e2d"});
 }
 
 struct MatchCase {

@@ -97,7 +97,7 @@ TEST(FormApply, StoresRewritesTheLinesAndChecksTheEntry) {
     ApplyOutcome outcome = ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text);
     EXPECT_EQ(outcome.Result, ApplyOutcome::Status::Applied);
     EXPECT_EQ(outcome.MessageId, 0);
-    EXPECT_EQ(edit.text.lines.Line(1), "Vendor_Name=\"Widgets Inc.\" ; the maker");
+    EXPECT_EQ(edit.text.lines.Line(1), "Vendor_Name = \"Widgets Inc.\" ; the maker");
     EXPECT_EQ(edit.text.lines.Line(2), "Min_Slave_Intervall = 6");
     EXPECT_EQ(edit.shown.InputForm.Values[0], "Widgets Inc.");
     EXPECT_EQ(edit.shown.CurrentEntry, &entry);
@@ -111,13 +111,83 @@ TEST(FormApply, AValueTheCheckRefusesIsWrittenAndReported) {
     typed.Values[0] = "70000";
     EXPECT_EQ(ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text).Result,
               ApplyOutcome::Status::Applied);
-    EXPECT_EQ(edit.text.lines.Line(2), "Min_Slave_Intervall=70000");
+    EXPECT_EQ(edit.text.lines.Line(2), "Min_Slave_Intervall = 70000");
     std::vector<std::string> rows = edit.Rows();
     ASSERT_EQ(rows.size(), 3u) << ::testing::PrintToString(rows);
     EXPECT_EQ(rows.front(), kCleanCheck.front());
     EXPECT_EQ(rows[1].substr(0, 13), "Error|Line 3|");
     EXPECT_EQ(rows.back(), kCleanCheck.back());
 }
+
+// One entry of each kind of form, spaced as files have them and with values a field may
+// show other than they are written (a choice that is no button's).
+const std::string kSpacedForms = "#TALVERON_DP\n"
+                                 "Vendor_Name = \"ACME\"   ; the maker\n"
+                                 "Station_Type = 5\n"
+                                 "Auto_Baud_supp = 2\n"
+                                 "Module = \"8 DI\" 0x10,\\ ; inputs\n"
+                                 "  0x20\n"
+                                 "EndModule\n"
+                                 "ExtUserPrmData = 1 \"Mode\"\n"
+                                 "Bit(3) 1 0-1\n"
+                                 "EndExtUserPrmData\n"
+                                 "SlotDefinition\n"
+                                 "Slot(1)=\"Head\" 1 1-2\n"
+                                 "EndSlotDefinition\n";
+
+// Apply with every field as the entry shows it writes nothing and still checks the entry.
+TEST(FormApply, UnchangedFieldsWriteNothing) {
+    for (int line : {1, 2, 3, 4, 6, 7, 8, 11}) {
+        Editing edit(kSpacedForms);
+        edit.Select(line);
+        const InputFormData typed = edit.shown.InputForm;
+        ApplyOutcome outcome =
+            ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text);
+        EXPECT_EQ(outcome.Result, ApplyOutcome::Status::Unchanged) << line;
+        EXPECT_EQ(edit.text.Calls, 0) << line;
+        ASSERT_FALSE(edit.Rows().empty()) << line;
+        EXPECT_EQ(edit.Rows().front(), kCleanCheck.front()) << line;
+    }
+}
+
+struct SpacingCase {
+    const char* name;
+    int line;
+    std::size_t field;
+    const char* typed;
+    std::vector<std::string> applied; // the entry's new lines
+};
+
+class FormApplySpacing : public ::testing::TestWithParam<SpacingCase> {};
+
+// A changed field rewrites the entry's lines with the blanks its '=' had.
+TEST_P(FormApplySpacing, KeepsTheLinesOwnSpacing) {
+    const SpacingCase& c = GetParam();
+    Editing edit(kSpacedForms);
+    CDbEntry& entry = edit.Select(c.line);
+    InputFormData typed = edit.shown.InputForm;
+    typed.Values[c.field] = c.typed;
+    EXPECT_EQ(ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text).Result,
+              ApplyOutcome::Status::Applied);
+    std::vector<std::string> lines;
+    for (int line = entry.LongLine; line <= entry.Line; ++line)
+        lines.push_back(edit.text.lines.Line(line));
+    EXPECT_EQ(lines, c.applied);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormApplySpacing,
+    ::testing::Values(
+        SpacingCase{"Commented", 1, 0, "Widgets", {"Vendor_Name = \"Widgets\" ; the maker"}},
+        SpacingCase{"ChoiceOfNoButton", 2, 0, "1", {"Station_Type = 1"}},
+        SpacingCase{"ModuleNameQuoted", 4, 0, "16 DO", {"Module = \"16 DO\" 0x10,  0x20 ; inputs"}},
+        SpacingCase{"ContinuedModule",
+                    4,
+                    1,
+                    "0x10,\r\n0x21",
+                    {"Module = \"8 DI\" 0x10,\\ ; inputs", "0x21"}},
+        SpacingCase{"UnspacedSlot", 11, 3, "Tail", {"Slot(1)=\"Tail\" 1 1-2"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Refusal {
     const char* name;
