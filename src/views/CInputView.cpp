@@ -424,6 +424,7 @@ void CInputView::ReadFields(InputFormData& form) const {
         values[0].assign(1, bool_->isChecked() ? '1' : '0');
         break;
     case InputForm::Module:
+        values[0] = Bytes(string_->toPlainText());
         values[1] = Bytes(range_->text());
         break;
     case InputForm::BitLine:
@@ -504,11 +505,22 @@ void CInputView::OnApply() {
         setEnabled(false);
         if (tree_)
             tree_->setEnabled(false);
-    } else if (outcome.Result == ApplyOutcome::Status::Applied && tree_) {
-        tree_->RelabelEntry(*focus_->CurrentEntry);
+    } else if (outcome.Result == ApplyOutcome::Status::Applied) {
+        if (tree_)
+            tree_->RelabelEntry(*focus_->CurrentEntry);
+        ShowCurrentEntry();
     }
     if (outcome.MessageId)
         app_->Alert(std::string(MessageText(outcome.MessageId)));
+}
+
+void CInputView::ShowCurrentEntry() {
+    CDbEntry* entry = focus_->CurrentEntry;
+    if (!entry)
+        return;
+    RunContext run(*app_);
+    Dispatch(run, *focus_, entry->Key, ACTION_SHOW, entry->Value);
+    OnUpdate();
 }
 
 void CInputView::FillConfigList() {

@@ -42,7 +42,9 @@ class CInputView : public QWidget {
 
     // Hides every control, shows the help text and the layout of the current FormKind.
     void OnUpdate();
-    // Write protection, fields into the form, store, rewrite the lines, relabel, check.
+    // Write protection, fields into the form, store, rewrite the lines, relabel, check; the
+    // fields then show what the entry holds. Fields that read as the entry shows them write
+    // nothing.
     void OnApply();
     // A data type was chosen in the list (layouts 8 and 9).
     void OnDataTypeChanged(const QString& type);
@@ -94,6 +96,8 @@ class CInputView : public QWidget {
     void ShowTextAndRange(const std::string& text, const std::string& rangeCaption,
                           const std::string& range);
     void ShowHelp();
+    // The current entry's form as the dispatcher fills it, in the fields.
+    void ShowCurrentEntry();
     void FillConfigList();
     void OnConfigListMenu(const QPoint& at);
 

@@ -132,6 +132,28 @@ class InputViewTest : public QObject {
         }
     }
 
+    // The name of a module is applied as the configuration is, quoted, and the fields show
+    // what the line holds then; the line keeps its blanks around '='.
+    void moduleNameIsApplied() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, Spaced(kEveryLayout));
+        Select(child, "Module (7)");
+        CInputView* input = child->InputView();
+        input->StringField()->setPlainText("16 DO");
+        input->RangeField()->setText("0x10,0x20,0x30");
+        input->OnApply();
+        QCOMPARE(child->Doc().Text().findBlockByNumber(6).text(),
+                 QString("Module = \"16 DO\" 0x10,0x20,0x30"));
+        QCOMPARE(child->Focus().CurrentEntry->m_Ready[0], std::string("16 DO"));
+        QCOMPARE(input->StringField()->toPlainText(), QString("16 DO"));
+        QCOMPARE(input->ConfigList()->topLevelItemCount(), 3);
+        // Read back from the text, the entry is the same.
+        child->RebuildDatabase();
+        Select(child, "Module (7)");
+        QCOMPARE(input->StringField()->toPlainText(), QString("16 DO"));
+        QCOMPARE(input->RangeField()->text(), QString("0x10,0x20,0x30"));
+    }
+
     void layoutsShowTheFormValues() {
         FrameFixture f;
         CChildFrame* child = Open(f, kEveryLayout);
