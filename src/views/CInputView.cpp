@@ -5,6 +5,7 @@
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/RunContext.h"
+#include "editing/EntryCheck.h"
 #include "editing/FormApply.h"
 #include "semantic/ModuleConfigEdit.h"
 #include "semantic/ModuleOverview.h"
@@ -31,7 +32,10 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTreeWidget>
+
+#include <optional>
 
 namespace kvf {
 namespace {
@@ -181,6 +185,12 @@ void CInputView::BuildControls() {
             FillConfigList();
     });
     connect(help_, &QPushButton::clicked, this, &CInputView::ShowHelp);
+    // Undo and redo of an Apply reach the view as edits of the text.
+    connect(text_->document(), &QTextDocument::contentsChange, this,
+            [this](int, int removed, int added) {
+                if (removed != 0 || added != 0)
+                    FollowAppliedSteps();
+            });
 }
 
 QLabel* CInputView::NewLabel(int id) {
@@ -499,15 +509,25 @@ void CInputView::OnDataTypeChanged(const QString& type) {
 void CInputView::OnApply() {
     InputFormData typed = focus_->InputForm;
     ReadFields(typed);
+    // What the entry and its lines are before the Apply, for an undo of it to go back to.
+    CDbEntry* entry = focus_->CurrentEntry;
+    const bool held = DocumentHoldsEntry(*document_, entry);
+    const std::optional<CDbEntry> before = held ? std::optional<CDbEntry>(*entry) : std::nullopt;
+    const QStringList linesBefore =
+        held ? AppliedSteps::LinesOf(*text_->document(), *entry) : QStringList();
+
     views::WaitCursorHooks wait;
+    applying_ = true;
     const ApplyOutcome outcome = ApplyForm(*app_, *focus_, *document_, typed, *text_, &wait);
+    applying_ = false;
     if (outcome.Result == ApplyOutcome::Status::DatabaseStale) {
         setEnabled(false);
         if (tree_)
             tree_->setEnabled(false);
     } else if (outcome.Result == ApplyOutcome::Status::Applied) {
+        applied_.Add(*entry, *before, linesBefore, *text_->document());
         if (tree_)
-            tree_->RelabelEntry(*focus_->CurrentEntry);
+            tree_->RelabelEntry(*entry);
         ShowCurrentEntry();
     }
     if (outcome.MessageId)
@@ -521,6 +541,17 @@ void CInputView::ShowCurrentEntry() {
     RunContext run(*app_);
     Dispatch(run, *focus_, entry->Key, ACTION_SHOW, entry->Value);
     OnUpdate();
+}
+
+void CInputView::FollowAppliedSteps() {
+    if (applying_)
+        return;
+    for (CDbEntry* entry : applied_.Follow(document_->Database, *text_->document())) {
+        if (tree_)
+            tree_->RelabelEntry(*entry);
+        if (entry == focus_->CurrentEntry)
+            ShowCurrentEntry();
+    }
 }
 
 void CInputView::FillConfigList() {

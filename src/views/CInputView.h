@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/AppliedSteps.h"
+
 #include <QWidget>
 
 #include <array>
@@ -98,6 +100,9 @@ class CInputView : public QWidget {
     void ShowHelp();
     // The current entry's form as the dispatcher fills it, in the fields.
     void ShowCurrentEntry();
+    // After an edit of the text: an entry whose Apply was undone (or redone) is as its lines
+    // read again, and the form shows it when it is the current entry.
+    void FollowAppliedSteps();
     void FillConfigList();
     void OnConfigListMenu(const QPoint& at);
 
@@ -106,6 +111,8 @@ class CInputView : public QWidget {
     Document* document_;
     CKVFTextView* text_;
     CKVFTreeView* tree_ = nullptr;
+    AppliedSteps applied_;
+    bool applying_ = false; // the text changes because of this view's own Apply
 
     QWidget* form_ = nullptr;
     QPushButton* apply_ = nullptr;

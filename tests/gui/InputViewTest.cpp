@@ -3,9 +3,11 @@
 // type list; and the refusals that keep text and database as they were.
 #include "FrameFixture.h"
 
+#include "app/LiveCheck.h"
 #include "core/InputForm.h"
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
+#include "core/Windows1252.h"
 #include "views/CInputView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CfgIdentifierDialog.h"
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
@@ -58,6 +61,10 @@ const QByteArray kEveryLayout = "#TALVERON_DP\r\n"
 // them already).
 QByteArray Spaced(const QByteArray& bytes) {
     return QByteArray(bytes).replace("=", " = ");
+}
+
+std::string Bytes(const QString& text) {
+    return Utf8ToWindows1252(text.toStdString());
 }
 
 QModelIndex Find(CKVFTreeView* tree, const QString& label) {
@@ -152,6 +159,81 @@ class InputViewTest : public QObject {
         Select(child, "Module (7)");
         QCOMPARE(input->StringField()->toPlainText(), QString("16 DO"));
         QCOMPARE(input->RangeField()->text(), QString("0x10,0x20,0x30"));
+    }
+
+    // Undo and redo of an Apply: the fields, the identifier list and the entry show what
+    // the text holds again, with the live check off (which leaves the database as it was
+    // otherwise) and on (after the live check took the Apply's text over).
+    void undoOfAnApplyIsFollowed_data() {
+        QTest::addColumn<bool>("live");
+        QTest::newRow("live check off") << false;
+        QTest::newRow("live check on") << true;
+    }
+    void undoOfAnApplyIsFollowed() {
+        QFETCH(bool, live);
+        FrameFixture f;
+        f.store->SetInt("Settings", "LiveCheck", live ? 1 : 0);
+        const QByteArray bytes = Spaced(kEveryLayout);
+        CChildFrame* child = Open(f, bytes);
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        if (live) {
+            child->Live().SetPause(20);
+            QVERIFY(checked.wait(5000));
+        }
+        Select(child, "Module (7)");
+        CInputView* input = child->InputView();
+        auto shows = [&](const QString& name, const QString& config, int identifiers) {
+            return input->StringField()->toPlainText() == name &&
+                   input->RangeField()->text() == config &&
+                   input->ConfigList()->topLevelItemCount() == identifiers &&
+                   child->Focus().CurrentEntry &&
+                   child->Focus().CurrentEntry->m_Ready[0] == Bytes(name) &&
+                   child->Focus().CurrentEntry->m_Ready[1] == Bytes(config);
+        };
+        input->StringField()->setPlainText("16 DO");
+        input->RangeField()->setText("0x30");
+        input->OnApply();
+        QVERIFY(shows("16 DO", "0x30", 1));
+        if (live) {
+            // The live check takes the Apply's text over: a database of its own.
+            const CDbEntry* applied = child->Focus().CurrentEntry;
+            QTRY_VERIFY(child->Focus().CurrentEntry && child->Focus().CurrentEntry != applied);
+        }
+
+        // At once, not at the next live check.
+        child->TextView()->undo();
+        QCOMPARE(child->Doc().Bytes(), std::string(bytes.constData()));
+        QVERIFY(shows("8 DI", "0x10,0x20", 2));
+        // The fields are the entry's again: applying them writes nothing.
+        input->OnApply();
+        QCOMPARE(child->Doc().Bytes(), std::string(bytes.constData()));
+
+        child->TextView()->redo();
+        QVERIFY(shows("16 DO", "0x30", 1));
+        if (live) {
+            QVERIFY(checked.wait(5000));
+            QTRY_VERIFY(shows("16 DO", "0x30", 1));
+        }
+        QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()),
+                 QString("Module (7)"));
+        QVERIFY(f.alerts.isEmpty());
+    }
+
+    // Typing in an applied entry's line is no undo: the form waits for a rebuild, as for
+    // any edit of the text.
+    void typingInAnAppliedLineLeavesTheForm() {
+        FrameFixture f;
+        f.store->SetInt("Settings", "LiveCheck", 0);
+        CChildFrame* child = Open(f, kEveryLayout);
+        Select(child, "Vendor_Name (2)");
+        CInputView* input = child->InputView();
+        input->StringField()->setPlainText("Other");
+        input->OnApply();
+        QTextCursor cursor(child->Doc().Text().findBlockByNumber(1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(" ; typed");
+        QCOMPARE(input->StringField()->toPlainText(), QString("Other"));
+        QCOMPARE(child->Focus().CurrentEntry->m_Ready[0], std::string("Other"));
     }
 
     void layoutsShowTheFormValues() {
