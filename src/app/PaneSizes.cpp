@@ -1,6 +1,7 @@
 #include "app/PaneSizes.h"
 
 #include "core/SettingsStore.h"
+#include "views/CInputView.h"
 
 #include <QScrollBar>
 #include <QSplitter>
@@ -21,7 +22,7 @@ constexpr int kStartInputHeight = 70;
 } // namespace
 
 PaneSizes::PaneSizes(SettingsStore& settings, QSplitter& sideBySide, QSplitter& textOverInput,
-                     QTreeView& tree, QWidget& input)
+                     QTreeView& tree, CInputView& input)
     : QObject(&sideBySide), settings_(&settings), sideBySide_(&sideBySide),
       textOverInput_(&textOverInput), tree_(&tree), input_(&input) {
     // Only a drag by the user moves a divider with this signal; setSizes does not.
@@ -57,6 +58,9 @@ void PaneSizes::ApplyInitial() {
         inputHeight = kStartInputHeight;
     const int textHeight = std::max(20, height - inputHeight);
     textOverInput_->setSizes({textHeight, std::max(0, height - textHeight)});
+    // The form shown before the window had its sizes (the one with nothing to edit, its
+    // picture under the Help button) opens whole too.
+    FitForm();
 }
 
 void PaneSizes::FitForm() {
@@ -64,7 +68,7 @@ void PaneSizes::FitForm() {
         return; // the user's height stands
     const QList<int> sizes = textOverInput_->sizes();
     const int height = sizes.value(0) + sizes.value(1);
-    const int wanted = std::min(input_->sizeHint().height(), height * 2 / 3);
+    const int wanted = std::min(input_->FormHeight(), height * 2 / 3);
     if (wanted <= sizes.value(1))
         return;
     textOverInput_->setSizes({height - wanted, wanted});

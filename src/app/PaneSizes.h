@@ -8,6 +8,7 @@ class QWidget;
 
 namespace kvf {
 
+class CInputView;
 class SettingsStore;
 
 // How a document window divides itself: the tree pane wide enough for its labels (up to a
@@ -16,7 +17,7 @@ class SettingsStore;
 class PaneSizes : public QObject {
   public:
     PaneSizes(SettingsStore& settings, QSplitter& sideBySide, QSplitter& textOverInput,
-              QTreeView& tree, QWidget& input);
+              QTreeView& tree, CInputView& input);
 
     // The first split of a new window.
     void ApplyInitial();
@@ -32,7 +33,7 @@ class PaneSizes : public QObject {
     QSplitter* sideBySide_;
     QSplitter* textOverInput_;
     QTreeView* tree_;
-    QWidget* input_;
+    CInputView* input_;
 };
 
 } // namespace kvf

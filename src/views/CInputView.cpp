@@ -193,6 +193,11 @@ void CInputView::BuildControls() {
             });
 }
 
+int CInputView::FormHeight() const {
+    const QMargins margins = layout()->contentsMargins();
+    return form_->sizeHint().height() + margins.top() + margins.bottom();
+}
+
 QLabel* CInputView::NewLabel(int id) {
     return new QLabel(views::ViewText(id), form_);
 }

@@ -44,6 +44,8 @@ class CInputView : public QWidget {
 
     // Hides every control, shows the help text and the layout of the current FormKind.
     void OnUpdate();
+    // The height the shown form needs to be seen whole; the help box beside it scrolls.
+    int FormHeight() const;
     // Write protection, fields into the form, store, rewrite the lines, relabel, check; the
     // fields then show what the entry holds. Fields that read as the entry shows them write
     // nothing.

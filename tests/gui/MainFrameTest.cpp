@@ -55,6 +55,12 @@ struct RecordingProgress : kvf::ProgressSink {
     void End() override { ++Ends; }
 };
 
+// The input pane's height for the form it shows: 70 pixels where the form fits, else the
+// form's height, up to two thirds of the text and input panes' `total`.
+int FittedInputHeight(CChildFrame& child, int total) {
+    return std::max(70, std::min(child.InputView()->FormHeight(), total * 2 / 3));
+}
+
 } // namespace
 
 class MainFrameTest : public QObject {
@@ -168,10 +174,11 @@ class MainFrameTest : public QObject {
         CChildFrame* child = f.frame->OpenPaths({f.Write("mod.kvf", modular)}, false).first();
         auto* right = qobject_cast<QSplitter*>(child->TextView()->parentWidget());
         QVERIFY(right);
-        QCOMPARE(right->sizes().last(), 70);
-        child->TreeView()->SelectEntryForLine(7);
         const int total = right->sizes().first() + right->sizes().last();
-        const int wanted = std::min(child->InputView()->sizeHint().height(), total * 2 / 3);
+        // The form with nothing to edit (its picture under the Help button) opens whole.
+        QCOMPARE(right->sizes().last(), FittedInputHeight(*child, total));
+        child->TreeView()->SelectEntryForLine(7);
+        const int wanted = std::min(child->InputView()->FormHeight(), total * 2 / 3);
         QVERIFY(wanted > 70);
         QCOMPARE(right->sizes().last(), wanted);
 
@@ -202,7 +209,8 @@ class MainFrameTest : public QObject {
         auto* right = qobject_cast<QSplitter*>(split->widget(1));
         QVERIFY(right);
         QCOMPARE(right->widget(0), child->TextView());
-        QCOMPARE(right->sizes().first(), std::max(20, right->height() - right->handleWidth() - 70));
+        const int total = right->height() - right->handleWidth();
+        QCOMPARE(right->sizes().last(), FittedInputHeight(*child, total));
         QCOMPARE(f.frame->ModifiedPane()->text(), QString("Original"));
         QCOMPARE(f.frame->CaretPane()->text(), QString("Line: 1, Char: 1"));
         // The interim tree lists the entries under their groups.
