@@ -51,6 +51,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QUrl>
@@ -890,6 +891,9 @@ void CMainFrame::ApplyViewMode() {
     if (!mdi_ || (mdi_->viewMode() == QMdiArea::TabbedView) == tabbed)
         return;
     mdi_->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    // A tab as wide as its file name, as in other editors, not a share of the whole width.
+    if (auto* tabs = mdi_->findChild<QTabBar*>())
+        tabs->setExpanding(false);
     if (!tabbed) {
         // Back from tabs every window shows whole in the area again, the active one on top.
         QMdiSubWindow* active = mdi_->activeSubWindow();

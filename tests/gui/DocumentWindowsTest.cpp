@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QSettings>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTest>
 
 using namespace kvf;
@@ -84,6 +85,10 @@ class DocumentWindowsTest : public QObject {
             f.frame->NewDocument();
             tabbed->trigger();
             QCOMPARE(f.frame->MdiArea()->viewMode(), QMdiArea::TabbedView);
+            // A tab as wide as its title, not a share of the whole width.
+            auto* tabs = f.frame->MdiArea()->findChild<QTabBar*>();
+            QVERIFY(tabs);
+            QVERIFY(tabs->tabRect(0).width() < f.frame->MdiArea()->width() / 3);
             QVERIFY(!f.frame->Command("cmd_window_cascade")->isEnabled());
             CChildFrame* third = f.frame->NewDocument();
             QCOMPARE(f.frame->ActiveChild(), third);
