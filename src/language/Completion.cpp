@@ -8,6 +8,7 @@
 #include "language/SnapshotDatabase.h"
 #include "semantic/SemanticKeywordList.h"
 
+#include <algorithm>
 #include <set>
 
 namespace kvf::language {
@@ -128,15 +129,15 @@ std::vector<CompletionItem> Values(const SnapshotDatabase& db, const std::string
     if (!match)
         return items;
     if (match.Row->Rule == ValueRule::Boolean) {
-        items.push_back({"0", "no, not supported", "", false});
-        items.push_back({"1", "yes, supported", "", false});
+        items.push_back({"0", "no, not supported", "", false, {}});
+        items.push_back({"1", "yes, supported", "", false, {}});
         return items;
     }
     std::string range(match.Keyword->RangeText);
     for (const NumberSpan& span : AllowedNumbers(range)) {
-        items.push_back({std::to_string(span.Low), range, "", false});
+        items.push_back({std::to_string(span.Low), range, "", false, {}});
         if (span.High != span.Low)
-            items.push_back({std::to_string(span.High), range, "", false});
+            items.push_back({std::to_string(span.High), range, "", false, {}});
     }
     return items;
 }
@@ -153,11 +154,23 @@ std::vector<CompletionItem> CompleteAt(const Snapshot& snapshot, const CheckSett
     LineLayout layout = LayOut(line);
     if (layout.CommentBegin >= 0 && at.Column > layout.CommentBegin)
         return {};
-    if (layout.EqualSign >= 0 && at.Column > layout.EqualSign)
-        return Values(db, std::string(KeyOf(line, layout)));
-    if (at.Column <= layout.KeyEnd || !layout.HasKey())
-        return Keywords(db, at.Line);
-    return {};
+    std::vector<CompletionItem> items;
+    TextRange replaces{at, at};
+    if (layout.EqualSign >= 0 && at.Column > layout.EqualSign) {
+        items = Values(db, std::string(KeyOf(line, layout)));
+        if (layout.HasValue() && at.Column >= layout.ValueBegin)
+            replaces = {{at.Line, layout.ValueBegin},
+                        {at.Line, std::max(at.Column, layout.ValueEnd)}};
+    } else if (at.Column <= layout.KeyEnd || !layout.HasKey()) {
+        items = Keywords(db, at.Line);
+        if (layout.HasKey())
+            replaces = {{at.Line, std::min(at.Column, layout.KeyBegin)}, {at.Line, layout.KeyEnd}};
+    }
+    // A keyword may hold '.' ("MaxTsdr_9.6"), which editors do not count as part of a
+    // word: the item says itself what it replaces, so it does not add to half a keyword.
+    for (CompletionItem& item : items)
+        item.Replaces = replaces;
+    return items;
 }
 
 } // namespace kvf::language

@@ -13,6 +13,9 @@ struct CompletionItem {
     std::string Detail;        // the value rule, or what a value means
     std::string Documentation; // the keyword's help
     bool IsKeyword = false;    // a keyword, else a value
+    // What the item replaces on its line: the key or the value written so far (it holds
+    // the position asked about), or nothing at that position where none is written yet.
+    TextRange Replaces;
 };
 
 // What may be written at a position: at the start of a line the keywords that may stand

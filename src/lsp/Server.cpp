@@ -396,7 +396,9 @@ Json Server::Completion(const Json& params) {
     for (const language::CompletionItem& item :
          language::CompleteAt(SnapshotOf(*document), settings_->ForCheck(), at)) {
         Json json{{"label", ToClientText(item.Label)},
-                  {"kind", item.IsKeyword ? kCompletionKeyword : kCompletionValue}};
+                  {"kind", item.IsKeyword ? kCompletionKeyword : kCompletionValue},
+                  {"textEdit",
+                   {{"range", ToJson(item.Replaces)}, {"newText", ToClientText(item.Label)}}}};
         if (!item.Detail.empty())
             json["detail"] = ToClientText(item.Detail);
         if (!item.Documentation.empty())

@@ -111,6 +111,27 @@ TEST_F(ServerTest, DiagnosticsFollowEditsWithIdsAndVersions) {
     EXPECT_TRUE(found) << second.dump();
 }
 
+// A completion says what it replaces: the half-typed keyword, '.' included, which a
+// client's notion of a word would cut ("MaxTsdr_9." would become "MaxTsdr_9.MaxTsdr_9.6").
+TEST_F(ServerTest, CompletionReplacesTheKeyWrittenSoFar) {
+    Open("#TALVERON_DP\nMaxTsdr_9.\n");
+    server_.HandleOne(Dump(
+        Call(7, "textDocument/completion",
+             {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", 1}, {"character", 10}}}})));
+    Json reply = out_.WaitFor([](const Json& m) { return m.value("id", 0) == 7; });
+    bool found = false;
+    for (const Json& item : reply["result"]) {
+        if (item["label"] != "MaxTsdr_9.6")
+            continue;
+        found = true;
+        EXPECT_EQ(item["textEdit"]["newText"], "MaxTsdr_9.6");
+        EXPECT_EQ(item["textEdit"]["range"]["start"]["character"], 0);
+        EXPECT_EQ(item["textEdit"]["range"]["end"]["character"], 10);
+        EXPECT_EQ(item["textEdit"]["range"]["start"]["line"], 1);
+    }
+    EXPECT_TRUE(found) << reply.dump();
+}
+
 // Many changes in a row: the last version is published, and no result of an older
 // version comes after a newer one.
 TEST_F(ServerTest, OlderResultsAreDropped) {

@@ -94,5 +94,38 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{8, 15, "7", "3"},                                 // the PrmText numbers
         CompletionCase{11, 28, "3", "7"})); // the ExtUserPrmData numbers
 
+// What a completion replaces: the key or the value written so far, which holds the
+// position; nothing where none is written yet.
+struct ReplaceCase {
+    const char* line;
+    int column;
+    int from;
+    int to;
+};
+
+class CompletionReplaces : public ::testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(CompletionReplaces, TheWordWrittenSoFar) {
+    MemorySettingsStore settings;
+    CheckSettings check;
+    check.Settings = &settings;
+    const std::string text = std::string("#TALVERON_DP\n") + GetParam().line + "\n";
+    std::vector<CompletionItem> items =
+        CompleteAt({text, "dev.kvf", ""}, check, {1, GetParam().column});
+    ASSERT_FALSE(items.empty()) << GetParam().line;
+    for (const CompletionItem& item : items) {
+        EXPECT_EQ(item.Replaces.Start, (TextPosition{1, GetParam().from})) << item.Label;
+        EXPECT_EQ(item.Replaces.End, (TextPosition{1, GetParam().to})) << item.Label;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, CompletionReplaces,
+    ::testing::Values(ReplaceCase{"MaxTsdr_9.", 10, 0, 10},     // a key with its '.'
+                      ReplaceCase{"MaxTsdr_9.", 4, 0, 10},      // the caret inside the key
+                      ReplaceCase{"", 0, 0, 0},                 // nothing written yet
+                      ReplaceCase{"9.6_supp = 1", 12, 11, 12},  // the value
+                      ReplaceCase{"9.6_supp = ", 11, 11, 11})); // no value yet
+
 } // namespace
 } // namespace kvf::language
