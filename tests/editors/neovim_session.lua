@@ -70,5 +70,24 @@ local ok, err = pcall(function()
   check(vim.api.nvim_buf_get_lines(buf, 2, 3, false)[1]:find('^Freeze_Mode_supp'), 'the fix was not applied')
   check(vim.wait(20000, function() return not has_code('133') end, 50),
         'the finding stayed after the fix: ' .. codes())
+
+  -- Completing a half-typed keyword whose name holds '.': the item's edit replaces what was
+  -- typed, so the line holds the keyword once.
+  vim.api.nvim_buf_set_lines(buf, -1, -1, false, { 'MaxTsdr_9.' })
+  local last = vim.api.nvim_buf_line_count(buf) - 1
+  local completion = vim.lsp.buf_request_sync(buf, 'textDocument/completion', {
+    textDocument = vim.lsp.util.make_text_document_params(buf),
+    position = { line = last, character = 10 },
+  }, 10000)
+  local item
+  for _, response in pairs(completion or {}) do
+    for _, candidate in ipairs(response.result or {}) do
+      if candidate.label == 'MaxTsdr_9.6' then item = candidate end
+    end
+  end
+  check(item ~= nil and item.textEdit ~= nil, 'no completion of MaxTsdr_9.6 with its edit')
+  vim.lsp.util.apply_text_edits({ item.textEdit }, buf, 'utf-16')
+  local completed = vim.api.nvim_buf_get_lines(buf, last, last + 1, false)[1]
+  check(completed == 'MaxTsdr_9.6', 'completed line: ' .. completed)
 end)
 if ok then finish('ok') else finish('FAIL: ' .. tostring(err)) end
