@@ -59,7 +59,6 @@
 namespace kvf {
 namespace {
 
-// What the engine's check run asks of the window: status text, wait cursor, views.
 // The main window around a run: the status bar, the wait cursor, the views; and between
 // the run's phases a step of the progress dialog, which gives the window its events.
 class FrameHooks : public CheckRunHooks {
