@@ -127,7 +127,6 @@ void CChildFrame::ApplyInitialLayout() {
     if (layout())
         layout()->activate(); // the panes get their real sizes now, not at the next show
     paneSizes_->ApplyInitial();
-    text_->setFocus();
 }
 
 void CChildFrame::ToggleSplit() {
