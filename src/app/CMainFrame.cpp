@@ -13,6 +13,7 @@
 #include "app/UserKeyDialog.h"
 #include "app/UserKeyListDialog.h"
 #include "app/WindowTiling.h"
+#include "catalogue/UserKeys.h"
 #include "core/AppServices.h"
 #include "core/AsciiText.h"
 #include "core/LineSuppressions.h"
@@ -658,6 +659,11 @@ void CMainFrame::OnUserKey(CChildFrame* owner) {
     CDbEntry* entry = owner && app_ ? owner->Focus().CurrentEntry : nullptr;
     if (!entry || !DocumentHoldsEntry(owner->Doc().Engine(), entry)) {
         Alert(std::string(MessageText(msg::NoDatabase)));
+        return;
+    }
+    // A key the checker takes for no keyword is never written into the settings.
+    if (!IsRegistrableUserKey(entry->Key)) {
+        Alert(FormatMessage(msg::UserKeyNotRegistrable, std::string(entry->Key)));
         return;
     }
     UserKeyDialog dialog(app_->Settings(), *entry, this);

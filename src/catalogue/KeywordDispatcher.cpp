@@ -59,7 +59,7 @@ void CheckKeyCharacters(RunContext& run, const CDbEntry& entry, std::string_view
     std::string text;
     int rows = 0;
     for (char c : key) {
-        if (kKeyCharacters[static_cast<unsigned char>(c)])
+        if (IsKeywordCharacter(c))
             continue;
         if (rows++ == kMaxKeyCharacterRows)
             break;
@@ -69,6 +69,14 @@ void CheckKeyCharacters(RunContext& run, const CDbEntry& entry, std::string_view
                           run.CheckedDocument);
     }
 }
+
+} // namespace
+
+bool IsKeywordCharacter(char c) {
+    return kKeyCharacters[static_cast<unsigned char>(c)];
+}
+
+namespace {
 
 void ShowGeneric(InputFormData& form, const CDbEntry& entry) {
     switch (entry.Type) {

@@ -8,6 +8,10 @@ class RunContext;
 struct CatalogueEntry;
 struct EntryFocus;
 
+// The keyword character rule: a key may hold letters, digits, '.', '_', '#' and '-'; the
+// check reports every other character of a key (138).
+bool IsKeywordCharacter(char c);
+
 // Action codes of Dispatch.
 inline constexpr int ACTION_SHOW = 0;
 inline constexpr int ACTION_CLASSIFY = 1;

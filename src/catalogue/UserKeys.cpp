@@ -1,5 +1,6 @@
 #include "catalogue/UserKeys.h"
 
+#include "catalogue/KeywordDispatcher.h"
 #include "catalogue/NumberReader.h"
 #include "catalogue/RowCheckContext.h"
 #include "catalogue/ValueChecks.h"
@@ -338,6 +339,38 @@ void RegisterUserKey(SettingsStore& settings, CDbEntry& entry, int dataTypeIndex
     entry.Type = EntryTypeForDataTypeIndex(dataTypeIndex);
     entry.TreeGroup = TreeGroupForGroupIndex(groupIndex);
     entry.RangeLen = rangeText;
+}
+
+bool IsRegistrableUserKey(std::string_view key) {
+    return !key.empty() && std::all_of(key.begin(), key.end(), IsKeywordCharacter);
+}
+
+bool ReadUserKeySetting(std::string_view setting, UserKeySetting& parts) {
+    constexpr std::size_t kMaxIndexDigits = 4;
+    int* indexes[] = {&parts.DataTypeIndex, &parts.GroupIndex};
+    for (int* index : indexes) {
+        const std::size_t end = setting.find(';');
+        const std::string_view digits = setting.substr(0, end);
+        if (end == npos || digits.empty() || digits.size() > kMaxIndexDigits ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return false;
+        *index = 0;
+        for (char c : digits)
+            *index = *index * 10 + (c - '0');
+        setting.remove_prefix(end + 1);
+    }
+    parts.RangeText = std::string(setting);
+    return true;
+}
+
+bool RegisterUserKeySetting(SettingsStore& settings, std::string_view key,
+                            std::string_view setting) {
+    UserKeySetting parts;
+    if (!IsRegistrableUserKey(key) || !ReadUserKeySetting(setting, parts))
+        return false;
+    CDbEntry entry(std::string(key), "", 0, 0);
+    RegisterUserKey(settings, entry, parts.DataTypeIndex, parts.GroupIndex, parts.RangeText);
+    return true;
 }
 
 } // namespace kvf

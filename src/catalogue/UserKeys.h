@@ -60,4 +60,24 @@ bool RemoveUserKey(SettingsStore& settings, std::string_view key);
 void RegisterUserKey(SettingsStore& settings, CDbEntry& entry, int dataTypeIndex, int groupIndex,
                      const std::string& rangeText);
 
+// Whether a key may be registered: one the checker takes for a keyword, not empty and with no
+// character the keyword character rule reports. Any other key would put into "Summary" (a
+// list separated by commas) or into the settings file what was never a key.
+bool IsRegistrableUserKey(std::string_view key);
+
+// A stored setting taken apart: "<data type index>;<group index>;<range text>", both indexes
+// decimal numbers of at most four digits, the range text whatever follows (it may be empty).
+struct UserKeySetting {
+    int DataTypeIndex = 0;
+    int GroupIndex = 0;
+    std::string RangeText;
+};
+bool ReadUserKeySetting(std::string_view setting, UserKeySetting& parts);
+
+// The registration of a key and its stored setting as one text, as a quick fix or a client
+// asks for it: false, and nothing stored, when the key may not be registered or the setting
+// does not read as above.
+bool RegisterUserKeySetting(SettingsStore& settings, std::string_view key,
+                            std::string_view setting);
+
 } // namespace kvf

@@ -173,6 +173,10 @@ std::string ToStore(std::string_view utf8) {
 
 } // namespace
 
+std::string IniNameText(std::string_view written) {
+    return ToStore(DecodeName(Trim(written)));
+}
+
 IniSettingsStore IniSettingsStore::FromText(std::string_view text) {
     IniSettingsStore store;
     if (text.starts_with("\xEF\xBB\xBF"))
@@ -188,13 +192,13 @@ IniSettingsStore IniSettingsStore::FromText(std::string_view text) {
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {
-            section = ToStore(DecodeName(Trim(line.substr(1, line.size() - 2))));
+            section = IniNameText(line.substr(1, line.size() - 2));
             continue;
         }
         std::size_t equals = line.find('=');
         if (equals == std::string_view::npos)
             continue;
-        std::string name = ToStore(DecodeName(Trim(line.substr(0, equals))));
+        std::string name = IniNameText(line.substr(0, equals));
         std::optional<std::string> value = ValueText(UnescapeValue(line.substr(equals + 1)));
         if (value)
             store.SetString(section, name, ToStore(*value));

@@ -43,4 +43,8 @@ class IniSettingsStore : public SettingsStore {
     MemorySettingsStore values_; // keyed by upper-cased section and name
 };
 
+// A section's or value's name as a line of the text spells it (between '[' and ']', or before
+// the '='), decoded as the store reads it: Windows-1252 bytes, case kept.
+std::string IniNameText(std::string_view written);
+
 } // namespace kvf

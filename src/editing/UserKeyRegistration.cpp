@@ -8,11 +8,13 @@
 
 namespace kvf {
 
-void ApplyUserKeyRegistration(AppServices& app, Document& document, CDbEntry& entry,
+bool ApplyUserKeyRegistration(AppServices& app, Document& document, CDbEntry& entry,
                               int dataTypeIndex, int groupIndex, const std::string& rangeText) {
+    if (!IsRegistrableUserKey(entry.Key))
+        return false;
     RegisterUserKey(app.Settings(), entry, dataTypeIndex, groupIndex, rangeText);
     if (KeywordCatalogue::Instance().Find(entry.Key))
-        return;
+        return true;
     for (CDbEntry& other : document.Database) {
         if (&other == &entry || !EqualsNoCase(other.Key, entry.Key))
             continue;
@@ -20,6 +22,7 @@ void ApplyUserKeyRegistration(AppServices& app, Document& document, CDbEntry& en
         other.TreeGroup = entry.TreeGroup;
         other.RangeLen = entry.RangeLen;
     }
+    return true;
 }
 
 } // namespace kvf

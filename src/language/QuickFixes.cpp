@@ -103,6 +103,10 @@ void UnknownKeyFixes(const Snapshot& snapshot, std::string_view line, int lineIn
                          {{{{lineIndex, layout.KeyBegin}, {lineIndex, layout.KeyEnd}}, closest}},
                          "",
                          ""});
+    // Only a key the checker takes for a keyword can be registered; a key with a comma,
+    // a bracket or a quote would break the settings file's list of keys.
+    if (!IsRegistrableUserKey(key))
+        return;
     // A quoted value registers a string, anything else an integer of 32 bits.
     std::string_view value = ValueOf(line, layout);
     bool quoted = !value.empty() && value.front() == '"';

@@ -2,8 +2,8 @@
 
 namespace kvf::lsp {
 
-DocumentChecker::DocumentChecker(Publish publish)
-    : publish_(std::move(publish)), thread_([this] { Work(); }) {}
+DocumentChecker::DocumentChecker(Publish publish, Check check)
+    : publish_(std::move(publish)), check_(std::move(check)), thread_([this] { Work(); }) {}
 
 DocumentChecker::~DocumentChecker() {
     {
@@ -37,7 +37,7 @@ void DocumentChecker::Work() {
             waiting_.reset();
         }
         language::CheckSettings settings = job.Settings->ForCheck();
-        language::CheckOutcome outcome = language::CheckSnapshot(job.Text, settings);
+        language::CheckOutcome outcome = check_(job.Text, settings);
         // Published under the lock: a newer version submitted meanwhile, or the checker
         // being destroyed, drops this result.
         std::lock_guard lock(mutex_);

@@ -19,8 +19,11 @@ namespace kvf::lsp {
 class DocumentChecker {
   public:
     using Publish = std::function<void(int version, const language::CheckOutcome& outcome)>;
+    // The check itself (the tests put one in whose timing they control).
+    using Check = std::function<language::CheckOutcome(const language::Snapshot&,
+                                                       const language::CheckSettings&)>;
 
-    explicit DocumentChecker(Publish publish);
+    explicit DocumentChecker(Publish publish, Check check = language::CheckSnapshot);
     ~DocumentChecker();
     DocumentChecker(const DocumentChecker&) = delete;
     DocumentChecker& operator=(const DocumentChecker&) = delete;
@@ -37,6 +40,7 @@ class DocumentChecker {
     void Work();
 
     Publish publish_;
+    Check check_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Job> waiting_;

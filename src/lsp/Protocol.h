@@ -19,6 +19,8 @@ inline constexpr int InvalidParams = -32602;
 inline constexpr int InternalError = -32603;
 inline constexpr int ServerNotInitialized = -32002;
 inline constexpr int RequestCancelled = -32800;
+// A request of the right shape that could not be carried out (the message says why).
+inline constexpr int RequestFailed = -32803;
 } // namespace error
 
 // Positions and ranges: the engine's columns are the client's UTF-16 columns (ClientText.h).

@@ -1,7 +1,10 @@
 #include "lsp/Server.h"
 
+#include "catalogue/UserKeys.h"
 #include "catalogue/UserSettingsFile.h"
+#include "core/MessageIds.h"
 #include "core/MessageSink.h"
+#include "core/MessageTable.h"
 #include "language/Completion.h"
 #include "language/Hover.h"
 #include "language/Outline.h"
@@ -26,6 +29,30 @@ constexpr int kSymbolProperty = 7;  // Property: an entry
 constexpr const char* kRegisterUserKey = "kvf.registerUserKey";
 constexpr int kCompletionValue = 12;
 constexpr int kCompletionKeyword = 14;
+constexpr int kMessageError = 1;
+constexpr int kMessageWarning = 2;
+
+// A request that is answered with an error: its code and the reason for the client's user.
+class RequestFailure : public std::runtime_error {
+  public:
+    RequestFailure(int code, const std::string& reason) : std::runtime_error(reason), Code(code) {}
+    int Code;
+};
+
+// A client's text in a message for its user: a hostile one is not repeated at length.
+std::string Shortened(const std::string& text) {
+    constexpr std::size_t kLongest = 80;
+    return text.size() <= kLongest ? text : text.substr(0, kLongest) + "...";
+}
+
+// A client's text as engine bytes, when the settings file can hold it as it was sent.
+bool EngineText(const Json& value, std::string& bytes) {
+    if (!value.is_string())
+        return false;
+    const std::string& utf8 = value.get_ref<const std::string&>();
+    bytes = FromClientText(utf8);
+    return ToClientText(bytes) == utf8;
+}
 
 const Json* Member(const Json& object, const char* name) {
     if (!object.is_object())
@@ -84,6 +111,13 @@ void Server::ReplyError(const Json& id, int code, const std::string& message) {
     Send(Json{{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", code}, {"message", message}}}});
 }
 
+void Server::ShowMessage(int type, const std::string& text) {
+    log_.Log("kvf-lsp: " + text);
+    Send(Json{{"jsonrpc", "2.0"},
+              {"method", "window/showMessage"},
+              {"params", {{"type", type}, {"message", text}}}});
+}
+
 void Server::FramingError(const std::string& reason) {
     log_.Log("kvf-lsp: " + reason);
     ReplyError(nullptr, error::ParseError, reason);
@@ -101,6 +135,11 @@ void Server::Handle(std::deque<std::string>& bodies) {
         }
         try {
             Dispatch(message, bodies);
+        } catch (const RequestFailure& failure) {
+            log_.Log(std::string("kvf-lsp: ") + failure.what());
+            const Json* id = Member(message, "id");
+            if (id && (id->is_number() || id->is_string()))
+                ReplyError(*id, failure.Code, failure.what());
         } catch (const std::exception& failure) {
             // A message of unexpected shape (a number where a string belongs ...): answered,
             // never the end of the server.
@@ -221,8 +260,17 @@ Json Server::Initialize(const Json& params) {
         path = UserSettingsFile();
     std::string problem;
     settings_ = ServerSettings::Load(path, problem);
-    if (!problem.empty())
+    if (settings_->ReadFailed())
+        ShowMessage(kMessageWarning, "kvf-lsp " + problem +
+                                         ": the checks use the default settings, without the "
+                                         "user-defined keys and the message selection it holds");
+    else if (!problem.empty())
         log_.Log("kvf-lsp: " + problem);
+    if (const Json* capabilities = Member(params, "capabilities"))
+        if (const Json* workspace = Member(*capabilities, "workspace"))
+            if (const Json* edit = Member(*workspace, "workspaceEdit"))
+                if (const Json* versioned = Member(*edit, "documentChanges"))
+                    versionedEdits_ = versioned->is_boolean() && versioned->get<bool>();
 
     Json capabilities{
         {"textDocumentSync",
@@ -281,16 +329,18 @@ void Server::PublishDiagnostics(const std::string& uri, int version,
 
 void Server::DidOpen(const Json& params) {
     const Json* item = Member(params, "textDocument");
-    if (!item)
+    const Json* text = item ? Member(*item, "text") : nullptr;
+    std::string uri = item ? StringMember(*item, "uri") : std::string();
+    if (uri.empty() || !text || !text->is_string()) {
+        ShowMessage(kMessageError, "kvf-lsp did not open the document " + Shortened(uri) +
+                                       ": the notification holds no URI and text");
         return;
-    std::string uri = StringMember(*item, "uri");
-    if (uri.empty())
-        return;
+    }
     OpenDocument& document = documents_[uri];
     document.Uri = uri;
     const Json* version = Member(*item, "version");
     document.Version = version && version->is_number_integer() ? version->get<int>() : 0;
-    document.Text.Replace(FromClientText(StringMember(*item, "text")));
+    document.Text.Replace(FromClientText(text->get_ref<const std::string&>()));
     if (!document.Checker) {
         document.Checker = std::make_unique<DocumentChecker>(
             [this, uri](int checked, const language::CheckOutcome& outcome) {
@@ -300,22 +350,67 @@ void Server::DidOpen(const Json& params) {
     CheckDocument(document);
 }
 
+namespace {
+
+// One change of a didChange, read before any is made.
+struct ClientChange {
+    bool Whole = true; // the whole text replaced
+    language::TextRange Range;
+    std::string Text;
+};
+
+// The changes of a didChange, or why they cannot be made: every change is read before the
+// first is made, so a broken one changes nothing.
+std::string ReadChanges(const Json* changes, std::vector<ClientChange>& read) {
+    if (!changes || !changes->is_array())
+        return "it holds no list of changes";
+    for (const Json& change : *changes) {
+        ClientChange& next = read.emplace_back();
+        const Json* text = Member(change, "text");
+        if (!text || !text->is_string())
+            return "a change holds no text";
+        next.Text = FromClientText(text->get_ref<const std::string&>());
+        const Json* range = Member(change, "range");
+        if (!range)
+            continue;
+        next.Whole = false;
+        if (!ReadRange(*range, next.Range))
+            return "a change has a broken range";
+        const language::TextPosition& a = next.Range.Start;
+        const language::TextPosition& b = next.Range.End;
+        if (a.Line > b.Line || (a.Line == b.Line && a.Column > b.Column))
+            return "a change's range ends before it starts";
+    }
+    return {};
+}
+
+} // namespace
+
 void Server::DidChange(const Json& params) {
     OpenDocument* document = Find(params);
-    const Json* changes = Member(params, "contentChanges");
-    if (!document || !changes || !changes->is_array())
+    if (!document) {
+        const Json* item = Member(params, "textDocument");
+        ShowMessage(kMessageWarning,
+                    "kvf-lsp ignored a change of " +
+                        Shortened(item ? StringMember(*item, "uri") : std::string()) +
+                        ": the document is not open (closed meanwhile?)");
         return;
-    for (const Json& change : *changes) {
-        std::string text = FromClientText(StringMember(change, "text"));
-        language::TextRange range;
-        const Json* rangeJson = Member(change, "range");
-        if (!rangeJson) {
-            document->Text.Replace(std::move(text));
-        } else if (!ReadRange(*rangeJson, range) ||
-                   !document->Text.Edit(range.Start.Line, range.Start.Column, range.End.Line,
-                                        range.End.Column, text)) {
-            log_.Log("kvf-lsp: a change with a broken range was ignored");
-        }
+    }
+    std::vector<ClientChange> changes;
+    std::string broken = ReadChanges(Member(params, "contentChanges"), changes);
+    if (!broken.empty()) {
+        ShowMessage(kMessageError, "kvf-lsp ignored a change of " + Shortened(document->Uri) +
+                                       ": " + broken +
+                                       ". Its findings may no longer match the text; close "
+                                       "the document and open it again.");
+        return;
+    }
+    for (ClientChange& change : changes) {
+        if (change.Whole)
+            document->Text.Replace(std::move(change.Text));
+        else
+            document->Text.Edit(change.Range.Start.Line, change.Range.Start.Column,
+                                change.Range.End.Line, change.Range.End.Column, change.Text);
     }
     if (const Json* item = Member(params, "textDocument")) {
         const Json* version = Member(*item, "version");
@@ -336,7 +431,16 @@ void Server::DidClose(const Json& params) {
 
 void Server::ReloadSettings() {
     std::string problem;
-    settings_ = ServerSettings::Load(settings_->Path(), problem);
+    std::shared_ptr<const ServerSettings> reloaded =
+        ServerSettings::Load(settings_->Path(), problem);
+    if (reloaded->ReadFailed() && !settings_->ReadFailed()) {
+        // The settings read before stay: the user's keys are not dropped for a file that
+        // could not be read this once.
+        ShowMessage(kMessageWarning,
+                    "kvf-lsp " + problem + ": the checks keep the settings read before");
+        return;
+    }
+    settings_ = std::move(reloaded);
     if (!problem.empty())
         log_.Log("kvf-lsp: " + problem);
 }
@@ -452,7 +556,14 @@ Json Server::CodeActions(const Json& params) {
                 for (const language::TextEdit& edit : fix.Edits)
                     edits.push_back(
                         {{"range", ToJson(edit.Range)}, {"newText", ToClientText(edit.NewText)}});
-                action["edit"] = {{"changes", {{document->Uri, std::move(edits)}}}};
+                if (versionedEdits_)
+                    action["edit"] = {
+                        {"documentChanges",
+                         Json::array({{{"textDocument",
+                                        {{"uri", document->Uri}, {"version", document->Version}}},
+                                       {"edits", std::move(edits)}}})}};
+                else
+                    action["edit"] = {{"changes", {{document->Uri, std::move(edits)}}}};
             }
             actions.push_back(std::move(action));
         }
@@ -461,20 +572,43 @@ Json Server::CodeActions(const Json& params) {
 }
 
 Json Server::ExecuteCommand(const Json& params) {
-    if (StringMember(params, "command") != kRegisterUserKey)
-        throw std::invalid_argument("unknown command");
+    const std::string command = StringMember(params, "command");
+    if (command != kRegisterUserKey)
+        throw RequestFailure(error::InvalidParams, "unknown command '" + Shortened(command) + "'");
     const Json* arguments = Member(params, "arguments");
-    if (!arguments || !arguments->is_array() || arguments->empty())
-        throw std::invalid_argument("the command needs the key and its setting");
-    std::string key = FromClientText(StringMember((*arguments)[0], "key"));
-    std::string setting = FromClientText(StringMember((*arguments)[0], "setting"));
-    if (key.empty() || setting.empty())
-        throw std::invalid_argument("the command needs the key and its setting");
+    const Json* argument =
+        arguments && arguments->is_array() && arguments->size() == 1 ? &(*arguments)[0] : nullptr;
+    const Json* keyJson = argument ? Member(*argument, "key") : nullptr;
+    const Json* settingJson = argument ? Member(*argument, "setting") : nullptr;
+    if (!keyJson || !keyJson->is_string() || !settingJson || !settingJson->is_string())
+        throw RequestFailure(error::InvalidParams,
+                             std::string(kRegisterUserKey) +
+                                 " takes one argument {\"key\": text, \"setting\": text}");
+    std::string key;
+    std::string setting;
+    if (!EngineText(*keyJson, key) || !IsRegistrableUserKey(key))
+        throw RequestFailure(
+            error::InvalidParams,
+            ToClientText(FormatMessage(msg::UserKeyNotRegistrable,
+                                       FromClientText(Shortened(keyJson->get<std::string>())))));
+    UserKeySetting parts;
+    if (!EngineText(*settingJson, setting) || !ReadUserKeySetting(setting, parts))
+        throw RequestFailure(error::InvalidParams,
+                             "the setting '" + Shortened(settingJson->get<std::string>()) +
+                                 "' does not read \"<data type index>;<group index>;<range or "
+                                 "length>\" in characters of the code page");
     if (!options_.WriteSettings)
-        throw std::runtime_error("this server does not write the settings file");
-    std::string problem;
-    if (!RegisterUserKeyInFile(settings_->Path(), key, setting, problem))
-        throw std::runtime_error(problem);
+        throw RequestFailure(error::RequestFailed, "this server does not write the settings file");
+    std::string reason;
+    switch (RegisterUserKeyInFile(settings_->Path(), key, setting, reason)) {
+    case RegistrationProblem::None:
+        break;
+    case RegistrationProblem::NotRegistrable:
+        throw RequestFailure(error::InvalidParams, reason);
+    case RegistrationProblem::FileProblem:
+        throw RequestFailure(error::RequestFailed,
+                             "kvf-lsp did not register " + Shortened(key) + ": " + reason);
+    }
     log_.Log("kvf-lsp: registered user-defined key " + key + " in " + settings_->Path());
     // Every open document is checked again with the key known.
     ReloadSettings();

@@ -96,6 +96,8 @@ class Server {
     void Reply(const Json& id, Json result);
     void ReplyError(const Json& id, int code, const std::string& message);
     void Send(const Json& message);
+    // A message the client shows its user (window/showMessage): what was not done, and why.
+    void ShowMessage(int type, const std::string& text);
 
     MessageOutput& output_;
     LogOutput& log_;
@@ -103,6 +105,9 @@ class Server {
     bool initialized_ = false;
     bool shutdown_ = false;
     bool exit_ = false;
+    // The client applies edits of a given version only (workspaceEdit.documentChanges), so a
+    // quick fix computed for a text that has changed since is refused, not applied elsewhere.
+    bool versionedEdits_ = false;
     std::shared_ptr<const ServerSettings> settings_;
     std::map<std::string, OpenDocument> documents_;
 };

@@ -1,10 +1,9 @@
 #include "lsp/ServerSettings.h"
 
 #include "core/IniSettingsStore.h"
+#include "lsp/FileText.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace kvf::lsp {
@@ -15,14 +14,10 @@ std::shared_ptr<const ServerSettings> ServerSettings::Load(const std::string& pa
     settings->path_ = path;
     std::error_code error;
     std::string text;
-    if (!path.empty() && std::filesystem::exists(path, error)) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream read;
-        read << in.rdbuf();
-        if (!in)
-            problem = "cannot read settings file '" + path + "'";
-        else
-            text = std::move(read).str();
+    if (!path.empty() && std::filesystem::exists(path, error) && !ReadFileText(path, text)) {
+        problem = "cannot read the settings file '" + path + "'";
+        settings->readFailed_ = true;
+        text.clear();
     }
     settings->store_ = std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text));
     std::vector<std::string> unknown;

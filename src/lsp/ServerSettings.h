@@ -21,12 +21,15 @@ class ServerSettings {
                                                       std::string& problem);
 
     const std::string& Path() const { return path_; }
+    // The file exists but could not be read: these are the defaults instead.
+    bool ReadFailed() const { return readFailed_; }
     language::CheckSettings ForCheck() const;
 
   private:
     std::string path_;
     std::unique_ptr<SettingsStore> store_;
     MessageSelection selection_;
+    bool readFailed_ = false;
 };
 
 } // namespace kvf::lsp

@@ -1,138 +1,98 @@
 #include "lsp/UserKeyFile.h"
-#include "core/AsciiText.h"
 
 #include "catalogue/UserKeys.h"
-#include "core/IniSettingsStore.h"
+#include "core/IniSettingsWriter.h"
+#include "lsp/FileText.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
-#include <vector>
 
 namespace kvf::lsp {
 namespace {
 
-std::string Trimmed(std::string_view line) {
-    return std::string(Trim(line));
+namespace fs = std::filesystem;
+
+// A name beside the file that no other writer of it picks at the same time.
+fs::path TemporaryBeside(const fs::path& file) {
+    std::random_device random;
+    std::ostringstream name;
+    name << file.filename().string() << ".kvf-lsp-" << std::hex << random() << random() << '~';
+    return file.parent_path() / name.str();
 }
 
-// The name of a "Name=Value" line, upper-cased; empty for other lines.
-std::string NameOf(const std::string& line) {
-    std::string trimmed = Trimmed(line);
-    std::size_t equal = trimmed.find('=');
-    if (trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#' || equal == std::string::npos)
-        return {};
-    return ToUpperAscii(Trimmed(std::string_view(trimmed).substr(0, equal)));
+RegistrationProblem Failed(std::string& reason, std::string text) {
+    reason = std::move(text);
+    return RegistrationProblem::FileProblem;
+}
+
+// Read-only as the user marked it (no write permission for its owner, which an administrator
+// could still write), or as the system keeps it from this process.
+bool IsReadOnly(const fs::path& file) {
+    std::error_code error;
+    const fs::perms perms = fs::status(file, error).permissions();
+    if (error || (perms & fs::perms::owner_write) == fs::perms::none)
+        return true;
+    return !std::ofstream(file, std::ios::binary | std::ios::app); // opened, nothing written
 }
 
 } // namespace
 
-std::string WithUserKey(std::string_view iniText, const std::string& key,
-                        const std::string& setting) {
-    const std::string section(kUserKeysSection);
-    const std::string upperKey = ToUpperAscii(key);
-    IniSettingsStore store = IniSettingsStore::FromText(iniText);
-    std::string summary = store.GetString(section, std::string(kUserKeysSummary), "");
-    // Whole items of the summary: a key is listed once.
-    bool listed = false;
-    std::stringstream items(summary);
-    for (std::string item; std::getline(items, item, ',');)
-        listed |= Trimmed(item) == upperKey;
-    if (!listed)
-        summary += upperKey + ",";
-    const std::string keyLine = upperKey + "=\"" + setting + "\"";
-    const std::string summaryLine = std::string(kUserKeysSummary) + "=\"" + summary + "\"";
-
-    std::vector<std::string> lines;
-    std::stringstream in{std::string(iniText)};
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    const bool crlf = !lines.empty() && !lines[0].empty() && lines[0].back() == '\r';
-
-    // Lines of the section [UserKeys]: replace the key's and the summary's, or add them at its end.
-    int sectionEnd = -1;
-    bool inSection = false;
-    bool keyDone = false;
-    bool summaryDone = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        std::string trimmed = Trimmed(lines[i]);
-        if (!trimmed.empty() && trimmed.front() == '[') {
-            inSection = ToUpperAscii(trimmed) == "[" + ToUpperAscii(section) + "]";
-            if (inSection)
-                sectionEnd = static_cast<int>(i) + 1;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (!trimmed.empty())
-            sectionEnd = static_cast<int>(i) + 1;
-        std::string name = NameOf(lines[i]);
-        if (name == upperKey) {
-            lines[i] = keyLine + (crlf ? "\r" : "");
-            keyDone = true;
-        } else if (name == ToUpperAscii(kUserKeysSummary)) {
-            lines[i] = summaryLine + (crlf ? "\r" : "");
-            summaryDone = true;
-        }
-    }
-    std::vector<std::string> added;
-    if (sectionEnd < 0) {
-        if (!lines.empty() && !Trimmed(lines.back()).empty())
-            added.emplace_back();
-        added.push_back("[" + section + "]");
-        sectionEnd = static_cast<int>(lines.size());
-    }
-    if (!keyDone)
-        added.push_back(keyLine);
-    if (!summaryDone)
-        added.push_back(summaryLine);
-    for (std::string& line : added)
-        if (crlf)
-            line += '\r';
-    lines.insert(lines.begin() + sectionEnd, added.begin(), added.end());
-
-    std::string out;
-    for (const std::string& line : lines)
-        out += line + "\n";
-    return out;
+std::optional<std::string> WithUserKey(std::string_view iniText, std::string_view key,
+                                       std::string_view setting) {
+    IniSettingsWriter writer{std::string(iniText)};
+    if (!RegisterUserKeySetting(writer, key, setting))
+        return std::nullopt;
+    return writer.Text();
 }
 
-bool RegisterUserKeyInFile(const std::string& path, const std::string& key,
-                           const std::string& setting, std::string& problem) {
+RegistrationProblem RegisterUserKeyInFile(const std::string& path, std::string_view key,
+                                          std::string_view setting, std::string& reason) {
     std::error_code error;
+    fs::path file(path);
+    const bool exists = fs::exists(file, error);
     std::string text;
-    if (std::filesystem::exists(path, error)) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream read;
-        read << in.rdbuf();
-        if (!in) {
-            problem = "cannot read settings file '" + path + "'";
-            return false;
-        }
-        text = std::move(read).str();
-    } else {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    if (exists) {
+        // The file a link points to is the one replaced; the link stays.
+        file = fs::canonical(file, error);
+        if (error || !ReadFileText(file.string(), text))
+            return Failed(reason, "cannot read the settings file '" + path + "'");
+        // A file the user made read-only is not replaced behind their back (a rename would).
+        if (IsReadOnly(file))
+            return Failed(reason, "the settings file '" + path + "' is read-only");
     }
-    std::string updated = WithUserKey(text, key, setting);
-    std::string temporary = path + ".kvf-lsp~";
+    std::optional<std::string> updated = WithUserKey(text, key, setting);
+    if (!updated) {
+        reason = "'" + std::string(key) + "' with the setting '" + std::string(setting) +
+                 "' cannot be registered: a key holds only letters, digits, '.', '_', '#' and "
+                 "'-', and a setting reads \"<data type>;<group>;<range or length>\"";
+        return RegistrationProblem::NotRegistrable;
+    }
+    if (!exists && file.has_parent_path())
+        fs::create_directories(file.parent_path(), error);
+
+    const fs::path temporary = TemporaryBeside(file);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << updated;
-        out.flush();
+        out << *updated;
+        out.close();
         if (!out) {
-            problem = "cannot write settings file '" + temporary + "'";
-            std::filesystem::remove(temporary, error);
-            return false;
+            fs::remove(temporary, error);
+            return Failed(reason, "cannot write the settings file '" + path +
+                                      "' (its folder "
+                                      "takes no new file)");
         }
     }
-    std::filesystem::rename(temporary, path, error);
+    if (exists)
+        fs::permissions(temporary, fs::status(file, error).permissions(), error);
+    fs::rename(temporary, file, error);
     if (error) {
-        problem = "cannot replace settings file '" + path + "': " + error.message();
-        std::filesystem::remove(temporary, error);
-        return false;
+        std::string why = error.message();
+        fs::remove(temporary, error);
+        return Failed(reason, "cannot replace the settings file '" + path + "': " + why);
     }
-    return true;
+    return RegistrationProblem::None;
 }
 
 } // namespace kvf::lsp

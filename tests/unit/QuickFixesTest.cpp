@@ -116,6 +116,35 @@ INSTANTIATE_TEST_SUITE_P(
                 Replaced(kClean, "Vendor_Name = \"ACME\"\n", "Vendor_Name = 5 ; x\r\n"), 145,
                 "Silence 145", "; kvf-disable-next-line 145\nVendor_Name"}));
 
+// An unknown key is offered for registration only when the checker takes it for a keyword:
+// any other would break the settings file's list of keys.
+TEST(QuickFixes, RegistrationOnlyOfKeysTheCheckerTakesForKeywords) {
+    struct Offer {
+        const char* line;
+        bool offered;
+    };
+    for (const Offer& offer :
+         {Offer{"[General] = 1", false}, Offer{"A,B_Key = 1", false}, Offer{"X\"Y = 1", false},
+          Offer{"A/B = 1", false}, Offer{"My_Key = 1", true}, Offer{"Max-Len.2 = \"x\"", true}}) {
+        MemorySettingsStore settings;
+        CheckSettings check;
+        check.Settings = &settings;
+        Snapshot snapshot{kClean + offer.line + "\n", "ACME1234.kvf", ""};
+        const int line = 17;
+        bool unknown = false;
+        bool offered = false;
+        for (const Diagnostic& d : CheckSnapshot(snapshot, check).Diagnostics) {
+            if (d.Id != 133 || d.RowLine != line)
+                continue;
+            unknown = true;
+            for (const QuickFix& fix : FixesFor(snapshot, check, d))
+                offered = offered || !fix.UserKey.empty();
+        }
+        EXPECT_TRUE(unknown) << offer.line;
+        EXPECT_EQ(offered, offer.offered) << offer.line;
+    }
+}
+
 TEST(ClosestKeyword, OnlyWithinAFewSlips) {
     EXPECT_EQ(ClosestKeyword("vendor_nme"), "Vendor_Name");
     EXPECT_EQ(ClosestKeyword("Station_Typ"), "Station_Type");

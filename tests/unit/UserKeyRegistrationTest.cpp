@@ -55,6 +55,20 @@ TEST(UserKeyRegistration, EntriesOfTheSameUnknownKeyFollow) {
     EXPECT_EQ(r.At(3).TreeGroup, otherGroup);
 }
 
+// A key the checker takes for no keyword (User Key... on it, or a quick fix asked for it) is
+// refused: nothing stored, the entry as it was.
+TEST(UserKeyRegistration, KeysThatAreNoKeywordsAreRefused) {
+    for (const char* key : {"A,B_Key", "[General]", "X\"Y", "K\r\n[Evil]", "A/B", ""}) {
+        Registration r("#TALVERON_DP\n");
+        CDbEntry entry(key, "", 0, 0);
+        const CDbEntry before = entry;
+        EXPECT_FALSE(ApplyUserKeyRegistration(r.services, r.document, entry, 1, 2, "0-3")) << key;
+        EXPECT_TRUE(r.settings.Names("UserKeys").empty()) << key;
+        EXPECT_EQ(entry.Type, before.Type) << key;
+        EXPECT_EQ(entry.TreeGroup, before.TreeGroup) << key;
+    }
+}
+
 TEST(UserKeyRegistration, EntriesOfACatalogueKeyKeepTheirRow) {
     Registration r("#TALVERON_DP\nVendor_Name = \"a\"\nVendor_Name = \"b\"\n");
     const CDbEntry before = r.At(2);
