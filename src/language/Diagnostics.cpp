@@ -49,6 +49,10 @@ TextRange FindingRange(std::string_view lineText, int line, int id) {
 }
 
 CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settings) {
+    return CheckSnapshotTaken(snapshot, settings);
+}
+
+CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings) {
     // The store is only read; AppServices asks for a writable one because the editor's
     // dialogs write through theirs.
     SettingsStore& store = const_cast<SettingsStore&>(*settings.Settings);
@@ -56,7 +60,7 @@ CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settin
     AppServices services(store, rows);
     services.SetMessageSelection(settings.Selection);
 
-    BufferTextLines lines(snapshot.Text);
+    BufferTextLines lines(std::move(snapshot.Text));
     LineSuppressions suppressions;
     if (settings.InlineDisable) {
         suppressions = LineSuppressions::Read(lines);
@@ -69,10 +73,11 @@ CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settin
 
     CheckOutcome outcome;
     outcome.UnusedSuppressions = suppressions.Unused();
-    outcome.Rows.reserve(rows.Rows().size());
-    std::string scratch;
+    if (settings.KeepRows)
+        outcome.Rows.reserve(rows.Rows().size());
     for (const OutputRow& row : rows.Rows()) {
-        outcome.Rows.push_back({row.Level, row.Line, row.Id, std::string(row.Text)});
+        if (settings.KeepRows)
+            outcome.Rows.push_back({row.Level, row.Line, row.Id, std::string(row.Text)});
         if (!IsFinding(row.Level))
             continue;
         Diagnostic diagnostic;

@@ -29,13 +29,16 @@ struct CheckRow {
 };
 
 struct CheckOutcome {
-    std::vector<CheckRow> Rows;                  // every row, in order
+    std::vector<CheckRow> Rows;                  // every row, in order (with KeepRows)
     std::vector<Diagnostic> Diagnostics;         // the findings among them, in order
     std::vector<Suppression> UnusedSuppressions; // comments that silenced nothing
 };
 
 // The whole check run of a snapshot, as kvfcheck runs it on a file of that name.
 CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settings);
+// The same on a snapshot the caller gives up: its text is checked where it stands, not
+// copied first (a large document's keystroke copies its text once, not twice).
+CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings);
 
 // Where a finding of `id` reported for `line` points in that line's text.
 TextRange FindingRange(std::string_view lineText, int line, int id);

@@ -21,6 +21,7 @@ struct CheckSettings {
     const SettingsStore* Settings = nullptr; // only read
     MessageSelection Selection;              // which findings are reported
     bool InlineDisable = true;               // honour the suppression comments
+    bool KeepRows = true; // every row in CheckOutcome::Rows, not only the findings
 };
 
 } // namespace kvf::language

@@ -1,49 +1,91 @@
 #include "lsp/DocumentChecker.h"
 
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+
 namespace kvf::lsp {
 
-DocumentChecker::DocumentChecker(Publish publish, Check check)
-    : publish_(std::move(publish)), check_(std::move(check)), thread_([this] { Work(); }) {}
+struct DocumentChecker::State {
+    struct Job {
+        int Version = 0;
+        language::Snapshot Text;
+        std::shared_ptr<const ServerSettings> Settings;
+    };
+
+    CheckPool* Pool = nullptr;
+    Render MakeMessage;
+    Send SendMessage;
+    Check RunCheck;
+
+    std::mutex Mutex;
+    std::condition_variable Idle;
+    std::optional<Job> Waiting;
+    int Latest = 0;
+    bool Queued = false;  // a task of this document waits in the pool
+    bool Running = false; // a check of this document runs
+    bool Stopping = false;
+
+    // Under the lock: the waiting job gets a task of the pool unless one waits or runs.
+    void QueueIfIdle(const std::shared_ptr<State>& self) {
+        if (Queued || Running || !Waiting || Stopping)
+            return;
+        Queued = true;
+        Pool->Post([self] { DocumentChecker::Run(self); });
+    }
+};
+
+DocumentChecker::DocumentChecker(CheckPool& pool, Render render, Send send, Check check)
+    : state_(std::make_shared<State>()) {
+    state_->Pool = &pool;
+    state_->MakeMessage = std::move(render);
+    state_->SendMessage = std::move(send);
+    state_->RunCheck = std::move(check);
+}
 
 DocumentChecker::~DocumentChecker() {
-    {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
-        waiting_.reset();
-    }
-    wake_.notify_one();
-    thread_.join();
+    std::unique_lock lock(state_->Mutex);
+    state_->Stopping = true;
+    state_->Waiting.reset();
+    // A task still queued finds the checker stopping and returns at once.
+    state_->Idle.wait(lock, [this] { return !state_->Running; });
 }
 
 void DocumentChecker::Submit(int version, language::Snapshot snapshot,
                              std::shared_ptr<const ServerSettings> settings) {
-    {
-        std::lock_guard lock(mutex_);
-        latest_ = version;
-        waiting_ = Job{version, std::move(snapshot), std::move(settings)};
-    }
-    wake_.notify_one();
+    std::lock_guard lock(state_->Mutex);
+    state_->Latest = version;
+    state_->Waiting = State::Job{version, std::move(snapshot), std::move(settings)};
+    state_->QueueIfIdle(state_);
 }
 
-void DocumentChecker::Work() {
-    for (;;) {
-        Job job;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || waiting_.has_value(); });
-            if (stopping_)
-                return;
-            job = std::move(*waiting_);
-            waiting_.reset();
-        }
-        language::CheckSettings settings = job.Settings->ForCheck();
-        language::CheckOutcome outcome = check_(job.Text, settings);
-        // Published under the lock: a newer version submitted meanwhile, or the checker
-        // being destroyed, drops this result.
-        std::lock_guard lock(mutex_);
-        if (!stopping_ && job.Version == latest_)
-            publish_(job.Version, outcome);
+void DocumentChecker::Run(const std::shared_ptr<State>& state) {
+    State::Job job;
+    {
+        std::lock_guard lock(state->Mutex);
+        state->Queued = false;
+        if (state->Stopping || !state->Waiting)
+            return;
+        job = std::move(*state->Waiting);
+        state->Waiting.reset();
+        state->Running = true;
     }
+    language::CheckOutcome outcome =
+        state->RunCheck(std::move(job.Text), job.Settings->ForCheck()); // its text goes with it
+    bool current = false;
+    {
+        std::lock_guard lock(state->Mutex);
+        current = !state->Stopping && job.Version == state->Latest;
+    }
+    std::string message = current ? state->MakeMessage(job.Version, outcome) : std::string();
+    outcome = {};
+    std::lock_guard lock(state->Mutex);
+    if (current && !state->Stopping && job.Version == state->Latest)
+        state->SendMessage(message);
+    state->Running = false;
+    // Another document's check comes first before this one's next version.
+    state->QueueIfIdle(state);
+    state->Idle.notify_all();
 }
 
 } // namespace kvf::lsp

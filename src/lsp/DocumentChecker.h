@@ -1,29 +1,32 @@
 #pragma once
 
 #include "language/Diagnostics.h"
+#include "lsp/CheckPool.h"
 #include "lsp/ServerSettings.h"
 
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
+#include <string>
 
 namespace kvf::lsp {
 
-// Checks one open document off the reading thread: at most one check runs and one waits;
-// a newer version replaces the waiting one, and the result of a version that is no longer
-// the latest is dropped instead of published. Destroying the checker waits for a running
-// check to end and publishes nothing more.
+// Checks one open document off the reading thread, on the threads of a pool that all
+// documents share: at most one check runs and one waits; a newer version replaces the waiting
+// one, and the result of a version that is no longer the latest is dropped instead of sent.
+// Destroying the checker waits for a running check to end and sends nothing more.
 class DocumentChecker {
   public:
-    using Publish = std::function<void(int version, const language::CheckOutcome& outcome)>;
-    // The check itself (the tests put one in whose timing they control).
-    using Check = std::function<language::CheckOutcome(const language::Snapshot&,
-                                                       const language::CheckSettings&)>;
+    // What a result becomes, made on the pool's thread and outside any lock (a large
+    // document's message takes a while), and where it goes: sent under the checker's lock, so
+    // nothing goes for a version once Submit of a newer one has returned.
+    using Render = std::function<std::string(int version, const language::CheckOutcome& outcome)>;
+    using Send = std::function<void(const std::string& message)>;
+    // The check itself, given the snapshot (the tests put one in whose timing they control).
+    using Check =
+        std::function<language::CheckOutcome(language::Snapshot, const language::CheckSettings&)>;
 
-    explicit DocumentChecker(Publish publish, Check check = language::CheckSnapshot);
+    DocumentChecker(CheckPool& pool, Render render, Send send,
+                    Check check = language::CheckSnapshotTaken);
     ~DocumentChecker();
     DocumentChecker(const DocumentChecker&) = delete;
     DocumentChecker& operator=(const DocumentChecker&) = delete;
@@ -32,21 +35,10 @@ class DocumentChecker {
                 std::shared_ptr<const ServerSettings> settings);
 
   private:
-    struct Job {
-        int Version = 0;
-        language::Snapshot Text;
-        std::shared_ptr<const ServerSettings> Settings;
-    };
-    void Work();
+    struct State; // shared with the pool's task, which may run after the checker is gone
+    static void Run(const std::shared_ptr<State>& state);
 
-    Publish publish_;
-    Check check_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<Job> waiting_;
-    int latest_ = 0;
-    bool stopping_ = false;
-    std::thread thread_; // last: started when everything above is ready
+    std::shared_ptr<State> state_;
 };
 
 } // namespace kvf::lsp

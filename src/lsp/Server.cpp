@@ -3,13 +3,13 @@
 #include "catalogue/UserKeys.h"
 #include "catalogue/UserSettingsFile.h"
 #include "core/MessageIds.h"
-#include "core/MessageSink.h"
 #include "core/MessageTable.h"
 #include "language/Completion.h"
 #include "language/Hover.h"
 #include "language/Outline.h"
 #include "language/QuickFixes.h"
 #include "lsp/ClientText.h"
+#include "lsp/DiagnosticsMessage.h"
 #include "lsp/UserKeyFile.h"
 #include "version/BuildVersion.h"
 
@@ -18,8 +18,6 @@
 namespace kvf::lsp {
 namespace {
 
-constexpr int kSeverityError = 1;
-constexpr int kSeverityWarning = 2;
 constexpr int kSyncIncremental = 2;
 constexpr int kSymbolModule = 2;    // Module
 constexpr int kSymbolNamespace = 3; // Namespace: the other blocks
@@ -308,23 +306,8 @@ void Server::CheckDocument(OpenDocument& document) {
 
 void Server::PublishDiagnostics(const std::string& uri, int version,
                                 const language::CheckOutcome* outcome) {
-    Json diagnostics = Json::array();
-    if (outcome) {
-        for (const language::Diagnostic& d : outcome->Diagnostics) {
-            diagnostics.push_back(
-                {{"range", ToJson(d.Range)},
-                 {"severity", d.Level == LEVEL_WARNING ? kSeverityWarning : kSeverityError},
-                 {"code", d.Id},
-                 {"source", "kvfcheck"},
-                 {"message", ToClientText(d.Text)}});
-        }
-    }
-    Json params{{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
-    if (outcome)
-        params["version"] = version;
-    Send(Json{{"jsonrpc", "2.0"},
-              {"method", "textDocument/publishDiagnostics"},
-              {"params", std::move(params)}});
+    output_.Send(outcome ? DiagnosticsMessage(uri, version, outcome->Diagnostics)
+                         : DiagnosticsMessage(uri, std::nullopt, {}));
 }
 
 void Server::DidOpen(const Json& params) {
@@ -343,9 +326,11 @@ void Server::DidOpen(const Json& params) {
     document.Text.Replace(FromClientText(text->get_ref<const std::string&>()));
     if (!document.Checker) {
         document.Checker = std::make_unique<DocumentChecker>(
-            [this, uri](int checked, const language::CheckOutcome& outcome) {
-                PublishDiagnostics(uri, checked, &outcome);
-            });
+            pool_,
+            [uri](int checked, const language::CheckOutcome& outcome) {
+                return DiagnosticsMessage(uri, checked, outcome.Diagnostics);
+            },
+            [this](const std::string& message) { output_.Send(message); });
     }
     CheckDocument(document);
 }

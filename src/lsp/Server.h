@@ -37,8 +37,9 @@ struct ServerOptions {
 };
 
 // The protocol over the language services: lifecycle, documents and their checks, and the
-// requests. Messages are handled in order on the calling (reading) thread; each open
-// document's checks run on a thread of their own (DocumentChecker).
+// requests. Messages are handled in order on the calling (reading) thread; the open
+// documents' checks run on the threads of a pool they share, each document's scheduled by
+// its DocumentChecker.
 class Server {
   public:
     Server(MessageOutput& output, LogOutput& log, ServerOptions options = {});
@@ -109,6 +110,7 @@ class Server {
     // quick fix computed for a text that has changed since is refused, not applied elsewhere.
     bool versionedEdits_ = false;
     std::shared_ptr<const ServerSettings> settings_;
+    CheckPool pool_; // before the documents: their checkers go first
     std::map<std::string, OpenDocument> documents_;
 };
 

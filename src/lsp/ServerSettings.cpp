@@ -32,6 +32,7 @@ language::CheckSettings ServerSettings::ForCheck() const {
     language::CheckSettings check;
     check.Settings = store_.get();
     check.Selection = selection_;
+    check.KeepRows = false; // the server publishes the findings only
     return check;
 }
 

@@ -167,38 +167,78 @@ class HeldCheck {
     bool released_ = false;
 };
 
+// What a checker sends, from the pool's threads.
+struct Sent {
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::vector<std::string> messages;
+
+    DocumentChecker::Send Into() {
+        return [this](const std::string& message) {
+            std::lock_guard lock(mutex);
+            messages.push_back(message);
+            arrived.notify_all();
+        };
+    }
+    bool WaitFor(std::size_t count) {
+        std::unique_lock lock(mutex);
+        return arrived.wait_for(lock, kHangs, [&] { return messages.size() >= count; });
+    }
+};
+
+std::string Named(int version, const language::CheckOutcome&) {
+    return "version " + std::to_string(version);
+}
+
 // A version submitted while an older one runs: the older one's result is dropped. Versions
 // submitted while one waits replace it: only the newest of them is checked.
 TEST(DocumentChecker, OnlyTheLatestVersionIsPublished) {
     std::string problem;
     auto settings = ServerSettings::Load("/nonexistent.ini", problem);
     for (int waiting : {1, 3}) {
+        CheckPool pool(2);
         HeldCheck check;
-        std::mutex mutex;
-        std::condition_variable done;
-        std::vector<int> published;
+        Sent sent;
         {
-            DocumentChecker checker(
-                [&](int version, const language::CheckOutcome&) {
-                    std::lock_guard lock(mutex);
-                    published.push_back(version);
-                    done.notify_all();
-                },
-                std::ref(check));
+            DocumentChecker checker(pool, Named, sent.Into(), std::ref(check));
             checker.Submit(1, {"first", "dev.kvf", ""}, settings);
             check.WaitUntilChecking("first");
             for (int v = 2; v < 2 + waiting; ++v)
                 checker.Submit(v, {"version " + std::to_string(v), "dev.kvf", ""}, settings);
             check.Release();
-            std::unique_lock lock(mutex);
-            EXPECT_TRUE(done.wait_for(lock, kHangs, [&] { return !published.empty(); }));
+            EXPECT_TRUE(sent.WaitFor(1));
         }
-        const int latest = 1 + waiting;
-        EXPECT_EQ(published, std::vector<int>{latest}) << waiting << " waiting";
-        EXPECT_EQ(check.Checked(),
-                  (std::vector<std::string>{"first", "version " + std::to_string(latest)}))
+        const std::string latest = "version " + std::to_string(1 + waiting);
+        EXPECT_EQ(sent.messages, std::vector<std::string>{latest}) << waiting << " waiting";
+        EXPECT_EQ(check.Checked(), (std::vector<std::string>{"first", latest}))
             << waiting << " waiting";
     }
+}
+
+// Documents share the pool's threads. A document closed while its check still waits for a
+// thread goes at once, and sends nothing; the others are not held up by it.
+TEST(DocumentChecker, ADocumentClosedWhileItWaitsForAThreadSendsNothing) {
+    std::string problem;
+    auto settings = ServerSettings::Load("/nonexistent.ini", problem);
+    CheckPool pool(1);
+    HeldCheck check;
+    Sent first;
+    Sent second;
+    DocumentChecker busy(pool, Named, first.Into(), std::ref(check));
+    busy.Submit(1, {"first", "a.kvf", ""}, settings);
+    check.WaitUntilChecking("first"); // the pool's one thread is busy
+    {
+        DocumentChecker closed(pool, Named, second.Into(), std::ref(check));
+        closed.Submit(7, {"queued", "b.kvf", ""}, settings);
+    } // gone without waiting for a thread
+    DocumentChecker third(pool, Named, second.Into(), std::ref(check));
+    third.Submit(9, {"third", "c.kvf", ""}, settings);
+    check.Release();
+    EXPECT_TRUE(first.WaitFor(1));
+    EXPECT_TRUE(second.WaitFor(1));
+    EXPECT_EQ(first.messages, std::vector<std::string>{"version 1"});
+    EXPECT_EQ(second.messages, std::vector<std::string>{"version 9"});
+    EXPECT_EQ(check.Checked(), (std::vector<std::string>{"first", "third"}));
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+// The findings' message is written straight into text; its bytes are exactly those of the same
+// message built as a tree of the JSON library's values and dumped, for any text and any URI.
+
+#include "lsp/DiagnosticsMessage.h"
+
+#include "core/MessageSink.h"
+#include "core/SettingsStore.h"
+#include "lsp/ClientText.h"
+#include "lsp/Protocol.h"
+
+#include <gtest/gtest.h>
+
+namespace kvf::lsp {
+namespace {
+
+// The message as the server built it before, value by value.
+std::string AsTree(const std::string& uri, std::optional<int> version,
+                   const std::vector<language::Diagnostic>& found) {
+    Json diagnostics = Json::array();
+    for (const language::Diagnostic& d : found)
+        diagnostics.push_back({{"range", ToJson(d.Range)},
+                               {"severity", d.Level == LEVEL_WARNING ? 2 : 1},
+                               {"code", d.Id},
+                               {"source", "kvfcheck"},
+                               {"message", ToClientText(d.Text)}});
+    Json params{{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
+    if (version)
+        params["version"] = *version;
+    return Dump(Json{{"jsonrpc", "2.0"},
+                     {"method", "textDocument/publishDiagnostics"},
+                     {"params", std::move(params)}});
+}
+
+language::Diagnostic Finding(std::string text, int level = LEVEL_ERROR, int id = 145) {
+    language::Diagnostic d;
+    d.Level = level;
+    d.Id = id;
+    d.RowLine = 3;
+    d.Range = {{3, 14}, {3, 120000}};
+    d.Text = std::move(text);
+    return d;
+}
+
+TEST(DiagnosticsMessage, SameBytesAsTheTreeOfValues) {
+    std::string everyByte;
+    for (int c = 1; c < 256; ++c)
+        everyByte += static_cast<char>(c);
+    const std::vector<language::Diagnostic> findings = {
+        Finding("Key \"Vendor_Name\": Value exceeds limit (UCHAR: 0..255)!"),
+        Finding("", LEVEL_WARNING, 133),
+        Finding("back\\slash \"quoted\" /slash/ \t\r\n\b\f\x01\x1f\x7f"),
+        Finding("M\xfcller \x80 \x81 \x8d \x9d \xff"),
+        Finding(everyByte, LEVEL_FATAL, 64411),
+        Finding(std::string(std::size_t{100000}, 'x'), LEVEL_WARNING, 136),
+    };
+    const std::vector<std::string> uris = {
+        "file:///tmp/ACME1234.kvf",
+        "file:///tmp/a%20b/\"quoted\"\\back.kvf",
+        "file:///tmp/M\xc3\xbcller/\xe2\x82\xac/\xf0\x9f\x98\x80.kvf",
+        std::string("file:///tmp/control\x01\x1f\x7f.kvf"),
+        "file:///tmp/broken\xc3(\xff\xfe.kvf",
+        "",
+    };
+    for (const std::string& uri : uris) {
+        for (std::optional<int> version :
+             {std::optional<int>(7), std::optional<int>(), std::optional<int>(-2147483647 - 1)}) {
+            EXPECT_EQ(DiagnosticsMessage(uri, version, findings), AsTree(uri, version, findings))
+                << uri;
+            EXPECT_EQ(DiagnosticsMessage(uri, version, {}), AsTree(uri, version, {})) << uri;
+        }
+    }
+}
+
+} // namespace
+} // namespace kvf::lsp
