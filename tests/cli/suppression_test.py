@@ -62,6 +62,25 @@ class SuppressionTest(unittest.TestCase):
         self.assertEqual(notes[0]["ruleId"], "65990")
         self.assertEqual(notes[0]["locations"][0]["physicalLocation"]["region"]["startLine"], 5)
 
+    def test_note_of_a_next_line_comment_points_at_the_comment(self):
+        # The comment on line 2 names the next line, which has no finding 147.
+        with open(os.path.join(self.dir.name, "dev.kvf"), "wb") as f:
+            f.write(b"#TALVERON_DP\n; kvf-disable-next-line 147\nVendor_Name = \"ACME\"\n")
+        log = json.loads(self.run_kvfcheck("--format", "sarif").stdout)
+        notes = [r for r in log["runs"][0]["results"] if r["level"] == "note"]
+        self.assertEqual([n["locations"][0]["physicalLocation"]["region"]["startLine"] for n in notes], [2])
+        self.assertIn("dev.kvf:2: note:", self.run_kvfcheck("--format", "gcc").stdout)
+        self.assertEqual(json.loads(self.run_kvfcheck("--format", "json").stdout)["notes"][0]["line"], 2)
+
+    def test_a_comment_for_a_disabled_id_silences_nothing(self):
+        for args, checks in ((["--disable", "145"], ""), (["--enable-only", "136"], ""),
+                             ([], "[Checks]\nDisable=145\n")):
+            with self.subTest(args=args, checks=checks):
+                with open(self.settings, "w") as f:
+                    f.write("[FailSafe]\nNoSemanticCheck=1\n" + checks)
+                out = self.run_kvfcheck("--format", "gcc", *args).stdout
+                self.assertIn('dev.kvf:2: note: Suppression comment "kvf-disable-line 145" silences nothing.', out)
+
     def test_exit_status_follows_what_is_left(self):
         self.assertEqual(self.run_kvfcheck().returncode, 0)
         self.assertEqual(self.run_kvfcheck("--no-inline-disable").returncode, 1)

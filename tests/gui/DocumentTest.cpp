@@ -2,18 +2,22 @@
 #include "GuiTestSupport.h"
 
 #include "app/CKVF_EdDoc.h"
+#include "app/CharacterLossQuestion.h"
 #include "core/AlertSink.h"
 #include "core/AppServices.h"
 #include "core/SettingsStore.h"
 #include "output/OutputRows.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -170,6 +174,36 @@ class DocumentTest : public QObject {
         QCOMPARE(ReadBytes(path), QByteArray("#TALVERON_DP\r\nA = 1 ; \xe4 ? ?\r\n"));
         QVERIFY(!f.doc.IsModified());
         QCOMPARE(f.text.findBlockByNumber(1).text(), QString::fromUtf8("A = 1 ; \xC3\xA4 ? ?"));
+    }
+
+    // The question names the first line that holds such a character; its "and N more"
+    // counts the other characters, of every line, only.
+    void theQuestionNamesTheFirstLineAndCountsTheOthers() {
+        Fixture f;
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, "#TALVERON_DP\nA = 1\nB = 2\n"));
+        QVERIFY(f.doc.Load(path, false));
+        QTextCursor second(f.text.findBlockByNumber(1));
+        second.movePosition(QTextCursor::EndOfBlock);
+        second.insertText(QString::fromUtf8("\xCE\xA9"));
+        QTextCursor third(f.text.findBlockByNumber(2));
+        third.movePosition(QTextCursor::EndOfBlock);
+        third.insertText(QString::fromUtf8(" \xE2\x9C\x93 \xE2\x9C\x93"));
+        QString asked;
+        f.doc.SetLossQuestion([&asked](const CharacterLoss& loss) {
+            QTimer::singleShot(0, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->reject();
+                }
+            });
+            return AskToReplaceLostCharacters(nullptr, loss);
+        });
+        QVERIFY(!f.doc.Save());
+        QCOMPARE(asked, QString::fromUtf8("Line 2, column 6 holds \"\xCE\xA9\" and 2 more such "
+                                          "characters, which a KVF file (Windows-1252) cannot "
+                                          "hold."));
+        QCOMPARE(ReadBytes(path), QByteArray("#TALVERON_DP\nA = 1\nB = 2\n"));
     }
 
     void databaseComesFromTheText() {

@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace kvf;
 
@@ -68,6 +71,46 @@ class DocumentWindowsTest : public QObject {
         }
         QVERIFY(places[1] != places[0]);
         QCOMPARE(places[0], QPoint(0, 0));
+    }
+
+    // Tile Horizontally stacks the windows one above another across the area's width; Tile
+    // Vertically sets them side by side over its height.
+    void tilingStacksOrSetsSideBySide_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("stacked");
+        QTest::newRow("horizontally") << "cmd_window_tile_horz" << true;
+        QTest::newRow("vertically") << "cmd_window_tile_vert" << false;
+    }
+    void tilingStacksOrSetsSideBySide() {
+        QFETCH(QString, command);
+        QFETCH(bool, stacked);
+        FrameFixture f;
+        for (int window = 1; window <= 3; ++window)
+            f.frame->OpenPaths({f.Write(QString("d%1.kvf").arg(window), kDevice)}, false);
+        f.frame->Command(command)->trigger();
+        const QRect area = AreaRect(*f.frame);
+        QList<QRect> places;
+        for (QMdiSubWindow* window : f.frame->MdiArea()->subWindowList())
+            places << window->geometry();
+        QCOMPARE(places.size(), 3);
+        std::sort(places.begin(), places.end(), [stacked](const QRect& a, const QRect& b) {
+            return stacked ? a.top() < b.top() : a.left() < b.left();
+        });
+        for (int i = 0; i < places.size(); ++i) {
+            const QRect& place = places[i];
+            QVERIFY2(area.contains(place), qPrintable(QString("window %1").arg(i)));
+            if (stacked) {
+                QCOMPARE(place.width(), area.width());
+                QVERIFY(place.height() < area.height() / 2);
+                if (i > 0)
+                    QVERIFY(place.top() >= places[i - 1].bottom());
+            } else {
+                QCOMPARE(place.height(), area.height());
+                QVERIFY(place.width() < area.width() / 2);
+                if (i > 0)
+                    QVERIFY(place.left() >= places[i - 1].right());
+            }
+        }
     }
 
     // Tabbed Documents in View: the area shows tabs, the choice is written to the settings

@@ -258,6 +258,37 @@ class InputViewTest : public QObject {
         QCOMPARE(input->HelpBox()->toPlainText().left(5), QString("Help:"));
     }
 
+    // A field changed by mouse or key is what Apply writes: the third of three choices, and
+    // a parameter line's data type when nothing else of the line changed.
+    void aChangedChoiceOrDataTypeIsWritten_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("applied");
+        QTest::newRow("third of three choices")
+            << "Repeater_Ctrl_Sig (4)" << 3 << "Repeater_Ctrl_Sig=2";
+        QTest::newRow("data type only") << "Unsigned8 (17)" << 16 << "Signed32 1 0-9";
+    }
+    void aChangedChoiceOrDataTypeIsWritten() {
+        QFETCH(QString, label);
+        QFETCH(int, line);
+        QFETCH(QString, applied);
+        FrameFixture f;
+        CChildFrame* child =
+            Open(f, QByteArray(kEveryLayout).replace("Repeater_Ctrl_Sig=2", "Repeater_Ctrl_Sig=0"));
+        Select(child, label);
+        CInputView* input = child->InputView();
+        if (child->Focus().InputForm.FormKind == InputForm::ThreeChoices) {
+            QTest::mouseClick(input->Choice(2), Qt::LeftButton);
+            QVERIFY(input->Choice(2)->isChecked());
+        } else {
+            QTest::keyClick(input->DataTypeList(), Qt::Key_Down); // Unsigned8 -> Signed32
+            QCOMPARE(input->DataTypeList()->currentText(), QString("Signed32"));
+        }
+        QTest::mouseClick(input->ApplyButton(), Qt::LeftButton);
+        QCOMPARE(child->Doc().Text().findBlockByNumber(line).text(), applied);
+        QVERIFY(child->Doc().IsModified());
+    }
+
     void applyOnBooleanWritesZeroAndChecksTheEntry() {
         FrameFixture f;
         CChildFrame* child = Open(f, kEveryLayout);

@@ -245,6 +245,40 @@ class LiveCheckTest : public QObject {
         QCOMPARE(child->Doc().Engine().Database.Count(), entries);
     }
 
+    // Switched off while a check runs, that check's result is dropped: its marks never show.
+    void switchedOffWhileACheckRunsItsMarksNeverShow() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, kSmallFile);
+        LiveCheck& live = child->Live();
+        live.SetPause(60'000); // only CheckNow starts a check here
+        live.WaitForRunning();
+        QSemaphore release;
+        live.SetCheckFunction([&release](const LiveCheckRequest& request) {
+            release.acquire();
+            language::Diagnostic finding;
+            finding.Range = {{1, 0}, {1, 5}};
+            finding.Level = LEVEL_ERROR;
+            finding.Id = 133;
+            finding.RowLine = 1;
+            finding.Text = "late";
+            return LiveCheckResult{request.Revision, {finding}, nullptr};
+        });
+        QSignalSpy checked(&live, &LiveCheck::checked);
+        QSignalSpy dropped(&live, &LiveCheck::dropped);
+        live.CheckNow();
+        QVERIFY(live.IsRunning());
+
+        SettingsDialog dialog(f.frame->Settings());
+        dialog.LiveCheckBox()->setChecked(false);
+        EditorSettings changed = f.frame->Settings();
+        dialog.CopyTo(changed);
+        f.frame->ApplySettings(changed);
+        release.release();
+        QVERIFY(dropped.wait(60'000));
+        QCOMPARE(checked.size(), 0);
+        QVERIFY(child->TextView()->Marks().Marks().empty());
+    }
+
     // While it is on, the tree shows what was typed, and the entry selected before stays
     // selected although its line moved.
     void theTreeFollowsTheTextAndKeepsTheSelection() {

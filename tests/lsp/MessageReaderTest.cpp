@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         FramingCase{"no length", {"Content-Type: x\r\n\r\n" + kA}, {"!", "{\"a\":1}"}},
         FramingCase{"length not a number", {"Content-Length: 1x\r\n\r\n" + kA}, {"!", "{\"a\":1}"}},
         FramingCase{
+            "a body of the limit's size", {Framed(std::string(64, ' '))}, {std::string(64, ' ')}},
+        FramingCase{
             "over the limit, skipped in pieces",
             {"Content-Length: 100\r\n\r\n" + std::string(40, 'x'), std::string(60, 'y') + kB},
             {"!", "{\"b\":22}"}},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace kvf::language {
@@ -54,6 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                       HoverCase{1, 3, "Group: General Keys"},          // its group
                       HoverCase{2, 11, "1: yes"},                      // a Boolean's meaning
                       HoverCase{8, 15, "Text(0) = \"Off\""},           // the PrmText referred to
+                      HoverCase{8, 15, "\nEndPrmText\n"},              // ... its last line too
+                      HoverCase{8, 15, "PrmText 7 (Line 4)"},          // ... and where it is
+                      HoverCase{11, 28, "\nEndExtUserPrmData\n"},
+                      HoverCase{11, 28, "ExtUserPrmData 3 (Line 7)"},
                       HoverCase{11, 28,
                                 "ExtUserPrmData = 3 \"Mode\""},      // the definition referred to
                       HoverCase{10, 16, "1    0x13   input      4"}, // a module's identifiers
@@ -94,6 +99,57 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{8, 15, "7", "3"},                                 // the PrmText numbers
         CompletionCase{11, 28, "3", "7"})); // the ExtUserPrmData numbers
 
+// Completion on a line of its own file: what the line holds, and the block around it.
+struct LineCompletionCase {
+    const char* name;
+    const char* text; // after the file's first line
+    int line;
+    int column;
+    const char* offered;
+    const char* notOffered;
+};
+
+class CompletionsOnALine : public ::testing::TestWithParam<LineCompletionCase> {};
+
+TEST_P(CompletionsOnALine, OfferWhatMayStandThere) {
+    const LineCompletionCase& c = GetParam();
+    MemorySettingsStore settings;
+    CheckSettings check;
+    check.Settings = &settings;
+    std::vector<CompletionItem> items = CompleteAt(
+        {std::string("#TALVERON_DP\n") + c.text, "dev.kvf", ""}, check, {c.line, c.column});
+    auto has = [&](const char* label) {
+        return std::any_of(items.begin(), items.end(),
+                           [&](const CompletionItem& i) { return i.Label == label; });
+    };
+    if (*c.offered == '\0')
+        EXPECT_TRUE(items.empty()) << c.name;
+    else
+        EXPECT_TRUE(has(c.offered)) << c.name;
+    EXPECT_FALSE(has(c.notOffered)) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CompletionsOnALine,
+    ::testing::Values(LineCompletionCase{"the caret right before a comment", "9.6_supp = 1 ; c\n",
+                                         1, 13, "0", "Vendor_Name"},
+                      LineCompletionCase{"inside the comment nothing", "9.6_supp = 1 ; c\n", 1, 14,
+                                         "", "0"},
+                      // The line being typed does not give its keyword yet.
+                      LineCompletionCase{"a keyword of one line offered on its own line",
+                                         "Vendor_Name = \"ACME\"\n", 1, 0, "Vendor_Name",
+                                         "Ext_Module_Prm_Data_Len"},
+                      LineCompletionCase{"inside a Jokerblock_Type block its keywords",
+                                         "Jokerblock_Type = 1\n\nEnd_Jokerblock_Type\n", 2, 0,
+                                         "Jokerblock_Slot", "Vendor_Name"}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
 // What a completion replaces: the key or the value written so far, which holds the
 // position; nothing where none is written yet.
 struct ReplaceCase {
@@ -121,11 +177,12 @@ TEST_P(CompletionReplaces, TheWordWrittenSoFar) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, CompletionReplaces,
-    ::testing::Values(ReplaceCase{"MaxTsdr_9.", 10, 0, 10},     // a key with its '.'
-                      ReplaceCase{"MaxTsdr_9.", 4, 0, 10},      // the caret inside the key
-                      ReplaceCase{"", 0, 0, 0},                 // nothing written yet
-                      ReplaceCase{"9.6_supp = 1", 12, 11, 12},  // the value
-                      ReplaceCase{"9.6_supp = ", 11, 11, 11})); // no value yet
+    ::testing::Values(ReplaceCase{"MaxTsdr_9.", 10, 0, 10},        // a key with its '.'
+                      ReplaceCase{"MaxTsdr_9.", 4, 0, 10},         // the caret inside the key
+                      ReplaceCase{"", 0, 0, 0},                    // nothing written yet
+                      ReplaceCase{"9.6_supp = 1", 12, 11, 12},     // the value
+                      ReplaceCase{"MaxTsdr_9.6 = 60", 15, 14, 16}, // the caret inside it
+                      ReplaceCase{"9.6_supp = ", 11, 11, 11}));    // no value yet
 
 } // namespace
 } // namespace kvf::language

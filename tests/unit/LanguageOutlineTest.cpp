@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"Text(3) = \"on\"", 131, 10, 14},            // index line: after the '='
         RangeCase{"Bit(0) 0 0-1", 132, 3, 12},                 // no "=": after the key
         RangeCase{"", 64400, 0, 0},                            // no text: an empty range
-        RangeCase{"Station_Type =", 134, 0, 12}));             // no value: the keyword
+        RangeCase{"Station_Type =", 134, 0, 12},               // no value: the keyword
+        RangeCase{"Station_Type 0 = 1 ; x", 65134, 0, 22}));   // the "=" rule: the line
 
 TEST(FindingRanges, RowWithoutLineStartsTheFile) {
     EXPECT_EQ(FindingRange("anything", -1, 65182), (TextRange{{0, 0}, {0, 0}}));
@@ -74,6 +75,26 @@ TEST(Outline, BlocksHoldTheirEntriesAndFold) {
     EXPECT_EQ(outline.Folds[0].EndLine, 4);
     EXPECT_EQ(outline.Folds[1].StartLine, 5);
     EXPECT_EQ(outline.Folds[1].EndLine, 7);
+}
+
+// An entry continued over several lines spans all of them, inside a block and outside.
+TEST(Outline, ContinuedEntriesSpanTheirLines) {
+    MemorySettingsStore settings;
+    CheckSettings check;
+    check.Settings = &settings;
+    Snapshot snapshot{"#TALVERON_DP\n"
+                      "Module = \"In 4\" 0x13,\\\n"
+                      "  0x23 ; more\n"
+                      "Ext_Module_Prm_Data_Len = \\\n"
+                      "  1\n"
+                      "EndModule\n",
+                      "dev.kvf", ""};
+    Outline outline = BuildOutline(snapshot, check);
+    ASSERT_EQ(outline.Symbols.size(), 1u);
+    const OutlineSymbol& module = outline.Symbols[0];
+    EXPECT_EQ(module.Range, (TextRange{{1, 0}, {5, 9}}));
+    ASSERT_EQ(module.Children.size(), 2u);
+    EXPECT_EQ(module.Children[0].Range, (TextRange{{3, 0}, {4, 3}}));
 }
 
 TEST(Outline, DeepNestingStaysBounded) {

@@ -56,6 +56,34 @@ TEST(LineSuppressions, SilencesOnlyTheirLineAndIdsAndNoteUse) {
     EXPECT_EQ(unused[0].Text, "kvf-disable-line 147");
 }
 
+// Two comments for one line both silence its finding: neither is left unused.
+TEST(LineSuppressions, TwoCommentsForOneLineBothCount) {
+    VectorTextLines lines({"#TALVERON_DP", "; kvf-disable-next-line 136",
+                           "A = 1 ; kvf-disable-line 136", "; kvf-disable-next-line",
+                           "B = 2 ; kvf-disable-line"});
+    LineSuppressions list = LineSuppressions::Read(lines);
+    EXPECT_TRUE(list.Silences(2, 136));
+    EXPECT_TRUE(list.Silences(4, 147));
+    EXPECT_TRUE(list.Unused().empty());
+}
+
+// A comment for a finding the selection leaves out silences nothing: the finding was never
+// reported, so the comment is unused, whether the selection comes from the settings'
+// [Checks] or from the caller.
+TEST(LineSuppressions, AFindingNotSelectedIsNotSilenced) {
+    MemorySettingsStore settings;
+    settings.SetInt("FailSafe", "NoSemanticCheck", 1);
+    language::Snapshot snapshot{"#TALVERON_DP\nVendor_Name = 5 ; kvf-disable-line 145\n", "dev.kvf",
+                                "/tmp/dev.kvf"};
+    language::CheckSettings check;
+    check.Settings = &settings;
+    check.Selection.Disable(145);
+    language::CheckOutcome outcome = language::CheckSnapshot(snapshot, check);
+    EXPECT_TRUE(outcome.Diagnostics.empty());
+    ASSERT_EQ(outcome.UnusedSuppressions.size(), 1u);
+    EXPECT_EQ(outcome.UnusedSuppressions[0].CommentLine, 1);
+}
+
 // A check with the comments: the finding is gone and is not counted, so the run ends with
 // "check finished without errors"; without them (InlineDisable off) it is back.
 TEST(LineSuppressions, CheckRunHonoursThemUnlessSwitchedOff) {

@@ -35,6 +35,13 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+std::string Crlf(const std::string& text) {
+    std::string crlf;
+    for (char c : text)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return crlf;
+}
+
 struct FixCase {
     const char* name;
     std::string text;
@@ -112,6 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "Bogus = 1 ; kvf-disable-line 133"},
         FixCase{"suppression above a line with a comment", kClean + "Bogus = 1 ; mine\n", 133,
                 "Silence 133", "; kvf-disable-next-line 133\nBogus = 1 ; mine"},
+        FixCase{"an inserted line in a CRLF file ends in CRLF",
+                Replaced(Crlf(kClean), "EndModule\r\n", ""), 64411, "Insert EndModule",
+                "0x13\r\nEndModule\r\n"},
+        FixCase{"an inserted line after a last line without its line break",
+                Replaced(kClean, "\nEndModule\n", ""), 64411, "Insert EndModule",
+                "0x13\nEndModule"},
         FixCase{"suppression in a CRLF file",
                 Replaced(kClean, "Vendor_Name = \"ACME\"\n", "Vendor_Name = 5 ; x\r\n"), 145,
                 "Silence 145", "; kvf-disable-next-line 145\nVendor_Name"}));
@@ -149,6 +162,12 @@ TEST(ClosestKeyword, OnlyWithinAFewSlips) {
     EXPECT_EQ(ClosestKeyword("vendor_nme"), "Vendor_Name");
     EXPECT_EQ(ClosestKeyword("Station_Typ"), "Station_Type");
     EXPECT_EQ(ClosestKeyword("Completely_Different_Thing"), "");
+}
+
+// Of keywords equally close to a misspelt one, the one the catalogue lists first is named.
+TEST(ClosestKeyword, OfEquallyCloseOnesTheFirstListed) {
+    EXPECT_EQ(ClosestKeyword("TDP_MAN"), "TDP_MIN");   // or TDP_MAX, listed after it
+    EXPECT_EQ(ClosestKeyword("TBASE_DO"), "TBASE_DP"); // or TBASE_IO, listed after it
 }
 
 TEST(ApplyEdits, LastFirstSoPositionsHold) {
