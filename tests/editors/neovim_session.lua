@@ -1,6 +1,9 @@
 -- Drives Neovim as a user would, after the README's snippet was loaded: the file is open,
 -- kvf-lsp attached. Writes "ok" or the failure into the file named by $KVF_TEST_RESULT.
 local result_file = os.getenv('KVF_TEST_RESULT')
+-- A wait for the server fails only when its answer never comes (it means "it hangs", on a
+-- machine as busy as it may be), never as a measure of speed.
+local hangs = 120000
 local buf = vim.api.nvim_get_current_buf()
 
 local function finish(message)
@@ -32,19 +35,19 @@ end
 local ok, err = pcall(function()
   check(vim.bo.filetype == 'kvf', 'filetype is ' .. vim.bo.filetype)
   -- kvfcheck's findings of the file as opened: the unknown key on line 3 (133).
-  check(vim.wait(20000, function() return has_code('133') end, 50),
+  check(vim.wait(hangs, function() return has_code('133') end, 50),
         'no diagnostics after opening: ' .. codes())
 
   -- Typing: a string value without quotes on line 2 gives 145 (the Visible-String rule).
   vim.api.nvim_buf_set_lines(buf, 1, 2, false, { 'Vendor_Name = ACME' })
-  check(vim.wait(20000, function() return has_code('145') end, 50),
+  check(vim.wait(hangs, function() return has_code('145') end, 50),
         'diagnostics did not follow the edit: ' .. codes())
 
   -- Hover over the keyword of line 2 shows its help.
   local hover = vim.lsp.buf_request_sync(buf, 'textDocument/hover', {
     textDocument = vim.lsp.util.make_text_document_params(buf),
     position = { line = 1, character = 3 },
-  }, 10000)
+  }, hangs)
   local text = ''
   for _, response in pairs(hover or {}) do
     if response.result then text = text .. vim.inspect(response.result.contents) end
@@ -58,7 +61,7 @@ local ok, err = pcall(function()
     textDocument = vim.lsp.util.make_text_document_params(buf),
     range = line_diagnostics[1].range,
     context = { diagnostics = line_diagnostics },
-  }, 10000)
+  }, hangs)
   local chosen
   for _, response in pairs(actions or {}) do
     for _, action in ipairs(response.result or {}) do
@@ -68,7 +71,7 @@ local ok, err = pcall(function()
   check(chosen ~= nil, 'no "Did you mean" fix offered')
   vim.lsp.util.apply_workspace_edit(chosen.edit, 'utf-16')
   check(vim.api.nvim_buf_get_lines(buf, 2, 3, false)[1]:find('^Freeze_Mode_supp'), 'the fix was not applied')
-  check(vim.wait(20000, function() return not has_code('133') end, 50),
+  check(vim.wait(hangs, function() return not has_code('133') end, 50),
         'the finding stayed after the fix: ' .. codes())
 
   -- Completing a half-typed keyword whose name holds '.': the item's edit replaces what was
@@ -78,7 +81,7 @@ local ok, err = pcall(function()
   local completion = vim.lsp.buf_request_sync(buf, 'textDocument/completion', {
     textDocument = vim.lsp.util.make_text_document_params(buf),
     position = { line = last, character = 10 },
-  }, 10000)
+  }, hangs)
   local item
   for _, response in pairs(completion or {}) do
     for _, candidate in ipairs(response.result or {}) do

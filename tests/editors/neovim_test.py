@@ -44,7 +44,7 @@ def main():
                    KVF_TEST_RESULT=result)
         session = os.path.join(os.path.dirname(os.path.abspath(__file__)), "neovim_session.lua")
         run = subprocess.run([nvim, "--headless", "ACME1234.kvf", "-c", f"luafile {session}"],
-                             cwd=work, env=env, capture_output=True, timeout=120)
+                             cwd=work, env=env, capture_output=True, timeout=900)
         outcome = open(result).read() if os.path.exists(result) else "no result written"
         if outcome != "ok" or run.returncode != 0:
             print(outcome)

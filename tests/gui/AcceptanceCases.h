@@ -49,7 +49,7 @@ inline QStringList KvfcheckRows(const QString& folder, const QString& name) {
     QProcess run;
     run.setWorkingDirectory(folder);
     run.start(KVFCHECK_PATH, {"--settings", "settings.ini", name});
-    run.waitForFinished(60000);
+    run.waitForFinished(kHangsMs);
     QStringList rows = QString::fromUtf8(run.readAllStandardOutput()).split('\n');
     if (!rows.isEmpty() && rows.last().isEmpty())
         rows.removeLast();

@@ -60,7 +60,7 @@ struct HelpFixture {
             f.frame->OpenPaths({f.Write("dev.kvf", "#TALVERON_DP\nKVF_Revision = 1\n\n")}, false)
                 .first();
         f.frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(f.frame.get()))
+        if (!QTest::qWaitForWindowActive(f.frame.get(), kHangsMs))
             qWarning("the main window is not active");
         child->TextView()->setFocus();
     }
@@ -100,7 +100,7 @@ class ContextHelpTest : public QObject {
         QMenu* shown = MenuTitled(*h.f.frame, menu);
         QVERIFY(shown);
         shown->popup(h.f.frame->mapToGlobal(QPoint(10, 10)));
-        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QVERIFY(QTest::qWaitForWindowExposed(shown, kHangsMs));
         shown->setActiveAction(h.f.frame->Command(command));
         QTest::keyClick(shown, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(ShownPage(h.help), command + ".htm");
@@ -152,7 +152,7 @@ class ContextHelpTest : public QObject {
         QVERIFY(!InHelpMode());
         h.help.close();
         h.f.frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h.f.frame.get()));
+        QVERIFY(QTest::qWaitForWindowActive(h.f.frame.get(), kHangsMs));
         QTest::keyClick(text, Qt::Key_F3);
         QVERIFY(!h.help.isVisible());
         auto* find = h.f.frame->findChild<FindReplaceDialog*>();
@@ -165,7 +165,7 @@ class ContextHelpTest : public QObject {
         SettingsDialog dialog(h.f.frame->Settings(), h.f.frame.get());
         dialog.show();
         dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(QTest::qWaitForWindowActive(&dialog, kHangsMs));
         auto* live = dialog.findChild<QCheckBox*>("cmd_extras_livecheck");
         QVERIFY(live);
         live->setFocus();
@@ -197,11 +197,11 @@ class ContextHelpTest : public QObject {
 
         QSignalSpy checked(&h.child->Live(), &LiveCheck::checked);
         view->insertPlainText("Vendr_Name = \"ACME\"");
-        QVERIFY(checked.wait(5000));
+        QVERIFY(WaitForNext(checked));
         QPointer<QMenu> fixes = view->CreateQuickFixMenu(); // deletes itself as it closes
         QVERIFY(fixes);
         fixes->popup(view->mapToGlobal(QPoint(0, 0)));
-        QVERIFY(QTest::qWaitForWindowExposed(fixes));
+        QVERIFY(QTest::qWaitForWindowExposed(fixes, kHangsMs));
         fixes->setActiveAction(fixes->actions().first());
         QTest::keyClick(fixes, Qt::Key_F1);
         QVERIFY(!fixes || !fixes->isVisible());

@@ -30,7 +30,7 @@ QRect AreaRect(CMainFrame& frame) {
 
 void Activate(CMainFrame& frame) {
     frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QVERIFY(QTest::qWaitForWindowActive(&frame, kHangsMs));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "GuiTestSupport.h"
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
+#include "app/LiveCheck.h"
 #include "core/RunContext.h"
 #include "views/CKVFTextView.h"
 #include "views/CMyListBoxBar.h"
@@ -63,3 +65,12 @@ struct FrameFixture {
         return rows;
     }
 };
+
+// Waits until the check as you type has nothing left to do for the text as it stands: a check
+// of it has run and its marks are in the text. No deadline: the check's own thread is waited
+// for, however busy the machine is, and a result that came before this call is not missed.
+inline void SettleLiveCheck(kvf::LiveCheck& live) {
+    live.CheckNow();
+    while (live.IsRunning())
+        live.WaitForRunning();
+}

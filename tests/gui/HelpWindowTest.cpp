@@ -1,4 +1,5 @@
 #include "app/HelpWindow.h"
+#include "GuiTestSupport.h"
 #include "app/HelpTopics.h"
 #include "catalogue/KeywordCatalogue.h"
 
@@ -40,7 +41,7 @@ void HelpWindowTest::escapeClosesTheWindow() {
     HelpWindow window;
     window.show();
     window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, kHangsMs));
     QTest::keyClick(window.Browser(), Qt::Key_Escape);
     QVERIFY(!window.isVisible());
 }

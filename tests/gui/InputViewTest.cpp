@@ -175,11 +175,11 @@ class InputViewTest : public QObject {
         f.store->SetInt("Settings", "LiveCheck", live ? 1 : 0);
         const QByteArray bytes = Spaced(kEveryLayout);
         CChildFrame* child = Open(f, bytes);
-        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
         if (live) {
+            SettleLiveCheck(child->Live()); // the check of the file as opened
             child->Live().SetPause(20);
-            QVERIFY(checked.wait(5000));
         }
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
         Select(child, "Module (7)");
         CInputView* input = child->InputView();
         auto shows = [&](const QString& name, const QString& config, int identifiers) {
@@ -197,7 +197,8 @@ class InputViewTest : public QObject {
         if (live) {
             // The live check takes the Apply's text over: a database of its own.
             const CDbEntry* applied = child->Focus().CurrentEntry;
-            QTRY_VERIFY(child->Focus().CurrentEntry && child->Focus().CurrentEntry != applied);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                child->Focus().CurrentEntry && child->Focus().CurrentEntry != applied, kHangsMs);
         }
 
         // At once, not at the next live check.
@@ -211,8 +212,8 @@ class InputViewTest : public QObject {
         child->TextView()->redo();
         QVERIFY(shows("16 DO", "0x30", 1));
         if (live) {
-            QVERIFY(checked.wait(5000));
-            QTRY_VERIFY(shows("16 DO", "0x30", 1));
+            QVERIFY(WaitForNext(checked));
+            QTRY_VERIFY_WITH_TIMEOUT(shows("16 DO", "0x30", 1), kHangsMs);
         }
         QCOMPARE(child->TreeView()->Model().Label(child->TreeView()->currentIndex()),
                  QString("Module (7)"));

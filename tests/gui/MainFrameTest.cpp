@@ -159,9 +159,9 @@ class MainFrameTest : public QObject {
         FrameFixture f;
         f.frame->OpenPaths({f.Write("a.kvf", kDevice)}, false).first()->showMaximized();
         CChildFrame* second = f.frame->OpenPaths({f.Write("b.kvf", kDevice)}, false).first();
-        QTest::qWait(50);
-        QVERIFY(second->isMaximized());
-        QCOMPARE(second->size(), f.frame->findChild<QMdiArea*>()->viewport()->size());
+        QTRY_VERIFY_WITH_TIMEOUT(second->isMaximized(), kHangsMs);
+        QTRY_COMPARE_WITH_TIMEOUT(second->size(),
+                                  f.frame->findChild<QMdiArea*>()->viewport()->size(), kHangsMs);
     }
 
     // A module's form does not fit 70 pixels: the input pane opens tall enough for it. A
@@ -322,7 +322,7 @@ class MainFrameTest : public QObject {
         child->close();
         QCOMPARE(f.frame->OutputWindow()->RowCount(), 0);
         QVERIFY(!f.frame->OutputWindow()->TargetDocument());
-        QTRY_COMPARE(f.frame->CaretPane()->text(), QString("---"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.frame->CaretPane()->text(), QString("---"), kHangsMs);
     }
 
     void settingsDialogCopiesSevenBoxes() {
@@ -452,7 +452,7 @@ class MainFrameTest : public QObject {
         view->insertPlainText(text);
         auto activate = [&f, view] {
             f.frame->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+            QVERIFY(QTest::qWaitForWindowActive(f.frame.get(), kHangsMs));
             view->setFocus();
         };
         activate();

@@ -47,8 +47,7 @@ class TextAssistTest : public QObject {
 
     CChildFrame* Open(FrameFixture& f, const QByteArray& bytes) {
         CChildFrame* child = f.frame->OpenPaths({f.Write("ACME1234.kvf", bytes)}, false).first();
-        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
-        checked.wait(5000); // the marks of the file as opened
+        SettleLiveCheck(child->Live()); // the marks of the file as opened
         return child;
     }
 
@@ -177,7 +176,7 @@ class TextAssistTest : public QObject {
         QVERIFY(QString::fromStdString(f.store->GetString("UserKeys", "Summary", ""))
                     .contains("ACME_MODE"));
         QSignalSpy checked(&child->Live(), &LiveCheck::checked);
-        QVERIFY(checked.wait(5000));
+        QVERIFY(WaitForNext(checked));
         // The key is known now: no mark speaks of it.
         for (const views::FindingMarks::Mark& mark : view->Marks().Marks())
             QVERIFY2(!mark.Text.contains("ACME_Mode"), qPrintable(mark.Text));

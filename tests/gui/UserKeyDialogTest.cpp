@@ -243,7 +243,7 @@ class UserKeyDialogTest : public QObject {
         userKey->trigger();
         delete menu;
         // The marks in the text are checked again.
-        QVERIFY(!liveChecks.isEmpty() || liveChecks.wait(2000));
+        QVERIFY(WaitForSignals(liveChecks));
 
         QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string("1;2;UCHAR"));
         QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_KEY,"));
@@ -401,7 +401,7 @@ class UserKeyDialogTest : public QObject {
                 QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", ""), std::string("1;2;UCHAR"));
         }
 
-        QVERIFY(!liveChecks.isEmpty() || liveChecks.wait(2000)); // the marks follow too
+        QVERIFY(WaitForSignals(liveChecks)); // the marks follow too
         QCOMPARE(f.store->GetString("UserKeys", "MY_KEY", "<absent>"), std::string("<absent>"));
         QCOMPARE(f.store->GetString("UserKeys", "Summary", ""), std::string("MY_TEXT,"));
         QCOMPARE(RowsOf(f, "MY_KEY"),

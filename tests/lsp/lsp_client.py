@@ -6,6 +6,10 @@ import select
 import subprocess
 import time
 
+# A wait for a message fails only when the message never comes: long enough for a machine busy
+# with other work (and for the sanitizers), never a measure of speed.
+HANGS = 120.0
+
 
 def frame(message) -> bytes:
     body = message if isinstance(message, bytes) else json.dumps(message).encode("utf-8")
@@ -63,7 +67,7 @@ class Client:
                 return None
             self.buffer += chunk
 
-    def wait_for(self, predicate, timeout=20.0):
+    def wait_for(self, predicate, timeout=HANGS):
         """The first message (received before or now) for which predicate holds."""
         for i, message in enumerate(self.received):
             if predicate(message):
@@ -77,10 +81,10 @@ class Client:
                 return message
             self.received.append(message)
 
-    def response(self, rid, timeout=20.0):
+    def response(self, rid, timeout=HANGS):
         return self.wait_for(lambda m: m.get("id") == rid and "method" not in m, timeout)
 
-    def diagnostics(self, uri, version=None, timeout=20.0):
+    def diagnostics(self, uri, version=None, timeout=HANGS):
         def matches(m):
             if m.get("method") != "textDocument/publishDiagnostics":
                 return False
@@ -95,7 +99,7 @@ class Client:
         self.notify("initialized", {})
         return result
 
-    def finish(self, timeout=20.0):
+    def finish(self, timeout=HANGS):
         rid = self.request("shutdown")
         self.response(rid)
         self.notify("exit")

@@ -10,7 +10,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(__file__))
-from lsp_client import Client  # noqa: E402
+from lsp_client import HANGS, Client  # noqa: E402
 
 CASE_FILES = {"expected", "expected.jsonl", "args", "settings.ini", "why", "exit"}
 SEVERITY = {"Error": 1, "Fatal Error": 1, "Warning": 2}
@@ -36,7 +36,7 @@ def windows1252(data):
 
 def kvfcheck_findings(kvfcheck, path, settings):
     run = subprocess.run([kvfcheck, "--settings", settings, "--format", "json", path],
-                         capture_output=True, timeout=120)
+                         capture_output=True, timeout=HANGS)
     if run.returncode == 2:
         return None
     document = json.loads(run.stdout)
@@ -81,7 +81,7 @@ def main():
             uri = "file://" + path
             client.notify("textDocument/didOpen",
                           {"textDocument": {"uri": uri, "languageId": "kvf", "version": 1, "text": text}})
-            got = server_findings(client.diagnostics(uri, 1, timeout=60)["diagnostics"])
+            got = server_findings(client.diagnostics(uri, 1, timeout=HANGS)["diagnostics"])
             client.notify("textDocument/didClose", {"textDocument": {"uri": uri}})
             compared += 1
             if got != want:

@@ -8,7 +8,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from lsp_client import Client, frame  # noqa: E402
+from lsp_client import HANGS, Client, frame  # noqa: E402
 
 SERVER = sys.argv[1]
 SETTINGS = tempfile.NamedTemporaryFile(suffix=".ini", delete=False).name
@@ -106,9 +106,9 @@ def run(name, pieces, expected, status):
             client.send_bytes(piece)
             time.sleep(0.05)
         for predicate in expected:
-            client.wait_for(predicate, timeout=30)
+            client.wait_for(predicate, timeout=HANGS)
         client.proc.stdin.close()
-        got = client.proc.wait(30)
+        got = client.proc.wait(HANGS)
         assert got == status, f"exit status {got}, expected {status}"
         # Logs go to standard error only: standard output holds nothing but messages.
         rest = client.proc.stdout.read()
