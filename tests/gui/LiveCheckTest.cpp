@@ -270,7 +270,7 @@ class LiveCheckTest : public QObject {
         dialog.CopyTo(changed);
         f.frame->ApplySettings(changed);
         release.release();
-        QVERIFY(dropped.wait(60'000));
+        QVERIFY(WaitForNext(dropped));
         QCOMPARE(checked.size(), 0);
         QVERIFY(child->TextView()->Marks().Marks().empty());
     }
