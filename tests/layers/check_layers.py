@@ -12,7 +12,8 @@ import re
 import sys
 
 # The engine's folders from the bottom up; each may include itself and what stands before it.
-ENGINE = ["core", "catalogue", "semantic", "document", "output", "editing", "language"]
+ENGINE = ["core", "catalogue", "semantic", "document", "output", "editing", "variants",
+          "language"]
 # The shells stand on the whole engine. The editor's windows (views) sit below its
 # application objects (app); kvfcheck (cli) stands beside them and includes neither.
 # version/ (the programs' version and commit) includes nothing of the others.
