@@ -17,6 +17,13 @@ class SettingsStore;
 
 namespace kvf::cli {
 
+// The place in another file that a row also points to: the line of a language variant
+// that a comparison's finding names. No line (-1) for a row that points nowhere else.
+struct RelatedLine {
+    std::string Path;
+    int Line = -1; // 0-based
+};
+
 // What checking one file gives: the rows of its check run (or its entry database as JSON
 // lines), what goes to standard error, and whether the file could be read at all. A result
 // holds no reference to the run that made it, so results can be made on other threads and
@@ -27,6 +34,8 @@ struct FileResult {
     std::string Problem;     // why the file could not be read, searched or checked
     std::string Diagnostics; // lines for standard error
     OutputRowList Rows;
+    // Beside each row, where it also points (kvfcheck --variants); empty otherwise.
+    std::vector<RelatedLine> Related;
     // The file's suppression comments that silenced no finding (notes of gcc, JSON, SARIF).
     std::vector<Suppression> UnusedSuppressions;
     std::string DatabaseDump;      // --dump-db: JSON lines

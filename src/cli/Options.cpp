@@ -26,9 +26,17 @@ of ids); the command line adds to Disable and replaces EnableOnly. A row that is
 selected is neither printed nor counted. The rows that frame a check run (Start ...,
 ...stop ...) are always printed.
 
+Language variants: with --variants, each file is compared with the other languages of its
+device instead of being checked: the *.kv? files of its folder whose names agree up to the
+extension's last letter (names compared without case); a directory brings in every such
+family below it. Each file of a family is compared with the family's reference (the .kvd
+file, else the first by name): every keyword, index, number, identifier, reference and
+block must agree, only quoted texts, comments, blanks and line ends may differ. Each
+difference is an Error on the file's line naming the reference's line.
+
 Exit status: 0 when no row is an Error or Fatal Error (or, with --fail-on warning, a
-Warning), 1 when one is, 2 for bad usage or a file that cannot be read (the reason goes
-to standard error).)";
+Warning), 1 when one is (with --variants: when a file differs from its reference), 2 for
+bad usage or a file that cannot be read (the reason goes to standard error).)";
 
 const std::map<std::string, ReportFormat> kFormats = {{"text", ReportFormat::Text},
                                                       {"gcc", ReportFormat::Gcc},
@@ -108,6 +116,10 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
                  "print, instead of checking, every Module with its line and Module_Reference "
                  "and one row per configuration identifier (bytes, direction, length, unit, "
                  "consistency, vendor bytes); JSON with --format json");
+    app.add_flag("--variants", o.variants,
+                 "compare, instead of checking, each file with the language variants of its "
+                 "device (same name, another *.kv? extension, same folder) and print every "
+                 "difference that is not a text; see below");
     app.set_version_flag(
         "--version", [] { return "kvfcheck " + VersionText(); },
         "print the version (and the commit built from), then exit");
@@ -118,6 +130,9 @@ ParsedCommandLine ParseCommandLine(int argc, char** argv) {
         app.parse(argc, argv);
         if (o.paths.empty() && !o.listMessages)
             throw CLI::ValidationError("no file given");
+        if (o.variants && (o.dumpDatabase || o.explainModules))
+            throw CLI::ValidationError("--variants cannot be combined with --dump-db or "
+                                       "--explain-module");
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         parsed.exitStatus = kExitClean;

@@ -17,6 +17,7 @@ struct Options {
     bool dumpDatabase = false;
     bool explainModules = false;
     bool listMessages = false;
+    bool variants = false;        // compare language variants instead of checking
     bool noInlineDisable = false; // ignore the suppression comments of the files
     std::optional<std::string> settingsFile;
     ReportFormat format = ReportFormat::Text;

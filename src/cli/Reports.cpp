@@ -60,11 +60,12 @@ void PrintGcc(std::ostream& out, const std::string& path, const OutputRowList& r
 }
 
 void PrintJson(std::ostream& out, const std::string& path, const OutputRowList& rows,
-               const std::vector<Suppression>& unused) {
+               const std::vector<Suppression>& unused, const std::vector<RelatedLine>& related) {
     int errors = 0;
     int warnings = 0;
     Json list = Json::array();
-    for (const OutputRow& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const OutputRow& row = rows[i];
         errors += IsErrorRow(row);
         warnings += IsWarningRow(row);
         Json item;
@@ -72,6 +73,12 @@ void PrintJson(std::ostream& out, const std::string& path, const OutputRowList& 
         item["line"] = HasLine(row) ? Json(row.Line + 1) : Json(nullptr);
         item["id"] = row.Id != 0 ? Json(row.Id) : Json(nullptr);
         item["text"] = Windows1252ToUtf8(row.Text);
+        if (i < related.size() && related[i].Line >= 0) {
+            Json other;
+            other["file"] = related[i].Path;
+            other["line"] = related[i].Line + 1;
+            item["related"] = std::move(other);
+        }
         list.push_back(std::move(item));
     }
     Json document;
@@ -104,6 +111,13 @@ bool IsWarningRow(const OutputRow& row) {
     return row.Level == LEVEL_WARNING;
 }
 
+bool FailsRun(const FileResult& result, FailOn failOn) {
+    for (const OutputRow& row : result.Rows)
+        if (IsErrorRow(row) || (failOn == FailOn::Warning && IsWarningRow(row)))
+            return true;
+    return false;
+}
+
 std::string UnusedSuppressionText(const Suppression& suppression) {
     return FormatMessage(msg::UnusedSuppression, suppression.Text);
 }
@@ -113,7 +127,8 @@ int UnusedSuppressionId() {
 }
 
 void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
-               const OutputRowList& rows, const std::vector<Suppression>& unused) {
+               const OutputRowList& rows, const std::vector<Suppression>& unused,
+               const std::vector<RelatedLine>& related) {
     switch (format) {
     case ReportFormat::Text:
         PrintText(out, rows);
@@ -123,7 +138,7 @@ void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
         break;
     case ReportFormat::Json:
     case ReportFormat::Sarif: // a log over all files; the caller writes it
-        PrintJson(out, path, rows, unused);
+        PrintJson(out, path, rows, unused, related);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/FileCheck.h"
 #include "cli/Options.h"
 #include "core/LineSuppressions.h"
 #include "output/OutputRows.h"
@@ -18,9 +19,11 @@ namespace kvf::cli {
 // gcc-style diagnostics, or one JSON document. (SARIF covers all files at once, see
 // SarifReport.h.)
 // Suppression comments that silenced nothing follow as notes in gcc and JSON; the text
-// rows stay the output window's.
+// rows stay the output window's. Where `related` gives a row a line of another file (a
+// language variant's), the JSON row names it.
 void PrintRows(std::ostream& out, ReportFormat format, const std::string& path,
-               const OutputRowList& rows, const std::vector<Suppression>& unusedSuppressions = {});
+               const OutputRowList& rows, const std::vector<Suppression>& unusedSuppressions = {},
+               const std::vector<RelatedLine>& related = {});
 
 // The note of a suppression comment that silenced nothing, and its message id.
 std::string UnusedSuppressionText(const Suppression& suppression);
@@ -32,5 +35,7 @@ void PrintDatabase(std::ostream& out, const CKeyDatabase& database);
 // Whether a row is an Error or Fatal Error, and whether it is a Warning.
 bool IsErrorRow(const OutputRow& row);
 bool IsWarningRow(const OutputRow& row);
+// Whether a file's rows make the exit status 1.
+bool FailsRun(const FileResult& result, FailOn failOn);
 
 } // namespace kvf::cli

@@ -4,6 +4,7 @@
 #include "cli/Reports.h"
 #include "core/FindingMessages.h"
 #include "core/Windows1252.h"
+#include "variants/VariantComparison.h"
 #include "version/BuildVersion.h"
 
 #include <filesystem>
@@ -41,10 +42,12 @@ Json Message(const std::string& utf8) {
     return message;
 }
 
-// The rules: every message of the table that a check reports as a finding.
-Json Rules(std::map<int, std::size_t>& ruleIndex) {
+// The rules: every message of the table that such a run reports as a finding.
+Json Rules(std::map<int, std::size_t>& ruleIndex, SarifRules run) {
     Json rules = Json::array();
     for (const FindingMessage& message : FindingMessages()) {
+        if (IsVariantFinding(message.Id) != (run == SarifRules::Variants))
+            continue;
         Json rule;
         rule["id"] = RuleId(message.Id);
         rule["shortDescription"] = Message(Windows1252ToUtf8(message.Text));
@@ -57,7 +60,8 @@ Json Rules(std::map<int, std::size_t>& ruleIndex) {
     return rules;
 }
 
-Json Location(const std::string& path, const OutputRow* row) {
+// A location in a file, at a 0-based line where there is one (-1: the whole file).
+Json FileLocation(const std::string& path, int line) {
     Json artifact;
     std::string uri = PathToUri(path);
     artifact["uri"] = uri;
@@ -65,9 +69,9 @@ Json Location(const std::string& path, const OutputRow* row) {
         artifact["uriBaseId"] = kSrcRoot;
     Json physical;
     physical["artifactLocation"] = std::move(artifact);
-    if (row && row->Line >= 0 && LineText(row->Level, row->Line) != "---") {
+    if (line >= 0) {
         Json region;
-        region["startLine"] = row->Line + 1;
+        region["startLine"] = line + 1;
         physical["region"] = std::move(region);
     }
     Json location;
@@ -75,7 +79,12 @@ Json Location(const std::string& path, const OutputRow* row) {
     return location;
 }
 
-Json Result(const std::string& path, const OutputRow& row,
+Json Location(const std::string& path, const OutputRow* row) {
+    const bool hasLine = row && row->Line >= 0 && LineText(row->Level, row->Line) != "---";
+    return FileLocation(path, hasLine ? row->Line : -1);
+}
+
+Json Result(const std::string& path, const OutputRow& row, const RelatedLine* related,
             const std::map<int, std::size_t>& ruleIndex) {
     Json result;
     if (row.Id != 0) {
@@ -86,6 +95,11 @@ Json Result(const std::string& path, const OutputRow& row,
     result["level"] = SarifLevel(row.Level);
     result["message"] = Message(Windows1252ToUtf8(row.Text));
     result["locations"] = Json::array({Location(path, &row)});
+    if (related && related->Line >= 0) {
+        Json other = FileLocation(related->Path, related->Line);
+        other["id"] = 0;
+        result["relatedLocations"] = Json::array({std::move(other)});
+    }
     return result;
 }
 
@@ -135,7 +149,7 @@ std::string PathToUri(const std::string& path) {
     return uri;
 }
 
-void PrintSarif(std::ostream& out, const std::vector<FileResult>& results) {
+void PrintSarif(std::ostream& out, const std::vector<FileResult>& results, SarifRules rules) {
     std::map<int, std::size_t> ruleIndex;
     Json driver;
     driver["name"] = "kvfcheck";
@@ -147,7 +161,7 @@ void PrintSarif(std::ostream& out, const std::vector<FileResult>& results) {
         semanticVersion += BuildCommit();
     }
     driver["semanticVersion"] = semanticVersion;
-    driver["rules"] = Rules(ruleIndex);
+    driver["rules"] = Rules(ruleIndex, rules);
     Json tool;
     tool["driver"] = std::move(driver);
 
@@ -162,9 +176,11 @@ void PrintSarif(std::ostream& out, const std::vector<FileResult>& results) {
             notifications.push_back(std::move(notification));
             continue;
         }
-        for (const OutputRow& row : file.Rows)
-            if (IsFinding(row))
-                findings.push_back(Result(file.Path, row, ruleIndex));
+        for (std::size_t i = 0; i < file.Rows.size(); ++i)
+            if (IsFinding(file.Rows[i]))
+                findings.push_back(Result(file.Path, file.Rows[i],
+                                          i < file.Related.size() ? &file.Related[i] : nullptr,
+                                          ruleIndex));
         for (const Suppression& unused : file.UnusedSuppressions)
             findings.push_back(NoteResult(file.Path, unused));
     }

@@ -10,6 +10,7 @@
 #include "cli/Reports.h"
 #include "cli/SarifReport.h"
 #include "cli/SettingsSource.h"
+#include "cli/VariantRun.h"
 
 #include <iostream>
 #include <memory>
@@ -23,13 +24,6 @@
 using namespace kvf::cli;
 
 namespace {
-
-bool FailsRun(const FileResult& result, FailOn failOn) {
-    for (const kvf::OutputRow& row : result.Rows)
-        if (IsErrorRow(row) || (failOn == FailOn::Warning && IsWarningRow(row)))
-            return true;
-    return false;
-}
 
 unsigned WorkerCount(unsigned jobs) {
     if (jobs != 0)
@@ -61,6 +55,13 @@ int main(int argc, char** argv) {
     std::unique_ptr<RunSettings> settings = LoadRunSettings(options, std::cerr);
     if (!settings)
         return kExitTrouble;
+
+    if (options.variants) {
+        int status = RunVariantComparison(options, settings->Store(), settings->Selection(),
+                                          WorkerCount(options.jobs), std::cout, std::cerr);
+        std::cout.flush();
+        return status;
+    }
 
     std::vector<InputFile> inputs = ExpandArguments(options.paths);
     FileAction action = options.dumpDatabase     ? FileAction::DumpDatabase
