@@ -207,23 +207,36 @@ void CChildFrame::OfferTextAssist() {
     };
     assist.Fixes = [this](const views::FindingMarks::Mark& mark) {
         std::vector<views::FixChoice> choices;
+        // A fix is made for the text it was offered for: its edits name that text's lines
+        // and columns.
+        const quint64 revision = live_->Revision();
         for (language::QuickFix& fix : services_->Fixes(mark))
-            choices.push_back({FromBytes(fix.Title), [this, fix] {
-                                   if (fix.UserKey.empty())
-                                       ApplyTextEdits(*text_->document(), fix.Edits);
-                                   else
-                                       RegisterUserKeyOfFix(fix.UserKey, fix.UserKeySetting);
+            choices.push_back({FromBytes(fix.Title), [this, fix, revision] {
+                                   if (live_->Revision() != revision) {
+                                       app_->Alert(FormatMessage(msg::FixTextChanged));
+                                       return false;
+                                   }
+                                   if (!fix.UserKey.empty())
+                                       return RegisterUserKeyOfFix(fix.UserKey, fix.UserKeySetting);
+                                   if (doc_->IsReadOnly()) {
+                                       app_->Alert(FormatMessage(msg::FileWriteProtected));
+                                       return false;
+                                   }
+                                   ApplyTextEdits(*text_->document(), fix.Edits);
+                                   return true;
                                }});
         return choices;
     };
     text_->SetAssist(std::move(assist));
 }
 
-void CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string& setting) {
+bool CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string& setting) {
     // "<data type index>;<group index>;<range text>"
     const QStringList parts = FromBytes(setting).split(u';');
     if (parts.size() < 2)
-        return;
+        return false;
+    if (!SettingsCanKeep(*app_, msg::UserKeySettingsNotWritable))
+        return false;
     RebuildDatabase();
     for (CDbEntry& entry : doc_->Engine().Database) {
         if (!EqualsNoCase(entry.Key, key))
@@ -233,8 +246,10 @@ void CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string
         text_->ApplyUserKeyHighlighting(app_->Settings());
         tree_->RebuildTree();
         live_->CheckNow();
-        return;
+        return true;
     }
+    app_->Alert(FormatMessage(msg::UserKeyEntryGone));
+    return false;
 }
 
 void CChildFrame::ShowLiveResult(const LiveCheckResult& result) {

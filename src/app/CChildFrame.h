@@ -89,7 +89,9 @@ class CChildFrame : public QMdiSubWindow {
     void OfferTextAssist();
     // A quick fix that registers the finding's unknown key as a user key, as User Key...
     // does: in the settings, for the document's entries of that key, coloured when asked.
-    void RegisterUserKeyOfFix(const std::string& key, const std::string& setting);
+    // False, with a message and nothing registered, when the settings cannot keep it or the
+    // text holds the key no more.
+    bool RegisterUserKeyOfFix(const std::string& key, const std::string& setting);
 
     AppServices* app_;
     EntryFocus focus_;

@@ -48,6 +48,7 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -651,6 +652,9 @@ void CMainFrame::OnSettings() {
     EditorSettings changed = settings_;
     dialog.CopyTo(changed);
     ApplySettings(changed);
+    // They count for this run all the same; the user learns that they are not kept.
+    if (app_)
+        SettingsCanKeep(*app_, msg::SettingsNotWritable);
 }
 
 void CMainFrame::OnUserKey(CChildFrame* owner) {
@@ -666,10 +670,27 @@ void CMainFrame::OnUserKey(CChildFrame* owner) {
         Alert(FormatMessage(msg::UserKeyNotRegistrable, std::string(entry->Key)));
         return;
     }
+    // A registration the settings cannot keep is not asked for.
+    if (!SettingsCanKeep(*app_, msg::UserKeySettingsNotWritable))
+        return;
+    // The dialog is modal, but its loop delivers the live check's results meanwhile: the
+    // database may be built again from the text (the entry then is another object, or none
+    // when its line changed), and the window may go. The entry is found again after it.
+    const QPointer<CChildFrame> window(owner);
+    const int entryLine = entry->LongLine;
+    const std::string entryKey = entry->Key;
     UserKeyDialog dialog(app_->Settings(), *entry, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The dialog was modal: the entry is still the one it was opened for.
+    if (!window) {
+        Alert(std::string(MessageText(msg::UserKeyEntryGone)));
+        return;
+    }
+    entry = FindEntry(owner->Doc().Engine().Database, entryLine, entryKey);
+    if (!entry) {
+        Alert(std::string(MessageText(msg::UserKeyEntryGone)));
+        return;
+    }
     ApplyUserKeyRegistration(*app_, owner->Doc().Engine(), *entry, dialog.DataTypeIndex(),
                              dialog.GroupIndex(), ToBytes(dialog.RangeText()));
     for (CChildFrame* child : Children()) {
@@ -691,6 +712,8 @@ void CMainFrame::OnUserKeyList() {
     if (!app_)
         return;
     UserKeyListDialog dialog(app_->Settings(), this);
+    dialog.SetWriteCheck(
+        [this] { return SettingsCanKeep(*app_, msg::UserKeySettingsNotWritable); });
     connect(&dialog, &UserKeyListDialog::keyChanged, this, &CMainFrame::FollowUserKeyChange);
     dialog.exec();
 }

@@ -1,5 +1,6 @@
 #include "app/EditorSettings.h"
 
+#include "core/AppServices.h"
 #include "views/UiText.h"
 
 #include <QDir>
@@ -39,6 +40,14 @@ QtIniSettingsStore::~QtIniSettingsStore() = default;
 
 void QtIniSettingsStore::Sync() {
     settings_->sync();
+}
+
+bool QtIniSettingsStore::Writable() const {
+    return settings_->isWritable();
+}
+
+QString QtIniSettingsStore::FileName() const {
+    return settings_->fileName();
 }
 
 int QtIniSettingsStore::GetInt(const std::string& section, const std::string& name,
@@ -109,6 +118,14 @@ void EditorSettings::Write(SettingsStore& store) const {
     store.SetInt("Settings", "LiveCheck", LiveCheck);
     store.SetInt("Settings", "TabbedDocuments", TabbedDocuments);
     store.SetInt("Settings", "Expert", 1);
+}
+
+bool SettingsCanKeep(AppServices& app, int messageId) {
+    const auto* ini = dynamic_cast<const QtIniSettingsStore*>(&app.Settings());
+    if (!ini || ini->Writable())
+        return true;
+    app.Alert(FormatMessage(messageId, ToBytes(QDir::toNativeSeparators(ini->FileName()))));
+    return false;
 }
 
 } // namespace kvf

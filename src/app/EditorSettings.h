@@ -11,6 +11,8 @@ class QSettings;
 
 namespace kvf {
 
+class AppServices;
+
 // The editor's settings store: QSettings over one INI file, by default the user's
 // "DORRIM"/"KVF_Ed" file that kvfcheck reads too.
 class QtIniSettingsStore : public SettingsStore {
@@ -31,6 +33,10 @@ class QtIniSettingsStore : public SettingsStore {
 
     QSettings& Qt() { return *settings_; }
     void Sync();
+    // Whether what is set now reaches the file (not when a folder stands in its place, or the
+    // file may not be written): otherwise it lasts for this run only.
+    bool Writable() const;
+    QString FileName() const;
 
     // Where the user's file lives: the user's config folder, DORRIM/KVF_Ed.conf.
     static QString UserFilePath();
@@ -58,5 +64,11 @@ struct EditorSettings {
     void Read(const SettingsStore& store);
     void Write(SettingsStore& store) const; // writes "Expert" as 1 too
 };
+
+// Whether the application's settings store can keep a registration, or what else
+// `messageId` names, for good: when its file cannot be written, kvfcheck would never see it
+// and the editor would lose it at its end. False after telling the user (`messageId`, formatted
+// with the file's name). A store that is no file (the tests' stores) can.
+bool SettingsCanKeep(AppServices& app, int messageId);
 
 } // namespace kvf

@@ -1,5 +1,7 @@
 #include "app/RecentFiles.h"
 
+#include "views/QueuedCommand.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QSettings>
@@ -40,7 +42,9 @@ void RecentFiles::FillMenu(QMenu& menu, const std::function<void(const QString&)
     int number = 1;
     for (const QString& path : paths_) {
         QAction* action = menu.addAction(QString("&%1 %2").arg(number++).arg(path));
-        QObject::connect(action, &QAction::triggered, &menu, [open, path] { open(path); });
+        // Opening fills this menu anew, deleting the action: it runs after the menu's handler.
+        QObject::connect(action, &QAction::triggered, &menu,
+                         views::Queued(&menu, [open, path] { open(path); }));
     }
     menu.setEnabled(!paths_.isEmpty());
 }

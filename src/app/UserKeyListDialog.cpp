@@ -4,6 +4,7 @@
 #include "catalogue/UserKeys.h"
 #include "core/MessageIds.h"
 #include "core/SettingsStore.h"
+#include "views/QueuedCommand.h"
 #include "views/UiText.h"
 
 #include <QDialogButtonBox>
@@ -66,7 +67,9 @@ UserKeyListDialog::UserKeyListDialog(SettingsStore& settings, QWidget* parent)
     layout->addWidget(buttons);
 
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &UserKeyListDialog::UpdateButtons);
-    connect(list_, &QTreeWidget::itemActivated, this, [this] { EditSelected(); });
+    // Edit fills the list anew: it runs after the list's own handler of the key or click.
+    connect(list_, &QTreeWidget::itemActivated, this,
+            views::Queued(this, [this] { EditSelected(); }));
     Fill(QString());
     resize(600, 340);
 }
@@ -129,6 +132,8 @@ void UserKeyListDialog::EditSelected() {
     UserKeyDialog dialog(settings_, key, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (canWrite_ && !canWrite_())
+        return;
     RegisterUserKey(settings_, key, dialog.DataTypeIndex(), dialog.GroupIndex(),
                     ToBytes(dialog.RangeText()));
     const QString name = FromBytes(key.Key);
@@ -147,6 +152,8 @@ void UserKeyListDialog::RemoveSelected() {
             .arg(name),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
+        return;
+    if (canWrite_ && !canWrite_())
         return;
     RemoveUserKey(settings_, ToBytes(name));
     Fill(QString());

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QPushButton;
@@ -34,6 +35,9 @@ class UserKeyListDialog : public QDialog {
     // The buttons' work on the selected key (the dialogs they open are modal).
     void EditSelected();
     void RemoveSelected();
+    // Asked before a change is stored: false (after telling the user why) when the settings
+    // cannot keep it, and nothing changes. By default every change may be stored.
+    void SetWriteCheck(std::function<bool()> canWrite) { canWrite_ = std::move(canWrite); }
 
   signals:
     void keyChanged(const QString& key);
@@ -49,6 +53,7 @@ class UserKeyListDialog : public QDialog {
     QTreeWidget* list_;
     QPushButton* edit_;
     QPushButton* remove_;
+    std::function<bool()> canWrite_;
 };
 
 } // namespace kvf

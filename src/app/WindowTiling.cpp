@@ -1,9 +1,12 @@
 #include "app/WindowTiling.h"
 
+#include "views/QueuedCommand.h"
+
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStyle>
 
 #include <algorithm>
@@ -106,8 +109,12 @@ void ListWindows(QMenu& menu, QMdiArea& area) {
         entry->setObjectName("cmd_window_list"); // the help page of every entry
         entry->setCheckable(true);
         entry->setChecked(window == area.activeSubWindow());
+        // The menu lists the windows anew each time it opens; a window may go meanwhile.
         QObject::connect(entry, &QAction::triggered, &area,
-                         [&area, window] { area.setActiveSubWindow(window); });
+                         views::Queued(&area, [&area, window = QPointer<QMdiSubWindow>(window)] {
+                             if (window)
+                                 area.setActiveSubWindow(window);
+                         }));
     }
 }
 

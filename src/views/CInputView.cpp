@@ -12,6 +12,7 @@
 #include "views/CKVFTextView.h"
 #include "views/CKVFTreeView.h"
 #include "views/CfgIdentifierDialog.h"
+#include "views/QueuedCommand.h"
 #include "views/ViewText.h"
 #include "views/WaitCursor.h"
 
@@ -285,10 +286,15 @@ void CInputView::AddConfigList(QGridLayout& grid) {
         configList_->setColumnWidth(column, 100);
     configList_->setMinimumHeight(90);
     configList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Both ask in a dialog and fill the list anew: after the list's own handler has returned,
+    // with the row taken while its item still stands.
     connect(configList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        EditConfigIdentifier(configList_->indexOfTopLevelItem(item));
+        views::RunQueued(this, [this, row = configList_->indexOfTopLevelItem(item)] {
+            EditConfigIdentifier(row);
+        });
     });
-    connect(configList_, &QWidget::customContextMenuRequested, this, &CInputView::OnConfigListMenu);
+    connect(configList_, &QWidget::customContextMenuRequested, this,
+            views::Queued(this, [this](const QPoint& at) { OnConfigListMenu(at); }));
     grid.addWidget(configList_, 9, 0, 1, 4);
 }
 

@@ -10,6 +10,7 @@
 #include "views/CompletionPopup.h"
 #include "views/KvfHighlighter.h"
 #include "views/LevelIcons.h"
+#include "views/QueuedCommand.h"
 #include "views/ViewText.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -308,7 +310,8 @@ QString CKVFTextView::TooltipAt(QPoint viewportPoint) const {
 }
 
 bool CKVFTextView::ShowCompletions() {
-    if (!assist_.Complete)
+    // A read-only document takes no word, as it takes no typing.
+    if (!assist_.Complete || isReadOnly())
         return false;
     const QTextCursor caret = textCursor();
     std::vector<views::CompletionChoice> choices =
@@ -348,8 +351,10 @@ std::vector<views::FixChoice> CKVFTextView::FixesAt(int position) const {
             // Applied, the finding is gone: its mark goes at once, before the next check.
             views::FindingMarks::Mark fixed = mark;
             fixes.push_back({fix.Title, [this, apply = std::move(fix.Apply), fixed] {
-                                 apply();
+                                 if (!apply())
+                                     return false;
                                  const_cast<CKVFTextView*>(this)->RemoveMark(fixed);
+                                 return true;
                              }});
         }
     }
@@ -361,7 +366,19 @@ int CKVFTextView::AddFixActions(QMenu& menu, int position) {
     for (views::FixChoice& fix : fixes) {
         QAction* action = menu.addAction(fix.Title);
         action->setObjectName("cmd_edit_quickfix"); // its help page's name (F1 on it)
-        connect(action, &QAction::triggered, this, std::move(fix.Apply));
+        // Queued on the window, which outlives this view: a fix whose document window was
+        // closed before it could run says so.
+        QWidget* top = window();
+        connect(action, &QAction::triggered, this,
+                [top, view = QPointer<CKVFTextView>(this), apply = std::move(fix.Apply)] {
+                    views::RunQueued(top, [top, view, apply] {
+                        if (view) {
+                            apply();
+                        } else if (auto* alerts = dynamic_cast<AlertSink*>(top)) {
+                            alerts->Alert(FormatMessage(msg::FixDocumentClosed));
+                        }
+                    });
+                });
     }
     return static_cast<int>(fixes.size());
 }

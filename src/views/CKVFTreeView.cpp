@@ -10,6 +10,7 @@
 #include "editing/EntryTextMatch.h"
 #include "views/CKVFTextView.h"
 #include "views/EntryDetails.h"
+#include "views/QueuedCommand.h"
 #include "views/ViewText.h"
 #include "views/WaitCursor.h"
 
@@ -112,7 +113,9 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     if (!fresh && !LineHoldsKey(*text_->document(), entry->LongLine, entry->Key)) {
         setEnabled(false);
         emit databaseStale();
-        Inform(msg::DatabaseNeedsUpdate);
+        // The message box runs its own loop, in which the tree may be built anew: it shows
+        // after the tree's handler of the click or key has returned.
+        views::RunQueued(this, [this] { Inform(msg::DatabaseNeedsUpdate); });
         return;
     }
     focus_->CurrentEntry = entry;
@@ -220,10 +223,16 @@ void CKVFTreeView::ShowDetails() {
 QMenu* CKVFTreeView::CreateContextMenu() {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(views::ViewText(msg::MenuKeyInfo), this, &CKVFTreeView::KeyInfo);
-    menu->addAction(views::ViewText(msg::MenuCheckSyntax), this, &CKVFTreeView::CheckSyntax);
-    menu->addAction(views::ViewText(msg::MenuUserKey), this, &CKVFTreeView::userKeyRequested);
-    menu->addAction(views::ViewText(msg::MenuShowDetails), this, &CKVFTreeView::ShowDetails);
+    // Each command runs after the menu, which deletes itself as it closes, has returned:
+    // they rebuild, check and open dialogs.
+    menu->addAction(views::ViewText(msg::MenuKeyInfo), this,
+                    views::Queued(this, [this] { KeyInfo(); }));
+    menu->addAction(views::ViewText(msg::MenuCheckSyntax), this,
+                    views::Queued(this, [this] { CheckSyntax(); }));
+    menu->addAction(views::ViewText(msg::MenuUserKey), this,
+                    views::Queued(this, [this] { emit userKeyRequested(); }));
+    menu->addAction(views::ViewText(msg::MenuShowDetails), this,
+                    views::Queued(this, [this] { ShowDetails(); }));
     return menu;
 }
 

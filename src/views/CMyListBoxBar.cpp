@@ -2,6 +2,7 @@
 
 #include "core/MessageIds.h"
 #include "views/OutputRowsModel.h"
+#include "views/QueuedCommand.h"
 #include "views/UiText.h"
 
 #include <QHeaderView>
@@ -30,8 +31,11 @@ CMyListBoxBar::CMyListBoxBar(const SettingsStore& settings, QWidget* parent)
     list_->setColumnWidth(2, 500);
     list_->setContextMenuPolicy(Qt::NoContextMenu);
     list_->installEventFilter(this);
-    connect(list_, &QTreeView::clicked, this,
-            [this](const QModelIndex& index) { NavigateFromRow(index.row()); });
+    // Going to a row's line may tell the user something (and the rows may be cleared
+    // meanwhile): after the list's own handler of the click.
+    connect(list_, &QTreeView::clicked, this, views::Queued(this, [this](const QModelIndex& index) {
+                NavigateFromRow(index.row());
+            }));
     setWidget(list_);
     setAllowedAreas(Qt::AllDockWidgetAreas);
     setContentsMargins(4, 4, 4, 4);
@@ -85,7 +89,7 @@ bool CMyListBoxBar::eventFilter(QObject* watched, QEvent* event) {
         else if (key == Qt::Key_Up)
             --row;
         if (row >= 0 && row < RowCount())
-            NavigateFromRow(row);
+            views::RunQueued(this, [this, row] { NavigateFromRow(row); });
     }
     return QDockWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #include "views/CompletionPopup.h"
 
+#include "views/QueuedCommand.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QPlainTextEdit>
@@ -36,8 +38,9 @@ CompletionPopup::CompletionPopup(QPlainTextEdit& text)
     completer_->setFilterMode(Qt::MatchStartsWith);
     // The list's name is its help page's (F1 in the list).
     completer_->popup()->setObjectName("cmd_edit_complete");
+    // The word goes in after the list's own handler of the key or click has returned.
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
-            &CompletionPopup::Insert);
+            Queued(this, [this](const QString& label) { Insert(label); }));
 }
 
 QTextCursor CompletionPopup::WordBeforeCaret() const {
@@ -90,6 +93,8 @@ bool CompletionPopup::IsVisible() const {
 }
 
 void CompletionPopup::Insert(const QString& label) {
+    if (text_->isReadOnly())
+        return;
     QTextCursor word = WordBeforeCaret();
     word.beginEditBlock();
     word.insertText(label);

@@ -18,10 +18,12 @@ struct CompletionChoice {
     bool IsKeyword = false;
 };
 
-// A fix of a marked finding, applied by the window that offered it.
+// A fix of a marked finding, applied by the window that offered it. Apply is false when the
+// fix could not be made (the text moved on since it was offered, or may not be changed): it
+// told the user so and changed nothing.
 struct FixChoice {
     QString Title;
-    std::function<void()> Apply;
+    std::function<bool()> Apply;
 };
 
 // What the document window offers in its text view beyond the marks: the help of a place, the

@@ -200,6 +200,7 @@ class KeywordTreeTest : public QObject {
         tree->setCurrentIndex(Find(tree, "KVF_Revision (2)"));
         QVERIFY(!tree->isEnabled());
         QVERIFY(!child->InputView()->isEnabled());
+        QCoreApplication::processEvents(); // the message shows after the tree's handler
         QCOMPARE(f.alerts.size(), 1);
         QCOMPARE(f.alerts.first(), QString("The internal database informations\nneed an update. "
                                            "Please use REBUILD\nin the EXTRAS menu or press F5."));

@@ -273,9 +273,11 @@ class MainFrameTest : public QObject {
         QCOMPARE(output->TargetDocument(), document);
 
         QTreeView* list = output->List();
+        // A row's line is shown after the list's handler of the click or key.
         auto click = [&](int row) {
             QRect rect = list->visualRect(list->model()->index(row, 2));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            QCoreApplication::processEvents();
         };
         click(0);
         QCOMPARE(CaretLine(child), 3);
@@ -290,11 +292,13 @@ class MainFrameTest : public QObject {
         // Up from the second row moves to the first, which navigates.
         click(1);
         QTest::keyClick(list, Qt::Key_Up);
+        QCoreApplication::processEvents();
         QCOMPARE(CaretLine(child), 3);
         // Down on the last row does nothing.
         child->SelectLine(1);
         list->setCurrentIndex(list->model()->index(3, 0));
         QTest::keyClick(list, Qt::Key_Down);
+        QCoreApplication::processEvents();
         QCOMPARE(CaretLine(child), 1);
     }
 

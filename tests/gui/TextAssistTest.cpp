@@ -94,6 +94,7 @@ class TextAssistTest : public QObject {
         QVERIFY2(Offered(*view).contains("Vendor_Name"), qPrintable(Offered(*view).join(',')));
         QVERIFY(!Offered(*view).contains("KVF_Revision")); // does not begin with "Vend"
         QTest::keyClick(view->Completion().Completer().popup(), Qt::Key_Return);
+        QCoreApplication::processEvents(); // the word goes in after the list's handler
         QCOMPARE(LineText(*view, 2), QString("Vendor_Name"));
         view->undo();
         QCOMPARE(LineText(*view, 2), QString("Vend"));
@@ -149,6 +150,7 @@ class TextAssistTest : public QObject {
                 fix = action;
         QVERIFY(fix);
         fix->trigger();
+        QCoreApplication::processEvents(); // the fix is made after the menu's handler
         QCOMPARE(LineText(*view, 2), QString("Vendor_Name = \"ACME\""));
         QCOMPARE(onLine(2), before - 1);
         view->undo();

@@ -231,17 +231,18 @@ class UserKeyDialogTest : public QObject {
                 userKey = action;
         QVERIFY(userKey);
 
+        child->Live().SetPause(60'000); // only a check asked for at once starts
+        child->Live().WaitForRunning();
+        QSignalSpy liveChecks(&child->Live(), &LiveCheck::started);
+        // The command runs after the menu's handler; its dialog opens then.
+        userKey->trigger();
+        delete menu;
         WhenDialogOpens([](UserKeyDialog* dialog) {
             dialog->DataTypeButtons()->button(1)->click();
             dialog->GroupButtons()->button(2)->click();
             dialog->RangeField()->setText("UCHAR");
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-        child->Live().SetPause(60'000); // only a check asked for at once starts
-        child->Live().WaitForRunning();
-        QSignalSpy liveChecks(&child->Live(), &LiveCheck::started);
-        userKey->trigger();
-        delete menu;
         // The marks in the text are checked again.
         QVERIFY(WaitForSignals(liveChecks));
 
