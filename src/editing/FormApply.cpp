@@ -1,13 +1,17 @@
 #include "editing/FormApply.h"
 
 #include "catalogue/KeywordDispatcher.h"
+#include "core/AsciiText.h"
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/RunContext.h"
+#include "core/TextLines.h"
 #include "editing/EntryCheck.h"
 #include "editing/EntryTextMatch.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvf {
@@ -53,13 +57,71 @@ std::string AsShown(InputForm kind, const std::string& value) {
     }
 }
 
+// The texts between double quotes on an entry's lines, in their order, as they stand there;
+// a ';' outside quotes starts a comment, which holds none.
+std::vector<std::string> QuotedTexts(const std::vector<std::string>& lines) {
+    std::vector<std::string> texts;
+    for (const std::string& text : lines) {
+        std::size_t open = std::string::npos;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '"') {
+                if (open == std::string::npos) {
+                    open = i;
+                } else {
+                    texts.push_back(text.substr(open + 1, i - open - 1));
+                    open = std::string::npos;
+                }
+            } else if (text[i] == ';' && open == std::string::npos) {
+                break;
+            }
+        }
+    }
+    return texts;
+}
+
+// The fields the keyword's store writes between quotes, in the order they stand in the
+// value: the form is stored into a copy of the entry with a mark of its own in each field,
+// and the marks are looked for between quotes in the value that makes.
+std::vector<std::size_t> QuotedFields(AppServices& app, const CDbEntry& entry,
+                                      const InputFormData& form) {
+    CDbEntry copy = entry;
+    EntryFocus scratch;
+    scratch.CurrentEntry = &copy;
+    scratch.InputForm = form;
+    const std::vector<std::size_t> fields = FieldValues(form.FormKind);
+    auto mark = [](std::size_t field) { return std::string("\x01") + char('0' + field) + '\x01'; };
+    for (std::size_t field : fields)
+        scratch.InputForm.Values[field] = mark(field);
+    {
+        RunContext run(app);
+        Dispatch(run, scratch, copy.Key, ACTION_STORE, std::string());
+    }
+    const std::string value(copy.Value);
+    std::vector<std::pair<std::size_t, std::size_t>> quoted; // position in the value, field
+    for (std::size_t field : fields) {
+        const std::size_t at = value.find('"' + mark(field) + '"');
+        if (at != std::string::npos)
+            quoted.emplace_back(at, field);
+    }
+    std::sort(quoted.begin(), quoted.end());
+    std::vector<std::size_t> ordered;
+    for (const auto& [at, field] : quoted)
+        ordered.push_back(field);
+    return ordered;
+}
+
 // Whether the fields hold anything else than the entry shows: the form the dispatcher
-// fills for the entry now, compared field by field with what was typed.
-bool FieldsChangeEntry(AppServices& app, CDbEntry& entry, const InputFormData& typed) {
+// fills for the entry now (its quoted fields spelt as the line has them), compared field by
+// field with what was typed.
+bool FieldsChangeEntry(AppServices& app, CDbEntry& entry,
+                       const std::vector<std::string>& entryLines, const InputFormData& typed) {
     EntryFocus held;
     held.CurrentEntry = &entry;
-    RunContext run(app);
-    Dispatch(run, held, entry.Key, ACTION_SHOW, entry.Value);
+    {
+        RunContext run(app);
+        Dispatch(run, held, entry.Key, ACTION_SHOW, entry.Value);
+    }
+    SpellQuotedFieldsAsWritten(app, held.InputForm, entry, entryLines);
     if (held.InputForm.FormKind != typed.FormKind)
         return true;
     for (std::size_t i : FieldValues(typed.FormKind))
@@ -70,6 +132,38 @@ bool FieldsChangeEntry(AppServices& app, CDbEntry& entry, const InputFormData& t
 }
 
 } // namespace
+
+std::vector<std::string> EntryLines(const TextLines& lines, const CDbEntry& entry) {
+    std::vector<std::string> entryLines;
+    if (entry.LongLine < 0 || entry.Line < entry.LongLine || entry.Line >= lines.LineCount())
+        return entryLines;
+    for (int line = entry.LongLine; line <= entry.Line; ++line)
+        entryLines.push_back(lines.Line(line));
+    return entryLines;
+}
+
+void SpellQuotedFieldsAsWritten(AppServices& app, InputFormData& form, const CDbEntry& entry,
+                                const std::vector<std::string>& entryLines) {
+    if (entryLines.empty() || !LineHoldsKey(entryLines.front(), entry.Key))
+        return;
+    const std::vector<std::size_t> fields = QuotedFields(app, entry, form);
+    if (fields.empty())
+        return;
+    const std::vector<std::string> texts = QuotedTexts(entryLines);
+    // The quoted fields and the quoted texts of the line in their order; a field takes the
+    // next text that reads as its value.
+    std::size_t next = 0;
+    for (std::size_t field : fields) {
+        std::string& value = form.Values[field];
+        for (std::size_t k = next; k < texts.size(); ++k) {
+            if (Trim(texts[k]) == Trim(value)) {
+                value = texts[k];
+                next = k + 1;
+                break;
+            }
+        }
+    }
+}
 
 ApplyOutcome ApplyForm(AppServices& app, EntryFocus& shown, Document& document,
                        const InputFormData& typed, EntryLineEditor& text, CheckRunHooks* hooks) {
@@ -86,7 +180,7 @@ ApplyOutcome ApplyForm(AppServices& app, EntryFocus& shown, Document& document,
         !LineHoldsKey(document.Lines(), entry->LongLine, entry->Key))
         return {Status::DatabaseStale, msg::DatabaseNeedsUpdate};
 
-    if (!FieldsChangeEntry(app, *entry, typed)) {
+    if (!FieldsChangeEntry(app, *entry, EntryLines(document.Lines(), *entry), typed)) {
         CheckOneEntry(app, shown, document, *entry, hooks);
         return {Status::Unchanged};
     }

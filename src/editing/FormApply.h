@@ -2,11 +2,15 @@
 
 #include "core/EntryFocus.h"
 
+#include <string>
+#include <vector>
+
 namespace kvf {
 
 class AppServices;
 class CheckRunHooks;
 class Document;
+class TextLines;
 struct CDbEntry;
 
 // Where an entry's new lines go: the editor's text (or a test's lines).
@@ -43,5 +47,17 @@ struct ApplyOutcome {
 ApplyOutcome ApplyForm(AppServices& app, EntryFocus& shown, Document& document,
                        const InputFormData& typed, EntryLineEditor& text,
                        CheckRunHooks* hooks = nullptr);
+
+// The fields of `form` (the form the dispatcher filled for `entry`) that the keyword writes
+// between double quotes, a name or a text, as the entry's lines spell them there: with the
+// blanks inside the quotes, which the stored value has lost at its start. Where a field reads
+// as the same text, it takes that spelling, so the field shows, and an Apply of another field
+// writes back, exactly what the line holds. An entry no longer where the text has it (the
+// text edited since the last rebuild: its first line holds its key no more) leaves the form
+// as it is. `entryLines` are the text's lines from the entry's LongLine to its Line.
+void SpellQuotedFieldsAsWritten(AppServices& app, InputFormData& form, const CDbEntry& entry,
+                                const std::vector<std::string>& entryLines);
+// The text's lines of an entry, LongLine to Line; none where the text is shorter.
+std::vector<std::string> EntryLines(const TextLines& lines, const CDbEntry& entry);
 
 } // namespace kvf

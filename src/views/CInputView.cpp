@@ -54,14 +54,6 @@ bool IsNumericDataType(const QString& type) {
     return false;
 }
 
-std::string Bytes(const QString& text) {
-    return Utf8ToWindows1252(text.toStdString());
-}
-
-QString Shown(const std::string& bytes) {
-    return views::FromCodePage(bytes);
-}
-
 QString Hex(const std::vector<std::uint8_t>& bytes, std::size_t first, std::size_t count) {
     QStringList items;
     for (std::size_t i = first; i < first + count && i < bytes.size(); ++i)
@@ -127,6 +119,14 @@ CInputView::CInputView(AppServices& app, EntryFocus& focus, Document& document, 
 }
 
 CInputView::~CInputView() = default;
+
+std::string CInputView::Bytes(const QString& text) const {
+    return Utf8ToWindows1252(text.toStdString());
+}
+
+QString CInputView::Shown(const std::string& bytes) const {
+    return views::FromCodePage(bytes);
+}
 
 void CInputView::BuildControls() {
     auto* outer = new QHBoxLayout(this);
@@ -356,6 +356,13 @@ void CInputView::ShowTextAndRange(const std::string& text, const std::string& ra
 
 void CInputView::OnUpdate() {
     HideAll();
+    // A name or a text shows as the line spells it between its quotes, blanks included.
+    if (CDbEntry* entry = focus_->CurrentEntry; DocumentHoldsEntry(*document_, entry)) {
+        std::vector<std::string> lines;
+        for (const QString& line : AppliedSteps::LinesOf(*text_->document(), *entry))
+            lines.push_back(Bytes(line));
+        SpellQuotedFieldsAsWritten(*app_, focus_->InputForm, *entry, lines);
+    }
     const InputFormData& form = focus_->InputForm;
     helpBox_->setPlainText(Shown(form.HelpText));
     const InputForm kind = form.FormKind;

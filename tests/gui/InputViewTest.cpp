@@ -139,6 +139,82 @@ class InputViewTest : public QObject {
         }
     }
 
+    // A name or text the user leaves alone shows, and is written back, as the line spells it
+    // between its quotes, blanks included; the field the user changed is written as typed.
+    void untouchedQuotedFieldsKeepTheirBlanks_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown"); // the quoted field as it shows
+        QTest::addColumn<QString>("field"); // the field typed into
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("applied"); // the line afterwards
+        QTest::newRow("module bytes") << QByteArray("Module = \"   Mod1\" 0x13") << "Module (3)"
+                                      << "   Mod1"
+                                      << "range"
+                                      << "0x23"
+                                      << "Module = \"   Mod1\" 0x23";
+        QTest::newRow("module name") << QByteArray("Module = \"   Mod1\" 0x13") << "Module (3)"
+                                     << "   Mod1"
+                                     << "string"
+                                     << "Mod2"
+                                     << "Module = \"Mod2\" 0x13";
+        QTest::newRow("module of a real file")
+            << QByteArray("Module=\"          / 02 PZDs\" 0xF1") << "Module (3)"
+            << "          / 02 PZDs"
+            << "range"
+            << "0xF3"
+            << "Module=\"          / 02 PZDs\" 0xF3";
+        QTest::newRow("blanks at both ends")
+            << QByteArray("Module = \" Mod1  \" 0x13") << "Module (3)"
+            << " Mod1  "
+            << "range"
+            << "0x23"
+            << "Module = \" Mod1  \" 0x23";
+        QTest::newRow("diagnosis text, index changed")
+            << QByteArray("Unit_Diag_Bit(7) = \"  Hot\"") << "Unit_Diag_Bit (3)"
+            << "  Hot"
+            << "range"
+            << "6"
+            << "Unit_Diag_Bit(6) = \"  Hot\"";
+    }
+    void untouchedQuotedFieldsKeepTheirBlanks() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, applied);
+        FrameFixture f;
+        CChildFrame* child =
+            Open(f, "#TALVERON_DP\r\nVendor_Name = \"ACME\"\r\n" + line + "\r\nEndModule\r\n");
+        Select(child, label);
+        CInputView* input = child->InputView();
+        QCOMPARE(input->StringField()->toPlainText(), shown);
+        if (field == "range")
+            input->RangeField()->setText(typed);
+        else
+            input->StringField()->setPlainText(typed);
+        input->OnApply();
+        QCOMPARE(child->Doc().Text().findBlockByNumber(2).text(), applied);
+        QCOMPARE(input->StringField()->toPlainText(), field == "string" ? typed : shown);
+        // Read back from the text, the field shows the line as it stands.
+        child->RebuildDatabase();
+        Select(child, label);
+        QCOMPARE(input->StringField()->toPlainText(), field == "string" ? typed : shown);
+        QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));
+    }
+
+    // A field shown with the line's blanks, applied as it shows, writes nothing.
+    void quotedFieldShownWithItsBlanksWritesNothingUnchanged() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "#TALVERON_DP\r\nModule = \"   Mod1\" 0x13\r\nEndModule\r\n");
+        Select(child, "Module (2)");
+        child->InputView()->OnApply();
+        QVERIFY(!child->Doc().IsModified());
+        QCOMPARE(child->Doc().Bytes(),
+                 std::string("#TALVERON_DP\r\nModule = \"   Mod1\" 0x13\r\nEndModule\r\n"));
+    }
+
     // The name of a module is applied as the configuration is, quoted, and the fields show
     // what the line holds then; the line keeps its blanks around '='.
     void moduleNameIsApplied() {

@@ -249,6 +249,63 @@ INSTANTIATE_TEST_SUITE_P(
                               ApplyOutcome::Status::TextRefused, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct SpellingCase {
+    const char* name;
+    const char* line;
+    std::size_t field; // the field typed into
+    const char* typed;
+    const char* shown;  // values[quoted] before the Apply, as the line spells it
+    const char* quoted; // which value is the quoted one, as a digit
+    const char* applied;
+};
+
+class FormApplySpelling : public ::testing::TestWithParam<SpellingCase> {};
+
+// A name or text between quotes shows as the line spells it, blanks at its ends included, and
+// an Apply of another field writes it back so; one the user typed is written as typed.
+TEST_P(FormApplySpelling, UntouchedQuotedFieldsKeepTheLinesSpelling) {
+    const SpellingCase& c = GetParam();
+    Editing edit(std::string("#TALVERON_DP\n") + c.line + "\nEndModule\n");
+    CDbEntry& entry = edit.Select(1);
+    SpellQuotedFieldsAsWritten(edit.services, edit.shown.InputForm, entry,
+                               EntryLines(edit.text.lines, entry));
+    const std::size_t quoted = static_cast<std::size_t>(c.quoted[0] - '0');
+    EXPECT_EQ(edit.shown.InputForm.Values[quoted], c.shown);
+    InputFormData typed = edit.shown.InputForm;
+    typed.Values[c.field] = c.typed;
+    EXPECT_EQ(ApplyForm(edit.services, edit.shown, edit.document, typed, edit.text).Result,
+              ApplyOutcome::Status::Applied);
+    EXPECT_EQ(edit.text.lines.Line(1), c.applied);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormApplySpelling,
+    ::testing::Values(
+        SpellingCase{"ModuleBytes", "Module = \"   Mod1\" 0x13", 1, "0x23", "   Mod1", "0",
+                     "Module = \"   Mod1\" 0x23"},
+        SpellingCase{"ModuleName", "Module = \"   Mod1\" 0x13", 0, "Mod2", "   Mod1", "0",
+                     "Module = \"Mod2\" 0x13"},
+        SpellingCase{"TrailingBlanks", "Module = \"Mod1  \" 0x13 ; c", 1, "0x23", "Mod1  ", "0",
+                     "Module = \"Mod1  \" 0x23 ; c"},
+        SpellingCase{"SlotName", "Slot(1) = \"  Head\" 1 1-2", 1, "2", "  Head", "3",
+                     "Slot(1) = \"  Head\" 2 1-2"},
+        SpellingCase{"ParameterName", "ExtUserPrmData = 1 \" Mode\"", 0, "2", " Mode", "1",
+                     "ExtUserPrmData = 2 \" Mode\""},
+        // A number that reads as the quoted text is no quoted field: it keeps no blanks.
+        SpellingCase{"SlotNumberLikeItsName", "Slot(1) = \" 1 \" 1 1-2", 1, "2", " 1 ", "3",
+                     "Slot(1) = \" 1 \" 2 1-2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A line edited since the rebuild (its key gone) leaves the form as the entry shows it.
+TEST(FormApply, SpellingLeavesAFormOfAStaleEntry) {
+    Editing edit("#TALVERON_DP\nModule = \"   Mod1\" 0x13\nEndModule\n");
+    CDbEntry& entry = edit.Select(1);
+    const InputFormData shown = edit.shown.InputForm;
+    SpellQuotedFieldsAsWritten(edit.services, edit.shown.InputForm, entry,
+                               {"; Module = \"   Mod1\" 0x13"});
+    EXPECT_EQ(edit.shown.InputForm.Values, shown.Values);
+}
+
 TEST(FormApply, AReadOnlyDocumentKeepsTheShownForm) {
     Editing edit(kDevice);
     edit.Select(1);
