@@ -241,8 +241,11 @@ bool CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string
     for (CDbEntry& entry : doc_->Engine().Database) {
         if (!EqualsNoCase(entry.Key, key))
             continue;
-        ApplyUserKeyRegistration(*app_, doc_->Engine(), entry, parts[0].toInt(), parts[1].toInt(),
-                                 ToBytes(parts.mid(2).join(u';')));
+        if (!ApplyUserKeyRegistration(*app_, doc_->Engine(), entry, parts[0].toInt(),
+                                      parts[1].toInt(), ToBytes(parts.mid(2).join(u';')))) {
+            app_->Alert(FormatMessage(msg::UserKeyNotRegistrable, std::string(entry.Key)));
+            return false;
+        }
         text_->ApplyUserKeyHighlighting(app_->Settings());
         tree_->RebuildTree();
         live_->CheckNow();
