@@ -215,6 +215,47 @@ TEST(DocumentChecker, OnlyTheLatestVersionIsPublished) {
     }
 }
 
+// A version submitted while the message of an older one is being made: that message is made
+// in vain and not sent, the newer version's is.
+TEST(DocumentChecker, AResultReplacedWhileItsMessageIsMadeIsNotSent) {
+    std::string problem;
+    auto settings = ServerSettings::Load("/nonexistent.ini", problem);
+    CheckPool pool(2);
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool rendering = false;
+    bool released = false;
+    auto render = [&](int version, const language::CheckOutcome& outcome) {
+        if (version == 1) {
+            std::unique_lock lock(mutex);
+            rendering = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return released; });
+        }
+        return Named(version, outcome);
+    };
+    auto check = [](language::Snapshot, const language::CheckSettings&) {
+        return language::CheckOutcome{};
+    };
+    Sent sent;
+    {
+        DocumentChecker checker(pool, render, sent.Into(), check);
+        checker.Submit(1, {"one", "a.kvf", ""}, settings);
+        {
+            std::unique_lock lock(mutex);
+            EXPECT_TRUE(changed.wait_for(lock, kHangs, [&] { return rendering; }));
+        }
+        checker.Submit(2, {"two", "a.kvf", ""}, settings);
+        {
+            std::lock_guard lock(mutex);
+            released = true;
+        }
+        changed.notify_all();
+        EXPECT_TRUE(sent.WaitFor(1));
+    }
+    EXPECT_EQ(sent.messages, std::vector<std::string>{"version 2"});
+}
+
 // Documents share the pool's threads. A document closed while its check still waits for a
 // thread goes at once, and sends nothing; the others are not held up by it.
 TEST(DocumentChecker, ADocumentClosedWhileItWaitsForAThreadSendsNothing) {
