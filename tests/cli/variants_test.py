@@ -131,15 +131,17 @@ class VariantsTest(unittest.TestCase):
         self.assertEqual(self.run_kvfcheck("--variants", "--no-inline-disable", "dev.kvg").returncode, 1)
 
     def test_gcc_json_and_sarif_name_both_files(self):
-        self.family(german=changed(GERMAN, b"Min_Slave_Intervall = 6", b"Min_Slave_Intervall = 2"))
+        # A comment more at the top: the finding lies on line 14 here and names line 13.
+        self.family(german=b"; Deutsch\n" + changed(GERMAN, b"Min_Slave_Intervall = 6",
+                                                      b"Min_Slave_Intervall = 2"))
         gcc = self.rows(self.run_kvfcheck("--variants", "--format", "gcc", "dev.kvg"))
-        self.assertEqual(gcc[1], "dev.kvg:13: error: " + INTERVAL.split("\t")[2] + " [65410]")
+        self.assertEqual(gcc[1], "dev.kvg:14: error: " + INTERVAL.split("\t")[2] + " [65410]")
 
         document = json.loads(self.run_kvfcheck("--variants", "--format", "json", "dev.kvg").stdout)
         self.assertEqual(document["file"], "dev.kvg")
         self.assertEqual(document["errors"], 1)
         finding = document["rows"][1]
-        self.assertEqual((finding["line"], finding["id"]), (13, 65410))
+        self.assertEqual((finding["line"], finding["id"]), (14, 65410))
         self.assertEqual(finding["related"], {"file": "DEV.KVD", "line": 13})
         self.assertNotIn("related", document["rows"][0])
 
@@ -150,7 +152,7 @@ class VariantsTest(unittest.TestCase):
                          ["65410", "65411", "65412", "65413", "65414"])
         [result] = log["results"]
         self.assertEqual(result["ruleId"], "65410")
-        self.assertEqual(result["locations"][0]["physicalLocation"]["region"]["startLine"], 13)
+        self.assertEqual(result["locations"][0]["physicalLocation"]["region"]["startLine"], 14)
         related = result["relatedLocations"][0]["physicalLocation"]
         self.assertEqual(related["artifactLocation"]["uri"], "DEV.KVD")
         self.assertEqual(related["region"]["startLine"], 13)
@@ -174,6 +176,33 @@ class VariantsTest(unittest.TestCase):
         self.assertEqual(run.returncode, 2)
         self.assertIn(b"cannot read 'missing.kvd'", run.stderr)
         self.assertEqual(run.stdout, b"")
+
+    def test_hostile_files_end_in_rows(self):
+        long_value = b",".join(b"0x%02X" % (i % 256) for i in range(200000))
+        cases = {
+            "garbage": (b"#TALVERON_DP\n" + bytes(range(256)) * 50, CLEAN),
+            "unclosed quotes and a continuation at the end": (
+                CLEAN + b'Info_Text = "open\nX = 1 \\', CLEAN + b'Info_Text = "zu\nX = 2 \\'),
+            "one long value": (b"#TALVERON_DP\nUser_Prm_Data = " + long_value + b"\n",
+                               b"#TALVERON_DP\nUser_Prm_Data = " + long_value + b",0x01\n"),
+            "many equal lines": (b"#TALVERON_DP\n" + b"EndModule\n" * 100000,
+                                 b"#TALVERON_DP\n" + b"EndModule\n" * 99000),
+            "a control character": (CLEAN.replace(b"Slave_Family = 3", b"Slave_Family = 3\x1b[2J"),
+                                    CLEAN),
+        }
+        for name, (variant, reference) in cases.items():
+            with self.subTest(name):
+                self.write("DEV.KVD", reference)
+                self.write("dev.kvg", variant)
+                run = self.run_kvfcheck("--variants", "dev.kvg")
+                self.assertIn(run.returncode, (0, 1), run.stderr)
+                rows = self.rows(run)
+                self.assertEqual(rows[0], START.format("dev.kvg", "DEV.KVD"))
+                self.assertEqual(rows[-1], STOP)
+                self.assertTrue(all(len(r) < 400 for r in rows), max(rows, key=len)[:400])
+                self.assertNotIn("\x1b", run.stdout.decode("utf-8"))
+        self.assertEqual(rows[1], "Error\tLine 15\tValue of key \"Slave_Family\" is "
+                         "'3\\x1B[2J' here but '3' in the language variant DEV.KVD (Line 15).")
 
     def test_variants_excludes_other_modes(self):
         self.family()
