@@ -7,6 +7,7 @@
 #include "core/Document.h"
 #include "core/RunContext.h"
 #include "document/CheckRun.h"
+#include "document/CheckSetup.h"
 #include "document/FileReader.h"
 #include "document/TextEncoding.h"
 
@@ -101,7 +102,6 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
     // Services of this file's own: files are checked on several threads at once, and
     // only the settings store is shared (it is only read).
     AppServices services(settings, rows);
-    services.SetMessageSelection(selection);
     CollectedAlerts alerts(path, result.Diagnostics);
     services.SetAlertSink(&alerts);
 
@@ -127,13 +127,9 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
         result.ModuleExplanation = std::move(explanation).str();
         return result;
     }
-    LineSuppressions suppressions;
-    if (inlineDisable) {
-        suppressions = LineSuppressions::Read(lines);
-        services.SetSuppressions(&suppressions);
-    }
-    Check(services, document);
-    result.UnusedSuppressions = suppressions.Unused();
+    CheckReport report =
+        RunConfiguredCheck(services, document, CheckOptions{selection, inlineDisable});
+    result.UnusedSuppressions = std::move(report.UnusedSuppressions);
     result.Rows = rows.TakeRows();
     result.Rows.ForgetTargets(); // the document ends here
     return result;

@@ -3,6 +3,7 @@
 #include "catalogue/UserSettingsFile.h"
 #include "cli/FileCheck.h"
 #include "core/IniSettingsStore.h"
+#include "document/CheckSetup.h"
 
 #include <filesystem>
 
@@ -74,7 +75,7 @@ std::unique_ptr<RunSettings> LoadRunSettings(const Options& options, std::ostrea
         store.SetString(section, std::string(kEnableOnlyValue), JoinIds(options.enableOnly));
 
     std::vector<std::string> unknown;
-    run->SetSelection(ReadMessageSelection(store, unknown));
+    run->SetSelection(CheckOptionsFromSettings(store, unknown).Selection);
     for (const std::string& id : unknown)
         errors << "kvfcheck: settings [" << section << "]: unknown message id '" << id
                << "' ignored\n";

@@ -4,6 +4,7 @@
 #include "core/EntryFocus.h"
 #include "core/KeyAnswers.h"
 
+#include <atomic>
 #include <string>
 
 namespace kvf {
@@ -41,6 +42,11 @@ class RunContext final : public EntryReferences {
     EntryTextStore* EntryTexts = nullptr;
     // Whether a key is a registered user key, while a build or a check runs.
     KeyAnswers UserKeyAnswers;
+    // Set by whoever started the run when its result is no longer wanted (a newer version of
+    // the text waits): the check looks at it between entries and stops early. The rows of a
+    // run stopped so are those of a part of the checks, which nobody shows.
+    const std::atomic<bool>* CancelFlag = nullptr;
+    bool Cancelled() const { return CancelFlag && CancelFlag->load(std::memory_order_relaxed); }
 
     // The one reporting operation of all checkers: adds a row to the services' message
     // sink (which may hide warnings) and counts the call in this run's MessageCounter

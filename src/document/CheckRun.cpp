@@ -58,6 +58,8 @@ void SyntaxCheck(RunContext& run, Document& document, std::vector<std::uint16_t>
     const KeywordCatalogue& catalogue = KeywordCatalogue::Instance();
     std::size_t i = 0;
     for (CDbEntry& entry : document.Database) {
+        if (run.Cancelled())
+            return;
         run.Focus.CurrentEntry = &entry;
         std::uint16_t nameCode = classified ? keyCodes[i] : kKeyRewritten;
         if (nameCode == kKeyRewritten)
@@ -183,10 +185,13 @@ void Check(RunContext& run, Document& document, CheckRunHooks* hooks) {
         Frame(run, msg::CheckFinishedWithoutErrors);
     Frame(run, msg::StopSyntaxCheck);
 
-    if (run.Settings().GetInt("FailSafe", "NoSemanticCheck", 0) == 0)
-        SemanticCheck(run, document, fileName, h, keyCodes);
-    else
-        Frame(run, msg::SkippingSemanticCheck);
+    // A run that is no longer wanted stops here.
+    if (!run.Cancelled()) {
+        if (run.Settings().GetInt("FailSafe", "NoSemanticCheck", 0) == 0)
+            SemanticCheck(run, document, fileName, h, keyCodes);
+        else
+            Frame(run, msg::SkippingSemanticCheck);
+    }
 
     h.StatusText(Text(msg::IdleStatus));
     h.WaitCursor(false);

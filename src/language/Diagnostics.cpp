@@ -4,7 +4,7 @@
 #include "core/Document.h"
 #include "core/MessageIds.h"
 #include "core/TextLines.h"
-#include "document/CheckRun.h"
+#include "document/CheckSetup.h"
 #include "language/LineLayout.h"
 #include "output/OutputRows.h"
 
@@ -58,21 +58,17 @@ CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings
     SettingsStore& store = const_cast<SettingsStore&>(*settings.Settings);
     OutputRows rows(store);
     AppServices services(store, rows);
-    services.SetMessageSelection(settings.Selection);
 
     BufferTextLines lines(std::move(snapshot.Text));
-    LineSuppressions suppressions;
-    if (settings.InlineDisable) {
-        suppressions = LineSuppressions::Read(lines);
-        services.SetSuppressions(&suppressions);
-    }
+    CheckReport report;
     {
         Document document(lines, snapshot.FileName, snapshot.PathName);
-        Check(services, document);
+        report = RunConfiguredCheck(services, document,
+                                    CheckOptions{settings.Selection, settings.InlineDisable});
     }
 
     CheckOutcome outcome;
-    outcome.UnusedSuppressions = suppressions.Unused();
+    outcome.UnusedSuppressions = std::move(report.UnusedSuppressions);
     if (settings.KeepRows)
         outcome.Rows.reserve(rows.Rows().size());
     for (const OutputRow& row : rows.Rows()) {

@@ -1,6 +1,7 @@
 #include "lsp/ServerSettings.h"
 
 #include "core/IniSettingsStore.h"
+#include "document/CheckSetup.h"
 #include "lsp/FileText.h"
 
 #include <filesystem>
@@ -21,7 +22,7 @@ std::shared_ptr<const ServerSettings> ServerSettings::Load(const std::string& pa
     }
     settings->store_ = std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text));
     std::vector<std::string> unknown;
-    settings->selection_ = ReadMessageSelection(*settings->store_, unknown);
+    settings->selection_ = CheckOptionsFromSettings(*settings->store_, unknown).Selection;
     for (const std::string& id : unknown)
         problem += (problem.empty() ? "" : "; ") +
                    std::string("settings [Checks]: unknown message id '") + id + "' ignored";

@@ -253,6 +253,8 @@ void RunSemanticCheck(RunContext& run, Document& document,
         resolvedHere.reserve(database.Count());
     std::size_t i = 0;
     for (CDbEntry& entry : database) {
+        if (run.Cancelled())
+            return;
         run.Focus.CurrentEntry = &entry;
         SemanticChecker::Resolved resolved;
         if (given) {
@@ -267,6 +269,8 @@ void RunSemanticCheck(RunContext& run, Document& document,
         keyCodes = resolvedHere;
     i = 0;
     for (CDbEntry& entry : database) {
+        if (run.Cancelled())
+            return;
         run.Focus.CurrentEntry = &entry;
         checker.CheckEntry(entry, PASS_SECOND, SemanticChecker::Decode(keyCodes[i++]));
     }
