@@ -64,7 +64,7 @@ CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings
     {
         Document document(lines, snapshot.FileName, snapshot.PathName);
         report = RunConfiguredCheck(services, document,
-                                    CheckOptions{settings.Selection, settings.InlineDisable});
+                                    CheckOptions{settings.Selection, settings.InlineDisable, settings.Cancel});
     }
 
     CheckOutcome outcome;

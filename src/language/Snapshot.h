@@ -3,6 +3,7 @@
 #include "core/MessageSelection.h"
 #include "core/SettingsStore.h"
 
+#include <atomic>
 #include <string>
 
 namespace kvf::language {
@@ -22,6 +23,8 @@ struct CheckSettings {
     MessageSelection Selection;              // which findings are reported
     bool InlineDisable = true;               // honour the suppression comments
     bool KeepRows = true; // every row in CheckOutcome::Rows, not only the findings
+    // Set while the check runs when its result is no longer wanted: it then stops early.
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 } // namespace kvf::language
