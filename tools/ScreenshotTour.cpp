@@ -1,8 +1,9 @@
 // Draws the editor's windows as a user sees them and writes them as PNG files: the main
-// window with a sample file, the output rows after Check KVF, the Settings dialog, the
-// print preview, the template dialog of File New, the User Key dialog, the marks of the
-// check as you type, a keyword's help under the mouse and the quick fixes of a finding. Run under a
-// real X server (scripts/screenshots.sh uses Xvfb).
+// window with a sample file (its tree's root showing the file at a glance), the output rows
+// after Check KVF, the Settings dialog, the print preview, the template dialog of File New,
+// the User Key dialog, the marks of the check as you type, a keyword's help under the mouse
+// and the quick fixes of a finding. Run under a real X server (scripts/screenshots.sh uses
+// Xvfb).
 #include "app/CChildFrame.h"
 #include "app/CKVF_EdDoc.h"
 #include "app/CMainFrame.h"
@@ -21,7 +22,6 @@
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QScreen>
-#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -197,10 +197,8 @@ int main(int argc, char* argv[]) {
     if (!modular.isEmpty()) {
         kvf::CChildFrame* child = modular.first();
         child->showMaximized();
-        // The input pane as tall as a user drags it to edit a module.
-        if (auto* split = qobject_cast<QSplitter*>(child->widget()))
-            if (auto* right = qobject_cast<QSplitter*>(split->widget(1)))
-                right->setSizes({right->height() - 330, 330});
+        // The panes as the window divides itself: the text the main pane, a module's
+        // identifiers whole below it.
         kvf::CKVFTreeView* tree = child->TreeView();
         auto select = [tree](const QString& label) {
             QModelIndexList found =
@@ -255,6 +253,8 @@ int main(int argc, char* argv[]) {
             at.setPosition(at.selectionStart());
             const QRect line = view->cursorRect(at);
             const QPoint point = line.center() + QPoint(8, 0);
+            view->TooltipAt(point); // the help of a value comes with the parse of the text
+            QTest::qWait(500);
             QToolTip::showText(view->viewport()->mapToGlobal(point + QPoint(0, line.height())),
                                view->TooltipAt(point), view->viewport());
         }

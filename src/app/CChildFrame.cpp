@@ -3,6 +3,8 @@
 #include "app/CKVF_EdDoc.h"
 #include "app/CharacterLossQuestion.h"
 #include "app/EditorSettings.h"
+#include "app/LanguageSnapshots.h"
+#include "app/LineShifts.h"
 #include "app/LiveCheck.h"
 #include "app/PaneSizes.h"
 #include "app/TextServices.h"
@@ -73,6 +75,11 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
         [this](const CharacterLoss& loss) { return AskToReplaceLostCharacters(this, loss); });
     tree_ = new CKVFTreeView(app, focus_, doc_->Engine(), *text_);
     tree_->RebuildDocument = [this] { RebuildDatabase(); };
+    tree_->RootSummary = [this] { return Summary(); };
+    tree_->ShowAfterPendingCheck = [this](const CDbEntry& entry) {
+        return ShowAfterPendingCheck(entry);
+    };
+    lineShifts_ = new LineShifts(*text_->document(), this);
     input_ = new CInputView(app, focus_, doc_->Engine(), *text_);
     input_->SetTreeView(tree_);
 
@@ -84,7 +91,7 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
     rightSplit_->setStretchFactor(0, 1);
     setWidget(split_);
     setFocusProxy(text_);
-    paneSizes_ = new PaneSizes(app.Settings(), *split_, *rightSplit_, *tree_, *input_);
+    paneSizes_ = new PaneSizes(app.Settings(), *this, *split_, *rightSplit_, *tree_, *input_);
 
     connect(doc_, &CKVF_EdDoc::titleChanged, this, &QWidget::setWindowTitle);
     connect(text_->document(), &QTextDocument::modificationChanged, this,
@@ -152,12 +159,10 @@ void CChildFrame::SelectLine(int line) {
 
 void CChildFrame::RefreshViews() {
     databaseRevision_ = live_->Revision();
+    lineShifts_->Reset();
     focus_.ShowNoEntry();
-    // Building the database dispatched each of its entries, and every action of the
-    // dispatcher starts the form with the default help: the help box shows it until an
-    // entry is selected.
-    if (!doc_->Engine().Database.Empty())
-        focus_.InputForm.HelpText = MessageText(msg::UserKeyHelp);
+    // The tree selects its root once it is built: the help box tells what the file holds.
+    focus_.InputForm.HelpText = Summary();
     tree_->setEnabled(true);
     input_->setEnabled(true);
     // A check run shows the views after its rebuild and again at its end, over the same
@@ -173,6 +178,22 @@ void CChildFrame::RefreshViews() {
     }
     ShowForm();
     text_->setReadOnlyDocument(doc_->IsReadOnly());
+}
+
+void CChildFrame::SetLastCheck(const FindingCounts& counts) {
+    lastCheck_ = counts;
+    ShowSummaryIfRootSelected();
+}
+
+std::string CChildFrame::Summary() const {
+    return FileSummary(ToBytes(doc_->FileName()), doc_->Engine().Database, lastCheck_);
+}
+
+void CChildFrame::ShowSummaryIfRootSelected() {
+    if (!tree_->RootSelected() || focus_.InputForm.FormKind != InputForm::None)
+        return;
+    focus_.InputForm.HelpText = Summary();
+    input_->OnUpdate();
 }
 
 void CChildFrame::RebuildDatabase() {
@@ -192,18 +213,40 @@ void CChildFrame::ApplyLiveCheckSetting() {
     if (on == live_->IsEnabled())
         return;
     live_->SetEnabled(on);
-    if (on)
+    if (on) {
         live_->CheckNow();
-    else
+    } else {
         text_->SetFindingMarks({});
+        pendingSelection_ = QTextCursor();
+        input_->setEnabled(tree_->isEnabled());
+    }
 }
 
 void CChildFrame::OfferTextAssist() {
-    services_ = std::make_unique<TextServices>(*app_, doc_->Lines(), doc_->Engine());
+    parses_ = new LanguageSnapshots(
+        *text_->document(),
+        [this] {
+            ParseRequest request;
+            request.RawText = text_->document()->toRawText();
+            const std::string& title = doc_->Engine().Title;
+            request.FileName = title.substr(0, title.find('*'));
+            request.PathName = doc_->Engine().PathName;
+            request.MakeSettings = WorkerSettings(app_->Settings());
+            return request;
+        },
+        this);
+    connect(parses_, &LanguageSnapshots::ready, text_, &CKVFTextView::AssistReady);
+    services_ = std::make_unique<TextServices>(*app_, doc_->Lines(), *text_->document(),
+                                               doc_->Engine(), *parses_);
     views::TextAssist assist;
     assist.Hover = [this](int line, int column) { return services_->HoverHtml(line, column); };
-    assist.Complete = [this](int line, int column) {
-        return TextServices::Choices(services_->Completions(line, column));
+    assist.Complete = [this](int line,
+                             int column) -> std::optional<std::vector<views::CompletionChoice>> {
+        std::optional<std::vector<language::CompletionItem>> items =
+            services_->Completions(line, column);
+        if (!items)
+            return std::nullopt;
+        return TextServices::Choices(*items);
     };
     assist.Fixes = [this](const views::FindingMarks::Mark& mark) {
         std::vector<views::FixChoice> choices;
@@ -257,6 +300,11 @@ bool CChildFrame::RegisterUserKeyOfFix(const std::string& key, const std::string
 
 void CChildFrame::ShowLiveResult(const LiveCheckResult& result) {
     text_->SetFindingMarks(Spots(result.Diagnostics));
+    FindingCounts counts;
+    counts.Checked = true;
+    for (const language::Diagnostic& diagnostic : result.Diagnostics)
+        counts.Add(diagnostic.Level);
+    SetLastCheck(counts);
     // A database built from this very text (a file just opened, F5, F7) is not taken over,
     // nor one that arrives while a load or a run (which gives the window its events
     // between its steps) is still filling the document's own.
@@ -283,12 +331,29 @@ void CChildFrame::RememberSelectedEntry() {
     selectedEntry_ = QTextCursor(text_->document()->findBlockByNumber(entry->LongLine));
 }
 
+bool CChildFrame::ShowAfterPendingCheck(const CDbEntry& entry) {
+    if (!live_->IsEnabled() || databaseRevision_ == live_->Revision() || EngineBusy())
+        return false;
+    // The entry's line in the text as it is now; the cursor follows further typing.
+    pendingSelection_ =
+        QTextCursor(text_->document()->findBlockByNumber(lineShifts_->Map(entry.LongLine)));
+    // Its form comes with the new database; the form of the entry before waits unchanged.
+    input_->setEnabled(false);
+    live_->CheckNow();
+    return true;
+}
+
 void CChildFrame::FollowText(CKeyDatabase& database) {
     const int line = selectedEntry_.isNull() ? -1 : selectedEntry_.blockNumber();
+    const int pending = pendingSelection_.isNull() ? -1 : pendingSelection_.blockNumber();
+    pendingSelection_ = QTextCursor();
     Document& engine = doc_->Engine();
     engine.Database.Swap(database);
     engine.RebuildFlag = true;
     RefreshViews();
+    // The entry the user chose meanwhile, as a click on it selects it now.
+    if (pending >= 0 && tree_->SelectEntryHolding(pending))
+        return;
     if (line < 0)
         return;
     // The entry that holds the remembered line now, if any.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/EntryFocus.h"
+#include "editing/FileSummary.h"
 
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -17,6 +18,8 @@ namespace kvf {
 class AppServices;
 class CKeyDatabase;
 class CInputView;
+class LanguageSnapshots;
+class LineShifts;
 class LiveCheck;
 class PaneSizes;
 class TextServices;
@@ -58,6 +61,13 @@ class CChildFrame : public QMdiSubWindow {
     int CaretLine() const { return caretLine_; }
     int CaretColumn() const { return caretColumn_; }
 
+    // What the last check found (F7, or the check as you type): the tree's root shows it
+    // in the file's summary.
+    void SetLastCheck(const FindingCounts& counts);
+    const FindingCounts& LastCheck() const { return lastCheck_; }
+    // The file at a glance, as the input view shows it for the tree's root.
+    std::string Summary() const;
+
     // Splits the window, at its first size, as a new document window is split.
     void ApplyInitialLayout();
     // Window Split: a second view of the same text above the first, or none again.
@@ -85,6 +95,11 @@ class CChildFrame : public QMdiSubWindow {
     // Whether a load or a run is filling the document's database now.
     bool EngineBusy() const;
     void RememberSelectedEntry();
+    // The summary in the input view again while the root is selected.
+    void ShowSummaryIfRootSelected();
+    // A tree entry selected while a live check of the edited text is still to come: the
+    // check runs now, and the entry is selected in the database it builds.
+    bool ShowAfterPendingCheck(const CDbEntry& entry);
     // Hover, completion and quick fixes of the language services in the text view.
     void OfferTextAssist();
     // A quick fix that registers the finding's unknown key as a user key, as User Key...
@@ -104,11 +119,16 @@ class CChildFrame : public QMdiSubWindow {
     CKVF_EdDoc* doc_;
     LiveCheck* live_;
     PaneSizes* paneSizes_;
+    LanguageSnapshots* parses_ = nullptr; // what hover and completion read of the text
     std::unique_ptr<TextServices> services_;
     // Where the selected entry begins; it moves with the text, so the entry is found again
     // after the edits a live check follows.
     QTextCursor selectedEntry_;
+    // Where the entry begins that the user selected while the live check was pending.
+    QTextCursor pendingSelection_;
+    LineShifts* lineShifts_;       // the lines moved since the database was built
     quint64 databaseRevision_ = 0; // the text's revision the database was built from
+    FindingCounts lastCheck_;
     int caretLine_ = 0;
     int caretColumn_ = 0;
 };

@@ -50,6 +50,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -374,6 +375,7 @@ CChildFrame* CMainFrame::AddChild() {
         UpdateCommands();
     });
     child->SaveAsHandler = [this, child] { return SaveAsDialog(child); };
+    connect(child, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::FollowWindowState);
     child->TextView()->setAlertSink(this);
     connect(child->TreeView(), &CKVFTreeView::userKeyRequested, this,
             [this, child] { OnUserKey(child); });
@@ -416,11 +418,11 @@ void CMainFrame::ShowNewChild(CChildFrame* child) {
         ProgressRun running(progress, std::string(MessageText(msg::ProcessingFile)));
         child->RefreshViews();
         progress.Step();
+        placingChild_ = true; // a window shown while another is maximised is maximised too
         child->show();
+        placingChild_ = false;
         progress.Step();
-        // A window that opens maximised, as it does while another one is, keeps the size
-        // of the whole area; resizing it would leave its panes smaller than its frame.
-        PlaceNewWindow(*mdi_, *child);
+        PlaceChild(child);
         progress.Step();
         child->ApplyInitialLayout();
         progress.Step();
@@ -431,6 +433,35 @@ void CMainFrame::ShowNewChild(CChildFrame* child) {
     child->TextView()->setFocus();
     UpdateStatusPanes();
     UpdateCommands();
+}
+
+void CMainFrame::PlaceChild(CChildFrame* child) {
+    placingChild_ = true;
+    bool first = true;
+    for (QMdiSubWindow* other : mdi_->subWindowList())
+        first = first && (other == child || !other->isVisible() || other->isMinimized());
+    if (first && mdi_->viewMode() == QMdiArea::SubWindowView) {
+        if (settings_.MaximizedDocuments != 0)
+            child->showMaximized();
+        else
+            child->setGeometry(QRect(QPoint(0, 0), mdi_->viewport()->size()));
+    } else {
+        // A window that opens maximised, as it does while another one is, keeps the size
+        // of the whole area; resizing it would leave its panes smaller than its frame.
+        PlaceNewWindow(*mdi_, *child);
+    }
+    placingChild_ = false;
+}
+
+void CMainFrame::FollowWindowState(Qt::WindowStates before, Qt::WindowStates now) {
+    // Tabs show every window maximised, which says nothing of the user's choice.
+    if (placingChild_ || !mdi_ || mdi_->viewMode() == QMdiArea::TabbedView ||
+        (now & Qt::WindowMinimized))
+        return;
+    const bool was = before.testFlag(Qt::WindowMaximized);
+    const bool is = now.testFlag(Qt::WindowMaximized);
+    if (was != is)
+        settings_.MaximizedDocuments = is ? 1 : 0;
 }
 
 void CMainFrame::OnFileNew() {
@@ -583,10 +614,12 @@ void CMainFrame::RunCheck(bool fullCheck, CChildFrame* child) {
         AppServices* app;
         ~Forget() { app->SetSuppressions(nullptr); }
     } forget{app_};
-    if (fullCheck)
+    if (fullCheck) {
         kvf::Check(*app_, child->Doc().Engine(), &hooks);
-    else
+        child->SetLastCheck(output_->Counts()); // the run cleared the rows before it
+    } else {
         kvf::Rebuild(*app_, child->Doc().Engine(), &hooks);
+    }
     messagePane_->setText(Text(msg::IdleStatus));
 }
 
@@ -760,9 +793,24 @@ void CMainFrame::SaveSettings() {
     QSettings& qt = store_->Qt();
     settings_.Write(*store_);
     recent_.Write(qt);
-    if (!settings_.NoWinPosSave)
+    if (!settings_.NoWinPosSave) {
         qt.setValue("FloatBars", saveState());
+        qt.setValue("MainWindowPlacement", saveGeometry());
+    }
     store_->Sync();
+}
+
+void CMainFrame::ShowAtStart() {
+    const QByteArray placement = store_->Qt().value("MainWindowPlacement").toByteArray();
+    if (settings_.NoWinPosSave || placement.isEmpty() || !restoreGeometry(placement)) {
+        // Filled before it is maximised: where no window manager maximises it, the window
+        // takes the screen all the same.
+        if (QScreen* screen = this->screen())
+            setGeometry(screen->availableGeometry());
+        showMaximized();
+        return;
+    }
+    show();
 }
 
 void CMainFrame::OnFileClose() {
@@ -925,7 +973,9 @@ void CMainFrame::ApplyViewMode() {
     if (!tabbed) {
         // Back from tabs every window shows whole in the area again, the active one on top.
         QMdiSubWindow* active = mdi_->activeSubWindow();
+        placingChild_ = true;
         CascadeInside(*mdi_);
+        placingChild_ = false;
         if (active)
             mdi_->setActiveSubWindow(active);
     }

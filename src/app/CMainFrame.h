@@ -88,6 +88,9 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     void ApplySettings(const EditorSettings& settings);
     // Writes the settings and the bars' placement; done once, when the window closes.
     void SaveSettings();
+    // Shows the window at start: where and as large as it was last used (maximised
+    // included), maximised at the first start or while "Don't save window positions" is set.
+    void ShowAtStart();
 
   public slots:
     // File New: the template dialog decides whether and how a document is created.
@@ -123,6 +126,11 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     // A new window with the file loaded; none when it could not be loaded.
     CChildFrame* LoadChild(const QString& path, bool readOnly);
     void ShowNewChild(CChildFrame* child);
+    // Where a new document window goes: the first one fills the area, maximised unless
+    // the user chose otherwise; later ones as the area's windows are (PlaceNewWindow).
+    void PlaceChild(CChildFrame* child);
+    // The user maximised or restored a document window: the next first window follows.
+    void FollowWindowState(Qt::WindowStates before, Qt::WindowStates now);
     bool SaveAsDialog(CChildFrame* frame);
     // Where the Open dialog starts: the folder of the active document, else the last
     // folder opened from, else the current folder.
@@ -204,6 +212,7 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     std::function<void(const QString&)> alertHandler_;
     int untitledCount_ = 0;
     bool settingsSaved_ = false;
+    bool placingChild_ = false; // the frame itself maximises or places a document window
 };
 
 } // namespace kvf

@@ -56,7 +56,7 @@ void EditorApp::Start(const StartOptions& options) {
     services_->SetAlertSink(frame_.get());
     if (!options.NoSplash && frame_->Settings().ShowSplash)
         (new SplashScreen)->ShowFor();
-    frame_->show();
+    frame_->ShowAtStart();
     if (options.Files.isEmpty())
         frame_->OnFileNew(); // the template dialog; cancelled, no document opens
     else

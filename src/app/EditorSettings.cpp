@@ -103,6 +103,7 @@ void EditorSettings::Read(const SettingsStore& store) {
     Warnings = store.GetInt("Settings", "Warnings", 0);
     LiveCheck = store.GetInt("Settings", "LiveCheck", 1);
     TabbedDocuments = store.GetInt("Settings", "TabbedDocuments", 0);
+    MaximizedDocuments = store.GetInt("Settings", "MaximizedDocuments", 1);
 }
 
 void EditorSettings::Write(SettingsStore& store) const {
@@ -117,6 +118,7 @@ void EditorSettings::Write(SettingsStore& store) const {
     store.SetInt("Settings", "Warnings", Warnings);
     store.SetInt("Settings", "LiveCheck", LiveCheck);
     store.SetInt("Settings", "TabbedDocuments", TabbedDocuments);
+    store.SetInt("Settings", "MaximizedDocuments", MaximizedDocuments);
     store.SetInt("Settings", "Expert", 1);
 }
 

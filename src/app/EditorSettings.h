@@ -60,6 +60,9 @@ struct EditorSettings {
     int Warnings = 0;
     int LiveCheck = 1;       // check as you type
     int TabbedDocuments = 0; // the document windows as tabs of the area
+    // The first document window opens maximised (1) or fills the area as the first of a
+    // cascade (0): the user's last choice, maximising a document window or restoring one.
+    int MaximizedDocuments = 1;
 
     void Read(const SettingsStore& store);
     void Write(SettingsStore& store) const; // writes "Expert" as 1 too

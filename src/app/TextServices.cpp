@@ -1,9 +1,11 @@
 #include "app/TextServices.h"
 
+#include "app/LanguageSnapshots.h"
 #include "app/QtTextLines.h"
 #include "core/AppServices.h"
 #include "core/Document.h"
 #include "language/Hover.h"
+#include "language/SnapshotDatabase.h"
 #include "views/UiText.h"
 
 #include <algorithm>
@@ -23,17 +25,31 @@ language::CheckSettings TextServices::Settings() const {
     return {&app_->Settings(), app_->Selection(), true};
 }
 
-QString TextServices::HoverHtml(int line, int column) const {
-    const language::HoverText hover = language::HoverAt(TakeSnapshot(), Settings(), {line, column});
+std::optional<QString> TextServices::HoverHtml(int line, int column) const {
+    const QTextBlock block = shown_->findBlockByNumber(line);
+    if (!block.isValid())
+        return QString();
+    // The line as it is now; the rest of the text from its parse, where the help reads it.
+    const std::string lineBytes = ToBytes(block.text());
+    LanguageSnapshots::Database parse = parses_->Current();
+    bool wantsParse = false;
+    const language::HoverText hover =
+        language::HoverOnLine(lineBytes, Settings(), {line, column}, parse.get(), &wantsParse);
+    if (wantsParse)
+        return std::nullopt;
     if (!hover.Found || hover.Markdown.empty())
-        return {};
+        return QString();
     QTextDocument help;
     help.setMarkdown(FromBytes(hover.Markdown));
     return help.toHtml();
 }
 
-std::vector<language::CompletionItem> TextServices::Completions(int line, int column) const {
-    return language::CompleteAt(TakeSnapshot(), Settings(), {line, column});
+std::optional<std::vector<language::CompletionItem>> TextServices::Completions(int line,
+                                                                               int column) const {
+    LanguageSnapshots::Database parse = parses_->Current();
+    if (!parse)
+        return std::nullopt;
+    return language::CompleteAt(*parse, Settings(), {line, column});
 }
 
 std::vector<language::QuickFix> TextServices::Fixes(const views::FindingMarks::Mark& mark) const {
@@ -59,7 +75,7 @@ TextServices::Choices(const std::vector<language::CompletionItem>& items) {
     choices.reserve(items.size());
     for (const language::CompletionItem& item : items)
         choices.push_back({FromBytes(item.Label), FromBytes(item.Detail),
-                           FromBytes(item.Documentation), item.IsKeyword});
+                           FromBytes(item.Documentation), item.IsKeyword, item.IsHint});
     return choices;
 }
 

@@ -2,6 +2,7 @@
 #include "core/AsciiText.h"
 
 #include "catalogue/KeywordCatalogue.h"
+#include "core/MessageIds.h"
 #include "core/MessageTable.h"
 #include "language/KeywordFacts.h"
 #include "language/LineLayout.h"
@@ -114,7 +115,51 @@ void AddNumberedBlocks(const SnapshotDatabase& db, std::string_view beginKey,
     }
 }
 
-std::vector<CompletionItem> Values(const SnapshotDatabase& db, const std::string& key) {
+// A range this short offers each of its values; a longer one is a hint.
+constexpr long long kValuesListed = 16;
+
+// The keywords whose values a completion of `key` offers: the key itself and the keys of its
+// family, which differ only after their last '_' and take the same values.
+bool SameFamily(std::string_view key, std::string_view other, const CatalogueMatch& match) {
+    if (SameKey(key, other))
+        return true;
+    const std::size_t stem = key.rfind('_');
+    if (stem == std::string_view::npos || stem == 0 || other.size() <= stem ||
+        !SameKey(key.substr(0, stem + 1), other.substr(0, stem + 1)))
+        return false;
+    CatalogueMatch theirs = KeywordCatalogue::Instance().Find(std::string(other));
+    return theirs && theirs.Row->Rule == match.Row->Rule &&
+           theirs.Keyword->RangeText == match.Keyword->RangeText;
+}
+
+// The values the file's other one-line entries of the keyword's family give, as written,
+// each once, in file order.
+void AddUsedValues(const SnapshotDatabase& db, const std::string& key, int line,
+                   const CatalogueMatch& match, const std::string& help,
+                   std::vector<CompletionItem>& items) {
+    std::set<std::string> offered;
+    for (const CompletionItem& item : items)
+        offered.insert(item.Label);
+    for (const CDbEntry& entry : db.Database()) {
+        if (entry.LongLine == line || entry.LongLine != entry.Line ||
+            entry.LongLine >= db.Lines().LineCount() ||
+            !SameFamily(key, std::string_view(entry.Key), match))
+            continue;
+        const std::string_view text = db.Lines().View(entry.LongLine);
+        const std::string value(ValueOf(text, LayOut(text)));
+        if (value.empty() || !offered.insert(value).second)
+            continue;
+        items.push_back(
+            {value,
+             FormatMessage(msg::CompletionUsedValue, std::string(entry.Key), entry.LongLine + 1),
+             help,
+             false,
+             false,
+             {}});
+    }
+}
+
+std::vector<CompletionItem> Values(const SnapshotDatabase& db, const std::string& key, int line) {
     std::vector<CompletionItem> items;
     if (SameKey(key, "Prm_Text_Ref")) {
         AddNumberedBlocks(db, "PrmText", items);
@@ -128,17 +173,31 @@ std::vector<CompletionItem> Values(const SnapshotDatabase& db, const std::string
     CatalogueMatch match = KeywordCatalogue::Instance().Find(key);
     if (!match)
         return items;
+    const std::string help(MessageText(match.Keyword->HelpId));
     if (match.Row->Rule == ValueRule::Boolean) {
-        items.push_back({"0", "no, not supported", "", false, {}});
-        items.push_back({"1", "yes, supported", "", false, {}});
+        items.push_back(
+            {"0", std::string(MessageText(msg::CompletionBooleanNo)), help, false, false, {}});
+        items.push_back(
+            {"1", std::string(MessageText(msg::CompletionBooleanYes)), help, false, false, {}});
         return items;
     }
-    std::string range(match.Keyword->RangeText);
+    const std::string range(match.Keyword->RangeText);
+    std::vector<CompletionItem> hints;
     for (const NumberSpan& span : AllowedNumbers(range)) {
-        items.push_back({std::to_string(span.Low), range, "", false, {}});
-        if (span.High != span.Low)
-            items.push_back({std::to_string(span.High), range, "", false, {}});
+        if (span.High - span.Low < kValuesListed) {
+            for (long long value = span.Low; value <= span.High; ++value)
+                items.push_back({std::to_string(value), range, help, false, false, {}});
+        } else {
+            hints.push_back({std::to_string(span.Low) + ".." + std::to_string(span.High),
+                             range,
+                             help,
+                             false,
+                             true,
+                             {}});
+        }
     }
+    AddUsedValues(db, key, line, match, help, items);
+    items.insert(items.end(), hints.begin(), hints.end());
     return items;
 }
 
@@ -146,7 +205,11 @@ std::vector<CompletionItem> Values(const SnapshotDatabase& db, const std::string
 
 std::vector<CompletionItem> CompleteAt(const Snapshot& snapshot, const CheckSettings& settings,
                                        TextPosition at) {
-    SnapshotDatabase db(snapshot, settings);
+    return CompleteAt(SnapshotDatabase(snapshot, settings), settings, at);
+}
+
+std::vector<CompletionItem> CompleteAt(const SnapshotDatabase& db, const CheckSettings&,
+                                       TextPosition at) {
     if (at.Line < 0)
         return {};
     std::string_view line =
@@ -157,7 +220,7 @@ std::vector<CompletionItem> CompleteAt(const Snapshot& snapshot, const CheckSett
     std::vector<CompletionItem> items;
     TextRange replaces{at, at};
     if (layout.EqualSign >= 0 && at.Column > layout.EqualSign) {
-        items = Values(db, std::string(KeyOf(line, layout)));
+        items = Values(db, std::string(KeyOf(line, layout)), at.Line);
         if (layout.HasValue() && at.Column >= layout.ValueBegin)
             replaces = {{at.Line, layout.ValueBegin},
                         {at.Line, std::max(at.Column, layout.ValueEnd)}};
@@ -169,7 +232,7 @@ std::vector<CompletionItem> CompleteAt(const Snapshot& snapshot, const CheckSett
     // A keyword may hold '.' ("MaxTsdr_9.6"), which editors do not count as part of a
     // word: the item says itself what it replaces, so it does not add to half a keyword.
     for (CompletionItem& item : items)
-        item.Replaces = replaces;
+        item.Replaces = item.IsHint ? TextRange{at, at} : replaces;
     return items;
 }
 

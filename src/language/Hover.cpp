@@ -106,13 +106,8 @@ std::string ValueHelp(const SnapshotDatabase& db, int line, const std::string& k
 
 } // namespace
 
-HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextPosition at) {
-    // A keyword's help needs only its line; the database of the whole text is built for
-    // the help of a value alone, which may read other entries.
-    const BufferTextLines lines(snapshot.Text);
-    if (at.Line < 0 || at.Line >= lines.LineCount())
-        return {};
-    std::string_view line = lines.View(at.Line);
+HoverText HoverOnLine(std::string_view line, const CheckSettings& settings, TextPosition at,
+                      const SnapshotDatabase* db, bool* wantsDatabase) {
     LineLayout layout = LayOut(line);
     bool onKey = layout.HasKey() && at.Column >= layout.KeyBegin && at.Column <= layout.KeyEnd;
     bool onValue =
@@ -125,13 +120,31 @@ HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextP
     if (onKey) {
         hover.Markdown = KeywordHelp(key, match, *settings.Settings);
         hover.Range = {{at.Line, layout.KeyBegin}, {at.Line, layout.KeyEnd}};
+    } else if (db == nullptr) {
+        if (wantsDatabase)
+            *wantsDatabase = true;
+        return {};
     } else {
-        const SnapshotDatabase db(snapshot, settings);
-        hover.Markdown = ValueHelp(db, at.Line, key, ValueOf(line, layout), match);
+        hover.Markdown = ValueHelp(*db, at.Line, key, ValueOf(line, layout), match);
         hover.Range = {{at.Line, layout.ValueBegin}, {at.Line, layout.ValueEnd}};
     }
     hover.Found = !hover.Markdown.empty();
     return hover;
+}
+
+HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextPosition at) {
+    // A keyword's help needs only its line; the database of the whole text is built for
+    // the help of a value alone, which may read other entries.
+    const BufferTextLines lines(snapshot.Text);
+    if (at.Line < 0 || at.Line >= lines.LineCount())
+        return {};
+    const std::string_view line = lines.View(at.Line);
+    bool wantsDatabase = false;
+    HoverText hover = HoverOnLine(line, settings, at, nullptr, &wantsDatabase);
+    if (!wantsDatabase)
+        return hover;
+    const SnapshotDatabase db(snapshot, settings);
+    return HoverOnLine(line, settings, at, &db);
 }
 
 } // namespace kvf::language

@@ -4,8 +4,11 @@
 #include "language/TextRange.h"
 
 #include <string>
+#include <string_view>
 
 namespace kvf::language {
+
+class SnapshotDatabase;
 
 // What the help says of the place a position points at: for a keyword its help text, its
 // value rule and range and the group it belongs to; for a value what it means (a Boolean's
@@ -18,5 +21,11 @@ struct HoverText {
 };
 
 HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextPosition at);
+// The same on one line: `line` is the text of line at.Line as it is now, `db` the database
+// of that text (the editor's parse, made on a worker thread), read for the help of a value
+// only. Without one, the help of a value is not found and `wantsDatabase` (where given) is
+// set; a keyword's help needs none.
+HoverText HoverOnLine(std::string_view line, const CheckSettings& settings, TextPosition at,
+                      const SnapshotDatabase* db, bool* wantsDatabase = nullptr);
 
 } // namespace kvf::language

@@ -487,7 +487,8 @@ Json Server::Completion(const Json& params) {
         Json json{{"label", ToClientText(item.Label)},
                   {"kind", item.IsKeyword ? kCompletionKeyword : kCompletionValue},
                   {"textEdit",
-                   {{"range", ToJson(item.Replaces)}, {"newText", ToClientText(item.Label)}}}};
+                   {{"range", ToJson(item.Replaces)},
+                    {"newText", item.IsHint ? std::string() : ToClientText(item.Label)}}}};
         if (!item.Detail.empty())
             json["detail"] = ToClientText(item.Detail);
         if (!item.Documentation.empty())

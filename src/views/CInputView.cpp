@@ -32,6 +32,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -137,9 +138,11 @@ void CInputView::BuildControls() {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll_ = scroll;
     form_ = new QWidget(scroll);
     scroll->setWidget(form_);
     auto* grid = new QGridLayout(form_);
+    grid_ = grid;
     grid->setContentsMargins(4, 4, 4, 4);
 
     apply_ = new QPushButton(views::ViewText(msg::ApplyButton), form_);
@@ -214,9 +217,7 @@ void CInputView::AddValueFields(QGridLayout& grid) {
     string_ = new QPlainTextEdit(form_);
     string_->setObjectName("string");
     string_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    string_->setFixedHeight(string_->fontMetrics().lineSpacing() * 3 + 10);
     grid.addWidget(stringLabel_, 1, 0);
-    grid.addWidget(string_, 1, 1, 1, 3);
 
     uintLabel_ = NewLabel(msg::InputUintLabel);
     uint_ = NewField("uint");
@@ -253,10 +254,9 @@ void CInputView::AddParameterFields(QGridLayout& grid) {
     range_ = NewField("range");
     grid.addWidget(areaLabel_, 5, 1);
     grid.addWidget(defaultLabel_, 5, 2);
-    grid.addWidget(rangeLabel_, 5, 3);
     grid.addWidget(area_, 6, 1);
     grid.addWidget(default_, 6, 2);
-    grid.addWidget(range_, 6, 3);
+    PlaceRangeField(false);
 
     dataTypeLabel_ = NewLabel(msg::UserKeyDataTypeLabel);
     dataType_ = new QComboBox(form_);
@@ -282,9 +282,13 @@ void CInputView::AddConfigList(QGridLayout& grid) {
          views::ViewText(msg::CfgColumnInputLength), views::ViewText(msg::CfgColumnOutputLength),
          views::ViewText(msg::CfgColumnConsistence),
          views::ViewText(msg::CfgColumnVendorSpecific)});
-    for (int column = 0; column < configList_->columnCount(); ++column)
-        configList_->setColumnWidth(column, 100);
-    configList_->setMinimumHeight(90);
+    // Each column as wide as its title and its cells, so that the list reads whole; it
+    // asks for all its rows and scrolls them where the pane is lower.
+    configList_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    configList_->header()->setStretchLastSection(false);
+    configList_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    configList_->setMinimumHeight(configList_->header()->sizeHint().height() +
+                                  configList_->fontMetrics().height() * 3 / 2 + 6);
     configList_->setContextMenuPolicy(Qt::CustomContextMenu);
     // Both ask in a dialog and fill the list anew: after the list's own handler has returned,
     // with the row taken while its item still stands.
@@ -305,6 +309,31 @@ void CInputView::HideAll() {
              area_,       defaultLabel_,  default_,    rangeLabel_, range_,  dataTypeLabel_,
              dataType_,   slotNameLabel_, slotName_,   configList_, picture_})
         control->hide();
+}
+
+void CInputView::PlaceRangeField(bool besideText) {
+    grid_->removeWidget(string_);
+    grid_->removeWidget(rangeLabel_);
+    grid_->removeWidget(range_);
+    if (besideText) {
+        grid_->addWidget(string_, 1, 1);
+        grid_->addWidget(rangeLabel_, 1, 2, Qt::AlignRight);
+        grid_->addWidget(range_, 1, 3);
+    } else {
+        grid_->addWidget(string_, 1, 1, 1, 3);
+        grid_->addWidget(rangeLabel_, 5, 3);
+        grid_->addWidget(range_, 6, 3);
+    }
+}
+
+void CInputView::FitConfigList() {
+    const bool shown = focus_->InputForm.FormKind == InputForm::Module;
+    // The form is at least as wide as the list; the help box beside it gives way.
+    const QMargins margins = grid_->contentsMargins();
+    scroll_->setMinimumWidth(shown ? configList_->sizeHint().width() + margins.left() +
+                                         margins.right() +
+                                         scroll_->verticalScrollBar()->sizeHint().width()
+                                   : 0);
 }
 
 void CInputView::ShowSmallFields(int count) {
@@ -345,6 +374,9 @@ void CInputView::ShowChoices(int count) {
 
 void CInputView::ShowTextAndRange(const std::string& text, const std::string& rangeCaption,
                                   const std::string& range) {
+    // A module's name and configuration share a row, which leaves its identifier list the
+    // room below them.
+    PlaceRangeField(focus_->InputForm.FormKind == InputForm::Module);
     string_->setPlainText(Shown(text));
     stringLabel_->show();
     string_->show();
@@ -363,7 +395,16 @@ void CInputView::OnUpdate() {
             lines.push_back(Bytes(line));
         SpellQuotedFieldsAsWritten(*app_, focus_->InputForm, *entry, lines);
     }
+    PlaceRangeField(false);
     const InputFormData& form = focus_->InputForm;
+    // A module's name is one line: the rows below it keep the room.
+    const int lines = form.FormKind == InputForm::Module ? 1 : 3;
+    if (lines != stringFieldLines_) {
+        stringFieldLines_ = lines;
+        string_->setFixedHeight(string_->fontMetrics().lineSpacing() * lines + 10);
+        string_->setVerticalScrollBarPolicy(lines == 1 ? Qt::ScrollBarAlwaysOff
+                                                       : Qt::ScrollBarAsNeeded);
+    }
     helpBox_->setPlainText(Shown(form.HelpText));
     const InputForm kind = form.FormKind;
     if (kind != InputForm::None && kind != InputForm::HelpOnly)
@@ -420,6 +461,12 @@ void CInputView::OnUpdate() {
         picture_->show();
         break;
     }
+    FitConfigList();
+    // With nothing to edit, the help (or the file's summary) has most of the width.
+    const bool helpMostly = kind == InputForm::None || kind == InputForm::HelpOnly;
+    auto* outer = static_cast<QBoxLayout*>(layout());
+    outer->setStretch(0, helpMostly ? 1 : 3);
+    outer->setStretch(2, helpMostly ? 3 : 2);
 }
 
 void CInputView::ReadFields(InputFormData& form) const {
@@ -577,6 +624,7 @@ void CInputView::FillConfigList() {
     const DecodedModuleConfig config = DecodeCfgIdentifiers(Bytes(range_->text()));
     for (const CfgIdentifier& ident : config.Identifiers)
         configList_->addTopLevelItem(new QTreeWidgetItem(ConfigRow(config, ident)));
+    FitConfigList();
 }
 
 void CInputView::EditConfigIdentifier(int row) {

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTreeWidget;
 
 namespace kvf {
@@ -45,7 +46,8 @@ class CInputView : public QWidget {
 
     // Hides every control, shows the help text and the layout of the current FormKind.
     void OnUpdate();
-    // The height the shown form needs to be seen whole; the help box beside it scrolls.
+    // The height the shown form needs to be seen whole (a module's identifier list with all
+    // its rows); the help box beside it scrolls.
     int FormHeight() const;
     // Write protection, fields into the form, store, rewrite the lines, relabel, check; the
     // fields then show what the entry holds. Fields that read as the entry shows them write
@@ -98,6 +100,11 @@ class CInputView : public QWidget {
     // The fields of the current layout into the form's values, as the table of layouts says.
     void ReadFields(InputFormData& form) const;
     void ShowSmallFields(int count);
+    // The range field with its label beside the text field (a module's configuration), or
+    // in the row of the parameter fields.
+    void PlaceRangeField(bool besideText);
+    // A module's list of identifiers whole: as wide as its columns, the form no narrower.
+    void FitConfigList();
     void SelectDataType(const std::string& type);
     void ShowChoices(int count);
     // The text field and the range field with its caption (layouts 6 and 11).
@@ -121,6 +128,9 @@ class CInputView : public QWidget {
     bool applying_ = false; // the text changes because of this view's own Apply
 
     QWidget* form_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    int stringFieldLines_ = 0;
     QPushButton* apply_ = nullptr;
     QPushButton* help_ = nullptr;
     QLabel* stringLabel_ = nullptr;

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -291,15 +292,17 @@ void CKVFTextView::RemoveMark(const views::FindingMarks::Mark& mark) {
     gutter_->update();
 }
 
-QString CKVFTextView::TooltipAt(QPoint viewportPoint) const {
+QString CKVFTextView::TooltipAt(QPoint viewportPoint) {
     const QTextCursor at = cursorForPosition(viewportPoint);
     const QStringList messages = marks_.MessagesAt(at.position());
     // The help only over the text itself, not the empty space right of a line's end.
     const bool overText =
         cursorRect(at).left() + fontMetrics().averageCharWidth() >= viewportPoint.x();
-    const QString help = assist_.Hover && overText
-                             ? assist_.Hover(at.blockNumber(), at.positionInBlock())
-                             : QString();
+    std::optional<QString> found;
+    if (assist_.Hover && overText)
+        found = assist_.Hover(at.blockNumber(), at.positionInBlock());
+    pendingHover_ = found ? QPoint(-1, -1) : viewportPoint;
+    const QString help = found.value_or(QString());
     if (help.isEmpty())
         return messages.join(u'\n');
     QStringList parts;
@@ -314,9 +317,35 @@ bool CKVFTextView::ShowCompletions() {
     if (!assist_.Complete || isReadOnly())
         return false;
     const QTextCursor caret = textCursor();
-    std::vector<views::CompletionChoice> choices =
+    std::optional<std::vector<views::CompletionChoice>> choices =
         assist_.Complete(caret.blockNumber(), caret.positionInBlock());
-    return completion_->Show(choices);
+    if (!choices) {
+        pendingCompletion_ = caret.position();
+        pendingRevision_ = document()->revision();
+        return false;
+    }
+    pendingCompletion_ = -1;
+    return completion_->Show(*choices);
+}
+
+void CKVFTextView::AssistReady() {
+    if (pendingCompletion_ >= 0) {
+        // Only where the user still is: the same text, the caret where it was.
+        const bool stayed = textCursor().position() == pendingCompletion_ &&
+                            document()->revision() == pendingRevision_;
+        pendingCompletion_ = -1;
+        if (stayed)
+            ShowCompletions();
+    }
+    const QPoint hover = pendingHover_;
+    pendingHover_ = QPoint(-1, -1);
+    const QPoint mouse = viewport()->mapFromGlobal(QCursor::pos());
+    if (hover.x() >= 0 && (mouse - hover).manhattanLength() <= 4 &&
+        viewport()->rect().contains(mouse)) {
+        const QString tip = TooltipAt(hover);
+        if (!tip.isEmpty())
+            QToolTip::showText(viewport()->mapToGlobal(hover), tip, viewport());
+    }
 }
 
 void CKVFTextView::OfferKeywordsWhileTyping(const QString& typed) {

@@ -65,14 +65,20 @@ class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
     // Takes away one mark (its finding was just fixed).
     void RemoveMark(const views::FindingMarks::Mark& mark);
     // The tooltip over a point of the viewport or of the gutter: the messages marked there,
-    // then the help of the place (TextAssist::Hover).
-    QString TooltipAt(QPoint viewportPoint) const;
+    // then the help of the place (TextAssist::Hover); while the help is still being made,
+    // the messages alone, and the help is shown once it is there (AssistReady).
+    QString TooltipAt(QPoint viewportPoint);
     QString GutterTooltipAt(QPoint gutterPoint) const;
 
     // Hover help, completion and quick fixes, as the document window offers them.
     void SetAssist(views::TextAssist assist) { assist_ = std::move(assist); }
-    // Ctrl+Space: the words that may be written at the caret; false when there are none.
+    // Ctrl+Space: the words that may be written at the caret; false when there are none,
+    // or while they are still being made (they are shown once they are there, if the caret
+    // stayed where it was).
     bool ShowCompletions();
+    // What help and completion read of the text is there: a tooltip or a list asked for
+    // meanwhile is shown now, where the mouse or the caret still is.
+    void AssistReady();
     views::CompletionPopup& Completion() { return *completion_; }
     // The fixes of the marks at a text position (or, where none holds it, on its line).
     std::vector<views::FixChoice> FixesAt(int position) const;
@@ -152,6 +158,11 @@ class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
     views::TextAssist assist_;
     views::CompletionPopup* completion_;
     std::pair<int, int> markedRange_{-1, -1}; // the positions whose marks are underlined
+    // A help or completion asked for before the window could answer: where (the mouse's
+    // point in the viewport; the caret's position in the text at that revision), or -1.
+    QPoint pendingHover_{-1, -1};
+    int pendingCompletion_ = -1;
+    int pendingRevision_ = -1;
     std::array<QPixmap, 4> levelPixmaps_;
 };
 

@@ -86,6 +86,10 @@ void CKVFTreeView::RebuildTree() {
     document_->RebuildFlag = false;
 }
 
+bool CKVFTreeView::RootSelected() const {
+    return currentIndex() == model_.RootIndex();
+}
+
 bool CKVFTreeView::WaitsForRebuild() const {
     // Set aside by the tree itself, not only disabled with its window (as a progress
     // dialog disables the main window between the steps of a long command).
@@ -102,13 +106,18 @@ void CKVFTreeView::OnCurrentChanged(const QModelIndex& current) {
     CDbEntry* entry = model_.EntryAt(current);
     if (!entry) {
         // The root, a group or "no database": the about text, and the text from its top.
+        // The root tells what the file holds instead.
         RunContext run(*app_);
         Dispatch(run, *focus_, Bytes(model_.Label(current)), ACTION_SHOW, std::string());
+        if (current == model_.RootIndex() && RootSummary)
+            focus_->InputForm.HelpText = RootSummary();
         emit formChanged();
         if (sync_)
             text_->verticalScrollBar()->setValue(0);
         return;
     }
+    if (!selectingForLine_ && ShowAfterPendingCheck && ShowAfterPendingCheck(*entry))
+        return;
     const bool fresh = document_->RebuildFlag;
     if (!fresh && !LineHoldsKey(*text_->document(), entry->LongLine, entry->Key)) {
         setEnabled(false);
@@ -132,6 +141,7 @@ void CKVFTreeView::SelectEntryForLine(int line) {
     if (WaitsForRebuild())
         return;
     sync_ = false;
+    selectingForLine_ = true;
     setCurrentIndex(model_.RootIndex());
     // Depth first from the root, as the labels stand: the first node whose line number
     // is line + 1.
@@ -153,9 +163,30 @@ void CKVFTreeView::SelectEntryForLine(int line) {
         for (int row = model_.rowCount(node) - 1; row >= 0; --row)
             pending.push_back(model_.index(row, 0, node));
     }
+    selectingForLine_ = false;
     if (!found)
         Inform(msg::TreeEntryNotFound);
     sync_ = true;
+}
+
+bool CKVFTreeView::SelectEntryHolding(int line) {
+    if (WaitsForRebuild())
+        return false;
+    const CKeyDatabase& database = document_->Database;
+    for (std::size_t i = 0; i < database.Count(); ++i) {
+        const CDbEntry& entry = database.At(i);
+        if (entry.LongLine > line)
+            break;
+        if (line <= entry.Line) {
+            const QModelIndex node = model_.IndexOfEntry(i);
+            if (!node.isValid())
+                return false;
+            setCurrentIndex(node);
+            scrollTo(node);
+            return true;
+        }
+    }
+    return false;
 }
 
 CDbEntry* CKVFTreeView::CurrentEntryHere() const {

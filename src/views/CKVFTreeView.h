@@ -54,6 +54,18 @@ class CKVFTreeView : public QTreeView {
 
     // How Check Syntax rebuilds the database; by default without the frame's hooks.
     std::function<void()> RebuildDocument;
+    // The text the input view shows for the root: the file at a glance (none: the about
+    // text of the group names).
+    std::function<std::string()> RootSummary;
+    // Whether the root node is the selected one.
+    bool RootSelected() const;
+    // Asked before a selected entry is shown: true when the window shows the entry later
+    // instead, once a check of the text as it is now (still to come) has built the database
+    // the entry is then found in.
+    std::function<bool(const CDbEntry& entry)> ShowAfterPendingCheck;
+    // Selects the entry whose lines hold `line` as a click on its node would, moving the
+    // text view to it; false (and nothing selected) where no entry holds the line.
+    bool SelectEntryHolding(int line);
 
   signals:
     // The input form was filled for the selected node: the input view shows it.
@@ -82,6 +94,7 @@ class CKVFTreeView : public QTreeView {
     QPointer<QDialog> details_;
     bool sync_ = true; // a selection moves the text view
     bool rebuilding_ = false;
+    bool selectingForLine_ = false; // SelectEntryForLine looks for a line of the database
 };
 
 } // namespace kvf

@@ -58,6 +58,14 @@ const Document* CMyListBoxBar::TargetDocument() const {
     return model_->Rows().TargetDocument();
 }
 
+FindingCounts CMyListBoxBar::Counts() const {
+    FindingCounts counts;
+    counts.Checked = true;
+    for (const OutputRow& row : model_->Rows().Rows())
+        counts.Add(row.Level);
+    return counts;
+}
+
 int CMyListBoxBar::RowCount() const {
     return model_->rowCount();
 }

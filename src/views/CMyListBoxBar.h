@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MessageSink.h"
+#include "editing/FileSummary.h"
 
 #include <QDockWidget>
 
@@ -29,6 +30,8 @@ class CMyListBoxBar : public QDockWidget, public MessageSink {
     int RowCount() const;
     QString CellText(int row, int column) const;
     QTreeView* List() const { return list_; }
+    // What the rows say, by level (after a check run: what the run found).
+    FindingCounts Counts() const;
 
     // What a click on row `row` does (also the key handling's step).
     void NavigateFromRow(int row);

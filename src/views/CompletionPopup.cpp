@@ -12,6 +12,9 @@
 namespace kvf::views {
 namespace {
 
+// The role that marks a hint among the words offered.
+constexpr int kHintRole = Qt::UserRole + 1;
+
 // Characters that end a word to complete: a keyword ends at blanks and '=', a value begins
 // after '=', ',' or a blank.
 bool EndsWord(QChar c) {
@@ -38,9 +41,16 @@ CompletionPopup::CompletionPopup(QPlainTextEdit& text)
     completer_->setFilterMode(Qt::MatchStartsWith);
     // The list's name is its help page's (F1 in the list).
     completer_->popup()->setObjectName("cmd_edit_complete");
-    // The word goes in after the list's own handler of the key or click has returned.
-    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
-            Queued(this, [this](const QString& label) { Insert(label); }));
+    // A hint says what may be written; the user writes it. A word goes in after the
+    // list's own handler of the key or click has returned.
+    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& chosen) {
+                if (chosen.data(kHintRole).toBool())
+                    return;
+                RunQueued(this, [this, label = chosen.data(Qt::DisplayRole).toString()] {
+                    Insert(label);
+                });
+            });
 }
 
 QTextCursor CompletionPopup::WordBeforeCaret() const {
@@ -59,6 +69,13 @@ bool CompletionPopup::Show(const std::vector<CompletionChoice>& choices) {
         auto* item = new QStandardItem(choice.Label);
         item->setToolTip(Tooltip(choice));
         item->setEditable(false);
+        if (choice.IsHint) {
+            item->setData(true, kHintRole);
+            QFont italic = text_->font();
+            italic.setItalic(true);
+            item->setFont(italic);
+            item->setForeground(text_->palette().brush(QPalette::Disabled, QPalette::Text));
+        }
         model_->appendRow(item);
     }
     if (model_->rowCount() == 0)

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace kvf::views {
@@ -16,6 +17,7 @@ struct CompletionChoice {
     QString Detail; // the value rule, or what a value means
     QString Help;   // the keyword's help
     bool IsKeyword = false;
+    bool IsHint = false; // what may be written (a range); choosing it writes nothing
 };
 
 // A fix of a marked finding, applied by the window that offered it. Apply is false when the
@@ -28,10 +30,12 @@ struct FixChoice {
 
 // What the document window offers in its text view beyond the marks: the help of a place, the
 // words that may be written at the caret and the fixes of a mark. Each may be left empty.
-// Positions are 0-based lines and columns in characters.
+// Positions are 0-based lines and columns in characters. Help and completion give nothing
+// (std::nullopt) while what they read of the text is still being made; the view asks again
+// when the window says it is there (CKVFTextView::AssistReady).
 struct TextAssist {
-    std::function<QString(int line, int column)> Hover; // rich text, or empty
-    std::function<std::vector<CompletionChoice>(int line, int column)> Complete;
+    std::function<std::optional<QString>(int line, int column)> Hover; // rich text, or empty
+    std::function<std::optional<std::vector<CompletionChoice>>(int line, int column)> Complete;
     std::function<std::vector<FixChoice>(const FindingMarks::Mark& mark)> Fixes;
 };
 

@@ -48,6 +48,7 @@ class DocumentWindowsTest : public QObject {
     void newWindowsLieInsideTheArea() {
         QFETCH(QSize, frameSize);
         FrameFixture f;
+        f.frame->Settings().MaximizedDocuments = 0; // cascading chosen
         f.frame->resize(frameSize);
         QList<QPoint> places;
         for (int window = 1; window <= 5; ++window) {
@@ -111,6 +112,39 @@ class DocumentWindowsTest : public QObject {
                     QVERIFY(place.left() >= places[i - 1].right());
             }
         }
+    }
+
+    // The first document fills the area: maximised at first, as the first of a cascade once
+    // the user restored a window (and maximised again once the user maximised one); the
+    // choice is kept for the next start.
+    void theFirstWindowFillsTheAreaAsTheUserChose() {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath("settings.ini");
+        {
+            FrameFixture f;
+            CChildFrame* first = f.frame->OpenPaths({f.Write("a.kvf", kDevice)}, false).first();
+            QVERIFY(first->isMaximized());
+            QCOMPARE(first->geometry(), AreaRect(*f.frame));
+            CChildFrame* second = f.frame->NewDocument();
+            QVERIFY(second->isMaximized());
+            second->showNormal(); // the window's restore button
+            QCOMPARE(f.frame->Settings().MaximizedDocuments, 0);
+            f.frame->SaveSettings();
+            QFile::copy(f.settingsPath, settings);
+        }
+        FrameFixture f(settings);
+        CChildFrame* first = f.frame->OpenPaths({f.Write("a.kvf", kDevice)}, false).first();
+        QVERIFY(!first->isMaximized());
+        QCOMPARE(first->geometry(), AreaRect(*f.frame));
+        CChildFrame* second = f.frame->NewDocument();
+        QVERIFY(!second->isMaximized());
+        QVERIFY(second->pos() != first->pos());
+        QVERIFY(AreaRect(*f.frame).contains(second->geometry()));
+        second->showMaximized(); // its maximise button
+        QCOMPARE(f.frame->Settings().MaximizedDocuments, 1);
+        // Window > Cascade is a choice too.
+        f.frame->Command("cmd_window_cascade")->trigger();
+        QCOMPARE(f.frame->Settings().MaximizedDocuments, 0);
     }
 
     // Tabbed Documents in View: the area shows tabs, the choice is written to the settings

@@ -547,18 +547,46 @@ class InputViewTest : public QObject {
         QCOMPARE(child->Doc().Text().findBlockByNumber(5).text(), QString("Station_Type=0"));
     }
 
-    void aBuiltDatabaseShowsTheDefaultHelpUntilAnEntryIsSelected() {
+    // The tree's root, selected when the tree is built and when the user clicks it, shows
+    // the file at a glance, never the help of a user-specific key: the kind of station,
+    // the revision, the modules and what the last check (F7, or the check as you type)
+    // found. The sample under a name too long for 8.3 gives two warnings.
+    void theRootShowsTheFilesSummary_data() {
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<QString>("lastCheck");
+        QTest::newRow("not checked") << false << false << "Last check: none yet";
+        QTest::newRow("after F7") << false << true << "Last check: 2 warning(s)";
+        QTest::newRow("check as you type") << true << false << "Last check: 2 warning(s)";
+    }
+    void theRootShowsTheFilesSummary() {
+        QFETCH(bool, live);
+        QFETCH(bool, check);
+        QFETCH(QString, lastCheck);
         FrameFixture f;
-        CChildFrame* child = Open(f, kEveryLayout);
-        QCOMPARE(child->InputView()->HelpBox()->toPlainText(),
-                 QString::fromStdString(std::string(MessageText(msg::UserKeyHelp))));
-        Select(child, "Vendor_Name (2)");
-        Select(child, "Slave Keys");
-        child->RebuildDatabase();
-        QCOMPARE(child->Focus().CurrentEntry, nullptr);
+        f.store->SetInt("Settings", "LiveCheck", live ? 1 : 0);
+        QFile sample(QString(KVF_SOURCE_DIR) + "/resources/samples/ACME1234.kvf");
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        CChildFrame* child =
+            f.frame->OpenPaths({f.Write("device-file.kvf", sample.readAll())}, false).first();
+        QPlainTextEdit* help = child->InputView()->HelpBox();
+        auto summaryShown = [&] {
+            const QString text = help->toPlainText();
+            return text.startsWith("device-file.kvf: DP-Slave, KVF_Revision 1\n") &&
+                   text.contains("Vendor_Name: ACME, Model_Name: Box") &&
+                   text.contains("Modules: 1, entries: 16") && text.contains(lastCheck);
+        };
+        if (check)
+            f.frame->Check();
+        QTRY_VERIFY2_WITH_TIMEOUT(summaryShown(), qPrintable(help->toPlainText()), 60000);
+        QVERIFY(!help->toPlainText().contains("user-specific"));
         QCOMPARE(child->Focus().InputForm.FormKind, InputForm::None);
-        QCOMPARE(child->InputView()->HelpBox()->toPlainText(),
-                 QString::fromStdString(std::string(MessageText(msg::UserKeyHelp))));
+        Select(child, "Vendor_Name (4)");
+        QVERIFY(!summaryShown());
+        CKVFTreeView* tree = child->TreeView();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualRect(tree->Model().RootIndex()).center());
+        QVERIFY(summaryShown());
     }
 
     void eachWindowAppliesToItsOwnEntry() {

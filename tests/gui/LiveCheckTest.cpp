@@ -7,12 +7,16 @@
 
 #include "app/LiveCheck.h"
 #include "app/SettingsDialog.h"
+#include "core/MessageIds.h"
 #include "views/CInputView.h"
 #include "views/CKVFTreeView.h"
+#include "views/UiText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -300,6 +304,57 @@ class LiveCheckTest : public QObject {
         QCOMPARE(model.Label(child->TreeView()->currentIndex()), QString("Vendor_Name (4)"));
         QVERIFY(child->TreeView()->isEnabled());
         QVERIFY(child->InputView()->isEnabled());
+    }
+
+    // A click on the tree right after typing: with the check as you type on, the check of
+    // the text as it is now runs and the clicked entry is selected in its database (its line
+    // moved by the lines typed above it), without a box; with it off, the tree asks for a
+    // rebuild (F5) as before.
+    void aClickRightAfterTypingSelectsTheEntry_data() {
+        QTest::addColumn<bool>("live");
+        QTest::newRow("live check on") << true;
+        QTest::newRow("live check off") << false;
+    }
+    void aClickRightAfterTypingSelectsTheEntry() {
+        QFETCH(bool, live);
+        FrameFixture f;
+        f.store->SetInt("Settings", "LiveCheck", live ? 1 : 0);
+        CChildFrame* child = Open(f, kSmallFile + "Model_Name = \"X\"\r\n");
+        child->Live().WaitForRunning();
+        QApplication::processEvents();
+        child->Live().SetPause(60'000); // only the click starts the check
+        QSignalSpy checked(&child->Live(), &LiveCheck::checked);
+        // Two lines typed above Vendor_Name, one of them splitting a line.
+        QTextCursor top(child->Doc().Text().findBlockByNumber(1));
+        top.insertText("; typed\n");
+        QTextCursor revision(child->Doc().Text().findBlockByNumber(2));
+        revision.movePosition(QTextCursor::EndOfBlock);
+        revision.insertText(" ; a\n; b");
+
+        CKVFTreeView* tree = child->TreeView();
+        QModelIndexList node =
+            tree->Model().match(tree->Model().RootIndex(), Qt::DisplayRole, "Vendor_Name (3)", 1,
+                                Qt::MatchRecursive | Qt::MatchExactly);
+        QVERIFY(!node.isEmpty());
+        tree->scrollTo(node.first());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualRect(node.first()).center());
+        if (!live) {
+            QCOMPARE(f.alerts, QStringList{UiText(msg::DatabaseNeedsUpdate)});
+            QVERIFY(!tree->isEnabled());
+            return;
+        }
+        QVERIFY(checked.wait(60'000));
+        QTRY_VERIFY_WITH_TIMEOUT(child->Focus().CurrentEntry != nullptr, 60'000);
+        QVERIFY(f.alerts.isEmpty());
+        const CDbEntry& entry = *child->Focus().CurrentEntry;
+        QCOMPARE(QString::fromStdString(std::string(entry.Key)), QString("Vendor_Name"));
+        QCOMPARE(entry.LongLine, 4);
+        QCOMPARE(tree->Model().Label(tree->currentIndex()), QString("Vendor_Name (5)"));
+        QCOMPARE(child->TextView()->textCursor().blockNumber(), 4);
+        QVERIFY(tree->isEnabled());
+        QVERIFY(child->InputView()->isEnabled());
+        QCOMPARE(child->InputView()->StringField()->toPlainText(), QString("ACME"));
     }
 
     // A run of the document's own (F7, F5) gives the window its events between its steps; a

@@ -2,6 +2,7 @@
 // window navigation, settings and their persistence.
 #include "FrameFixture.h"
 #include "GuiTestSupport.h"
+#include "core/InputForm.h"
 #include "views/CInputView.h"
 
 #include "app/FindReplaceDialog.h"
@@ -23,6 +24,9 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
@@ -30,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
+#include <QTreeWidget>
 
 using namespace kvf;
 
@@ -55,10 +60,13 @@ struct RecordingProgress : kvf::ProgressSink {
     void End() override { ++Ends; }
 };
 
-// The input pane's height for the form it shows: 70 pixels where the form fits, else the
-// form's height, up to two thirds of the text and input panes' `total`.
+// The input pane's height for the form it shows: the form's height, as far as the text
+// keeps two thirds of the window (the text and input panes' `total` is the window's height
+// without its frame).
 int FittedInputHeight(CChildFrame& child, int total) {
-    return std::max(70, std::min(child.InputView()->FormHeight(), total * 2 / 3));
+    const int textLeast = (child.height() * 2 + 2) / 3;
+    return std::min(child.InputView()->FormHeight(),
+                    std::max(std::min(40, total), total - textLeast));
 }
 
 } // namespace
@@ -154,6 +162,45 @@ class MainFrameTest : public QObject {
         f.app->SetProgressSink(nullptr);
     }
 
+    // The main window at start: maximised the first time (and while window positions are
+    // not saved), else where and as large as it was last used, maximised or not.
+    void theMainWindowStartsAsLastUsed() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.ini");
+        auto start = [&](auto&& use) {
+            QtIniSettingsStore store(path);
+            CMainFrame frame(store);
+            frame.ShowAtStart();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            use(frame);
+            frame.SaveSettings();
+        };
+        const QRect screen = QApplication::primaryScreen()->availableGeometry();
+        start([&](CMainFrame& frame) {
+            QVERIFY(frame.isMaximized());
+            QCOMPARE(frame.frameGeometry().size(), screen.size());
+            frame.showNormal();
+            frame.setGeometry(60, 50, 700, 500);
+        });
+        start([&](CMainFrame& frame) {
+            QVERIFY(!frame.isMaximized());
+            QCOMPARE(frame.geometry(), QRect(60, 50, 700, 500));
+            frame.showMaximized();
+        });
+        start([&](CMainFrame& frame) { QVERIFY(frame.isMaximized()); });
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            settings.setValue("FailSafe/NoWinPosSave", 1);
+            settings.setValue("MainWindowPlacement", QByteArray());
+        }
+        start([&](CMainFrame& frame) {
+            QVERIFY(frame.isMaximized());
+            frame.showNormal();
+            frame.setGeometry(60, 50, 700, 500);
+        });
+        start([&](CMainFrame& frame) { QVERIFY(frame.isMaximized()); });
+    }
+
     // A file opened while another document is maximised opens maximised and fills the area.
     void openingWhileMaximisedFillsTheArea() {
         FrameFixture f;
@@ -164,13 +211,18 @@ class MainFrameTest : public QObject {
                                   f.frame->findChild<QMdiArea*>()->viewport()->size(), kHangsMs);
     }
 
-    // A module's form does not fit 70 pixels: the input pane opens tall enough for it. A
-    // height the user drags is kept, also for the next window, and no form changes it.
-    void inputPaneFitsItsFormUnlessTheUserSizedIt() {
+    // The text stays the main pane: selecting a module grows the input pane no further than
+    // a third of the window, and the module's identifier list reads whole (every column, no
+    // part of the form out of sight) with its own scroll bar for its rows. A height the user
+    // drags is kept, also for the next window, and no form changes it.
+    void textStaysTheMainPaneUnlessTheUserSizedIt() {
         FrameFixture f;
-        const QByteArray modular = kDevice + "Modular_Station = 1\r\nMax_Module = 2\r\n"
-                                             "Module = \"8 DI\" 0x10,0x20,0x13\r\n"
-                                             "1\r\nEndModule\r\n";
+        QByteArray modular = kDevice +
+                             "Modular_Station = 1\r\nMax_Module = 2\r\n"
+                             "Module = \"8 DI\" 0x10,0x20,0x13,0x21,0x31,0x11,0x12,0x14\r\n"
+                             "1\r\nEndModule\r\n";
+        for (int line = 0; line < 60; ++line)
+            modular += "; line\r\n";
         CChildFrame* child = f.frame->OpenPaths({f.Write("mod.kvf", modular)}, false).first();
         auto* right = qobject_cast<QSplitter*>(child->TextView()->parentWidget());
         QVERIFY(right);
@@ -178,18 +230,40 @@ class MainFrameTest : public QObject {
         // The form with nothing to edit (its picture under the Help button) opens whole.
         QCOMPARE(right->sizes().last(), FittedInputHeight(*child, total));
         child->TreeView()->SelectEntryForLine(7);
-        const int wanted = std::min(child->InputView()->FormHeight(), total * 2 / 3);
-        QVERIFY(wanted > 70);
-        QCOMPARE(right->sizes().last(), wanted);
+        QApplication::processEvents();
+        QCOMPARE(child->Focus().InputForm.FormKind, InputForm::Module);
+        QVERIFY2(
+            child->TextView()->height() * 3 >= child->height() * 2,
+            qPrintable(
+                QString("text %1 of %2").arg(child->TextView()->height()).arg(child->height())));
+        QTreeWidget* list = child->InputView()->ConfigList();
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->topLevelItemCount(), 8);
+        QVERIFY2(list->header()->length() <= list->viewport()->width(),
+                 qPrintable(QString("columns %1 in %2")
+                                .arg(list->header()->length())
+                                .arg(list->viewport()->width())));
+        for (int column = 0; column < list->columnCount(); ++column) {
+            const QString title = list->headerItem()->text(column);
+            QVERIFY2(list->columnWidth(column) >= list->fontMetrics().horizontalAdvance(title),
+                     qPrintable(title));
+        }
+        // The form fits its pane sideways; the list holds more rows than it shows and
+        // scrolls them itself.
+        auto* scroll = child->InputView()->findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+        QVERIFY(list->verticalScrollBar()->maximum() > 0);
 
-        right->setSizes({total - 90, 90});
-        emit right->splitterMoved(total - 90, 1);
+        right->setSizes({total - 200, 200});
+        emit right->splitterMoved(total - 200, 1);
         child->TreeView()->SelectEntryForLine(2);
         child->TreeView()->SelectEntryForLine(7);
-        QCOMPARE(right->sizes().last(), 90);
+        QCOMPARE(right->sizes().last(), 200);
         CChildFrame* next = f.frame->OpenPaths({f.Write("next.kvf", modular)}, false).first();
         auto* nextRight = qobject_cast<QSplitter*>(next->TextView()->parentWidget());
-        QCOMPARE(nextRight->sizes().last(), 90);
+        QCOMPARE(nextRight->sizes().last(), 200);
     }
 
     void openedDocumentWindowIsSplit() {

@@ -76,9 +76,15 @@ class TextAssistTest : public QObject {
         const views::FindingMarks::Mark& mark = view->Marks().Marks().front();
         QTextCursor marked = mark.Range;
         marked.setPosition(marked.selectionStart());
-        const QString both = view->TooltipAt(view->cursorRect(marked).center() + QPoint(4, 0));
+        const QPoint overMark = view->cursorRect(marked).center() + QPoint(4, 0);
+        // The help of a value reads the parse of the text, made on a worker thread: the
+        // message alone until it is there.
+        const QString first = view->TooltipAt(overMark);
+        QVERIFY2(first.contains(mark.Text.toHtmlEscaped()) || first.contains(mark.Text),
+                 qPrintable(first));
+        QTRY_VERIFY_WITH_TIMEOUT(view->TooltipAt(overMark).contains("<hr/>"), 60'000);
+        const QString both = view->TooltipAt(overMark);
         QVERIFY2(both.contains(mark.Text.toHtmlEscaped()), qPrintable(both));
-        QVERIFY(both.contains("<hr/>"));
     }
 
     // Ctrl+Space at the start of a line offers the keywords, filtered by what is typed;
@@ -90,7 +96,8 @@ class TextAssistTest : public QObject {
         view->setFocus();
         PlaceCaret(*view, 2, 4);
         QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
-        QVERIFY(view->Completion().IsVisible());
+        // Once the parse of the text is there.
+        QTRY_VERIFY_WITH_TIMEOUT(view->Completion().IsVisible(), 60'000);
         QVERIFY2(Offered(*view).contains("Vendor_Name"), qPrintable(Offered(*view).join(',')));
         QVERIFY(!Offered(*view).contains("KVF_Revision")); // does not begin with "Vend"
         QTest::keyClick(view->Completion().Completer().popup(), Qt::Key_Return);
@@ -107,7 +114,8 @@ class TextAssistTest : public QObject {
         CKVFTextView* view = child->TextView();
         view->setFocus();
         PlaceCaret(*view, 2, 11);
-        QVERIFY(view->ShowCompletions());
+        view->ShowCompletions();
+        QTRY_VERIFY_WITH_TIMEOUT(view->Completion().IsVisible(), 60'000);
         QCOMPARE(Offered(*view), (QStringList{"0", "1"}));
     }
 
@@ -120,7 +128,7 @@ class TextAssistTest : public QObject {
         view->setFocus();
         PlaceCaret(*view, 2, 0);
         QTest::keyClicks(view, "Mo");
-        QVERIFY(view->Completion().IsVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(view->Completion().IsVisible(), 60'000);
         QVERIFY2(Offered(*view).contains("Model_Name"), qPrintable(Offered(*view).join(',')));
         QTest::keyClick(view->Completion().Completer().popup(), Qt::Key_Escape);
         QTest::keyClicks(view, " = ab");

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <vector>
 
 namespace kvf::language {
 namespace {
@@ -147,6 +148,57 @@ INSTANTIATE_TEST_SUITE_P(
         for (char& c : name)
             if (!std::isalnum(static_cast<unsigned char>(c)))
                 c = '_';
+        return name;
+    });
+
+// The values offered after a keyword's '=': a long range as one hint that writes nothing,
+// a short one value by value, and the values the file's other entries of the keyword (or of
+// its family, other baud rates) use; every value with the keyword's help.
+struct ValueCase {
+    const char* name;
+    const char* text;                // lines after the header; the last one is completed at its end
+    std::vector<std::string> labels; // every label offered, in order
+    const char* hint;                // the one hint's label, or empty
+};
+
+class ValueCompletions : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(ValueCompletions, OfferTheRangeAndTheValuesInUse) {
+    MemorySettingsStore settings;
+    CheckSettings check;
+    check.Settings = &settings;
+    const std::string text = std::string("#TALVERON_DP\n") + GetParam().text + "\n";
+    const int last = static_cast<int>(std::count(text.begin(), text.end(), '\n')) - 1;
+    const std::string lastLine = text.substr(text.rfind('\n', text.size() - 2) + 1);
+    const TextPosition at{last, static_cast<int>(lastLine.size()) - 1};
+    std::vector<CompletionItem> items = CompleteAt({text, "dev.kvf", ""}, check, at);
+    std::vector<std::string> labels;
+    for (const CompletionItem& item : items) {
+        labels.push_back(item.Label);
+        EXPECT_FALSE(item.Documentation.empty()) << item.Label;
+        EXPECT_EQ(item.IsHint, item.Label == GetParam().hint) << item.Label;
+        if (item.IsHint) { // it writes nothing, so it replaces nothing
+            EXPECT_EQ(item.Replaces.Start, item.Replaces.End);
+        }
+    }
+    EXPECT_EQ(labels, GetParam().labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ValueCompletions,
+    ::testing::Values(
+        ValueCase{"range", "MaxTsdr_9.6 = ", {"1..65535"}, "1..65535"},
+        ValueCase{"family",
+                  "MaxTsdr_12M = 800\nMaxTsdr_1.5M = 150\nMaxTsdr_3M = 150\n"
+                  "MaxTsdr_9.6 = 60\nMaxTsdr_9.6 = ",
+                  {"800", "150", "60", "1..65535"},
+                  "1..65535"},
+        ValueCase{
+            "short range", "Max_Diag_Data_Len = 8\nRepeater_Ctrl_Sig = ", {"0", "1", "2"}, ""},
+        ValueCase{"Boolean", "9.6_supp = 1\n12M_supp = ", {"0", "1"}, ""}),
+    [](const ::testing::TestParamInfo<ValueCase>& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
 
