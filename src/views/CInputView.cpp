@@ -382,6 +382,7 @@ void CInputView::ShowTextAndRange(const std::string& text, const std::string& ra
     string_->show();
     rangeLabel_->setText(Shown(rangeCaption));
     range_->setText(Shown(range));
+    range_->setCursorPosition(0); // a long configuration shows from its start
     rangeLabel_->show();
     range_->show();
 }

@@ -190,7 +190,7 @@ class ContextHelpTest : public QObject {
         view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(2)));
         QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
         QAbstractItemView* list = view->Completion().Completer().popup();
-        QVERIFY(list->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 60'000); // with the parse of the text
         QTest::keyClick(list, Qt::Key_F1);
         QCOMPARE(ShownPage(h.help), QString("cmd_edit_complete.htm"));
         list->hide();
