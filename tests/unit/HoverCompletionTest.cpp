@@ -222,6 +222,8 @@ TEST_P(CompletionReplaces, TheWordWrittenSoFar) {
         CompleteAt({text, "dev.kvf", ""}, check, {1, GetParam().column});
     ASSERT_FALSE(items.empty()) << GetParam().line;
     for (const CompletionItem& item : items) {
+        if (item.IsHint)
+            continue; // a range's hint writes nothing (ValueCompletions)
         EXPECT_EQ(item.Replaces.Start, (TextPosition{1, GetParam().from})) << item.Label;
         EXPECT_EQ(item.Replaces.End, (TextPosition{1, GetParam().to})) << item.Label;
     }
