@@ -387,6 +387,17 @@ void CInputView::ShowTextAndRange(const std::string& text, const std::string& ra
     range_->show();
 }
 
+void CInputView::SizeStringField(InputForm kind) {
+    // A module's name is one line: the rows below it keep the room.
+    const int lines = kind == InputForm::Module ? 1 : 3;
+    if (lines == stringFieldLines_)
+        return;
+    stringFieldLines_ = lines;
+    string_->setFixedHeight(string_->fontMetrics().lineSpacing() * lines + 10);
+    string_->setVerticalScrollBarPolicy(lines == 1 ? Qt::ScrollBarAlwaysOff
+                                                   : Qt::ScrollBarAsNeeded);
+}
+
 void CInputView::OnUpdate() {
     HideAll();
     // A name or a text shows as the line spells it between its quotes, blanks included.
@@ -398,14 +409,7 @@ void CInputView::OnUpdate() {
     }
     PlaceRangeField(false);
     const InputFormData& form = focus_->InputForm;
-    // A module's name is one line: the rows below it keep the room.
-    const int lines = form.FormKind == InputForm::Module ? 1 : 3;
-    if (lines != stringFieldLines_) {
-        stringFieldLines_ = lines;
-        string_->setFixedHeight(string_->fontMetrics().lineSpacing() * lines + 10);
-        string_->setVerticalScrollBarPolicy(lines == 1 ? Qt::ScrollBarAlwaysOff
-                                                       : Qt::ScrollBarAsNeeded);
-    }
+    SizeStringField(form.FormKind);
     helpBox_->setPlainText(Shown(form.HelpText));
     const InputForm kind = form.FormKind;
     if (kind != InputForm::None && kind != InputForm::HelpOnly)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/InputForm.h"
 #include "views/AppliedSteps.h"
 
 #include <QWidget>
@@ -108,6 +109,7 @@ class CInputView : public QWidget {
     void SelectDataType(const std::string& type);
     void ShowChoices(int count);
     // The text field and the range field with its caption (layouts 6 and 11).
+    void SizeStringField(InputForm kind);
     void ShowTextAndRange(const std::string& text, const std::string& rangeCaption,
                           const std::string& range);
     void ShowHelp();
