@@ -110,6 +110,7 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
             // The raw text is the document's own buffer, shared, not converted: the copy
             // the worker checks costs the GUI thread one pass over the characters.
             request.RawText = text_->document()->toRawText();
+            request.Encoding = doc_->Lines().Encoding();
             const std::string& title = doc_->Engine().Title;
             request.FileName = title.substr(0, title.find('*'));
             request.PathName = doc_->Engine().PathName;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -29,12 +30,19 @@ class FlagScope {
     bool* flag_;
 };
 
+// A line of well-formed UTF-8 as text. A U+FEFF at its start is a character of the line (the
+// file's own mark is already apart), which a plain UTF-8 decoding would drop.
+QString Utf8Line(const std::string& line) {
+    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+}
+
 QString JoinForEditor(const SplitText& split) {
     QString text;
     for (std::size_t i = 0; i < split.Lines.size(); ++i) {
         if (i > 0)
             text += QChar('\n');
-        text += FromBytes(split.Lines[i]);
+        text += split.IsUtf8() ? Utf8Line(split.EditorLine(i)) : FromBytes(split.Lines[i]);
     }
     return text;
 }
@@ -43,7 +51,7 @@ QString JoinForEditor(const SplitText& split) {
 
 CKVF_EdDoc::CKVF_EdDoc(AppServices& app, QTextDocument& text, QObject* parent)
     : QObject(parent), app_(&app), text_(&text), lines_(text), engine_(lines_, "", "") {
-    saved_ = SplitText::FromBytes("");
+    TakeFileText("");
     connect(text_, &QTextDocument::modificationChanged, this, [this] { UpdateTitle(); });
 }
 
@@ -63,7 +71,7 @@ bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
     if (!bytes)
         return false;
 
-    saved_ = SplitText::FromBytes(std::string_view(bytes->constData(), bytes->size()));
+    TakeFileText(std::string_view(bytes->constData(), bytes->size()));
     SetLoadedText(JoinForEditor(saved_));
     text_->setModified(false);
     engine_.ReadOnly = readOnly;
@@ -74,6 +82,13 @@ bool CKVF_EdDoc::Load(const QString& path, bool readOnly) {
     // written never leaves the document without its entries.
     BuildDatabase();
     return true;
+}
+
+void CKVF_EdDoc::TakeFileText(std::string_view bytes) {
+    saved_ = SplitText::FromBytes(bytes);
+    // A file with the UTF-8 mark is UTF-8 text: the engine reads its characters, as kvfcheck
+    // reads that file.
+    lines_.SetEncoding(saved_.IsUtf8() ? FileEncoding::Utf8 : FileEncoding::Windows1252);
 }
 
 void CKVF_EdDoc::SetLoadedText(const QString& text) {
@@ -126,7 +141,7 @@ void CKVF_EdDoc::BuildDatabase() {
 }
 
 void CKVF_EdDoc::InitNew(const QString& title) {
-    saved_ = SplitText::FromBytes("");
+    TakeFileText("");
     text_->setPlainText(QString());
     text_->setModified(false);
     path_.clear();
@@ -144,7 +159,7 @@ bool CKVF_EdDoc::InitFromTemplate(const QString& title, const QString& templateP
     if (!bytes)
         return false;
     // The template's line ends and encoding are what a first save writes.
-    saved_ = SplitText::FromBytes(std::string_view(bytes->constData(), bytes->size()));
+    TakeFileText(std::string_view(bytes->constData(), bytes->size()));
     SetLoadedText(JoinForEditor(saved_));
     text_->setModified(false);
     UpdateTitle();
@@ -155,13 +170,16 @@ bool CKVF_EdDoc::InitFromTemplate(const QString& title, const QString& templateP
 std::vector<std::string> CKVF_EdDoc::CurrentLines() const {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(text_->blockCount()));
+    const bool utf8 = saved_.IsUtf8();
     for (QTextBlock block = text_->begin(); block.isValid(); block = block.next())
-        lines.push_back(ToBytes(block.text()));
+        lines.push_back(utf8 ? block.text().toStdString() : ToBytes(block.text()));
     return lines;
 }
 
 CharacterLoss CKVF_EdDoc::FindCharacterLoss() const {
     CharacterLoss loss;
+    if (saved_.IsUtf8())
+        return loss; // UTF-8 holds every character
     for (QTextBlock block = text_->begin(); block.isValid(); block = block.next()) {
         const QString line = block.text();
         // ASCII lines, most of any file, need no conversion.
@@ -229,7 +247,7 @@ bool CKVF_EdDoc::Save(const QString& path) {
         app_->Alert(std::string(MessageText(msg::SaveWriteFailed)));
         return false;
     }
-    saved_ = SplitText::FromBytes(bytes);
+    TakeFileText(bytes);
     SetPath(path);
     text_->setModified(false);
     UpdateTitle();

@@ -17,7 +17,8 @@ namespace kvf {
 
 class AppServices;
 
-// Characters of the text that the file's code page (Windows-1252) cannot hold.
+// Characters of the text that the file's code page (Windows-1252) cannot hold. A file with
+// the UTF-8 byte order mark is UTF-8 text, which holds them all.
 struct CharacterLoss {
     int Line = 0;           // 1-based, of the first such character
     std::size_t Column = 0; // 1-based, in characters
@@ -48,7 +49,9 @@ class CKVF_EdDoc : public QObject {
     // Writes the text to `path` through a temporary file that replaces the old one only
     // when everything was written. False (and still modified) when nothing was saved.
     // A text with characters the code page cannot hold is written only when the loss
-    // question answers true (they become '?'); without a question it is not written.
+    // question answers true (they become '?'); without a question it is not written. A
+    // UTF-8 file (read with the byte order mark) is written as UTF-8 with its mark, and
+    // asks nothing.
     bool Save(const QString& path);
     bool Save() { return Save(path_); }
 
@@ -111,6 +114,8 @@ class CKVF_EdDoc : public QObject {
     std::function<void(const QString&)> loadText_;
     std::function<bool(const CharacterLoss&)> lossQuestion_;
     void SetLoadedText(const QString& text);
+    // The file's bytes become the text as read: its lines, breaks and encoding.
+    void TakeFileText(std::string_view bytes);
 };
 
 } // namespace kvf

@@ -15,7 +15,7 @@ namespace kvf {
 
 LiveCheckResult RunLiveCheck(const LiveCheckRequest& request) {
     std::unique_ptr<SettingsStore> settings = request.MakeSettings();
-    language::Snapshot snapshot{RawTextToBytes(request.RawText), request.FileName,
+    language::Snapshot snapshot{RawTextToBytes(request.RawText, request.Encoding), request.FileName,
                                 request.PathName};
     language::CheckSettings checkSettings{settings.get(), request.Selection, true};
     LiveCheckResult result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/QtTextLines.h"
 #include "core/CKeyDatabase.h"
 #include "core/MessageSelection.h"
 #include "core/SettingsStore.h"
@@ -26,7 +27,8 @@ namespace kvf {
 struct LiveCheckRequest {
     quint64 Revision = 0;
     QString RawText;
-    std::string FileName; // the document's title without '*'
+    FileEncoding Encoding = FileEncoding::Windows1252; // the file's, which the check reads
+    std::string FileName;                              // the document's title without '*'
     std::string PathName;
     MessageSelection Selection;
     // Makes, on the worker, the settings store the check reads there (never the GUI

@@ -1,13 +1,16 @@
 #include "app/QtTextLines.h"
 
 #include "core/Windows1252.h"
+#include "document/TextEncoding.h"
 
 #include <QTextDocument>
 
 namespace kvf {
 
-std::string RawTextToBytes(QString rawText) {
+std::string RawTextToBytes(QString rawText, FileEncoding encoding) {
     rawText.replace(QChar::ParagraphSeparator, u'\n');
+    if (encoding == FileEncoding::Utf8)
+        return Utf8FileAsEngineText(rawText.toStdString());
     return Utf8ToWindows1252(rawText.toStdString());
 }
 
@@ -26,9 +29,16 @@ QtTextLines::~QtTextLines() {
 
 const BufferTextLines& QtTextLines::Snapshot() const {
     if (!snapshot_) {
-        snapshot_ = std::make_unique<BufferTextLines>(RawTextToBytes(text_->toRawText()));
+        snapshot_ =
+            std::make_unique<BufferTextLines>(RawTextToBytes(text_->toRawText(), encoding_));
     }
     return *snapshot_;
+}
+
+void QtTextLines::SetEncoding(FileEncoding encoding) {
+    if (encoding != encoding_)
+        snapshot_.reset();
+    encoding_ = encoding;
 }
 
 int QtTextLines::LineCount() const {

@@ -1,6 +1,7 @@
 #include "app/TemplateScan.h"
 
 #include "core/SettingsStore.h"
+#include "document/TextEncoding.h"
 #include "views/UiText.h"
 
 #include <QCoreApplication>
@@ -21,10 +22,16 @@ constexpr qint64 kHeaderLength = 255;
 } // namespace
 
 std::optional<QString> TemplateDescription(const QByteArray& headerLine) {
-    if (!headerLine.contains(kMarker))
+    // A template with the UTF-8 byte order mark is UTF-8 text, its header the line after
+    // the mark.
+    const bool utf8 = StartsWithUtf8ByteOrderMark(headerLine.toStdString());
+    const QByteArray line =
+        utf8 ? headerLine.mid(static_cast<qsizetype>(kUtf8ByteOrderMark.size())) : headerLine;
+    if (!line.contains(kMarker))
         return std::nullopt;
-    const QByteArray description = headerLine.mid(kDescriptionStart);
-    return FromBytes(std::string_view(description.constData(), description.size())).trimmed();
+    const QByteArray description = line.mid(kDescriptionStart);
+    const std::string_view bytes(description.constData(), description.size());
+    return (utf8 ? QString::fromStdString(WellFormedUtf8(bytes)) : FromBytes(bytes)).trimmed();
 }
 
 TemplateScan ScanTemplateFolder(const QString& folder) {

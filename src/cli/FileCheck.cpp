@@ -38,6 +38,15 @@ class CollectedAlerts : public AlertSink {
     std::string* out_;
 };
 
+// A file's lines as the engine checks them: a UTF-8 file (one with the byte order mark) as
+// the code page's bytes of its characters, any other file's bytes as read.
+BufferTextLines EngineLines(FileBytes bytes) {
+    if (StartsWithUtf8ByteOrderMark(bytes.View()))
+        return BufferTextLines(
+            Utf8FileAsEngineText(bytes.View().substr(kUtf8ByteOrderMark.size())));
+    return BufferTextLines(std::move(bytes.Block), bytes.Size);
+}
+
 } // namespace
 
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& reason) {
@@ -105,7 +114,7 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
     CollectedAlerts alerts(path, result.Diagnostics);
     services.SetAlertSink(&alerts);
 
-    BufferTextLines lines(std::move(bytes.Block), bytes.Size);
+    BufferTextLines lines = EngineLines(std::move(bytes));
     std::string title = std::filesystem::path(path).filename().string();
     std::error_code error;
     std::string pathName = std::filesystem::absolute(path, error).string();

@@ -18,6 +18,19 @@ void AppendWindows1252AsUtf8(std::string& out, std::string_view bytes);
 // taken as Windows-1252 bytes as they stand.
 std::string Utf8ToWindows1252(std::string_view text);
 
+// UTF-8 text (a file that starts with the UTF-8 byte order mark, a language client's text) as
+// engine bytes, one byte per UTF-16 code unit, so that a column counted in UTF-16 code units,
+// as the editor and the language clients count, is the column of the bytes: a character of
+// the code page is its byte, one the code page cannot hold '?', one outside the Basic
+// Multilingual Plane (two code units) "??". A byte that starts no well-formed character (an
+// overlong form and an encoded surrogate included) stands for itself, as the code page's byte.
+std::string Utf8ToCodeUnitBytes(std::string_view text);
+
+// UTF-8 bytes as well-formed UTF-8: each byte that starts no well-formed character becomes
+// the character it is in Windows-1252. A widget shows such a byte so instead of as a
+// replacement character; Utf8ToCodeUnitBytes reads both the same.
+std::string WellFormedUtf8(std::string_view bytes);
+
 // A character of UTF-8 text that has no Windows-1252 byte.
 struct UnencodableCharacter {
     std::size_t Column = 0; // 1-based, counted in characters

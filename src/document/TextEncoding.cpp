@@ -1,5 +1,7 @@
 #include "document/TextEncoding.h"
 
+#include "core/Windows1252.h"
+
 #include <algorithm>
 
 namespace kvf {
@@ -26,6 +28,14 @@ bool LooksLikeUtf16(std::string_view bytes) {
         return true;
     std::string_view start = bytes.substr(0, std::min<std::size_t>(bytes.size(), 64) & ~1u);
     return NulAtEverySecondPlace(start, 1) || NulAtEverySecondPlace(start, 0);
+}
+
+bool StartsWithUtf8ByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with(kUtf8ByteOrderMark);
+}
+
+std::string Utf8FileAsEngineText(std::string_view afterMark) {
+    return Utf8ToCodeUnitBytes(afterMark);
 }
 
 } // namespace kvf

@@ -1,5 +1,7 @@
 #include "editing/LineBreaks.h"
 
+#include "core/Windows1252.h"
+
 #include <algorithm>
 #include <array>
 
@@ -36,6 +38,10 @@ std::string SplitText::ToBytes() const {
     return bytes;
 }
 
+std::string SplitText::EditorLine(std::size_t i) const {
+    return IsUtf8() ? WellFormedUtf8(Lines[i]) : Lines[i];
+}
+
 std::string SplitText::DominantBreak() const {
     static const std::array<std::string, 3> kinds = {"\r\n", "\n", "\r"};
     std::array<std::size_t, 3> counts{};
@@ -54,17 +60,23 @@ std::string ComposeBytes(const SplitText& original, const std::vector<std::strin
     const std::vector<std::string>& before = original.Lines;
     std::size_t common = std::min(before.size(), current.size());
     std::size_t prefix = 0;
-    while (prefix < common && before[prefix] == current[prefix])
+    while (prefix < common && original.EditorLine(prefix) == current[prefix])
         ++prefix;
     std::size_t suffix = 0;
     while (suffix < common - prefix &&
-           before[before.size() - 1 - suffix] == current[current.size() - 1 - suffix])
+           original.EditorLine(before.size() - 1 - suffix) == current[current.size() - 1 - suffix])
         ++suffix;
 
     std::string added = original.DominantBreak();
     std::string bytes = original.ByteOrderMark;
     for (std::size_t i = 0; i < current.size(); ++i) {
-        bytes += current[i];
+        // An unchanged line is written as it was read.
+        if (i < prefix)
+            bytes += before[i];
+        else if (i >= current.size() - suffix)
+            bytes += before[before.size() - (current.size() - i)];
+        else
+            bytes += current[i];
         if (i + 1 == current.size())
             break; // the last line never has a break of its own
         if (i < prefix) {

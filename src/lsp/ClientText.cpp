@@ -5,30 +5,14 @@
 namespace kvf::lsp {
 
 std::string FromClientText(std::string_view utf8) {
-    std::string bytes;
-    bytes.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        std::size_t run = i;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
-            ++run;
-        bytes.append(utf8.substr(i, run - i));
-        if (run == utf8.size())
-            break;
-        auto lead = static_cast<unsigned char>(utf8[run]);
-        std::size_t length = (lead >> 5) == 0x6    ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 1;
-        if (run + length > utf8.size())
-            length = utf8.size() - run;
-        if (length == 4)
-            bytes += "??";
-        else
-            bytes += Utf8ToWindows1252(utf8.substr(run, length));
-        i = run + length;
-    }
-    return bytes;
+    return Utf8ToCodeUnitBytes(utf8);
+}
+
+std::string FromClientDocument(std::string_view utf8) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF"; // U+FEFF
+    if (!utf8.starts_with(kMark))
+        return FromClientText(utf8);
+    return ' ' + FromClientText(utf8.substr(kMark.size()));
 }
 
 std::string ToClientText(std::string_view windows1252) {

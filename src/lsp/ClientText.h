@@ -13,6 +13,12 @@ namespace kvf::lsp {
 // the engine's text, with no table between them.
 std::string FromClientText(std::string_view utf8);
 
+// A client's whole document, or the text of a change at its very start: as FromClientText,
+// but a byte order mark the client left in front of the text (U+FEFF; most clients hide it)
+// is a blank: one code unit, as the client counts it, which the reader trims from the header
+// line and the services skip, so the document is checked as kvfcheck checks the file.
+std::string FromClientDocument(std::string_view utf8);
+
 // Engine bytes (message texts, keyword help, the text of an edit) for the client.
 std::string ToClientText(std::string_view windows1252);
 

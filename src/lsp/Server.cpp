@@ -323,7 +323,7 @@ void Server::DidOpen(const Json& params) {
     document.Uri = uri;
     const Json* version = Member(*item, "version");
     document.Version = version && version->is_number_integer() ? version->get<int>() : 0;
-    document.Text.Replace(FromClientText(text->get_ref<const std::string&>()));
+    document.Text.Replace(FromClientDocument(text->get_ref<const std::string&>()));
     if (!document.Checker) {
         document.Checker = std::make_unique<DocumentChecker>(
             pool_,
@@ -354,10 +354,12 @@ std::string ReadChanges(const Json* changes, std::vector<ClientChange>& read) {
         const Json* text = Member(change, "text");
         if (!text || !text->is_string())
             return "a change holds no text";
-        next.Text = FromClientText(text->get_ref<const std::string&>());
+        const std::string& utf8 = text->get_ref<const std::string&>();
         const Json* range = Member(change, "range");
-        if (!range)
+        if (!range) {
+            next.Text = FromClientDocument(utf8);
             continue;
+        }
         next.Whole = false;
         if (!ReadRange(*range, next.Range))
             return "a change has a broken range";
@@ -365,6 +367,8 @@ std::string ReadChanges(const Json* changes, std::vector<ClientChange>& read) {
         const language::TextPosition& b = next.Range.End;
         if (a.Line > b.Line || (a.Line == b.Line && a.Column > b.Column))
             return "a change's range ends before it starts";
+        next.Text =
+            a == language::TextPosition{0, 0} ? FromClientDocument(utf8) : FromClientText(utf8);
     }
     return {};
 }

@@ -39,6 +39,8 @@ std::unique_ptr<VariantFile> VariantFile::Read(const std::string& path, AppServi
         problem = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
         return nullptr;
     }
+    if (StartsWithUtf8ByteOrderMark(bytes))
+        bytes = Utf8FileAsEngineText(std::string_view(bytes).substr(kUtf8ByteOrderMark.size()));
     return std::make_unique<VariantFile>(std::filesystem::path(path).filename().string(),
                                          std::move(bytes), services);
 }

@@ -139,6 +139,95 @@ class DocumentTest : public QObject {
         QCOMPARE(ReadBytes(path), QByteArray("\xEF\xBB\xBF; first\n#TALVERON_DP\nA = 1\n"));
     }
 
+    // A file with the UTF-8 mark is UTF-8 text: the text shows its characters, the engine
+    // reads them as the code page's bytes (one per UTF-16 code unit, as kvfcheck reads the
+    // file), and a save without an edit writes every byte back, bytes that are no UTF-8
+    // included, without asking about characters the code page cannot hold.
+    void utf8FileIsShownDecodedAndSavedByteForByte_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("secondLine");    // as the text shows it
+        QTest::addColumn<QByteArray>("engineLine"); // as the engine reads it
+        const QByteArray mark("\xEF\xBB\xBF");
+        QTest::newRow("umlauts and euro, CRLF")
+            << mark + "#TALVERON_DP\r\nVendor_Name = \"Gr\xC3\xBC\xC3\x9F"
+                      "e \xE2\x82\xAC\"\r\n"
+            << QString::fromUtf8("Vendor_Name = \"Gr\xC3\xBC\xC3\x9F"
+                                 "e \xE2\x82\xAC\"")
+            << QByteArray("Vendor_Name = \"Gr\xFC\xDF"
+                          "e \x80\"");
+        QTest::newRow("no code page byte, LF, no final break")
+            << mark + "#TALVERON_DP\n; \xE2\x86\x92 \xCE\xA9"
+            << QString::fromUtf8("; \xE2\x86\x92 \xCE\xA9") << QByteArray("; ? ?");
+        QTest::newRow("outside the BMP: two code units")
+            << mark + "#TALVERON_DP\n; \xF0\x9F\x98\x80!\n"
+            << QString::fromUtf8("; \xF0\x9F\x98\x80!") << QByteArray("; ??" "!");
+        QTest::newRow("stray bytes")
+            << mark + "#TALVERON_DP\r\n; \xFC \xC0\x80 \xED\xA0\x80 \xE2\x82\r\n"
+            << QString::fromUtf8("; \xC3\xBC \xC3\x80\xE2\x82\xAC \xC3\xAD\xC2\xA0\xE2\x82\xAC "
+                                 "\xC3\xA2\xE2\x80\x9A")
+            << QByteArray("; \xFC \xC0\x80 \xED\xA0\x80 \xE2\x82");
+        QTest::newRow("a second mark is a character") << mark + mark + "#TALVERON_DP\r\nA = 1\r\n"
+                                                      << QString("A = 1") << QByteArray("A = 1");
+    }
+    void utf8FileIsShownDecodedAndSavedByteForByte() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, secondLine);
+        QFETCH(QByteArray, engineLine);
+        Fixture f;
+        bool asked = false;
+        f.doc.SetLossQuestion([&asked](const CharacterLoss&) {
+            asked = true;
+            return true;
+        });
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, bytes));
+        QVERIFY(f.doc.Load(path, false));
+        QCOMPARE(f.text.findBlockByNumber(1).text(), secondLine);
+        QCOMPARE(QByteArray::fromStdString(f.doc.Lines().Line(1)), engineLine);
+        QVERIFY(f.doc.Save(work_.filePath("copy.kvf")));
+        QCOMPARE(ReadBytes(work_.filePath("copy.kvf")), bytes);
+        QVERIFY(!asked);
+        QVERIFY(f.alerts.Texts.isEmpty());
+    }
+
+    // An edit of a UTF-8 file changes only the edited line, which is written as UTF-8; the
+    // mark stays, and a character the code page cannot hold is written as it is, unasked.
+    void utf8FileEditChangesOnlyTheEditedLine() {
+        Fixture f;
+        bool asked = false;
+        f.doc.SetLossQuestion([&asked](const CharacterLoss&) {
+            asked = true;
+            return true;
+        });
+        const QByteArray before("\xEF\xBB\xBF#TALVERON_DP\r\n"
+                                "; Gr\xC3\xBC\xC3\x9F"
+                                "e \xFC\r\n"
+                                "Vendor_Name = \"K\xC3\xB6ln\"\n"
+                                "Model_Name = \"\xE2\x82\xAC\"\r\n");
+        QString path = work_.filePath("dev.kvf");
+        QVERIFY(WriteBytes(path, before));
+        QVERIFY(f.doc.Load(path, false));
+        // The entries hold the code page's bytes of the characters.
+        QVERIFY(std::string(f.doc.Engine().Database.At(0).Value).find("K\xF6ln") !=
+                std::string::npos);
+        QTextCursor cursor(f.text.findBlockByNumber(2));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.movePosition(QTextCursor::Left); // before the closing quote
+        cursor.insertText(QString::fromUtf8(" \xC3\x84 \xE2\x86\x92"));
+        QVERIFY(f.doc.Save());
+        QVERIFY(!asked);
+        QCOMPARE(ReadBytes(path), QByteArray("\xEF\xBB\xBF#TALVERON_DP\r\n"
+                                             "; Gr\xC3\xBC\xC3\x9F"
+                                             "e \xFC\r\n"
+                                             "Vendor_Name = \"K\xC3\xB6ln \xC3\x84 \xE2\x86\x92\"\n"
+                                             "Model_Name = \"\xE2\x82\xAC\"\r\n"));
+        QCOMPARE(f.text.findBlockByNumber(2).text(),
+                 QString::fromUtf8("Vendor_Name = \"K\xC3\xB6ln \xC3\x84 \xE2\x86\x92\""));
+        // The saved text is the text as read now: a second save writes the same bytes.
+        QVERIFY(f.doc.Save(work_.filePath("again.kvf")));
+        QCOMPARE(ReadBytes(work_.filePath("again.kvf")), ReadBytes(path));
+    }
+
     // No character is written as '?' without the user's word: the save asks, tells where
     // the first one is and how many there are, and Cancel writes nothing.
     void charactersOutsideTheCodePageAreNotLostSilently() {

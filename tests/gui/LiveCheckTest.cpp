@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSemaphore>
@@ -195,6 +196,39 @@ class LiveCheckTest : public QObject {
         marks.sort();
         rows.sort();
         QCOMPARE(marks, rows);
+    }
+
+    // In a UTF-8 file (one with the byte order mark) a mark covers the characters its
+    // finding is about, however many bytes they take in the file.
+    void marksOfAUtf8FileCoverTheirCharacters() {
+        FrameFixture f;
+        // Seventeen characters outside the BMP: 34 code units, more than the name may hold.
+        const QByteArray kLaughing = QByteArray("\xF0\x9F\x98\x80").repeated(17);
+        const QByteArray bytes(QByteArray("\xEF\xBB\xBF#TALVERON_DP\r\n"
+                                          "Vendor_Name = \"Gr\xC3\xBC\xC3\x9F"
+                                          "e \xE2\x82\xAC\" ; K\xC3\xB6ln\r\n"
+                                          "Gr\xC3\xB6\xC3\x9F"
+                                          "e = 1\r\n"
+                                          "Model_Name = \"") +
+                               kLaughing + "\" \r\n");
+        CChildFrame* child = f.frame->OpenPaths({f.Write("dev.kvf", bytes)}, false).first();
+        SettleLiveCheck(child->Live());
+        QMap<int, QStringList> covered; // line -> the text under each of its marks
+        for (const views::FindingMarks::Mark& mark : child->TextView()->Marks().Marks())
+            if (!mark.WholeFile)
+                covered[mark.Line()] << mark.Range.selectedText();
+        const QList<std::pair<int, QString>> expected = {
+            {1, QString::fromUtf8("\"Gr\xC3\xBC\xC3\x9F"
+                                  "e \xE2\x82\xAC\"")},
+            {2, QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                                  "e")},
+            // A character outside the BMP counts two code units, as the text does.
+            {3, QString::fromUtf8("\"" + kLaughing + "\"")},
+        };
+        for (const auto& [line, text] : expected)
+            QVERIFY2(
+                covered.value(line).contains(text),
+                qPrintable(QString("line %1: %2").arg(line).arg(covered.value(line).join('|'))));
     }
 
     // Each mark underlines its range in its level's colour and tells its message over it.

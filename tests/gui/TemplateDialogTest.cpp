@@ -72,6 +72,12 @@ class TemplateDialogTest : public QObject {
         QTest::newRow("marker case matters") << QByteArray("; kvf_ed: x") << false << "";
         QTest::newRow("code page text")
             << QByteArray("; KVF_Ed: 5 \xB5s") << true << QString::fromUtf8("5 \xC2\xB5s");
+        QTest::newRow("UTF-8 with its mark")
+            << QByteArray("\xEF\xBB\xBF; KVF_Ed: Gr\xC3\xBC\xC3\x9F"
+                          "e \xE2\x82\xAC")
+            << true
+            << QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
+                                 "e \xE2\x82\xAC");
     }
     void headerGivesDescription() {
         QFETCH(QByteArray, header);

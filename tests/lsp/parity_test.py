@@ -34,6 +34,19 @@ def windows1252(data):
     return "".join(chr(b) if b in UNDEFINED else bytes([b]).decode("cp1252") for b in data)
 
 
+UTF8_MARK = b"\xef\xbb\xbf"
+
+
+def client_texts(data):
+    """The texts a client sends for a file: a file with the UTF-8 byte order mark is UTF-8,
+    decoded with the mark hidden (as most clients do) and with it kept as U+FEFF; any other
+    file is Windows-1252."""
+    if data.startswith(UTF8_MARK):
+        text = data[len(UTF8_MARK):].decode("utf-8")
+        return [text, "\ufeff" + text]
+    return [windows1252(data)]
+
+
 def kvfcheck_findings(kvfcheck, path, settings):
     run = subprocess.run([kvfcheck, "--settings", settings, "--format", "json", path],
                          capture_output=True, timeout=HANGS)
@@ -74,27 +87,31 @@ def main():
                 clients[settings].initialize(settings)
             client = clients[settings]
             with open(path, "rb") as f:
-                text = windows1252(f.read())
+                texts = client_texts(f.read())
             want = kvfcheck_findings(kvfcheck, path, settings)
             if want is None:
                 continue  # a file kvfcheck cannot read (UTF-16): no document of an editor
             uri = "file://" + path
-            client.notify("textDocument/didOpen",
-                          {"textDocument": {"uri": uri, "languageId": "kvf", "version": 1, "text": text}})
-            got = server_findings(client.diagnostics(uri, 1, timeout=HANGS)["diagnostics"])
-            client.notify("textDocument/didClose", {"textDocument": {"uri": uri}})
-            compared += 1
-            if got != want:
-                failures += 1
-                print(f"FAIL {os.path.relpath(case_dir, root)}")
-                for i in range(max(len(got), len(want))):
-                    g = got[i] if i < len(got) else None
-                    w = want[i] if i < len(want) else None
-                    if g != w:
-                        print(f"  kvfcheck {w}\n  server   {g}")
+            for form, text in enumerate(texts):
+                client.notify("textDocument/didOpen",
+                              {"textDocument": {"uri": uri, "languageId": "kvf", "version": 1 + form,
+                                                "text": text}})
+                got = server_findings(
+                    client.diagnostics(uri, 1 + form, timeout=HANGS)["diagnostics"])
+                client.notify("textDocument/didClose", {"textDocument": {"uri": uri}})
+                compared += 1
+                if got != want:
+                    failures += 1
+                    kept = " (the mark kept)" if form == 1 else ""
+                    print(f"FAIL {os.path.relpath(case_dir, root)}{kept}")
+                    for i in range(max(len(got), len(want))):
+                        g = got[i] if i < len(got) else None
+                        w = want[i] if i < len(want) else None
+                        if g != w:
+                            print(f"  kvfcheck {w}\n  server   {g}")
         for client in clients.values():
             assert client.finish() == 0
-    print(f"{compared} files compared, {failures} differ")
+    print(f"{compared} texts compared, {failures} differ")
     return 1 if failures or compared == 0 else 0
 
 

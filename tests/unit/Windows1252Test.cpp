@@ -50,6 +50,53 @@ TEST(Windows1252, CountsWhatASaveWouldTurnIntoQuestionMarks) {
     }
 }
 
+// UTF-8 text as engine bytes, one per UTF-16 code unit; and UTF-8 bytes as well-formed text
+// that reads back to the same engine bytes, stray bytes shown as the code page's characters.
+TEST(Windows1252, Utf8AsCodeUnitBytesAndWellFormed) {
+    struct Case {
+        const char* what;
+        std::string utf8;
+        std::string engine;     // Utf8ToCodeUnitBytes
+        std::string wellFormed; // WellFormedUtf8
+    };
+    const Case cases[] = {
+        {"ASCII", "Key = 1", "Key = 1", "Key = 1"},
+        {"umlauts and euro",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC",
+         "Gr\xFC\xDF"
+         "e \x80",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC"},
+        {"C1 control of an undefined byte", "\xC2\x81", "\x81", "\xC2\x81"},
+        {"no byte in the code page", "\xE2\x86\x92", "?", "\xE2\x86\x92"},
+        {"outside the BMP",
+         "a\xF0\x9F\x98\x80"
+         "b",
+         "a??b",
+         "a\xF0\x9F\x98\x80"
+         "b"},
+        {"a lone byte",
+         "a\xFC"
+         "b",
+         "a\xFC"
+         "b",
+         "a\xC3\xBC"
+         "b"},
+        {"overlong", "\xC0\x80", "\xC0\x80", "\xC3\x80\xE2\x82\xAC"},
+        {"encoded surrogate", "\xED\xA0\x80", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", "\xF4\x90\x80\x80",
+         "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},
+        {"cut short at the end", "x\xE2\x82", "x\xE2\x82", "x\xC3\xA2\xE2\x80\x9A"},
+        {"cut short by ASCII", "\xE2\x82x", "\xE2\x82x", "\xC3\xA2\xE2\x80\x9Ax"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Utf8ToCodeUnitBytes(c.utf8), c.engine) << c.what;
+        EXPECT_EQ(WellFormedUtf8(c.utf8), c.wellFormed) << c.what;
+        EXPECT_EQ(Utf8ToCodeUnitBytes(c.wellFormed), c.engine) << c.what;
+    }
+}
+
 TEST(JsonText, EscapesAndDecodes) {
     EXPECT_EQ(JsonString("a\"b\\c\n\t\x01\xA7"), "\"a\\\"b\\\\c\\n\\t\\u0001\xC2\xA7\"");
 }
