@@ -6,7 +6,9 @@
 #include "core/MessageIds.h"
 #include "core/ProgressSink.h"
 #include "core/SettingsStore.h"
+#include "core/Windows1252.h"
 #include "editing/EntryLineRewrite.h"
+#include "language/LineLayout.h"
 #include "views/CompletionPopup.h"
 #include "views/KvfHighlighter.h"
 #include "views/LevelIcons.h"
@@ -32,6 +34,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
+
+#include <optional>
+#include <utility>
 
 namespace kvf {
 namespace {
@@ -191,12 +196,37 @@ int CKVFTextView::SelectLine(int line) {
     return lineCount;
 }
 
+namespace {
+
+// The first character outside the comments of `count` lines from `block` that Windows-1252
+// cannot hold: its 1-based line and column (in characters). A rewrite from the entry's value
+// would bring it back as '?'.
+std::optional<std::pair<int, int>> FirstUnwritableCharacter(QTextBlock block, int count) {
+    for (int i = 0; i < count && block.isValid(); ++i, block = block.next()) {
+        const QString text = block.text();
+        // One byte per code unit, so the layout's columns are the text's.
+        const language::LineLayout layout =
+            language::LayOut(Utf8ToCodeUnitBytes(text.toStdString()));
+        const int end = layout.CommentBegin >= 0 ? layout.CommentBegin : layout.ContentEnd;
+        UnencodableCharacter first;
+        if (CountUnencodable(text.left(end).toStdString(), &first) > 0)
+            return std::pair{block.blockNumber() + 1, static_cast<int>(first.Column)};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 bool CKVFTextView::ReplaceEntryLines(CDbEntry& entry) {
     const int lineCount = document()->blockCount();
     if (isReadOnly() || entry.LongLine < 0 || entry.Line < entry.LongLine ||
         entry.Line >= lineCount)
         return false; // the entry no longer matches the text
     const QTextBlock first = document()->findBlockByNumber(entry.LongLine);
+    if (const auto lost = FirstUnwritableCharacter(first, entry.Line - entry.LongLine + 1)) {
+        AlertText(FormatMessage(msg::ApplyWouldLoseCharacter, lost->first, lost->second));
+        return false;
+    }
     std::vector<std::u16string> oldLines;
     QTextBlock block = first;
     for (int line = entry.LongLine; line <= entry.Line; ++line, block = block.next())
@@ -543,11 +573,15 @@ void CKVFTextView::PaintGutter(QPaintEvent* event) {
 }
 
 void CKVFTextView::Alert(int messageId) {
+    AlertText(FormatMessage(messageId));
+}
+
+void CKVFTextView::AlertText(const std::string& text) {
     if (alerts_ != nullptr) {
-        alerts_->Alert(FormatMessage(messageId));
+        alerts_->Alert(text);
         return;
     }
-    QMessageBox::warning(this, QApplication::applicationName(), views::ViewText(messageId));
+    QMessageBox::warning(this, QApplication::applicationName(), views::FromCodePage(text));
 }
 
 } // namespace kvf

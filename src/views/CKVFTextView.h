@@ -132,6 +132,7 @@ class CKVFTextView : public QPlainTextEdit, public EntryLineEditor {
   private:
     void ReportCaret();
     void Alert(int messageId);
+    void AlertText(const std::string& text); // engine bytes
     void PaintGutter(QPaintEvent* event);
     // Adds the fixes of `position` to a menu as actions; how many were added.
     int AddFixActions(QMenu& menu, int position);

@@ -215,6 +215,36 @@ class InputViewTest : public QObject {
                  std::string("#TALVERON_DP\r\nModule = \"   Mod1\" 0x13\r\nEndModule\r\n"));
     }
 
+    // In a UTF-8 file Apply keeps the line's characters: those of the code page come back
+    // as they were; where the entry holds one the code page cannot hold (it reads as '?'),
+    // Apply refuses and says where, rather than write '?'. A comment may hold any.
+    void applyInAUtf8FileKeepsTheLineCharacters() {
+        FrameFixture f;
+        CChildFrame* child = Open(f, "\xEF\xBB\xBF#TALVERON_DP\r\n"
+                                     "Module = \"\xC3\x96l \xC3\xBC\" 0x13 ; \xE2\x86\x92\r\n"
+                                     "EndModule\r\n"
+                                     "Module = \"\xC3\x96l\xE2\x86\x92\" 0x13\r\n"
+                                     "EndModule\r\n");
+        CInputView* input = child->InputView();
+        Select(child, "Module (2)");
+        QCOMPARE(input->StringField()->toPlainText(), QString::fromUtf8("\xC3\x96l \xC3\xBC"));
+        input->RangeField()->setText("0x23");
+        input->OnApply();
+        QCOMPARE(child->Doc().Text().findBlockByNumber(1).text(),
+                 QString::fromUtf8("Module = \"\xC3\x96l \xC3\xBC\" 0x23 ; \xE2\x86\x92"));
+        QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));
+
+        Select(child, "Module (4)");
+        input->RangeField()->setText("0x23");
+        input->OnApply();
+        QCOMPARE(child->Doc().Text().findBlockByNumber(3).text(),
+                 QString::fromUtf8("Module = \"\xC3\x96l\xE2\x86\x92\" 0x13"));
+        QCOMPARE(f.alerts,
+                 QStringList{"Line 4, column 13 holds a character that Windows-1252 cannot hold, "
+                             "which Apply would write as '?'. Nothing was changed; edit that "
+                             "line in the text."});
+    }
+
     // The name of a module is applied as the configuration is, quoted, and the fields show
     // what the line holds then; the line keeps its blanks around '='.
     void moduleNameIsApplied() {
