@@ -160,7 +160,9 @@ class DocumentTest : public QObject {
             << QString::fromUtf8("; \xE2\x86\x92 \xCE\xA9") << QByteArray("; ? ?");
         QTest::newRow("outside the BMP: two code units")
             << mark + "#TALVERON_DP\n; \xF0\x9F\x98\x80!\n"
-            << QString::fromUtf8("; \xF0\x9F\x98\x80!") << QByteArray("; ??" "!");
+            << QString::fromUtf8("; \xF0\x9F\x98\x80!")
+            << QByteArray("; ??"
+                          "!");
         QTest::newRow("stray bytes")
             << mark + "#TALVERON_DP\r\n; \xFC \xC0\x80 \xED\xA0\x80 \xE2\x82\r\n"
             << QString::fromUtf8("; \xC3\xBC \xC3\x80\xE2\x82\xAC \xC3\xAD\xC2\xA0\xE2\x82\xAC "
