@@ -13,7 +13,7 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(__file__))
 from lsp_client import Client  # noqa: E402
-from parity_test import cases, windows1252  # noqa: E402
+from parity_test import cases, client_texts  # noqa: E402
 
 
 def digest(value):
@@ -81,7 +81,7 @@ def main():
             with open(os.path.join(case_dir, name), "rb") as f:
                 data = f.read()
             uri = f"file:///transcripts/{case}/{name}"
-            made[case] = transcript(clients[settings], uri, windows1252(data))
+            made[case] = transcript(clients[settings], uri, client_texts(data)[0])
             if record:
                 continue
             want = recorded.get(case)
