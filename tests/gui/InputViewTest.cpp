@@ -234,6 +234,7 @@ class InputViewTest : public QObject {
                  QString::fromUtf8("Module = \"\xC3\x96l \xC3\xBC\" 0x23 ; \xE2\x86\x92"));
         QVERIFY2(f.alerts.isEmpty(), qPrintable(f.alerts.join('\n')));
 
+        child->RebuildDatabase();
         Select(child, "Module (4)");
         input->RangeField()->setText("0x23");
         input->OnApply();
