@@ -11,10 +11,12 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgtest-dev libben
   libcli11-dev nlohmann-json3-dev python3 xvfb xauth fonts-dejavu-core dpkg-dev lintian
   appstream neovim libkf5syntaxhighlighting-tools)
 # --fuzz also clang and its runtimes (CI's fuzzing); --windows also the MinGW-w64 cross
-# toolchain and Wine (scripts/build-windows.sh).
+# toolchain and Wine (scripts/build-windows.sh); --web also emscripten and node
+# (scripts/build-web.sh).
 case "${1:-}" in
   --fuzz) packages+=(clang libclang-rt-dev) ;;
   --windows) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64) ;;
+  --web) packages+=(emscripten nodejs) ;;
 esac
 missing=()
 for p in "${packages[@]}"; do

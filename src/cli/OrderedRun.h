@@ -11,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -52,10 +53,23 @@ void RunInOrderOf(std::size_t count, unsigned jobs, const std::function<Result(s
             ready.notify_one();
         }
     };
-    std::vector<std::jthread> pool;
-    pool.reserve(threads);
-    for (std::size_t t = 0; t < threads; ++t)
-        pool.emplace_back(worker);
+    // Joined on every way out. Where no thread can be started (a build without threads),
+    // the calling thread does the work of those that could not.
+    struct Pool {
+        std::vector<std::thread> Threads;
+        ~Pool() {
+            for (std::thread& thread : Threads)
+                thread.join();
+        }
+    } pool;
+    pool.Threads.reserve(threads);
+    try {
+        for (std::size_t t = 0; t < threads; ++t)
+            pool.Threads.emplace_back(worker);
+    } catch (const std::system_error&) {
+        if (pool.Threads.empty())
+            worker();
+    }
 
     for (std::size_t i = 0; i < count; ++i) {
         Result result;
