@@ -173,6 +173,41 @@ void BM_DiagnosticsMessage(benchmark::State& state) {
 }
 BENCHMARK(BM_DiagnosticsMessage)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(4);
 
+// A hover once its version is analysed, on a key and on a value of the middle of a large
+// document: the analysis the check made is read, nothing is parsed again. Through the
+// server (the request's JSON included) and on the analysis alone.
+void BM_HoverOfAnalysedVersion(benchmark::State& state) {
+    const int lines = static_cast<int>(state.range(0));
+    const std::string text = kvf::bench::SyntheticKvf(lines);
+    Published out;
+    kvf::lsp::Server server(out, out);
+    Initialize(server);
+    Open(server, 0, text);
+    out.WaitFor(1);
+    // A line of the middle with a value.
+    int line = lines / 2;
+    std::size_t at = 0;
+    for (int i = 0; i < line; ++i)
+        at = text.find('\n', at) + 1;
+    while (text.find('=', at) > text.find('\n', at)) {
+        at = text.find('\n', at) + 1;
+        ++line;
+    }
+    const int valueColumn = static_cast<int>(text.find('=', at) - at) + 2;
+    int id = 100;
+    for (auto _ : state) {
+        for (int column : {0, valueColumn})
+            server.HandleOne(Message("textDocument/hover",
+                                     {{"textDocument", {{"uri", Uri(0)}}},
+                                      {"position", {{"line", line}, {"character", column}}}},
+                                     ++id));
+    }
+    state.counters["lines"] = lines;
+    state.SetLabel("a key's and a value's hover");
+    server.CloseAll();
+}
+BENCHMARK(BM_HoverOfAnalysedVersion)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // The resident memory of the process, in bytes (Linux).
 double ResidentBytes() {
     long pages = 0;

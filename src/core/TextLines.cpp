@@ -2,10 +2,14 @@
 
 namespace kvf {
 
-BufferTextLines::BufferTextLines(std::string bytes) {
-    auto owner = std::make_shared<const std::string>(std::move(bytes));
-    text_ = *owner;
-    owner_ = std::move(owner);
+BufferTextLines::BufferTextLines(std::string bytes)
+    : BufferTextLines(std::make_shared<const std::string>(std::move(bytes))) {}
+
+BufferTextLines::BufferTextLines(std::shared_ptr<const std::string> bytes) {
+    if (!bytes)
+        bytes = std::make_shared<const std::string>();
+    text_ = *bytes;
+    owner_ = std::move(bytes);
     FindLines();
 }
 

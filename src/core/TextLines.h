@@ -41,6 +41,8 @@ class TextLines {
 class BufferTextLines : public TextLines {
   public:
     explicit BufferTextLines(std::string bytes);
+    // Bytes shared with their owner, not copied.
+    explicit BufferTextLines(std::shared_ptr<const std::string> bytes);
     // The first `size` bytes of `block` (kvfcheck reads a file into a block of the engine's
     // block source).
     BufferTextLines(OwnedBlock block, std::size_t size);

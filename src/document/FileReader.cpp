@@ -10,6 +10,7 @@
 #include "core/TextLines.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <span>
 #include <unordered_map>
@@ -354,12 +355,22 @@ class Reader {
 
 } // namespace
 
+namespace {
+std::atomic<std::uint64_t> databaseBuilds{0};
+} // namespace
+
+std::uint64_t DatabaseBuilds() {
+    return databaseBuilds.load(std::memory_order_relaxed);
+}
+
 void BuildDatabase(RunContext& run, CKeyDatabase& database, const TextLines& lines) {
+    databaseBuilds.fetch_add(1, std::memory_order_relaxed);
     Reader(run, database, lines, nullptr).Run();
 }
 
 void BuildDatabase(RunContext& run, CKeyDatabase& database, const TextLines& lines,
                    std::vector<std::uint16_t>& nameCodes) {
+    databaseBuilds.fetch_add(1, std::memory_order_relaxed);
     nameCodes.clear();
     Reader(run, database, lines, &nameCodes).Run();
 }

@@ -22,6 +22,9 @@ void BuildDatabase(RunContext& run, CKeyDatabase& database, const TextLines& lin
 inline constexpr std::uint16_t kKeyRewritten = 0xFFFE;
 void BuildDatabase(RunContext& run, CKeyDatabase& database, const TextLines& lines,
                    std::vector<std::uint16_t>& nameCodes);
+// How many databases were built so far in this process: the tests count the parses of a
+// text with it.
+std::uint64_t DatabaseBuilds();
 
 // One keyword line cut into key and value as the reader stores them (no continuation).
 // Exposed for tests and for the views that rewrite single entries.

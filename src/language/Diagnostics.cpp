@@ -5,6 +5,7 @@
 #include "core/MessageIds.h"
 #include "core/TextLines.h"
 #include "document/CheckSetup.h"
+#include "language/Analysis.h"
 #include "language/LineLayout.h"
 #include "output/OutputRows.h"
 
@@ -48,26 +49,31 @@ TextRange FindingRange(std::string_view lineText, int line, int id) {
     return {{line, layout.KeyBegin}, {line, layout.KeyEnd}};
 }
 
-CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settings) {
-    return CheckSnapshotTaken(snapshot, settings);
-}
+namespace {
 
-CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings) {
+// The one check run of a text, keeping the database it built beside its findings.
+std::shared_ptr<Analysis> CheckText(std::shared_ptr<const std::string> text,
+                                    const std::string& fileName, const std::string& pathName,
+                                    const CheckSettings& settings) {
     // The store is only read; AppServices asks for a writable one because the editor's
     // dialogs write through theirs.
     SettingsStore& store = const_cast<SettingsStore&>(*settings.Settings);
     OutputRows rows(store);
     AppServices services(store, rows);
 
-    BufferTextLines lines(std::move(snapshot.Text));
+    auto analysis = std::make_shared<Analysis>(std::move(text));
+    const BufferTextLines& lines = analysis->Read.Lines();
     CheckReport report;
     {
-        Document document(lines, snapshot.FileName, snapshot.PathName);
-        report = RunConfiguredCheck(services, document,
-                                    CheckOptions{settings.Selection, settings.InlineDisable, settings.Cancel});
+        Document document(lines, fileName, pathName);
+        report = RunConfiguredCheck(
+            services, document,
+            CheckOptions{settings.Selection, settings.InlineDisable, settings.Cancel});
+        analysis->Read.TakeDatabase(document.Database);
     }
+    analysis->Cancelled = settings.Cancel && settings.Cancel->load();
 
-    CheckOutcome outcome;
+    CheckOutcome& outcome = analysis->Outcome;
     outcome.UnusedSuppressions = std::move(report.UnusedSuppressions);
     if (settings.KeepRows)
         outcome.Rows.reserve(rows.Rows().size());
@@ -81,13 +87,32 @@ CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings
         diagnostic.Id = row.Id;
         diagnostic.RowLine = LineText(row.Level, row.Line) == "---" ? -1 : row.Line;
         diagnostic.Text = std::string(row.Text);
-        std::string_view text = diagnostic.RowLine >= 0 && diagnostic.RowLine < lines.LineCount()
+        std::string_view line = diagnostic.RowLine >= 0 && diagnostic.RowLine < lines.LineCount()
                                     ? lines.View(diagnostic.RowLine)
                                     : std::string_view();
-        diagnostic.Range = FindingRange(text, diagnostic.RowLine, row.Id);
+        diagnostic.Range = FindingRange(line, diagnostic.RowLine, row.Id);
         outcome.Diagnostics.push_back(std::move(diagnostic));
     }
-    return outcome;
+    return analysis;
+}
+
+} // namespace
+
+std::shared_ptr<Analysis> Analyse(std::shared_ptr<const std::string> text,
+                                  const std::string& fileName, const std::string& pathName,
+                                  const CheckSettings& settings) {
+    return CheckText(std::move(text), fileName, pathName, settings);
+}
+
+CheckOutcome CheckSnapshot(const Snapshot& snapshot, const CheckSettings& settings) {
+    return CheckSnapshotTaken(snapshot, settings);
+}
+
+CheckOutcome CheckSnapshotTaken(Snapshot snapshot, const CheckSettings& settings) {
+    std::shared_ptr<Analysis> analysis =
+        CheckText(std::make_shared<const std::string>(std::move(snapshot.Text)), snapshot.FileName,
+                  snapshot.PathName, settings);
+    return std::move(analysis->Outcome);
 }
 
 } // namespace kvf::language

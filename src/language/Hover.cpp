@@ -147,4 +147,10 @@ HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextP
     return HoverOnLine(line, settings, at, &db);
 }
 
+HoverText HoverAt(const SnapshotDatabase& read, const CheckSettings& settings, TextPosition at) {
+    if (at.Line < 0 || at.Line >= read.Lines().LineCount())
+        return {};
+    return HoverOnLine(read.Lines().View(at.Line), settings, at, &read);
+}
+
 } // namespace kvf::language

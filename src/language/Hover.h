@@ -27,5 +27,7 @@ HoverText HoverAt(const Snapshot& snapshot, const CheckSettings& settings, TextP
 // set; a keyword's help needs none.
 HoverText HoverOnLine(std::string_view line, const CheckSettings& settings, TextPosition at,
                       const SnapshotDatabase* db, bool* wantsDatabase = nullptr);
+// The same on a version already read (its analysis): nothing is parsed again.
+HoverText HoverAt(const SnapshotDatabase& read, const CheckSettings& settings, TextPosition at);
 
 } // namespace kvf::language

@@ -42,6 +42,10 @@ OutlineSymbol SymbolOf(const CDbEntry& entry, const BufferTextLines& lines) {
 
 Outline BuildOutline(const Snapshot& snapshot, const CheckSettings& settings) {
     SnapshotDatabase read(snapshot, settings);
+    return BuildOutline(read);
+}
+
+Outline BuildOutline(const SnapshotDatabase& read) {
     const BufferTextLines& lines = read.Lines();
     const CKeyDatabase& database = read.Database();
 

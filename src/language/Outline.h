@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/Snapshot.h"
+#include "language/SnapshotDatabase.h"
 #include "language/TextRange.h"
 
 #include <string>
@@ -32,5 +33,7 @@ struct Outline {
 
 // The outline of a snapshot as the reader builds its entries (no check is run).
 Outline BuildOutline(const Snapshot& snapshot, const CheckSettings& settings);
+// The same on a version already read (its analysis): nothing is parsed again.
+Outline BuildOutline(const SnapshotDatabase& read);
 
 } // namespace kvf::language

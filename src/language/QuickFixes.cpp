@@ -56,21 +56,21 @@ std::size_t Distance(std::string_view a, std::string_view b) {
 }
 
 // The line break the document uses.
-std::string LineBreak(const Snapshot& snapshot) {
-    std::size_t lf = snapshot.Text.find('\n');
-    return lf != std::string::npos && lf > 0 && snapshot.Text[lf - 1] == '\r' ? "\r\n" : "\n";
+std::string LineBreak(std::string_view text) {
+    std::size_t lf = text.find('\n');
+    return lf != std::string_view::npos && lf > 0 && text[lf - 1] == '\r' ? "\r\n" : "\n";
 }
 
 // An edit that inserts whole lines before `line` (at the end of the text when the line is
 // past it).
-TextEdit InsertLines(const Snapshot& snapshot, const SnapshotDatabase& db, int line,
-                     const std::string& lines) {
+TextEdit InsertLines(const SnapshotDatabase& db, int line, const std::string& lines) {
     const int count = db.Lines().LineCount();
-    std::string lb = LineBreak(snapshot);
+    const std::string_view text = db.Lines().Bytes();
+    std::string lb = LineBreak(text);
     if (line < count)
         return {{{line, 0}, {line, 0}}, lines + lb};
     // After the last line: that line may lack its line break.
-    bool endsWithBreak = !snapshot.Text.empty() && snapshot.Text.back() == '\n';
+    bool endsWithBreak = !text.empty() && text.back() == '\n';
     int last = std::max(count - 1, 0);
     int lastEnd = count > 0 ? static_cast<int>(db.Lines().View(last).size()) : 0;
     if (endsWithBreak)
@@ -91,8 +91,7 @@ std::string DefaultValue(const CatalogueMatch& match) {
     return spans.empty() ? "0" : std::to_string(std::min(spans.front().Low, spans.front().High));
 }
 
-void UnknownKeyFixes(const Snapshot& snapshot, std::string_view line, int lineIndex,
-                     std::vector<QuickFix>& fixes) {
+void UnknownKeyFixes(std::string_view line, int lineIndex, std::vector<QuickFix>& fixes) {
     LineLayout layout = LayOut(line);
     std::string key(KeyOf(line, layout));
     if (key.empty())
@@ -110,15 +109,13 @@ void UnknownKeyFixes(const Snapshot& snapshot, std::string_view line, int lineIn
     // A quoted value registers a string, anything else an integer of 32 bits.
     std::string_view value = ValueOf(line, layout);
     bool quoted = !value.empty() && value.front() == '"';
-    (void)snapshot;
     fixes.push_back({"Register " + key + " as a user-defined key",
                      {},
                      ToUpperAscii(key),
                      quoted ? std::string(kDefaultUserKeySetting) : std::string("1;0;INT")});
 }
 
-void MissingEndFix(const Snapshot& snapshot, const SnapshotDatabase& db, const Diagnostic& d,
-                   std::vector<QuickFix>& fixes) {
+void MissingEndFix(const SnapshotDatabase& db, const Diagnostic& d, std::vector<QuickFix>& fixes) {
     std::string blockKey = Quoted(d.Text, 0);
     std::string endKey = Quoted(d.Text, 1);
     if (blockKey.empty() || endKey.empty())
@@ -150,12 +147,12 @@ void MissingEndFix(const Snapshot& snapshot, const SnapshotDatabase& db, const D
         return;
     fixes.push_back({"Insert " + endKey + " to end the " + blockKey + " of line " +
                          std::to_string(open->LongLine + 1),
-                     {InsertLines(snapshot, db, insertBefore, endKey)},
+                     {InsertLines(db, insertBefore, endKey)},
                      "",
                      ""});
 }
 
-void MissingKeywordFix(const Snapshot& snapshot, const SnapshotDatabase& db, const Diagnostic& d,
+void MissingKeywordFix(const SnapshotDatabase& db, const Diagnostic& d,
                        std::vector<QuickFix>& fixes) {
     std::string keyword = Quoted(d.Text, 0);
     CatalogueMatch match = KeywordCatalogue::Instance().Find(keyword);
@@ -171,7 +168,7 @@ void MissingKeywordFix(const Snapshot& snapshot, const SnapshotDatabase& db, con
         }
     }
     std::string text = KeywordSpelling(*match.Keyword) + " = " + DefaultValue(match);
-    fixes.push_back({"Insert " + text, {InsertLines(snapshot, db, line, text)}, "", ""});
+    fixes.push_back({"Insert " + text, {InsertLines(db, line, text)}, "", ""});
 }
 
 void NearestValueFix(const SnapshotDatabase& db, int lineIndex, std::vector<QuickFix>& fixes) {
@@ -190,8 +187,7 @@ void NearestValueFix(const SnapshotDatabase& db, int lineIndex, std::vector<Quic
                      ""});
 }
 
-void SuppressionFix(const Snapshot& snapshot, const SnapshotDatabase& db, const Diagnostic& d,
-                    std::vector<QuickFix>& fixes) {
+void SuppressionFix(const SnapshotDatabase& db, const Diagnostic& d, std::vector<QuickFix>& fixes) {
     std::string_view line = db.Lines().View(d.RowLine);
     LineLayout layout = LayOut(line);
     std::string id = std::to_string(d.Id);
@@ -204,7 +200,7 @@ void SuppressionFix(const Snapshot& snapshot, const SnapshotDatabase& db, const 
             {{{d.RowLine, layout.ContentEnd}, {d.RowLine, layout.ContentEnd}}, comment});
     } else {
         std::string comment = "; " + std::string(kDisableNextLine) + " " + id;
-        fix.Edits.push_back(InsertLines(snapshot, db, d.RowLine, comment));
+        fix.Edits.push_back(InsertLines(db, d.RowLine, comment));
     }
     fixes.push_back(std::move(fix));
 }
@@ -228,22 +224,26 @@ std::string ClosestKeyword(std::string_view key) {
 
 std::vector<QuickFix> FixesFor(const Snapshot& snapshot, const CheckSettings& settings,
                                const Diagnostic& finding) {
-    std::vector<QuickFix> fixes;
     SnapshotDatabase db(snapshot, settings);
+    return FixesFor(db, finding);
+}
+
+std::vector<QuickFix> FixesFor(const SnapshotDatabase& db, const Diagnostic& finding) {
+    std::vector<QuickFix> fixes;
     bool onLine = finding.RowLine >= 0 && finding.RowLine < db.Lines().LineCount();
     if (finding.Id == msg::UnknownKey && onLine)
-        UnknownKeyFixes(snapshot, db.Lines().View(finding.RowLine), finding.RowLine, fixes);
+        UnknownKeyFixes(db.Lines().View(finding.RowLine), finding.RowLine, fixes);
     if (finding.Id == msg::MissingEndOfBlock)
-        MissingEndFix(snapshot, db, finding, fixes);
+        MissingEndFix(db, finding, fixes);
     if (std::find(std::begin(kMissingAtTop), std::end(kMissingAtTop), finding.Id) !=
         std::end(kMissingAtTop))
-        MissingKeywordFix(snapshot, db, finding, fixes);
+        MissingKeywordFix(db, finding, fixes);
     if ((finding.Id == msg::ValueExceedsLimit || finding.Id == msg::NotWithinAllowedValues ||
          finding.Id == msg::ValueOutOfRange) &&
         onLine)
         NearestValueFix(db, finding.RowLine, fixes);
     if (onLine && finding.Id != 0)
-        SuppressionFix(snapshot, db, finding, fixes);
+        SuppressionFix(db, finding, fixes);
     return fixes;
 }
 

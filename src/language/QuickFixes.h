@@ -2,6 +2,7 @@
 
 #include "language/Diagnostics.h"
 #include "language/Snapshot.h"
+#include "language/SnapshotDatabase.h"
 #include "language/TextRange.h"
 
 #include <string>
@@ -25,6 +26,8 @@ struct QuickFix {
 // value, and a suppression comment for this finding.
 std::vector<QuickFix> FixesFor(const Snapshot& snapshot, const CheckSettings& settings,
                                const Diagnostic& finding);
+// The same on a version already read (its analysis): nothing is parsed again.
+std::vector<QuickFix> FixesFor(const SnapshotDatabase& read, const Diagnostic& finding);
 
 // The closest catalogue keyword to an unknown key, within a few typing slips; empty when
 // none is that close.

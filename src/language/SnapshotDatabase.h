@@ -13,6 +13,14 @@ namespace kvf::language {
 class SnapshotDatabase {
   public:
     SnapshotDatabase(const Snapshot& snapshot, const CheckSettings& settings);
+    // The lines of a text whose database a check run builds: it takes the run's over with
+    // TakeDatabase.
+    explicit SnapshotDatabase(std::shared_ptr<const std::string> text) : lines_(std::move(text)) {}
+    SnapshotDatabase(const SnapshotDatabase&) = delete;
+    SnapshotDatabase& operator=(const SnapshotDatabase&) = delete;
+
+    // Takes over a database built from these lines (the other one is left empty).
+    void TakeDatabase(CKeyDatabase& built) { database_.Swap(built); }
 
     const BufferTextLines& Lines() const { return lines_; }
     const CKeyDatabase& Database() const { return database_; }

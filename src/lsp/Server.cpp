@@ -94,7 +94,7 @@ Server::~Server() {
 
 void Server::CloseAll() {
     for (auto& [uri, document] : documents_)
-        document.Checker.reset();
+        document.Session.reset();
 }
 
 void Server::Send(const Json& message) {
@@ -292,16 +292,20 @@ Server::OpenDocument* Server::Find(const Json& params) {
     return it == documents_.end() ? nullptr : &it->second;
 }
 
-language::Snapshot Server::SnapshotOf(const OpenDocument& document) const {
-    language::Snapshot snapshot;
-    snapshot.Text = document.Text.Bytes();
-    snapshot.FileName = UriFileName(document.Uri);
-    snapshot.PathName = UriPath(document.Uri);
-    return snapshot;
+void Server::CheckDocument(OpenDocument& document) {
+    // A version is read once (by its check, or by the first request that needs it) and keeps
+    // its own copy of the text: the edits go on in document.Text.
+    document.Session->Update(static_cast<std::uint64_t>(document.Version),
+                             std::make_shared<const std::string>(document.Text.Bytes()),
+                             UriFileName(document.Uri), UriPath(document.Uri),
+                             ServerSettings::Shared(settings_));
 }
 
-void Server::CheckDocument(OpenDocument& document) {
-    document.Checker->Submit(document.Version, SnapshotOf(document), settings_);
+std::shared_ptr<const language::Analysis> Server::AnalysisOf(OpenDocument& document) {
+    // Settings read again since (another document saved) are those the requests answer with.
+    if (document.Session->Settings().get() != &settings_->ForCheckRef())
+        CheckDocument(document);
+    return document.Session->Current();
 }
 
 void Server::PublishDiagnostics(const std::string& uri, int version,
@@ -324,13 +328,13 @@ void Server::DidOpen(const Json& params) {
     const Json* version = Member(*item, "version");
     document.Version = version && version->is_number_integer() ? version->get<int>() : 0;
     document.Text.Replace(FromClientDocument(text->get_ref<const std::string&>()));
-    if (!document.Checker) {
-        document.Checker = std::make_unique<DocumentChecker>(
-            pool_,
-            [uri](int checked, const language::CheckOutcome& outcome) {
-                return DiagnosticsMessage(uri, checked, outcome.Diagnostics);
-            },
-            [this](const std::string& message) { output_.Send(message); });
+    if (!document.Session) {
+        document.Session = std::make_unique<language::DocumentSession>(
+            pool_, [this, uri](std::uint64_t checked, const language::Analysis& analysis) {
+                std::string message = DiagnosticsMessage(uri, static_cast<int>(checked),
+                                                         analysis.Outcome.Diagnostics);
+                return [this, message = std::move(message)] { output_.Send(message); };
+            });
     }
     CheckDocument(document);
 }
@@ -429,7 +433,9 @@ void Server::ReloadSettings() {
                     "kvf-lsp " + problem + ": the checks keep the settings read before");
         return;
     }
-    settings_ = std::move(reloaded);
+    // Unchanged settings stay the same object: the documents' analyses made with them stay.
+    if (reloaded->ReadFailed() || settings_->ReadFailed() || reloaded->Text() != settings_->Text())
+        settings_ = std::move(reloaded);
     if (!problem.empty())
         log_.Log("kvf-lsp: " + problem);
 }
@@ -446,8 +452,7 @@ Json Server::DocumentSymbols(const Json& params) {
     Json symbols = Json::array();
     if (!document)
         return symbols;
-    language::Outline outline =
-        language::BuildOutline(SnapshotOf(*document), settings_->ForCheck());
+    language::Outline outline = language::BuildOutline(AnalysisOf(*document)->Read);
     for (const language::OutlineSymbol& symbol : outline.Symbols)
         symbols.push_back(Symbol(symbol));
     return symbols;
@@ -458,8 +463,7 @@ Json Server::FoldingRanges(const Json& params) {
     Json folds = Json::array();
     if (!document)
         return folds;
-    language::Outline outline =
-        language::BuildOutline(SnapshotOf(*document), settings_->ForCheck());
+    language::Outline outline = language::BuildOutline(AnalysisOf(*document)->Read);
     for (const language::FoldingRange& fold : outline.Folds)
         folds.push_back(
             {{"startLine", fold.StartLine}, {"endLine", fold.EndLine}, {"kind", "region"}});
@@ -472,7 +476,8 @@ Json Server::Hover(const Json& params) {
     const Json* position = Member(params, "position");
     if (!document || !position || !ReadPosition(*position, at))
         return nullptr;
-    language::HoverText hover = language::HoverAt(SnapshotOf(*document), settings_->ForCheck(), at);
+    language::HoverText hover =
+        language::HoverAt(AnalysisOf(*document)->Read, settings_->ForCheck(), at);
     if (!hover.Found)
         return nullptr;
     return Json{{"contents", {{"kind", "markdown"}, {"value", ToClientText(hover.Markdown)}}},
@@ -487,7 +492,7 @@ Json Server::Completion(const Json& params) {
     if (!document || !position || !ReadPosition(*position, at))
         return items;
     for (const language::CompletionItem& item :
-         language::CompleteAt(SnapshotOf(*document), settings_->ForCheck(), at)) {
+         language::CompleteAt(AnalysisOf(*document)->Read, settings_->ForCheck(), at)) {
         Json json{{"label", ToClientText(item.Label)},
                   {"kind", item.IsKeyword ? kCompletionKeyword : kCompletionValue},
                   {"textEdit",
@@ -510,8 +515,7 @@ Json Server::CodeActions(const Json& params) {
     const Json* diagnostics = context ? Member(*context, "diagnostics") : nullptr;
     if (!document || !diagnostics || !diagnostics->is_array())
         return actions;
-    language::Snapshot snapshot = SnapshotOf(*document);
-    language::CheckSettings settings = settings_->ForCheck();
+    std::shared_ptr<const language::Analysis> analysis;
     for (const Json& d : *diagnostics) {
         const Json* code = Member(d, "code");
         const Json* rangeJson = Member(d, "range");
@@ -531,7 +535,9 @@ Json Server::CodeActions(const Json& params) {
         bool noLine = range.Start == language::TextPosition{0, 0} && range.End == range.Start;
         finding.RowLine = noLine ? -1 : range.Start.Line;
         finding.Text = FromClientText(StringMember(d, "message"));
-        for (const language::QuickFix& fix : language::FixesFor(snapshot, settings, finding)) {
+        if (!analysis)
+            analysis = AnalysisOf(*document);
+        for (const language::QuickFix& fix : language::FixesFor(analysis->Read, finding)) {
             Json action{{"title", ToClientText(fix.Title)},
                         {"kind", "quickfix"},
                         {"diagnostics", Json::array({echoed})}};

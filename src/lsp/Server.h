@@ -1,6 +1,7 @@
 #pragma once
 
-#include "lsp/DocumentChecker.h"
+#include "language/DocumentSession.h"
+#include "language/Executor.h"
 #include "lsp/DocumentText.h"
 #include "lsp/Protocol.h"
 #include "lsp/ServerSettings.h"
@@ -39,7 +40,7 @@ struct ServerOptions {
 // The protocol over the language services: lifecycle, documents and their checks, and the
 // requests. Messages are handled in order on the calling (reading) thread; the open
 // documents' checks run on the threads of a pool they share, each document's scheduled by
-// its DocumentChecker.
+// its language session, whose analysis of the latest version every request reads.
 class Server {
   public:
     Server(MessageOutput& output, LogOutput& log, ServerOptions options = {});
@@ -68,7 +69,7 @@ class Server {
         std::string Uri;
         int Version = 0;
         DocumentText Text;
-        std::unique_ptr<DocumentChecker> Checker;
+        std::unique_ptr<language::DocumentSession> Session;
     };
 
     void Dispatch(const Json& message, const std::deque<std::string>& later);
@@ -89,8 +90,9 @@ class Server {
     void ReloadSettings();
 
     OpenDocument* Find(const Json& params);
-    language::Snapshot SnapshotOf(const OpenDocument& document) const;
     void CheckDocument(OpenDocument& document);
+    // The analysis of the document's latest version with the server's settings.
+    std::shared_ptr<const language::Analysis> AnalysisOf(OpenDocument& document);
     void PublishDiagnostics(const std::string& uri, int version,
                             const language::CheckOutcome* outcome);
 
@@ -110,7 +112,7 @@ class Server {
     // quick fix computed for a text that has changed since is refused, not applied elsewhere.
     bool versionedEdits_ = false;
     std::shared_ptr<const ServerSettings> settings_;
-    CheckPool pool_; // before the documents: their checkers go first
+    language::ThreadPoolExecutor pool_; // before the documents: their schedulers go first
     std::map<std::string, OpenDocument> documents_;
 };
 

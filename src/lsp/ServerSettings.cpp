@@ -21,20 +21,15 @@ std::shared_ptr<const ServerSettings> ServerSettings::Load(const std::string& pa
         text.clear();
     }
     settings->store_ = std::make_unique<IniSettingsStore>(IniSettingsStore::FromText(text));
+    settings->text_ = std::move(text);
     std::vector<std::string> unknown;
-    settings->selection_ = CheckOptionsFromSettings(*settings->store_, unknown).Selection;
+    settings->check_.Settings = settings->store_.get();
+    settings->check_.Selection = CheckOptionsFromSettings(*settings->store_, unknown).Selection;
+    settings->check_.KeepRows = false; // the server publishes the findings only
     for (const std::string& id : unknown)
         problem += (problem.empty() ? "" : "; ") +
                    std::string("settings [Checks]: unknown message id '") + id + "' ignored";
     return settings;
-}
-
-language::CheckSettings ServerSettings::ForCheck() const {
-    language::CheckSettings check;
-    check.Settings = store_.get();
-    check.Selection = selection_;
-    check.KeepRows = false; // the server publishes the findings only
-    return check;
 }
 
 } // namespace kvf::lsp

@@ -2,6 +2,7 @@
 
 #include "core/MessageSelection.h"
 #include "core/SettingsStore.h"
+#include "language/Analysis.h"
 #include "language/Snapshot.h"
 
 #include <memory>
@@ -21,14 +22,22 @@ class ServerSettings {
                                                       std::string& problem);
 
     const std::string& Path() const { return path_; }
+    // The file's text as read (empty for none).
+    const std::string& Text() const { return text_; }
     // The file exists but could not be read: these are the defaults instead.
     bool ReadFailed() const { return readFailed_; }
-    language::CheckSettings ForCheck() const;
+    language::CheckSettings ForCheck() const { return check_; }
+    const language::CheckSettings& ForCheckRef() const { return check_; }
+    // The same, kept alive by these settings for as long as an analysis uses them.
+    static language::SharedCheckSettings Shared(const std::shared_ptr<const ServerSettings>& s) {
+        return language::SharedCheckSettings(s, &s->check_);
+    }
 
   private:
     std::string path_;
+    std::string text_;
     std::unique_ptr<SettingsStore> store_;
-    MessageSelection selection_;
+    language::CheckSettings check_;
     bool readFailed_ = false;
 };
 
