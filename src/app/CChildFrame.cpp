@@ -14,6 +14,7 @@
 #include "core/MessageIds.h"
 #include "core/MessageTable.h"
 #include "document/CheckRun.h"
+#include "editing/EntryCheck.h"
 #include "editing/UserKeyRegistration.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
@@ -104,21 +105,7 @@ CChildFrame::CChildFrame(AppServices& app, QWidget* parent)
             [this] { text_->setPrintDocumentName(doc_->FileName()); });
 
     live_ = new LiveCheck(
-        *text_->document(),
-        [this] {
-            LiveCheckRequest request;
-            // The raw text is the document's own buffer, shared, not converted: the copy
-            // the worker checks costs the GUI thread one pass over the characters.
-            request.RawText = text_->document()->toRawText();
-            request.Encoding = doc_->Lines().Encoding();
-            const std::string& title = doc_->Engine().Title;
-            request.FileName = title.substr(0, title.find('*'));
-            request.PathName = doc_->Engine().PathName;
-            request.Selection = app_->Selection();
-            request.MakeSettings = WorkerSettings(app_->Settings());
-            return request;
-        },
-        this);
+        *text_->document(), [this] { return TextRequest(); }, this);
     connect(live_, &LiveCheck::checked, this, &CChildFrame::ShowLiveResult);
     OfferTextAssist();
     connect(tree_, &CKVFTreeView::formChanged, this, &CChildFrame::RememberSelectedEntry);
@@ -223,19 +210,23 @@ void CChildFrame::ApplyLiveCheckSetting() {
     }
 }
 
+LiveCheckRequest CChildFrame::TextRequest() const {
+    LiveCheckRequest request;
+    // The raw text is the document's own buffer, shared, not converted: the copy the worker
+    // reads costs the GUI thread one pass over the characters.
+    request.RawText = text_->document()->toRawText();
+    request.Encoding = doc_->Lines().Encoding();
+    const std::string& title = doc_->Engine().Title;
+    request.FileName = title.substr(0, title.find('*'));
+    request.PathName = doc_->Engine().PathName;
+    request.Selection = app_->Selection();
+    request.MakeSettings = WorkerSettings(app_->Settings());
+    return request;
+}
+
 void CChildFrame::OfferTextAssist() {
     parses_ = new LanguageSnapshots(
-        *text_->document(),
-        [this] {
-            ParseRequest request;
-            request.RawText = text_->document()->toRawText();
-            const std::string& title = doc_->Engine().Title;
-            request.FileName = title.substr(0, title.find('*'));
-            request.PathName = doc_->Engine().PathName;
-            request.MakeSettings = WorkerSettings(app_->Settings());
-            return request;
-        },
-        this);
+        *text_->document(), [this] { return TextRequest(); }, this);
     connect(parses_, &LanguageSnapshots::ready, text_, &CKVFTextView::AssistReady);
     services_ = std::make_unique<TextServices>(*app_, doc_->Lines(), *text_->document(),
                                                doc_->Engine(), *parses_);
@@ -358,13 +349,11 @@ void CChildFrame::FollowText(CKeyDatabase& database) {
     if (line < 0)
         return;
     // The entry that holds the remembered line now, if any.
-    for (const CDbEntry& entry : doc_->Engine().Database) {
-        if (entry.LongLine <= line && line <= entry.Line) {
-            tree_->SelectEntryForLine(entry.LongLine);
-            return;
-        }
-    }
-    selectedEntry_ = QTextCursor();
+    const CKeyDatabase& taken = engine.Database;
+    if (const long index = IndexOfEntryHolding(taken, line); index >= 0)
+        tree_->SelectEntryForLine(taken.At(static_cast<std::size_t>(index)).LongLine);
+    else
+        selectedEntry_ = QTextCursor();
 }
 
 void CChildFrame::ShowForm() {

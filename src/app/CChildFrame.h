@@ -21,6 +21,7 @@ class CInputView;
 class LanguageSnapshots;
 class LineShifts;
 class LiveCheck;
+struct LiveCheckRequest;
 class PaneSizes;
 class TextServices;
 struct LiveCheckResult;
@@ -100,6 +101,9 @@ class CChildFrame : public QMdiSubWindow {
     // A tree entry selected while a live check of the edited text is still to come: the
     // check runs now, and the entry is selected in the database it builds.
     bool ShowAfterPendingCheck(const CDbEntry& entry);
+    // What a worker reads of the text as it is now: the check as you type, and the parse
+    // that help and completion read.
+    LiveCheckRequest TextRequest() const;
     // Hover, completion and quick fixes of the language services in the text view.
     void OfferTextAssist();
     // A quick fix that registers the finding's unknown key as a user key, as User Key...

@@ -715,11 +715,7 @@ void CMainFrame::OnUserKey(CChildFrame* owner) {
     UserKeyDialog dialog(app_->Settings(), *entry, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!window) {
-        Alert(std::string(MessageText(msg::UserKeyEntryGone)));
-        return;
-    }
-    entry = FindEntry(owner->Doc().Engine().Database, entryLine, entryKey);
+    entry = window ? FindEntry(owner->Doc().Engine().Database, entryLine, entryKey) : nullptr;
     if (!entry) {
         Alert(std::string(MessageText(msg::UserKeyEntryGone)));
         return;

@@ -4,13 +4,12 @@
 #include "language/SnapshotDatabase.h"
 
 #include <QTextDocument>
-#include <QThread>
 
 #include <utility>
 
 namespace kvf {
 
-LanguageSnapshots::LanguageSnapshots(QTextDocument& text, std::function<ParseRequest()> request,
+LanguageSnapshots::LanguageSnapshots(QTextDocument& text, std::function<LiveCheckRequest()> request,
                                      QObject* parent)
     : QObject(parent), request_(std::move(request)) {
     // Only edits count: colouring changes formats, never characters.
@@ -18,13 +17,6 @@ LanguageSnapshots::LanguageSnapshots(QTextDocument& text, std::function<ParseReq
         if (removed != 0 || added != 0)
             ++revision_;
     });
-}
-
-LanguageSnapshots::~LanguageSnapshots() {
-    if (running_ != nullptr) {
-        running_->wait();
-        delete running_;
-    }
 }
 
 LanguageSnapshots::Database LanguageSnapshots::Current() {
@@ -35,41 +27,25 @@ LanguageSnapshots::Database LanguageSnapshots::Current() {
     return nullptr;
 }
 
-void LanguageSnapshots::WaitForRunning() {
-    if (running_ == nullptr)
-        return;
-    running_->wait();
-    OnFinished();
-}
-
 void LanguageSnapshots::Start() {
-    if (running_ != nullptr)
+    if (worker_.IsRunning())
         return; // when it ends, a newer text is parsed again at the next request
-    auto request = std::make_shared<ParseRequest>(request_());
-    result_ = std::make_shared<Database>();
-    runningRevision_ = revision_;
-    running_ = QThread::create([request, result = result_] {
-        std::unique_ptr<SettingsStore> settings = request->MakeSettings();
-        language::Snapshot snapshot{RawTextToBytes(request->RawText), request->FileName,
-                                    request->PathName};
-        language::CheckSettings check{settings.get(), {}, true};
-        *result = std::make_shared<const language::SnapshotDatabase>(snapshot, check);
-    });
-    QThread* thread = running_;
-    connect(thread, &QThread::finished, this, [this, thread] {
-        if (running_ == thread)
-            OnFinished();
-    });
-    running_->start(QThread::LowPriority);
+    auto request = std::make_shared<LiveCheckRequest>(request_());
+    auto result = std::make_shared<Database>();
+    worker_.Start(
+        [request, result] {
+            std::unique_ptr<SettingsStore> settings = request->MakeSettings();
+            language::Snapshot snapshot{RawTextToBytes(request->RawText, request->Encoding),
+                                        request->FileName, request->PathName};
+            language::CheckSettings check{settings.get(), {}, true};
+            *result = std::make_shared<const language::SnapshotDatabase>(snapshot, check);
+        },
+        [this, result, revision = revision_] { OnFinished(std::move(*result), revision); });
 }
 
-void LanguageSnapshots::OnFinished() {
-    running_->wait();
-    running_->deleteLater();
-    running_ = nullptr;
-    current_ = std::move(*result_);
-    currentRevision_ = runningRevision_;
-    result_.reset();
+void LanguageSnapshots::OnFinished(Database parsed, quint64 revision) {
+    current_ = std::move(parsed);
+    currentRevision_ = revision;
     if (currentRevision_ == revision_) {
         if (std::exchange(wanted_, false))
             emit ready();

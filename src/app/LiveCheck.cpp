@@ -9,7 +9,6 @@
 #include "output/OutputRows.h"
 
 #include <QTextDocument>
-#include <QThread>
 
 namespace kvf {
 
@@ -44,18 +43,10 @@ LiveCheck::LiveCheck(QTextDocument& text, std::function<LiveCheckRequest()> snap
     connect(&text, &QTextDocument::contentsChange, this, &LiveCheck::OnContentsChange);
 }
 
-LiveCheck::~LiveCheck() {
-    if (running_ != nullptr) {
-        running_->wait();
-        delete running_;
-    }
-}
+LiveCheck::~LiveCheck() = default;
 
 void LiveCheck::WaitForRunning() {
-    if (running_ == nullptr)
-        return;
-    running_->wait();
-    OnFinished();
+    worker_.Wait();
 }
 
 void LiveCheck::SetEnabled(bool enabled) {
@@ -82,38 +73,29 @@ void LiveCheck::CheckNow() {
 void LiveCheck::Start() {
     if (!enabled_)
         return;
-    if (running_ != nullptr) {
+    if (worker_.IsRunning()) {
         waiting_ = true;
         return;
     }
     waiting_ = false;
     auto request = std::make_shared<LiveCheckRequest>(snapshot_());
     request->Revision = revision_;
-    result_ = std::make_shared<LiveCheckResult>();
+    auto result = std::make_shared<LiveCheckResult>();
     // The worker owns copies of what it uses: the window may edit the text meanwhile.
-    running_ = QThread::create([check = check_, request, result = result_] {
-        *result = check(*request);
-        result->Revision = request->Revision;
-    });
-    // A finish that WaitForRunning handled already is not handled again.
-    QThread* thread = running_;
-    connect(thread, &QThread::finished, this, [this, thread] {
-        if (running_ == thread)
-            OnFinished();
-    });
+    worker_.Start(
+        [check = check_, request, result] {
+            *result = check(*request);
+            result->Revision = request->Revision;
+        },
+        [this, result] { OnFinished(*result); });
     emit started(request->Revision);
-    running_->start(QThread::LowPriority);
 }
 
-void LiveCheck::OnFinished() {
-    running_->wait();
-    running_->deleteLater();
-    running_ = nullptr;
-    std::shared_ptr<LiveCheckResult> result = std::move(result_);
-    if (enabled_ && result->Revision == revision_)
-        emit checked(*result);
+void LiveCheck::OnFinished(const LiveCheckResult& result) {
+    if (enabled_ && result.Revision == revision_)
+        emit checked(result);
     else
-        emit dropped(result->Revision);
+        emit dropped(result.Revision);
     if (waiting_)
         Start();
 }

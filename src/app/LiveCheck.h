@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QtTextLines.h"
+#include "app/WorkerThread.h"
 #include "core/CKeyDatabase.h"
 #include "core/MessageSelection.h"
 #include "core/SettingsStore.h"
@@ -17,7 +18,6 @@
 #include <vector>
 
 class QTextDocument;
-class QThread;
 
 namespace kvf {
 
@@ -74,7 +74,7 @@ class LiveCheck : public QObject {
     void CheckNow();
     // The text's version: it grows with every edit.
     quint64 Revision() const { return revision_; }
-    bool IsRunning() const { return running_ != nullptr; }
+    bool IsRunning() const { return worker_.IsRunning(); }
     // Waits for the running check, if any (tests, and before the window goes).
     void WaitForRunning();
 
@@ -87,7 +87,7 @@ class LiveCheck : public QObject {
   private:
     void OnContentsChange(int position, int removed, int added);
     void Start();
-    void OnFinished();
+    void OnFinished(const LiveCheckResult& result);
 
     std::function<LiveCheckRequest()> snapshot_;
     LiveCheckFunction check_ = RunLiveCheck;
@@ -95,8 +95,7 @@ class LiveCheck : public QObject {
     quint64 revision_ = 1;
     bool enabled_ = true;
     bool waiting_ = false;
-    QThread* running_ = nullptr;
-    std::shared_ptr<LiveCheckResult> result_; // written by the worker until it finishes
+    WorkerThread worker_;
 };
 
 } // namespace kvf

@@ -41,6 +41,17 @@ CDbEntry* FindEntry(CKeyDatabase& database, int longLine, const std::string& key
     return nullptr;
 }
 
+long IndexOfEntryHolding(const CKeyDatabase& database, int line) {
+    for (std::size_t i = 0; i < database.Count(); ++i) {
+        const CDbEntry& entry = database.At(i);
+        if (entry.LongLine > line)
+            break; // the entries stand in the order of their lines
+        if (line <= entry.Line)
+            return static_cast<long>(i);
+    }
+    return -1;
+}
+
 bool DocumentHoldsEntry(const Document& document, const CDbEntry* entry) {
     return entry && document.Database.IndexOf(entry) >= 0;
 }

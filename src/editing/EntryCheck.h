@@ -22,6 +22,9 @@ void CheckOneEntry(AppServices& app, EntryFocus& shown, Document& document, CDbE
 // The entry that begins on `longLine` with `key` (the same entry after a rebuild), or none.
 CDbEntry* FindEntry(CKeyDatabase& database, int longLine, const std::string& key);
 
+// The index of the entry whose lines (LongLine to Line) hold `line`, or -1 where none does.
+long IndexOfEntryHolding(const CKeyDatabase& database, int line);
+
 // Whether `entry` is one of the document's entries (a window's current entry that its
 // database no longer holds is none).
 bool DocumentHoldsEntry(const Document& document, const CDbEntry* entry);

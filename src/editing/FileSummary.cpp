@@ -7,27 +7,42 @@
 #include "core/MessageSink.h"
 #include "core/MessageTable.h"
 
+#include <iterator>
 #include <string_view>
 #include <utility>
 
 namespace kvf {
 namespace {
 
-// The first entry of a key, ignoring case; none when the file has none.
-const CDbEntry* FirstOf(const CKeyDatabase& database, std::string_view key) {
-    for (const CDbEntry& entry : database)
-        if (EqualsNoCase(entry.Key, key))
-            return &entry;
-    return nullptr;
+// What the summary names of a file, gathered in one pass over its entries: the first value
+// of each key it shows (empty where the file has none) and the modules.
+struct FileFacts {
+    std::string StationType, Revision, Vendor, Model, MaxModule;
+    int Modules = 0;
+};
+
+FileFacts Gather(const CKeyDatabase& database) {
+    FileFacts facts;
+    const std::pair<std::string_view, std::string*> shown[] = {{"Station_Type", &facts.StationType},
+                                                               {"KVF_Revision", &facts.Revision},
+                                                               {"Vendor_Name", &facts.Vendor},
+                                                               {"Model_Name", &facts.Model},
+                                                               {"Max_Module", &facts.MaxModule}};
+    bool found[std::size(shown)] = {};
+    for (const CDbEntry& entry : database) {
+        if (entry.ModuleFlag == TYPE_MODULE_BEGIN && EqualsNoCase(entry.Key, "Module"))
+            ++facts.Modules;
+        for (std::size_t i = 0; i < std::size(shown); ++i) {
+            if (!found[i] && EqualsNoCase(entry.Key, shown[i].first)) {
+                found[i] = true;
+                *shown[i].second = std::string(Trim(entry.m_Ready[0]));
+            }
+        }
+    }
+    return facts;
 }
 
-std::string ValueOf(const CKeyDatabase& database, std::string_view key) {
-    const CDbEntry* entry = FirstOf(database, key);
-    return entry ? std::string(Trim(entry->m_Ready[0])) : std::string();
-}
-
-std::string Station(const CKeyDatabase& database) {
-    const std::string value = ValueOf(database, "Station_Type");
+std::string Station(const std::string& value) {
     if (value.empty())
         return std::string(MessageText(msg::SummaryNoStationType));
     switch (ValueNumber(value)) {
@@ -40,15 +55,10 @@ std::string Station(const CKeyDatabase& database) {
     }
 }
 
-std::string ModulesLine(const CKeyDatabase& database) {
-    int modules = 0;
-    for (const CDbEntry& entry : database)
-        if (entry.ModuleFlag == TYPE_MODULE_BEGIN && EqualsNoCase(entry.Key, "Module"))
-            ++modules;
-    const std::string maxModule = ValueOf(database, "Max_Module");
-    if (maxModule.empty())
-        return FormatMessage(msg::SummaryModules, modules, database.Count());
-    return FormatMessage(msg::SummaryModulesOfMax, modules, maxModule, database.Count());
+std::string ModulesLine(const FileFacts& facts, std::size_t entries) {
+    if (facts.MaxModule.empty())
+        return FormatMessage(msg::SummaryModules, facts.Modules, entries);
+    return FormatMessage(msg::SummaryModulesOfMax, facts.Modules, facts.MaxModule, entries);
 }
 
 std::string CheckLine(const FindingCounts& last) {
@@ -90,16 +100,14 @@ std::string FileSummary(const std::string& fileName, const CKeyDatabase& databas
                         const FindingCounts& lastCheck) {
     if (database.Empty())
         return FormatMessage(msg::SummaryNoEntries, fileName) + '\n' + CheckLine(lastCheck);
-    std::string summary = FormatMessage(msg::SummaryFile, fileName, Station(database));
-    const std::string revision = ValueOf(database, "KVF_Revision");
-    if (!revision.empty())
-        summary += FormatMessage(msg::SummaryRevision, revision);
+    const FileFacts facts = Gather(database);
+    std::string summary = FormatMessage(msg::SummaryFile, fileName, Station(facts.StationType));
+    if (!facts.Revision.empty())
+        summary += FormatMessage(msg::SummaryRevision, facts.Revision);
     summary += '\n';
-    const std::string vendor = ValueOf(database, "Vendor_Name");
-    const std::string model = ValueOf(database, "Model_Name");
-    if (!vendor.empty() || !model.empty())
-        summary += FormatMessage(msg::SummaryDevice, vendor, model) + '\n';
-    summary += ModulesLine(database) + '\n';
+    if (!facts.Vendor.empty() || !facts.Model.empty())
+        summary += FormatMessage(msg::SummaryDevice, facts.Vendor, facts.Model) + '\n';
+    summary += ModulesLine(facts, database.Count()) + '\n';
     return summary + CheckLine(lastCheck);
 }
 

@@ -13,6 +13,7 @@
 #include "views/CKVFTreeView.h"
 #include "views/CfgIdentifierDialog.h"
 #include "views/QueuedCommand.h"
+#include "views/UiText.h"
 #include "views/ViewText.h"
 #include "views/WaitCursor.h"
 
@@ -120,14 +121,6 @@ CInputView::CInputView(AppServices& app, EntryFocus& focus, Document& document, 
 }
 
 CInputView::~CInputView() = default;
-
-std::string CInputView::Bytes(const QString& text) const {
-    return Utf8ToWindows1252(text.toStdString());
-}
-
-QString CInputView::Shown(const std::string& bytes) const {
-    return views::FromCodePage(bytes);
-}
 
 void CInputView::BuildControls() {
     auto* outer = new QHBoxLayout(this);
@@ -341,18 +334,18 @@ void CInputView::ShowSmallFields(int count) {
     QLineEdit* fields[] = {area_, default_, range_};
     const InputFormData& form = focus_->InputForm;
     for (int i = 0; i < count; ++i) {
-        labels[i]->setText(Shown(form.Captions[static_cast<std::size_t>(i)]));
-        fields[i]->setText(Shown(form.Values[static_cast<std::size_t>(i)]));
+        labels[i]->setText(views::FromCodePage(form.Captions[static_cast<std::size_t>(i)]));
+        fields[i]->setText(views::FromCodePage(form.Values[static_cast<std::size_t>(i)]));
         labels[i]->show();
         fields[i]->show();
     }
 }
 
 void CInputView::SelectDataType(const std::string& type) {
-    const QString wanted = Shown(type);
+    const QString wanted = views::FromCodePage(type);
     int index = dataType_->findText(wanted, Qt::MatchFixedString); // ignoring case
     dataType_->setCurrentIndex(index);
-    dataTypeLabel_->setText(Shown(focus_->InputForm.Captions[3]));
+    dataTypeLabel_->setText(views::FromCodePage(focus_->InputForm.Captions[3]));
     dataTypeLabel_->show();
     dataType_->show();
 }
@@ -366,7 +359,7 @@ void CInputView::ShowChoices(int count) {
     choiceLabel_->show();
     for (int n = 0; n < count; ++n) {
         QRadioButton* button = choices_[static_cast<std::size_t>(n)];
-        button->setText(Shown(form.Captions[static_cast<std::size_t>(n)]));
+        button->setText(views::FromCodePage(form.Captions[static_cast<std::size_t>(n)]));
         button->setChecked(n == checked);
         button->show();
     }
@@ -374,14 +367,11 @@ void CInputView::ShowChoices(int count) {
 
 void CInputView::ShowTextAndRange(const std::string& text, const std::string& rangeCaption,
                                   const std::string& range) {
-    // A module's name and configuration share a row, which leaves its identifier list the
-    // room below them.
-    PlaceRangeField(focus_->InputForm.FormKind == InputForm::Module);
-    string_->setPlainText(Shown(text));
+    string_->setPlainText(views::FromCodePage(text));
     stringLabel_->show();
     string_->show();
-    rangeLabel_->setText(Shown(rangeCaption));
-    range_->setText(Shown(range));
+    rangeLabel_->setText(views::FromCodePage(rangeCaption));
+    range_->setText(views::FromCodePage(range));
     range_->setCursorPosition(0); // a long configuration shows from its start
     rangeLabel_->show();
     range_->show();
@@ -404,24 +394,26 @@ void CInputView::OnUpdate() {
     if (CDbEntry* entry = focus_->CurrentEntry; DocumentHoldsEntry(*document_, entry)) {
         std::vector<std::string> lines;
         for (const QString& line : AppliedSteps::LinesOf(*text_->document(), *entry))
-            lines.push_back(Bytes(line));
+            lines.push_back(ToBytes(line));
         SpellQuotedFieldsAsWritten(*app_, focus_->InputForm, *entry, lines);
     }
-    PlaceRangeField(false);
     const InputFormData& form = focus_->InputForm;
+    // A module's name and configuration share a row, which leaves its identifier list the
+    // room below them.
+    PlaceRangeField(form.FormKind == InputForm::Module);
     SizeStringField(form.FormKind);
-    helpBox_->setPlainText(Shown(form.HelpText));
+    helpBox_->setPlainText(views::FromCodePage(form.HelpText));
     const InputForm kind = form.FormKind;
     if (kind != InputForm::None && kind != InputForm::HelpOnly)
         apply_->show();
     switch (kind) {
     case InputForm::String:
-        string_->setPlainText(Shown(form.Values[0]));
+        string_->setPlainText(views::FromCodePage(form.Values[0]));
         stringLabel_->show();
         string_->show();
         break;
     case InputForm::Number:
-        uint_->setText(Shown(form.Values[0]));
+        uint_->setText(views::FromCodePage(form.Values[0]));
         uintLabel_->show();
         uint_->show();
         break;
@@ -430,7 +422,7 @@ void CInputView::OnUpdate() {
         ShowChoices(ChoiceCount(kind));
         break;
     case InputForm::Feature:
-        bool_->setText(Shown(form.Captions[0]));
+        bool_->setText(views::FromCodePage(form.Captions[0]));
         bool_->setChecked(form.Values[0] == "1");
         boolLabel_->show();
         bool_->show();
@@ -456,7 +448,7 @@ void CInputView::OnUpdate() {
         break;
     case InputForm::Slot:
         ShowSmallFields(3);
-        slotName_->setText(Shown(form.Values[3]));
+        slotName_->setText(views::FromCodePage(form.Values[3]));
         slotNameLabel_->show();
         slotName_->show();
         break;
@@ -480,15 +472,15 @@ void CInputView::ReadFields(InputFormData& form) const {
     auto chosenType = [&] {
         const QString chosen = dataType_->currentText();
         if (dataType_->currentIndex() >= 0 &&
-            chosen.compare(Shown(values[3]), Qt::CaseInsensitive) != 0)
-            values[3] = Bytes(chosen);
+            chosen.compare(views::FromCodePage(values[3]), Qt::CaseInsensitive) != 0)
+            values[3] = ToBytes(chosen);
     };
     switch (form.FormKind) {
     case InputForm::String:
-        values[0] = Bytes(string_->toPlainText());
+        values[0] = ToBytes(string_->toPlainText());
         break;
     case InputForm::Number:
-        values[0] = Bytes(uint_->text());
+        values[0] = ToBytes(uint_->text());
         break;
     case InputForm::ThreeChoices:
     case InputForm::TwoChoices: {
@@ -504,33 +496,33 @@ void CInputView::ReadFields(InputFormData& form) const {
         values[0].assign(1, bool_->isChecked() ? '1' : '0');
         break;
     case InputForm::Module:
-        values[0] = Bytes(string_->toPlainText());
-        values[1] = Bytes(range_->text());
+        values[0] = ToBytes(string_->toPlainText());
+        values[1] = ToBytes(range_->text());
         break;
     case InputForm::BitLine:
-        values[0] = Bytes(area_->text());
-        values[1] = Bytes(default_->text());
-        values[2] = Bytes(range_->text());
+        values[0] = ToBytes(area_->text());
+        values[1] = ToBytes(default_->text());
+        values[2] = ToBytes(range_->text());
         chosenType();
         break;
     case InputForm::DataTypeLine:
-        values[0] = Bytes(area_->text());
-        values[1] = Bytes(default_->text());
+        values[0] = ToBytes(area_->text());
+        values[1] = ToBytes(default_->text());
         chosenType();
         break;
     case InputForm::TwoNumbers:
-        values[0] = Bytes(area_->text());
-        values[1] = Bytes(default_->text());
+        values[0] = ToBytes(area_->text());
+        values[1] = ToBytes(default_->text());
         break;
     case InputForm::IndexText:
-        values[1] = Bytes(string_->toPlainText());
-        values[0] = Bytes(range_->text());
+        values[1] = ToBytes(string_->toPlainText());
+        values[0] = ToBytes(range_->text());
         break;
     case InputForm::Slot:
-        values[0] = Bytes(area_->text());
-        values[1] = Bytes(default_->text());
-        values[2] = Bytes(range_->text());
-        values[3] = Bytes(slotName_->text());
+        values[0] = ToBytes(area_->text());
+        values[1] = ToBytes(default_->text());
+        values[2] = ToBytes(range_->text());
+        values[3] = ToBytes(slotName_->text());
         break;
     case InputForm::None:
     case InputForm::HelpOnly:
@@ -542,8 +534,8 @@ void CInputView::OnDataTypeChanged(const QString& type) {
     InputFormData& form = focus_->InputForm;
     if (!ChoosesDataType(form.FormKind))
         return;
-    if (type.compare(Shown(form.Values[3]), Qt::CaseInsensitive) != 0)
-        form.Values[3] = Bytes(type);
+    if (type.compare(views::FromCodePage(form.Values[3]), Qt::CaseInsensitive) != 0)
+        form.Values[3] = ToBytes(type);
     // A numeric line has a default and allowed values; a bit line has its bit (or area)
     // before them. The fields move along, so nothing typed is lost by choosing a type.
     if (IsNumericDataType(type)) {
@@ -568,12 +560,12 @@ void CInputView::OnDataTypeChanged(const QString& type) {
         form.Captions[0] = std::string(MessageText(caption::AreaOrTextReference));
         form.Captions[1] = std::string(MessageText(caption::DefaultValue));
         form.Captions[2] = std::string(MessageText(caption::MinMaxOrAllowedValues));
-        rangeLabel_->setText(Shown(form.Captions[2]));
+        rangeLabel_->setText(views::FromCodePage(form.Captions[2]));
         rangeLabel_->show();
         range_->show();
     }
-    areaLabel_->setText(Shown(form.Captions[0]));
-    defaultLabel_->setText(Shown(form.Captions[1]));
+    areaLabel_->setText(views::FromCodePage(form.Captions[0]));
+    defaultLabel_->setText(views::FromCodePage(form.Captions[1]));
 }
 
 void CInputView::OnApply() {
@@ -626,14 +618,14 @@ void CInputView::FollowAppliedSteps() {
 
 void CInputView::FillConfigList() {
     configList_->clear();
-    const DecodedModuleConfig config = DecodeCfgIdentifiers(Bytes(range_->text()));
+    const DecodedModuleConfig config = DecodeCfgIdentifiers(ToBytes(range_->text()));
     for (const CfgIdentifier& ident : config.Identifiers)
         configList_->addTopLevelItem(new QTreeWidgetItem(ConfigRow(config, ident)));
     FitConfigList();
 }
 
 void CInputView::EditConfigIdentifier(int row) {
-    const DecodedModuleConfig config = DecodeCfgIdentifiers(Bytes(range_->text()));
+    const DecodedModuleConfig config = DecodeCfgIdentifiers(ToBytes(range_->text()));
     if (row < 0 || static_cast<std::size_t>(row) >= config.Identifiers.size())
         return;
     CfgIdentifierDialog dialog(row + 1, CfgSettingsOf(config, static_cast<std::size_t>(row)), this);
@@ -642,20 +634,20 @@ void CInputView::EditConfigIdentifier(int row) {
 }
 
 void CInputView::ApplyConfigIdentifier(int row, const CfgIdentifierSettings& settings) {
-    const std::string text = Bytes(range_->text());
+    const std::string text = ToBytes(range_->text());
     const DecodedModuleConfig config = DecodeCfgIdentifiers(text);
     if (row < 0 || static_cast<std::size_t>(row) >= config.Identifiers.size())
         return;
-    range_->setText(Shown(ReplaceCfgIdentifier(text, config, static_cast<std::size_t>(row),
-                                               EncodeCfgIdentifier(settings))));
+    range_->setText(views::FromCodePage(ReplaceCfgIdentifier(
+        text, config, static_cast<std::size_t>(row), EncodeCfgIdentifier(settings))));
 }
 
 void CInputView::InsertConfigIdentifier(int row) {
-    const std::string text = Bytes(range_->text());
+    const std::string text = ToBytes(range_->text());
     const DecodedModuleConfig config = DecodeCfgIdentifiers(text);
     const std::size_t at = std::min<std::size_t>(static_cast<std::size_t>(std::max(row, 0)),
                                                  config.Identifiers.size());
-    range_->setText(Shown(ReplaceCfgIdentifier(text, config, at, {0x00}, true)));
+    range_->setText(views::FromCodePage(ReplaceCfgIdentifier(text, config, at, {0x00}, true)));
 }
 
 void CInputView::OnConfigListMenu(const QPoint& at) {

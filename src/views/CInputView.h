@@ -86,9 +86,6 @@ class CInputView : public QWidget {
     QLabel* Picture() const { return picture_; }
 
   private:
-    // A field's text as the entry's bytes, and back.
-    std::string Bytes(const QString& text) const;
-    QString Shown(const std::string& bytes) const;
     void BuildControls();
     // The rows of the form: the single value fields, the parameter line's fields, the
     // module's configuration list.

@@ -172,21 +172,15 @@ void CKVFTreeView::SelectEntryForLine(int line) {
 bool CKVFTreeView::SelectEntryHolding(int line) {
     if (WaitsForRebuild())
         return false;
-    const CKeyDatabase& database = document_->Database;
-    for (std::size_t i = 0; i < database.Count(); ++i) {
-        const CDbEntry& entry = database.At(i);
-        if (entry.LongLine > line)
-            break;
-        if (line <= entry.Line) {
-            const QModelIndex node = model_.IndexOfEntry(i);
-            if (!node.isValid())
-                return false;
-            setCurrentIndex(node);
-            scrollTo(node);
-            return true;
-        }
-    }
-    return false;
+    const long index = IndexOfEntryHolding(document_->Database, line);
+    if (index < 0)
+        return false;
+    const QModelIndex node = model_.IndexOfEntry(static_cast<std::size_t>(index));
+    if (!node.isValid())
+        return false;
+    setCurrentIndex(node);
+    scrollTo(node);
+    return true;
 }
 
 CDbEntry* CKVFTreeView::CurrentEntryHere() const {
