@@ -52,6 +52,10 @@ inline char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 
+inline char ToLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
 inline std::string ToUpperAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out)

@@ -1,5 +1,6 @@
 #include "variants/EntryForm.h"
 
+#include "core/AsciiText.h"
 #include "core/TextLines.h"
 
 #include <algorithm>
@@ -7,10 +8,6 @@
 
 namespace kvf {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
 
 bool IsWordByte(char c) {
     const auto u = static_cast<unsigned char>(c);
@@ -20,20 +17,14 @@ bool IsWordByte(char c) {
 
 // Where the reader's key ends: at a blank, the equal sign, an index, a comment or a quote.
 bool EndsKey(char c) {
-    return IsBlank(c) || c == '=' || c == '(' || c == ';' || c == '"';
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return IsSpace(c) || c == '=' || c == '(' || c == ';' || c == '"';
 }
 
 // A hexadecimal number as the number readers take it: 0x (a lower-case x) and hex digits.
 bool IsHexNumber(std::string_view word) {
     if (word.size() < 3 || word[0] != '0' || word[1] != 'x')
         return false;
-    return std::all_of(word.begin() + 2, word.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
+    return std::all_of(word.begin() + 2, word.end(), [](char c) { return HexDigitValue(c) >= 0; });
 }
 
 // Whether nothing but blanks or a comment follows position `from` of a line: a backslash
@@ -42,7 +33,7 @@ bool OnlyCommentAfter(std::string_view line, std::size_t from) {
     for (std::size_t i = from; i < line.size(); ++i) {
         if (line[i] == ';')
             return true;
-        if (!IsBlank(line[i]))
+        if (!IsSpace(line[i]))
             return false;
     }
     return true;
@@ -69,7 +60,7 @@ void AppendToken(const FormToken& token, std::string& out) {
         if (IsHexNumber(token.Bytes)) {
             out += "0x";
             for (std::size_t i = 2; i < token.Bytes.size(); ++i)
-                out += Lower(token.Bytes[i]);
+                out += ToLowerAscii(token.Bytes[i]);
         } else {
             out += token.Bytes;
         }
@@ -82,6 +73,16 @@ void AppendToken(const FormToken& token, std::string& out) {
         out += token.Bytes;
         break;
     }
+}
+
+// The keyword without case and the index: the part of an entry's signature that its
+// pairing key is too.
+void AppendPairingKey(const EntryForm& form, std::string& out) {
+    for (char c : form.Key)
+        out += ToLowerAscii(c);
+    out += '\x04';
+    for (const FormToken& token : form.Index)
+        AppendToken(token, out);
 }
 
 bool SameToken(const FormToken& a, const FormToken& b) {
@@ -119,7 +120,7 @@ void ReadEntryForm(const TextLines& lines, int firstLine, int lastLine, EntryFor
         const std::string_view s = lines.LineView(line, scratch);
         std::size_t i = 0;
         if (!keyRead) {
-            while (i < s.size() && IsBlank(s[i]))
+            while (i < s.size() && IsSpace(s[i]))
                 ++i;
             const std::size_t start = i;
             while (i < s.size() && !EndsKey(s[i]))
@@ -134,7 +135,7 @@ void ReadEntryForm(const TextLines& lines, int firstLine, int lastLine, EntryFor
                 ++i;
             } else if (c == ';') {
                 break; // a comment up to the end of the line
-            } else if (IsBlank(c)) {
+            } else if (IsSpace(c)) {
                 spaced = true;
                 ++i;
             } else if (c == '"') {
@@ -174,11 +175,7 @@ void ReadEntryForm(const TextLines& lines, int firstLine, int lastLine, EntryFor
 }
 
 void AppendSignature(const EntryForm& form, std::string& out) {
-    for (char c : form.Key)
-        out += Lower(c);
-    out += '\x04';
-    for (const FormToken& token : form.Index)
-        AppendToken(token, out);
+    AppendPairingKey(form, out);
     out += '\x04';
     for (const FormToken& token : form.Value)
         AppendToken(token, out);
@@ -186,11 +183,7 @@ void AppendSignature(const EntryForm& form, std::string& out) {
 
 std::string PairingKey(const EntryForm& form) {
     std::string key;
-    for (char c : form.Key)
-        key += Lower(c);
-    key += '\x04';
-    for (const FormToken& token : form.Index)
-        AppendToken(token, key);
+    AppendPairingKey(form, key);
     return key;
 }
 

@@ -1,5 +1,6 @@
 #include "variants/VariantComparison.h"
 
+#include "core/AsciiText.h"
 #include "core/CKeyDatabase.h"
 #include "core/FindingMessages.h"
 #include "core/LineSuppressions.h"
@@ -23,12 +24,6 @@ constexpr int kVariantFindingIds[] = {msg::VariantValueDiffers, msg::VariantKeyM
                                       msg::VariantBlockExtra};
 
 constexpr std::int64_t kNone = -1;
-
-bool SameKey(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 // Numbers for byte strings, the same number for the same bytes: the alignment compares
 // numbers, not strings.
@@ -73,7 +68,7 @@ struct Side {
         // The classification names some lines by what they are: a bare number inside a
         // module is its Module_Reference. The number is then the value.
         const std::string_view key = Entry(i).Key;
-        if (!SameKey(form.Key, key)) {
+        if (!EqualsNoCase(form.Key, key)) {
             FormToken written{FormToken::Word, std::move(form.Key), false};
             form.Value.insert(form.Value.begin(), std::move(written));
             form.Key.assign(key);

@@ -1,5 +1,7 @@
 #include "variants/VariantFamily.h"
 
+#include "core/AsciiText.h"
+
 #include <algorithm>
 #include <exception>
 #include <filesystem>
@@ -11,14 +13,10 @@ namespace fs = std::filesystem;
 namespace kvf {
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string Lowered(std::string_view text) {
     std::string lowered(text);
     for (char& c : lowered)
-        c = Lower(c);
+        c = ToLowerAscii(c);
     return lowered;
 }
 
@@ -49,8 +47,8 @@ std::string FolderKey(const std::string& path) {
 
 bool IsVariantFileName(std::string_view fileName) {
     const std::size_t n = fileName.size();
-    return n >= 4 && fileName[n - 4] == '.' && Lower(fileName[n - 3]) == 'k' &&
-           Lower(fileName[n - 2]) == 'v';
+    return n >= 4 && fileName[n - 4] == '.' && ToLowerAscii(fileName[n - 3]) == 'k' &&
+           ToLowerAscii(fileName[n - 2]) == 'v';
 }
 
 void OrderFamily(VariantFamily& family) {
