@@ -1,5 +1,7 @@
 #include "cli/InputFiles.h"
 
+#include "variants/VariantFamily.h"
+
 #include <algorithm>
 #include <exception>
 #include <filesystem>
@@ -17,10 +19,6 @@ namespace fs = std::filesystem;
 
 namespace kvf::cli {
 namespace {
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Whether the search must not enter this directory entry: a link to a directory. The
 // standard library does not follow directory links itself, except on Windows, where it
@@ -52,7 +50,8 @@ std::vector<InputFile> SearchDirectory(const std::string& directory) {
         while (!error && it != end) {
             const fs::directory_entry& entry = *it;
             std::error_code typeError;
-            if (entry.is_regular_file(typeError) && IsKvfFileName(entry.path().filename().string()))
+            if (entry.is_regular_file(typeError) &&
+                IsVariantFileName(entry.path().filename().string()))
                 found.push_back(entry.path());
             else if (IsDirectoryLink(entry))
                 it.disable_recursion_pending();
@@ -74,12 +73,6 @@ std::vector<InputFile> SearchDirectory(const std::string& directory) {
 }
 
 } // namespace
-
-bool IsKvfFileName(const std::string& fileName) {
-    std::size_t n = fileName.size();
-    return n >= 4 && fileName[n - 4] == '.' && Lower(fileName[n - 3]) == 'k' &&
-           Lower(fileName[n - 2]) == 'v';
-}
 
 std::vector<InputFile> ExpandArguments(const std::vector<std::string>& arguments) {
     std::vector<InputFile> files;

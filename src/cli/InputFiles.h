@@ -18,7 +18,4 @@ struct InputFile {
 // character (any case), sorted by path element by element.
 std::vector<InputFile> ExpandArguments(const std::vector<std::string>& arguments);
 
-// Whether a file name looks like a KVF file: "*.kv?" in any case.
-bool IsKvfFileName(const std::string& fileName);
-
 } // namespace kvf::cli

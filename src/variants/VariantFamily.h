@@ -17,7 +17,7 @@ struct VariantFamily {
     std::size_t Reference = 0;
 };
 
-// Whether a file name is one of a variant family's: "*.kv?" in any case.
+// Whether a file name is a KVF file's, as every variant family's is: "*.kv?" in any case.
 bool IsVariantFileName(std::string_view fileName);
 
 // The family of one file: the file itself and every *.kv? file beside it of the same name.
