@@ -88,24 +88,40 @@ bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& reaso
     return true;
 }
 
+std::optional<BufferTextLines> ReadEngineLines(const std::string& path, std::string& reason) {
+    FileBytes bytes;
+    if (!ReadWholeFile(path, bytes, reason))
+        return std::nullopt;
+    if (LooksLikeUtf16(bytes.View())) {
+        reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
+        return std::nullopt;
+    }
+    return EngineLines(std::move(bytes));
+}
+
+FileResult FailedResult(const std::string& path, const std::string& problem) {
+    FileResult failed;
+    failed.Path = path;
+    failed.Failed = true;
+    failed.Problem = problem;
+    failed.Diagnostics = "kvfcheck: " + problem + '\n';
+    return failed;
+}
+
+FileResult UnreadableResult(const std::string& path, const std::string& reason) {
+    return FailedResult(path, "cannot read '" + path + "': " + reason);
+}
+
 FileResult CheckFile(const std::string& path, SettingsStore& settings,
                      const MessageSelection& selection, FileAction action, ReportFormat format,
                      bool inlineDisable) {
+    std::string reason;
+    std::optional<BufferTextLines> read = ReadEngineLines(path, reason);
+    if (!read)
+        return UnreadableResult(path, reason);
+    BufferTextLines& lines = *read;
     FileResult result;
     result.Path = path;
-    FileBytes bytes;
-    std::string reason;
-    bool read = ReadWholeFile(path, bytes, reason);
-    if (read && LooksLikeUtf16(bytes.View())) {
-        read = false;
-        reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
-    }
-    if (!read) {
-        result.Failed = true;
-        result.Problem = "cannot read '" + path + "': " + reason;
-        result.Diagnostics = "kvfcheck: " + result.Problem + '\n';
-        return result;
-    }
 
     OutputRows rows(settings);
     // Services of this file's own: files are checked on several threads at once, and
@@ -114,7 +130,6 @@ FileResult CheckFile(const std::string& path, SettingsStore& settings,
     CollectedAlerts alerts(path, result.Diagnostics);
     services.SetAlertSink(&alerts);
 
-    BufferTextLines lines = EngineLines(std::move(bytes));
     std::string title = std::filesystem::path(path).filename().string();
     std::error_code error;
     std::string pathName = std::filesystem::absolute(path, error).string();

@@ -3,9 +3,11 @@
 #include "cli/Options.h"
 #include "core/BlockSource.h"
 #include "core/LineSuppressions.h"
+#include "core/TextLines.h"
 #include "output/OutputRows.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,5 +61,16 @@ struct FileBytes {
 
 // Reads a whole file; on failure returns false with the reason.
 bool ReadWholeFile(const std::string& path, FileBytes& bytes, std::string& reason);
+
+// A file's lines as the engine checks them, or none with the reason: UTF-16 text is
+// refused, a UTF-8 file (one with the byte order mark) becomes the code page's bytes of its
+// characters, any other file's bytes stay as read.
+std::optional<BufferTextLines> ReadEngineLines(const std::string& path, std::string& reason);
+
+// The result of an argument or a file that gives nothing to check, for `problem`, which
+// also goes to standard error.
+FileResult FailedResult(const std::string& path, const std::string& problem);
+// The same for a file that cannot be read, for `reason`.
+FileResult UnreadableResult(const std::string& path, const std::string& reason);
 
 } // namespace kvf::cli

@@ -3,11 +3,7 @@
 namespace kvf::cli {
 
 FileResult AbortedResult(const std::string& reason) {
-    FileResult failed;
-    failed.Failed = true;
-    failed.Problem = "check aborted: " + reason;
-    failed.Diagnostics = "kvfcheck: " + failed.Problem + '\n';
-    return failed;
+    return FailedResult({}, "check aborted: " + reason);
 }
 
 void RunInOrder(std::size_t count, unsigned jobs,

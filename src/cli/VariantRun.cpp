@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <system_error>
 
@@ -36,13 +37,14 @@ std::vector<FileResult> One(FileResult result) {
     return list;
 }
 
-FileResult Unreadable(const std::string& path, const std::string& reason) {
-    FileResult result;
-    result.Path = path;
-    result.Failed = true;
-    result.Problem = "cannot read '" + path + "': " + reason;
-    result.Diagnostics = "kvfcheck: " + result.Problem + '\n';
-    return result;
+// A variant file read from disk; null when it cannot be read, with the reason in `problem`.
+std::unique_ptr<VariantFile> ReadVariantFile(const std::string& path, AppServices& services,
+                                             std::string& problem) {
+    std::optional<BufferTextLines> lines = ReadEngineLines(path, problem);
+    if (!lines)
+        return nullptr;
+    return std::make_unique<VariantFile>(std::filesystem::path(path).filename().string(),
+                                         std::move(*lines), services);
 }
 
 void AddFrame(FileResult& result, int id, const std::string& text) {
@@ -110,14 +112,8 @@ std::vector<FamilyJob> FamilyJobs(const std::vector<std::string>& arguments) {
 std::vector<FileResult> CompareFamilyFiles(const FamilyJob& job, SettingsStore& settings,
                                            const MessageSelection& selection, bool inlineDisable) {
     const std::vector<std::string>& paths = job.Family.Paths;
-    if (!job.Problem.empty()) {
-        FileResult failed;
-        failed.Path = paths.front();
-        failed.Failed = true;
-        failed.Problem = "'" + failed.Path + "': " + job.Problem;
-        failed.Diagnostics = "kvfcheck: " + failed.Problem + '\n';
-        return One(std::move(failed));
-    }
+    if (!job.Problem.empty())
+        return One(FailedResult(paths.front(), "'" + paths.front() + "': " + job.Problem));
     // Services of this family's own (families are compared on several threads at once);
     // the database builds report nothing to them.
     OutputRows unused(settings);
@@ -126,11 +122,11 @@ std::vector<FileResult> CompareFamilyFiles(const FamilyJob& job, SettingsStore& 
     std::vector<std::unique_ptr<VariantFile>> files;
     std::vector<std::string> problems(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i)
-        files.push_back(VariantFile::Read(paths[i], services, problems[i]));
+        files.push_back(ReadVariantFile(paths[i], services, problems[i]));
 
     const std::size_t reference = job.Family.Reference;
     if (!files[reference])
-        return One(Unreadable(paths[reference], problems[reference]));
+        return One(UnreadableResult(paths[reference], problems[reference]));
     if (paths.size() == 1) {
         FileResult alone;
         alone.Path = paths.front();
@@ -143,7 +139,7 @@ std::vector<FileResult> CompareFamilyFiles(const FamilyJob& job, SettingsStore& 
         if (i == reference)
             continue;
         if (!files[i])
-            results.push_back(Unreadable(paths[i], problems[i]));
+            results.push_back(UnreadableResult(paths[i], problems[i]));
         else
             results.push_back(Compared(paths[i], *files[i], paths[reference], *files[reference],
                                        selection, inlineDisable));

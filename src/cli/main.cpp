@@ -69,14 +69,8 @@ int main(int argc, char** argv) {
                                                  : FileAction::Check;
     auto work = [&](std::size_t i) {
         const InputFile& input = inputs[i];
-        if (!input.Problem.empty()) {
-            FileResult result;
-            result.Path = input.Path;
-            result.Failed = true;
-            result.Problem = "'" + input.Path + "': " + input.Problem;
-            result.Diagnostics = "kvfcheck: " + result.Problem + '\n';
-            return result;
-        }
+        if (!input.Problem.empty())
+            return FailedResult(input.Path, "'" + input.Path + "': " + input.Problem);
         return CheckFile(input.Path, settings->Store(), settings->Selection(), action,
                          options.format, !options.noInlineDisable);
     };
