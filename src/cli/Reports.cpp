@@ -1,5 +1,6 @@
 #include "cli/Reports.h"
 
+#include "cli/ExitStatus.h"
 #include "cli/JsonOutput.h"
 #include "core/CKeyDatabase.h"
 #include "core/MessageIds.h"
@@ -111,11 +112,15 @@ bool IsWarningRow(const OutputRow& row) {
     return row.Level == LEVEL_WARNING;
 }
 
-bool FailsRun(const FileResult& result, FailOn failOn) {
+int ExitStatusAfter(int status, const FileResult& result, FailOn failOn) {
+    if (result.Failed)
+        return kExitTrouble;
+    if (status != kExitClean)
+        return status;
     for (const OutputRow& row : result.Rows)
         if (IsErrorRow(row) || (failOn == FailOn::Warning && IsWarningRow(row)))
-            return true;
-    return false;
+            return kExitFindings;
+    return status;
 }
 
 std::string UnusedSuppressionText(const Suppression& suppression) {

@@ -35,7 +35,8 @@ void PrintDatabase(std::ostream& out, const CKeyDatabase& database);
 // Whether a row is an Error or Fatal Error, and whether it is a Warning.
 bool IsErrorRow(const OutputRow& row);
 bool IsWarningRow(const OutputRow& row);
-// Whether a file's rows make the exit status 1.
-bool FailsRun(const FileResult& result, FailOn failOn);
+// The exit status of a run after one more file's result: 2 once a file failed, else 1 once
+// a file's rows fail the run, else 0.
+int ExitStatusAfter(int status, const FileResult& result, FailOn failOn);
 
 } // namespace kvf::cli

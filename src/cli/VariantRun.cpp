@@ -159,10 +159,7 @@ int RunVariantComparison(const Options& options, SettingsStore& settings,
     auto deliver = [&](std::vector<FileResult>& results) {
         for (FileResult& result : results) {
             errors << result.Diagnostics << std::flush;
-            if (result.Failed)
-                status = kExitTrouble;
-            else if (status == kExitClean && FailsRun(result, options.failOn))
-                status = kExitFindings;
+            status = ExitStatusAfter(status, result, options.failOn);
             if (options.format == ReportFormat::Sarif)
                 sarif.push_back(std::move(result));
             else if (!result.Failed)

@@ -79,10 +79,7 @@ int main(int argc, char** argv) {
     std::vector<FileResult> sarif;
     auto deliver = [&](FileResult& result) {
         std::cerr << result.Diagnostics << std::flush;
-        if (result.Failed)
-            status = kExitTrouble;
-        else if (status == kExitClean && FailsRun(result, options.failOn))
-            status = kExitFindings;
+        status = ExitStatusAfter(status, result, options.failOn);
         if (action == FileAction::DumpDatabase)
             std::cout << result.DatabaseDump;
         else if (action == FileAction::ExplainModules)
