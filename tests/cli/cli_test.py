@@ -4,13 +4,10 @@ import json
 import os
 import re
 import subprocess
-import sys
-import tempfile
 import unittest
 
 from clean_device import CLEAN
-
-KVFCHECK = sys.argv.pop(1)
+from kvf_workspace import KVFCHECK, Workspace
 
 BROKEN = b"#TALVERON_DP\r\nFMS_supp = 10\r\nVendor_Name = \"M\xfcller\"\r\n"
 # No header line: the database stays empty, a Fatal Error.
@@ -18,24 +15,7 @@ HEADERLESS = b"Vendor_Name = \"M\xfcller\"\r\n"
 EMPTY_DATABASE = "Fatal Error\t---\tDatabase is empty! Please check if the #TALVERON_DP entry exists."
 
 
-class KvfcheckTest(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.TemporaryDirectory()
-        self.settings = self.write("settings.ini", b"")
-
-    def tearDown(self):
-        self.dir.cleanup()
-
-    def write(self, name, data):
-        path = os.path.join(self.dir.name, name)
-        with open(path, "wb") as f:
-            f.write(data)
-        return path
-
-    def run_kvfcheck(self, *args):
-        return subprocess.run([KVFCHECK, "--settings", self.settings, *args],
-                              cwd=self.dir.name, capture_output=True, timeout=60)
-
+class KvfcheckTest(Workspace):
     def test_clean_file_exits_zero(self):
         self.write("ACME1234.kvf", CLEAN)
         run = self.run_kvfcheck("ACME1234.kvf")

@@ -4,11 +4,9 @@ import json
 import os
 import shutil
 import subprocess
-import sys
-import tempfile
 import unittest
 
-KVFCHECK = sys.argv.pop(1)
+from kvf_workspace import KVFCHECK, Workspace as BaseWorkspace
 
 # Line 2: Error 134; line 3: Warning 147 (with --no-semantic).
 BROKEN = b"#TALVERON_DP\r\nFMS_supp = 10\r\nVendor_Name = \"M\xfcller\"\r\n"
@@ -16,25 +14,7 @@ WARNING_ONLY = b"#TALVERON_DP\nVendor_Name = \"M\xfcller\"\n"
 FINDING_LEVELS = ("Error", "Fatal Error", "Warning")
 
 
-class Workspace(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.TemporaryDirectory()
-        self.settings = self.write("settings.ini", b"")
-
-    def tearDown(self):
-        self.dir.cleanup()
-
-    def write(self, name, data):
-        path = os.path.join(self.dir.name, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        return path
-
-    def run_kvfcheck(self, *args, settings=True, env=None):
-        cmd = [KVFCHECK] + (["--settings", self.settings] if settings else []) + list(args)
-        return subprocess.run(cmd, cwd=self.dir.name, capture_output=True, timeout=120, env=env)
-
+class Workspace(BaseWorkspace):
     def finding_ids(self, run):
         ids = []
         for line in run.stdout.decode("utf-8").splitlines():

@@ -2,14 +2,10 @@
 """kvfcheck --variants: the language variants of a device compared, in every format."""
 import json
 import os
-import subprocess
-import sys
-import tempfile
 import unittest
 
 from clean_device import CLEAN
-
-KVFCHECK = sys.argv.pop(1)
+from kvf_workspace import Workspace
 
 # The clean device in German: only its texts differ.
 GERMAN = (CLEAN.replace(b'"ACME"', b'"ACME GmbH"').replace(b'"Box"', b'"Kasten"')
@@ -28,25 +24,7 @@ def changed(text, old, new):
     return text.replace(old, new)
 
 
-class VariantsTest(unittest.TestCase):
-    def setUp(self):
-        self.dir = tempfile.TemporaryDirectory()
-        self.settings = self.write("settings.ini", b"")
-
-    def tearDown(self):
-        self.dir.cleanup()
-
-    def write(self, name, data):
-        path = os.path.join(self.dir.name, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        return path
-
-    def run_kvfcheck(self, *args):
-        return subprocess.run([KVFCHECK, "--settings", self.settings, *args],
-                              cwd=self.dir.name, capture_output=True, timeout=60)
-
+class VariantsTest(Workspace):
     def rows(self, run):
         return run.stdout.decode("utf-8").splitlines()
 
