@@ -51,6 +51,14 @@ class KvfcheckTest(Workspace):
         self.assertIn(b"folder.kvf", run.stderr)
         self.assertIn(b"Start Syntax-Check of file ACME1234.kvf ...", run.stdout)
 
+    def test_unreadable_file_outweighs_findings_in_either_order(self):
+        self.write("ACME1234.kvf", BROKEN)
+        for args in (["ACME1234.kvf", "missing.kvf"], ["missing.kvf", "ACME1234.kvf"]):
+            with self.subTest(args):
+                run = self.run_kvfcheck("--no-semantic", *args)
+                self.assertEqual(run.returncode, 2)
+                self.assertIn(b"FMS_supp", run.stdout)
+
     def test_bad_usage_exits_two(self):
         for args in ([], ["--format"], ["--format", "xml", "a.kvf"], ["--bogus", "a.kvf"]):
             run = self.run_kvfcheck(*args)

@@ -268,6 +268,24 @@ INSTANTIATE_TEST_SUITE_P(
                   "missing here."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A hexadecimal number's letters count without case whatever its digits, zeros too; its
+// digits count.
+TEST(VariantValues, HexNumbersWithoutCaseOfTheirLetters) {
+    const std::string head = "#TALVERON_DP\nIdent_Number = ";
+    const struct {
+        const char* reference;
+        const char* variant;
+        std::size_t findings;
+    } cases[] = {{"0x0A0F", "0x0a0f", 0}, {"0xA0", "0xa0", 0}, {"0x0A0F", "0x0A0E", 1}};
+    for (const auto& c : cases) {
+        Files files;
+        VariantSource reference = files.Add("DEV.KVD", head + c.reference + "\n");
+        VariantSource variant = files.Add("DEV.KVG", head + c.variant + "\n");
+        EXPECT_EQ(CompareVariant(variant, reference).size(), c.findings)
+            << c.reference << " " << c.variant;
+    }
+}
+
 // Blocks that read alike (modules whose names are texts): the one missing is found as a
 // block wherever the alignment put the gap.
 TEST(VariantBlocks, MissingAmongEqualBlocksIsOneBlock) {
