@@ -74,6 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryCase{"no station type", "#TALVERON_DP\nModel_Name = \"X\"\n", Found(0, 0, 1),
                     "dev.kvf: Station_Type not given\nVendor_Name: , Model_Name: X\n"
                     "Modules: 0, entries: 1\nLast check: 1 warning(s)"},
+        // A key given twice (the checker reports the second): the first counts.
+        SummaryCase{"a key given twice",
+                    "#TALVERON_DP\nKVF_Revision = 2\nStation_Type = 1\nKVF_Revision = 5\n"
+                    "Station_Type = 0\n",
+                    FindingCounts{},
+                    "dev.kvf: DP-Master, KVF_Revision 2\nModules: 0, entries: 4\n"
+                    "Last check: none yet (F7 checks the file)"},
         SummaryCase{"no entries", "; nothing but a comment\n", Found(0, 1, 0),
                     "dev.kvf: no entries\nLast check: 1 fatal error(s)"}),
     [](const ::testing::TestParamInfo<SummaryCase>& info) {
