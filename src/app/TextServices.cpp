@@ -29,8 +29,9 @@ std::optional<QString> TextServices::HoverHtml(int line, int column) const {
     const QTextBlock block = shown_->findBlockByNumber(line);
     if (!block.isValid())
         return QString();
-    // The line as it is now; the rest of the text from its parse, where the help reads it.
-    const std::string lineBytes = ToBytes(block.text());
+    // The line as it is now, read as the file's encoding (the columns are the editor's); the
+    // rest of the text from its parse, where the help reads it.
+    const std::string lineBytes = RawTextToBytes(block.text(), text_->Encoding());
     LanguageSnapshots::Database parse = parses_->Current();
     bool wantsParse = false;
     const language::HoverText hover =

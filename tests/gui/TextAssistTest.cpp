@@ -87,6 +87,38 @@ class TextAssistTest : public QObject {
         QVERIFY2(both.contains(mark.Text.toHtmlEscaped()), qPrintable(both));
     }
 
+    // In a UTF-8 file a character outside the Basic Multilingual Plane is two of the editor's
+    // columns (and two '?' for the engine): the help of what follows it on its line is the
+    // help of the same place in a file that has those '?' instead.
+    void hoverAfterWideCharactersOfAUtf8File() {
+        auto helpAtLastByte = [this](const QByteArray& bytes, const QString& name) {
+            FrameFixture f;
+            CChildFrame* child = f.frame->OpenPaths({f.Write(name, bytes)}, false).first();
+            SettleLiveCheck(child->Live());
+            CKVFTextView* view = child->TextView();
+            QTextCursor at(view->document()->findBlockByNumber(1));
+            at.movePosition(QTextCursor::EndOfBlock);
+            at.movePosition(QTextCursor::Left); // before the last character of "0x12"
+            const QPoint over = view->cursorRect(at).center() + QPoint(2, 0);
+            QString help;
+            const bool shown = QTest::qWaitFor(
+                [&] {
+                    help = view->TooltipAt(over);
+                    return !help.isEmpty();
+                },
+                60'000);
+            return shown ? help : QString();
+        };
+        const QString plain =
+            helpAtLastByte("#TALVERON_DP\nModule = \"????????\" 0x12\nEndModule\n", "ACME1234.kvf");
+        const QString wide = helpAtLastByte("\xEF\xBB\xBF#TALVERON_DP\nModule = \""
+                                            "\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80"
+                                            "\xF0\x9F\x98\x80\" 0x12\nEndModule\n",
+                                            "ACME1235.kvf");
+        QVERIFY(!plain.isEmpty());
+        QCOMPARE(wide, plain);
+    }
+
     // Ctrl+Space at the start of a line offers the keywords, filtered by what is typed;
     // Enter puts the chosen one in place of the typed part, one undo step.
     void ctrlSpaceOffersKeywordsAtTheStartOfALine() {
