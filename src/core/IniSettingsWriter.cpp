@@ -201,6 +201,14 @@ TextLine MakeLine(std::string content) {
     return line;
 }
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) on "[" + std::string&& at -O3.
+std::string SectionHeaderLine(std::string_view section) {
+    std::string line = "[";
+    line += EscapedName(section);
+    line += ']';
+    return line;
+}
+
 } // namespace
 
 std::string IniValueLine(std::string_view name, std::string_view value) {
@@ -280,7 +288,7 @@ std::string IniSettingsWriter::Text() const {
             if (!lines.empty() && !IsBlank(lines.back()))
                 InsertAfter(lines, static_cast<int>(lines.size()) - 1, MakeLine(""), lb);
             InsertAfter(lines, static_cast<int>(lines.size()) - 1,
-                        MakeLine("[" + EscapedName(change.Section) + "]"), lb);
+                        MakeLine(SectionHeaderLine(change.Section)), lb);
             InsertAfter(lines, static_cast<int>(lines.size()) - 1, std::move(line), lb);
             continue;
         }

@@ -46,10 +46,8 @@ void Push(std::vector<FormToken>& tokens, FormToken::Kind kind, std::string_view
         spaced = false;
         return;
     }
-    FormToken& token = tokens.emplace_back();
-    token.What = kind;
-    token.Bytes.assign(bytes);
-    token.Spaced = spaced;
+    // Constructed whole: GCC 12 warns falsely (-Wrestrict) on assign() into a fresh string.
+    tokens.push_back(FormToken{kind, std::string(bytes), spaced});
     spaced = false;
 }
 
