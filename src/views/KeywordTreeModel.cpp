@@ -84,8 +84,17 @@ GroupSlot GroupOf(unsigned treeGroup) {
     }
 }
 
+// The part of an entry's label after its key: its line, counted from one.
+void AppendLineSuffix(const CDbEntry& entry, std::string& out) {
+    out += " (";
+    out += std::to_string(static_cast<unsigned>(entry.LongLine + 1));
+    out += ')';
+}
+
 std::string EntryLabel(const CDbEntry& entry) {
-    return entry.Key + " (" + std::to_string(static_cast<unsigned>(entry.LongLine + 1)) + ")";
+    std::string label = entry.Key;
+    AppendLineSuffix(entry, label);
+    return label;
 }
 
 // The order of a tree control's sorted insertion is that of the labels compared ignoring
@@ -125,31 +134,42 @@ int KeywordTreeModel::AddNode(int parent, int image, long entry, const char* fix
     return id;
 }
 
-std::string KeywordTreeModel::ByteLabel(const Node& node) const {
-    if (node.Fixed)
-        return node.Fixed;
-    return database_ ? EntryLabel(database_->At(static_cast<std::size_t>(node.Entry)))
-                     : std::string();
-}
-
 void KeywordTreeModel::SortChildren(int node) {
     std::vector<int>& children = nodes_[node].Children;
     if (children.size() < 2)
         return;
-    // Each label lowered once, so that the sort compares plain bytes.
-    std::vector<std::pair<std::string, int>> keyed;
-    keyed.reserve(children.size());
+    // Each label lowered once into one buffer, so that the sort compares plain bytes and
+    // moves only numbers: a large file's tree is sorted on the window's thread.
+    std::string lowered;
+    std::vector<std::size_t> ends;
+    ends.reserve(children.size());
     for (int child : children) {
-        std::string label = ByteLabel(nodes_[child]);
-        for (char& c : label)
-            c = LowerAscii(c);
-        keyed.emplace_back(std::move(label), child);
+        const Node& item = nodes_[static_cast<std::size_t>(child)];
+        const CDbEntry* entry = item.Fixed || !database_
+                                    ? nullptr
+                                    : &database_->At(static_cast<std::size_t>(item.Entry));
+        const std::string_view label = item.Fixed ? std::string_view(item.Fixed)
+                                       : entry    ? std::string_view(entry->Key)
+                                                  : std::string_view();
+        for (char c : label)
+            lowered += LowerAscii(c);
+        if (entry) // the rest of EntryLabel: " (line)"
+            AppendLineSuffix(*entry, lowered);
+        ends.push_back(lowered.size());
     }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        children[i] = keyed[i].second;
-        nodes_[keyed[i].second].Row = static_cast<int>(i);
+    auto labelOf = [&](std::size_t i) {
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        return std::string_view(lowered).substr(begin, ends[i] - begin);
+    };
+    std::vector<std::size_t> order(children.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return labelOf(a) < labelOf(b); });
+    const std::vector<int> unsorted = children;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        children[i] = unsorted[order[i]];
+        nodes_[static_cast<std::size_t>(children[i])].Row = static_cast<int>(i);
     }
 }
 
@@ -311,7 +331,17 @@ QVariant KeywordTreeModel::data(const QModelIndex& index, int role) const {
 }
 
 Qt::ItemFlags KeywordTreeModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    const Node* node = NodeOf(index);
+    if (!node)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // The nodes stay as they are until the next rebuild resets the model. Told that an
+    // entry without children keeps none, the view neither keeps a persistent index for
+    // every leaf nor asks it for children as it expands the whole tree (a group stays
+    // expandable, empty or not).
+    if (node->Entry >= 0 && node->Children.empty())
+        flags |= Qt::ItemNeverHasChildren;
+    return flags;
 }
 
 } // namespace kvf

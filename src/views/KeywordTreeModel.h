@@ -74,7 +74,6 @@ class KeywordTreeModel : public QAbstractItemModel {
     const Node* NodeOf(const QModelIndex& index) const;
     QModelIndex IndexOfNode(int node) const;
     int AddNode(int parent, int image, long entry, const char* fixedLabel);
-    std::string ByteLabel(const Node& node) const;
     void SortChildren(int node);
 
     std::vector<Node> nodes_; // node 0 is the root
