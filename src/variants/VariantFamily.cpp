@@ -40,6 +40,10 @@ std::string FolderKey(const std::string& path) {
     std::error_code error;
     fs::path folder = fs::path(path).parent_path();
     fs::path absolute = fs::weakly_canonical(folder.empty() ? fs::path(".") : folder, error);
+    // A folder spelt with ".." past a folder that does not exist comes back with a
+    // separator at its end: the same folder as without it.
+    if (!error && !absolute.has_filename() && absolute.has_relative_path())
+        absolute = absolute.parent_path();
     return error ? folder.string() : absolute.string();
 }
 
@@ -64,6 +68,16 @@ void OrderFamily(VariantFamily& family) {
             family.Reference = i;
             break;
         }
+}
+
+bool AreVariantSiblings(const std::string& a, const std::string& b) {
+    const std::string x = FileName(a), y = FileName(b);
+    return IsVariantFileName(x) && IsVariantFileName(y) && SharedName(x) == SharedName(y) &&
+           FolderKey(a) == FolderKey(b) && VariantPathKey(a) != VariantPathKey(b);
+}
+
+std::string VariantPathKey(const std::string& path) {
+    return (fs::path(FolderKey(path)) / FileName(path)).string();
 }
 
 VariantFamily FamilyOf(const std::string& path) {

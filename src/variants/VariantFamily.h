@@ -20,6 +20,13 @@ struct VariantFamily {
 // Whether a file name is a KVF file's, as every variant family's is: "*.kv?" in any case.
 bool IsVariantFileName(std::string_view fileName);
 
+// Whether two paths name two files of one family: two *.kv? files of one folder whose names
+// agree without case up to the extension's last letter. A path is no sibling of itself.
+bool AreVariantSiblings(const std::string& a, const std::string& b);
+
+// A key that is the same for two spellings of one path: its folder's full path and its name.
+std::string VariantPathKey(const std::string& path);
+
 // The family of one file: the file itself and every *.kv? file beside it of the same name.
 // A folder that cannot be read gives the file alone.
 VariantFamily FamilyOf(const std::string& path);
