@@ -33,12 +33,10 @@
 #include <QTimer>
 
 namespace kvf {
-namespace {
 
-// How the worker of a live check reads the settings: a store of its own over the same file
-// (the editor's store is the GUI thread's, which may write it meanwhile), or a copy of a
-// store held in memory.
-std::function<std::unique_ptr<SettingsStore>()> WorkerSettings(const SettingsStore& store) {
+// How a worker reads the settings: a store of its own over the same file (the editor's store
+// is the GUI thread's, which may write it meanwhile), or a copy of a store held in memory.
+std::function<std::unique_ptr<SettingsStore>()> WorkerSettingsOf(const SettingsStore& store) {
     if (const auto* ini = dynamic_cast<const QtIniSettingsStore*>(&store)) {
         QString path = const_cast<QtIniSettingsStore*>(ini)->Qt().fileName();
         return [path] { return std::make_unique<QtIniSettingsStore>(path); };
@@ -50,6 +48,8 @@ std::function<std::unique_ptr<SettingsStore>()> WorkerSettings(const SettingsSto
         return std::make_unique<OverlaySettingsStore>(const_cast<SettingsStore&>(store));
     };
 }
+
+namespace {
 
 std::vector<views::FindingSpot> Spots(const std::vector<language::Diagnostic>& diagnostics) {
     std::vector<views::FindingSpot> spots;
@@ -220,7 +220,7 @@ LiveCheckRequest CChildFrame::TextRequest() const {
     request.FileName = title.substr(0, title.find('*'));
     request.PathName = doc_->Engine().PathName;
     request.Selection = app_->Selection();
-    request.MakeSettings = WorkerSettings(app_->Settings());
+    request.MakeSettings = WorkerSettingsOf(app_->Settings());
     return request;
 }
 

@@ -28,6 +28,11 @@ struct LiveCheckResult;
 class CKVFTextView;
 class CKVF_EdDoc;
 class CKVFTreeView;
+class SettingsStore;
+
+// How a worker thread reads the settings of `store`: it calls the function there and reads
+// the store it makes, never the GUI thread's own.
+std::function<std::unique_ptr<SettingsStore>()> WorkerSettingsOf(const SettingsStore& store);
 
 // A document window: the tree pane on the left, on the right the text view over the input
 // pane (their sizes: PaneSizes). The text view is the active view. The window owns its document.

@@ -12,7 +12,9 @@
 #include "app/TemplateDialog.h"
 #include "app/UserKeyDialog.h"
 #include "app/UserKeyListDialog.h"
+#include "app/VariantCompare.h"
 #include "app/WindowTiling.h"
+#include "app/WorkerThread.h"
 #include "catalogue/UserKeys.h"
 #include "core/AppServices.h"
 #include "core/AsciiText.h"
@@ -22,6 +24,7 @@
 #include "document/CheckRun.h"
 #include "editing/EntryCheck.h"
 #include "editing/UserKeyRegistration.h"
+#include "variants/VariantFamily.h"
 #include "version/BuildVersion.h"
 #include "views/CInputView.h"
 #include "views/CKVFTextView.h"
@@ -56,6 +59,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -133,6 +137,7 @@ CMainFrame::CMainFrame(QtIniSettingsStore& store, QWidget* parent)
     output_->AddMessage(LEVEL_FRAME, 0, std::string(MessageText(msg::WelcomeText)), nullptr);
     output_->setWindowTitle(Text(msg::OutputWindowCaption));
     connect(output_, &CMyListBoxBar::navigateTo, this, &CMainFrame::Navigate);
+    connect(output_, &CMyListBoxBar::navigateBeside, this, &CMainFrame::NavigateBeside);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         UpdateStatusPanes();
         UpdateCommands();
@@ -628,6 +633,106 @@ void CMainFrame::Rebuild() {
 }
 void CMainFrame::Check() {
     RunCheck(true);
+}
+
+void CMainFrame::CompareVariants() {
+    CChildFrame* child = ActiveChild();
+    if (!child || !app_ || (variantWorker_ && variantWorker_->IsRunning()))
+        return;
+    ClearMessages();
+    const Document* document = &child->Doc().Engine();
+    if (child->Doc().IsUntitled()) {
+        AddMessage(LEVEL_FRAME, -1, std::string(MessageText(msg::VariantsNeedFileName)), document);
+        return;
+    }
+    // What the worker reads is taken here: the texts may be edited meanwhile.
+    auto held = [](CChildFrame* frame) {
+        return HeldText{QFileInfo(frame->Doc().Path()).absoluteFilePath().toStdString(),
+                        frame->TextView()->document()->toRawText(),
+                        frame->Doc().Lines().Encoding()};
+    };
+    auto request = std::make_shared<VariantCompareRequest>();
+    request->Document = held(child);
+    for (CChildFrame* other : Children())
+        if (other != child && !other->Doc().IsUntitled() &&
+            AreVariantSiblings(request->Document.Path,
+                               QFileInfo(other->Doc().Path()).absoluteFilePath().toStdString()))
+            request->OpenSiblings.push_back(held(other));
+    request->Selection = app_->Selection();
+    request->MakeSettings = WorkerSettingsOf(app_->Settings());
+
+    if (!variantWorker_)
+        variantWorker_ = new WorkerThread(this);
+    // The progress dialog holds the window while the worker runs, as a check run does; its
+    // bar moves on while the worker has not ended.
+    ProgressSink& progress = app_->Progress();
+    progress.Begin(std::string(MessageText(msg::ComparingVariants)));
+    auto* steps = new QTimer(this);
+    connect(steps, &QTimer::timeout, this, [&progress] { progress.Step(); });
+    steps->start(100);
+    auto rows = std::make_shared<std::vector<VariantRow>>();
+    QPointer<CChildFrame> target(child);
+    variantWorker_->Start([request, rows] { *rows = CompareWithVariants(*request); },
+                          [this, rows, target, steps, &progress] {
+                              steps->stop();
+                              steps->deleteLater();
+                              progress.End();
+                              if (target) // else the document went meanwhile
+                                  ShowVariantRows(*target, *rows);
+                          });
+}
+
+void CMainFrame::ShowVariantRows(CChildFrame& child, const std::vector<VariantRow>& rows) {
+    if (output_->isHidden())
+        output_->show();
+    const Document* document = &child.Doc().Engine();
+    for (const VariantRow& row : rows) {
+        if (row.OtherPath.empty())
+            output_->AddMessage(row.Level, row.Line, row.Text, document);
+        else
+            output_->AddRelatedMessage(row.Level, row.Line, row.Text, document,
+                                       QString::fromStdString(row.OtherPath), row.OtherLine);
+    }
+}
+
+void CMainFrame::WaitForVariantComparison() {
+    if (variantWorker_)
+        variantWorker_->Wait();
+}
+
+CChildFrame* CMainFrame::ChildAt(const QString& path) const {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty())
+        return nullptr;
+    for (CChildFrame* child : Children())
+        if (!child->Doc().IsUntitled() &&
+            QFileInfo(child->Doc().Path()).canonicalFilePath() == wanted)
+            return child;
+    return nullptr;
+}
+
+void CMainFrame::NavigateBeside(const Document* document, int line, const QString& otherPath,
+                                int otherLine) {
+    CChildFrame* child = ChildOf(document);
+    if (!child)
+        return;
+    CChildFrame* other = ChildAt(otherPath);
+    if (!other) {
+        const QList<CChildFrame*> opened = OpenPaths({otherPath}, false);
+        other = opened.isEmpty() ? ChildAt(otherPath) : opened.first();
+    }
+    if (!other)
+        return; // the file could not be opened; the opener said why
+    if (other != child) {
+        placingChild_ = true; // the user's choice of maximised windows stays
+        PlaceSideBySide(*mdi_, *child, *other);
+        placingChild_ = false;
+    }
+    child->TreeView()->SelectEntryForLine(line);
+    child->SelectLine(line);
+    other->TreeView()->SelectEntryForLine(otherLine);
+    other->SelectLine(otherLine);
+    mdi_->setActiveSubWindow(other);
 }
 
 void CMainFrame::Navigate(const Document* document, int line) {

@@ -30,6 +30,8 @@ class CMyListBoxBar;
 class FindReplaceDialog;
 class HelpWindow;
 class QtIniSettingsStore;
+class WorkerThread;
+struct VariantRow;
 
 // The main window: documents in an MDI area, the toolbar, the status bar with its five
 // panes and the output window docked at the bottom. It is the application's message sink
@@ -69,6 +71,12 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     bool SaveDocumentAs(CChildFrame* frame, const QString& path);
     void Rebuild();
     void Check();
+    // Extras > Compare Language Variants: the active document's text as it stands against
+    // its siblings (their open text where they are open, else the file), on a worker while
+    // the progress dialog holds the window; the differences go to the output window.
+    void CompareVariants();
+    // Waits for a comparison still running and shows its rows now (tests).
+    void WaitForVariantComparison();
 
     CChildFrame* ActiveChild() const;
     QList<CChildFrame*> Children() const;
@@ -139,6 +147,13 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     // F3 and Shift+F3: the last search again; the Find dialog when there was none.
     void FindAgain(bool backward);
     void Navigate(const Document* document, int line);
+    // A difference row: the sibling at `otherPath` opened (or activated) at `otherLine`,
+    // beside the document's window at `line`.
+    void NavigateBeside(const Document* document, int line, const QString& otherPath,
+                        int otherLine);
+    void ShowVariantRows(CChildFrame& child, const std::vector<VariantRow>& rows);
+    // The open window of the file at `path`, if any.
+    CChildFrame* ChildAt(const QString& path) const;
     // F5 or F7 of `child`, else of the active document window.
     void RunCheck(bool fullCheck, CChildFrame* child = nullptr);
     void PrintActive(bool preview);
@@ -206,7 +221,8 @@ class CMainFrame : public QMainWindow, public MessageSink, public AlertSink {
     QList<QAction*> arrangeCommands_;     // Cascade, Tile and Arrange, not for tabs
     QPointer<FindReplaceDialog> find_;
     HelpWindow* help_ = nullptr;
-    std::unique_ptr<QPrinter> printer_; // shared by Print Setup and every document
+    WorkerThread* variantWorker_ = nullptr; // Compare Language Variants, owned as a child
+    std::unique_ptr<QPrinter> printer_;     // shared by Print Setup and every document
     QPointer<FindReplaceDialog> replace_;
     QPointer<FindReplaceDialog> lastSearch_; // the dialog shown last
     std::function<void(const QString&)> alertHandler_;

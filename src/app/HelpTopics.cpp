@@ -43,6 +43,7 @@ constexpr HelpPage kHelpPages[] = {
     {HelpContext::ViewTabbedDocuments, "cmd_view_tabbed.htm"},
     {HelpContext::ExtrasRebuild, "cmd_extras_rebuild.htm"},
     {HelpContext::ExtrasCheck, "cmd_extras_check.htm"},
+    {HelpContext::ExtrasVariants, "cmd_extras_variants.htm"},
     {HelpContext::ExtrasUserKeys, "cmd_extras_userkeys.htm"},
     {HelpContext::ExtrasSettings, "cmd_extras_settings.htm"},
     {HelpContext::ExtrasLiveCheck, "cmd_extras_livecheck.htm"},

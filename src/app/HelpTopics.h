@@ -40,6 +40,7 @@ enum class HelpContext {
     ViewTabbedDocuments,
     ExtrasRebuild,
     ExtrasCheck,
+    ExtrasVariants,
     ExtrasUserKeys,
     ExtrasSettings,
     ExtrasLiveCheck, // the "Check as you type" setting

@@ -87,6 +87,17 @@ void TileVertically(QMdiArea& area) {
     Tile(area, Qt::Horizontal);
 }
 
+void PlaceSideBySide(QMdiArea& area, QMdiSubWindow& left, QMdiSubWindow& right) {
+    if (area.viewMode() == QMdiArea::TabbedView || &left == &right)
+        return;
+    const QSize room = area.viewport()->size();
+    const int half = room.width() / 2;
+    left.showNormal();
+    right.showNormal();
+    left.setGeometry(0, 0, half, room.height());
+    right.setGeometry(half, 0, room.width() - half, room.height());
+}
+
 void ArrangeIcons(QMdiArea& area) {
     int left = 0;
     for (QMdiSubWindow* window : area.subWindowList()) {

@@ -22,6 +22,9 @@ void CascadeInside(QMdiArea& area);
 void TileHorizontally(QMdiArea& area);
 // Side by side, each as tall as the area.
 void TileVertically(QMdiArea& area);
+// Two windows side by side, each half as wide as the area and as tall as it, `left` on the
+// left; the other windows stay where they are. Nothing in tab mode, where one tab shows.
+void PlaceSideBySide(QMdiArea& area, QMdiSubWindow& left, QMdiSubWindow& right);
 // Minimised windows line up along the bottom of the area.
 void ArrangeIcons(QMdiArea& area);
 

@@ -50,8 +50,18 @@ void CMyListBoxBar::AddMessage(int level, int line, const std::string& text,
     model_->AddMessage(level, line, text, document);
 }
 
+void CMyListBoxBar::AddRelatedMessage(int level, int line, const std::string& text,
+                                      const Document* document, const QString& otherPath,
+                                      int otherLine) {
+    const int before = RowCount();
+    model_->AddMessage(level, line, text, document);
+    if (RowCount() > before) // a row the settings hide is no row
+        otherLines_.insert(before, OtherLine{otherPath, otherLine});
+}
+
 void CMyListBoxBar::ClearMessages() {
     model_->Clear();
+    otherLines_.clear();
 }
 
 const Document* CMyListBoxBar::TargetDocument() const {
@@ -82,6 +92,12 @@ void CMyListBoxBar::NavigateFromRow(int row) {
     int number = cell.mid(4).trimmed().toInt(&ok);
     int line = (ok ? number : 0) - 1;
     const Document* target = TargetDocument();
+    if (auto other = otherLines_.constFind(row); target && other != otherLines_.constEnd()) {
+        // A difference may lie on the first line as well.
+        if (ok)
+            emit navigateBeside(target, number - 1, other->Path, other->Line);
+        return;
+    }
     if (target && row != -1 && line > 0)
         emit navigateTo(target, line);
 }

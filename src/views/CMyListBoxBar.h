@@ -4,6 +4,8 @@
 #include "editing/FileSummary.h"
 
 #include <QDockWidget>
+#include <QHash>
+#include <QString>
 
 class QTreeView;
 
@@ -25,6 +27,10 @@ class CMyListBoxBar : public QDockWidget, public MessageSink {
     void AddMessage(int level, int line, const std::string& text,
                     const Document* document) override;
     void ClearMessages() override;
+    // The same for a row about a line of the document that names a line of another file
+    // (a difference from a language variant): a click goes to both lines.
+    void AddRelatedMessage(int level, int line, const std::string& text, const Document* document,
+                           const QString& otherPath, int otherLine);
 
     const Document* TargetDocument() const;
     int RowCount() const;
@@ -39,13 +45,23 @@ class CMyListBoxBar : public QDockWidget, public MessageSink {
   signals:
     // Row navigation: select `line` (0-based) of `document` and activate its window.
     void navigateTo(const kvf::Document* document, int line);
+    // Navigation from a row that names a line of another file as well: `line` of
+    // `document` and `otherLine` of the file at `otherPath`, both 0-based.
+    void navigateBeside(const kvf::Document* document, int line, const QString& otherPath,
+                        int otherLine);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct OtherLine {
+        QString Path;
+        int Line = -1;
+    };
+
     OutputRowsModel* model_;
     QTreeView* list_;
+    QHash<int, OtherLine> otherLines_; // by row
 };
 
 } // namespace kvf

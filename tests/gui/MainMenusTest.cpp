@@ -55,6 +55,7 @@ const char* const kMenusWithoutDocument = R"(&File
 E&xtras
   cmd_extras_rebuild|&Rebuild|F5|||off
   cmd_extras_check|&Check KVF|F7|||off
+  cmd_extras_variants|Compare &Language Variants||||off
   -
   cmd_extras_userkeys|&User Keys...||||on
   cmd_extras_settings|&Settings...||||on
