@@ -21,7 +21,7 @@ constexpr std::array kValueFindings = {
     msg::ValueExceedsLimit,    msg::NotWithinAllowedValues, msg::ValueOutOfRange,
     msg::UnexpectedFormat,     msg::TooManyValues,          msg::FileNameCharacters,
     msg::VisibleStringInvalid, msg::UseInPlaceOfArea,       msg::UnspecifiedCharacters,
-    msg::DefaultNotAllowed,    msg::ConfigurationInvalid,
+    msg::DefaultNotAllowed,    msg::ConfigurationInvalid,   msg::VariantValueDiffers,
 };
 
 // Findings about the whole line.

@@ -128,28 +128,59 @@ void AppendPosition(std::string& out, const language::TextPosition& position) {
     out += '}';
 }
 
+void AppendDiagnostic(std::string& out, const language::Diagnostic& d,
+                      const RelatedDiagnostic* related) {
+    out += "{\"code\":";
+    AppendNumber(out, d.Id);
+    out += ",\"message\":";
+    AppendEngineString(out, d.Text);
+    out += ",\"range\":{\"end\":";
+    AppendPosition(out, d.Range.End);
+    out += ",\"start\":";
+    AppendPosition(out, d.Range.Start);
+    out += '}';
+    if (related) {
+        const language::TextPosition at{related->Line, 0};
+        out += ",\"relatedInformation\":[{\"location\":{\"range\":{\"end\":";
+        AppendPosition(out, at);
+        out += ",\"start\":";
+        AppendPosition(out, at);
+        out += "},\"uri\":";
+        AppendString(out, related->Uri);
+        out += "},\"message\":";
+        AppendString(out, related->Message);
+        out += "}]";
+    }
+    out += ",\"severity\":";
+    AppendNumber(out, d.Level == LEVEL_WARNING ? kSeverityWarning : kSeverityError);
+    out += ",\"source\":\"kvfcheck\"}";
+}
+
 } // namespace
 
 std::string DiagnosticsMessage(const std::string& uri, std::optional<int> version,
                                const std::vector<language::Diagnostic>& diagnostics) {
+    return DiagnosticsMessage(uri, version, diagnostics, {});
+}
+
+std::string DiagnosticsMessage(const std::string& uri, std::optional<int> version,
+                               const std::vector<language::Diagnostic>& diagnostics,
+                               const std::vector<RelatedDiagnostic>& related) {
     std::string out = "{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\","
                       "\"params\":{\"diagnostics\":[";
-    out.reserve(out.size() + diagnostics.size() * 200 + uri.size() + 32);
-    for (std::size_t i = 0; i < diagnostics.size(); ++i) {
-        const language::Diagnostic& d = diagnostics[i];
-        if (i > 0)
+    out.reserve(out.size() + (diagnostics.size() + related.size()) * 200 + uri.size() + 32);
+    bool first = true;
+    for (const language::Diagnostic& d : diagnostics) {
+        if (!first)
             out += ',';
-        out += "{\"code\":";
-        AppendNumber(out, d.Id);
-        out += ",\"message\":";
-        AppendEngineString(out, d.Text);
-        out += ",\"range\":{\"end\":";
-        AppendPosition(out, d.Range.End);
-        out += ",\"start\":";
-        AppendPosition(out, d.Range.Start);
-        out += "},\"severity\":";
-        AppendNumber(out, d.Level == LEVEL_WARNING ? kSeverityWarning : kSeverityError);
-        out += ",\"source\":\"kvfcheck\"}";
+        first = false;
+        AppendDiagnostic(out, d, nullptr);
+    }
+    for (const RelatedDiagnostic& r : related) {
+        if (!first)
+            out += ',';
+        first = false;
+        AppendDiagnostic(out, r.Finding, &r);
     }
     out += "],\"uri\":";
     AppendString(out, uri);

@@ -17,4 +17,18 @@ namespace kvf::lsp {
 std::string DiagnosticsMessage(const std::string& uri, std::optional<int> version,
                                const std::vector<language::Diagnostic>& diagnostics);
 
+// A finding that names a line of another document too: published with that place as its
+// relatedInformation (the line's start, and a message in UTF-8).
+struct RelatedDiagnostic {
+    language::Diagnostic Finding;
+    std::string Uri;
+    int Line = 0;
+    std::string Message;
+};
+
+// The same with `related` after the document's own findings.
+std::string DiagnosticsMessage(const std::string& uri, std::optional<int> version,
+                               const std::vector<language::Diagnostic>& diagnostics,
+                               const std::vector<RelatedDiagnostic>& related);
+
 } // namespace kvf::lsp

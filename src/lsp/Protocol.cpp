@@ -58,6 +58,24 @@ std::string UriPath(const std::string& uri) {
     return path;
 }
 
+std::string PathUri(const std::string& path) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+            (byte >= '0' && byte <= '9') || c == '/' || c == '-' || c == '.' || c == '_' ||
+            c == '~') {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xF];
+        }
+    }
+    return uri;
+}
+
 std::string UriFileName(const std::string& uri) {
     std::string path = UriPath(uri);
     std::size_t slash = path.find_last_of('/');

@@ -33,6 +33,9 @@ bool ReadRange(const Json& range, language::TextRange& read);
 // A file URI's path, percent-decoded ("file:///tmp/a%20b.kvf" gives "/tmp/a b.kvf"); any
 // other URI as it stands.
 std::string UriPath(const std::string& uri);
+// The file URI of an absolute path, every byte but letters, digits, '/' and "-._~"
+// percent-encoded: UriPath gives the path back.
+std::string PathUri(const std::string& path);
 // The last segment of a URI's path: the document's title for the check run.
 std::string UriFileName(const std::string& uri);
 

@@ -8,11 +8,15 @@
 #include "language/Hover.h"
 #include "language/Outline.h"
 #include "language/QuickFixes.h"
+#include "language/VariantDiagnostics.h"
 #include "lsp/ClientText.h"
 #include "lsp/DiagnosticsMessage.h"
 #include "lsp/UserKeyFile.h"
+#include "variants/VariantFamily.h"
 #include "version/BuildVersion.h"
 
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 namespace kvf::lsp {
@@ -81,6 +85,20 @@ Json Symbol(const language::OutlineSymbol& symbol) {
         json["children"] = std::move(children);
     }
     return json;
+}
+
+// The "compareVariants" member of a client's settings, at the top or in the "kvf" section;
+// none when the settings do not say.
+std::optional<bool> CompareVariantsSetting(const Json* settings) {
+    if (!settings)
+        return std::nullopt;
+    const Json* value = Member(*settings, "compareVariants");
+    if (!value)
+        if (const Json* section = Member(*settings, "kvf"))
+            value = Member(*section, "compareVariants");
+    if (!value || !value->is_boolean())
+        return std::nullopt;
+    return value->get<bool>();
 }
 
 } // namespace
@@ -242,6 +260,8 @@ void Server::Notification(const std::string& method, const Json& params) {
         DidClose(params);
     else if (method == "textDocument/didSave")
         DidSave(params);
+    else if (method == "workspace/didChangeConfiguration")
+        DidChangeConfiguration(params);
     // initialized, $/cancelRequest for requests already answered, $/setTrace and the
     // notifications of features the server does not offer need nothing.
 }
@@ -253,6 +273,7 @@ Json Server::Initialize(const Json& params) {
         std::string named = StringMember(*init, "settingsFile");
         if (!named.empty())
             path = named;
+        compareVariants_ = CompareVariantsSetting(init).value_or(false);
     }
     if (path.empty())
         path = UserSettingsFile();
@@ -295,10 +316,51 @@ Server::OpenDocument* Server::Find(const Json& params) {
 void Server::CheckDocument(OpenDocument& document) {
     // A version is read once (by its check, or by the first request that needs it) and keeps
     // its own copy of the text: the edits go on in document.Text.
-    document.Session->Update(static_cast<std::uint64_t>(document.Version),
-                             std::make_shared<const std::string>(document.Text.Bytes()),
+    document.Checked = std::make_shared<const std::string>(document.Text.Bytes());
+    UpdateVariantScope(document);
+    document.Session->Update(static_cast<std::uint64_t>(document.Version), document.Checked,
                              UriFileName(document.Uri), UriPath(document.Uri),
                              ServerSettings::Shared(settings_));
+}
+
+namespace {
+
+bool IsFileUri(const std::string& uri) {
+    return uri.rfind("file://", 0) == 0;
+}
+
+} // namespace
+
+void Server::UpdateVariantScope(OpenDocument& document) {
+    VariantScope& scope = *document.Variants;
+    std::lock_guard lock(scope.Mutex);
+    scope.On = compareVariants_ && IsFileUri(document.Uri);
+    scope.Open.clear();
+    scope.OpenUris.clear();
+    scope.Path.clear();
+    scope.Settings = nullptr;
+    if (!scope.On)
+        return;
+    scope.Path = UriPath(document.Uri);
+    scope.Settings = ServerSettings::Shared(settings_);
+    for (const auto& [uri, other] : documents_) {
+        if (&other == &document || !other.Checked || !IsFileUri(uri))
+            continue;
+        const std::string path = UriPath(uri);
+        if (!AreVariantSiblings(scope.Path, path))
+            continue;
+        scope.Open[path] = other.Checked;
+        scope.OpenUris[VariantPathKey(path)] = uri;
+    }
+}
+
+void Server::CheckSiblings(const std::string& path, const std::string& exceptUri) {
+    if (!compareVariants_)
+        return;
+    for (auto& [uri, other] : documents_)
+        if (uri != exceptUri && IsFileUri(uri) && other.Session &&
+            AreVariantSiblings(path, UriPath(uri)))
+            CheckDocument(other);
 }
 
 std::shared_ptr<const language::Analysis> Server::AnalysisOf(OpenDocument& document) {
@@ -312,6 +374,36 @@ void Server::PublishDiagnostics(const std::string& uri, int version,
                                 const language::CheckOutcome* outcome) {
     output_.Send(outcome ? DiagnosticsMessage(uri, version, outcome->Diagnostics)
                          : DiagnosticsMessage(uri, std::nullopt, {}));
+}
+
+std::vector<RelatedDiagnostic> Server::VariantFindings(VariantScope& scope, const std::string& uri,
+                                                       const language::Analysis& analysis) {
+    std::string path;
+    OpenTexts open;
+    std::map<std::string, std::string> openUris;
+    language::SharedCheckSettings settings;
+    {
+        std::lock_guard lock(scope.Mutex);
+        if (!scope.On || scope.Path.empty() || !scope.Settings)
+            return {};
+        path = scope.Path;
+        open = scope.Open;
+        openUris = scope.OpenUris;
+        settings = scope.Settings;
+    }
+    if (analysis.Cancelled)
+        return {};
+    std::vector<RelatedDiagnostic> related;
+    for (language::VariantDiagnostic& found : language::VariantDiagnostics(
+             analysis.Read, UriFileName(uri), SiblingsOf(path, open), *settings)) {
+        RelatedDiagnostic& r = related.emplace_back();
+        auto known = openUris.find(VariantPathKey(found.OtherPath));
+        r.Uri = known != openUris.end() ? known->second : PathUri(found.OtherPath);
+        r.Line = found.OtherLine;
+        r.Message = ToClientText(std::filesystem::path(found.OtherPath).filename().string());
+        r.Finding = std::move(found.Finding);
+    }
+    return related;
 }
 
 void Server::DidOpen(const Json& params) {
@@ -330,13 +422,17 @@ void Server::DidOpen(const Json& params) {
     document.Text.Replace(FromClientDocument(text->get_ref<const std::string&>()));
     if (!document.Session) {
         document.Session = std::make_unique<language::DocumentSession>(
-            pool_, [this, uri](std::uint64_t checked, const language::Analysis& analysis) {
-                std::string message = DiagnosticsMessage(uri, static_cast<int>(checked),
-                                                         analysis.Outcome.Diagnostics);
+            pool_, [this, uri, scope = document.Variants](std::uint64_t checked,
+                                                          const language::Analysis& analysis) {
+                std::string message =
+                    DiagnosticsMessage(uri, static_cast<int>(checked), analysis.Outcome.Diagnostics,
+                                       VariantFindings(*scope, uri, analysis));
                 return [this, message = std::move(message)] { output_.Send(message); };
             });
     }
     CheckDocument(document);
+    if (IsFileUri(uri))
+        CheckSiblings(UriPath(uri), uri);
 }
 
 namespace {
@@ -411,6 +507,8 @@ void Server::DidChange(const Json& params) {
             document->Version = version->get<int>();
     }
     CheckDocument(*document);
+    if (IsFileUri(document->Uri))
+        CheckSiblings(UriPath(document->Uri), document->Uri);
 }
 
 void Server::DidClose(const Json& params) {
@@ -420,6 +518,18 @@ void Server::DidClose(const Json& params) {
     std::string uri = document->Uri;
     documents_.erase(uri); // waits for a running check, which then publishes nothing
     PublishDiagnostics(uri, 0, nullptr);
+    // Its siblings compare with the file on disk again.
+    if (IsFileUri(uri))
+        CheckSiblings(UriPath(uri), uri);
+}
+
+void Server::DidChangeConfiguration(const Json& params) {
+    std::optional<bool> on = CompareVariantsSetting(Member(params, "settings"));
+    if (!on || *on == compareVariants_)
+        return;
+    compareVariants_ = *on;
+    for (auto& [uri, document] : documents_)
+        CheckDocument(document);
 }
 
 void Server::ReloadSettings() {

@@ -2,9 +2,11 @@
 
 #include "language/DocumentSession.h"
 #include "language/Executor.h"
+#include "lsp/DiagnosticsMessage.h"
 #include "lsp/DocumentText.h"
 #include "lsp/Protocol.h"
 #include "lsp/ServerSettings.h"
+#include "variants/VariantSiblings.h"
 
 #include <deque>
 #include <map>
@@ -65,10 +67,24 @@ class Server {
     void CloseAll();
 
   private:
+    // What a document's check compares it with while language variants are compared: set
+    // on the reading thread before each check, read when the check publishes its findings
+    // (on a thread of the pool).
+    struct VariantScope {
+        std::mutex Mutex;
+        bool On = false;
+        std::string Path; // the document's file; empty for a URI that names none
+        OpenTexts Open;   // the texts of its open siblings, by path
+        std::map<std::string, std::string> OpenUris; // their URIs, by VariantPathKey
+        language::SharedCheckSettings Settings;
+    };
+
     struct OpenDocument {
         std::string Uri;
         int Version = 0;
         DocumentText Text;
+        std::shared_ptr<const std::string> Checked; // the text of the last check
+        std::shared_ptr<VariantScope> Variants = std::make_shared<VariantScope>();
         std::unique_ptr<language::DocumentSession> Session;
     };
 
@@ -81,6 +97,7 @@ class Server {
     void DidChange(const Json& params);
     void DidClose(const Json& params);
     void DidSave(const Json& params);
+    void DidChangeConfiguration(const Json& params);
     Json DocumentSymbols(const Json& params);
     Json FoldingRanges(const Json& params);
     Json Hover(const Json& params);
@@ -91,8 +108,16 @@ class Server {
 
     OpenDocument* Find(const Json& params);
     void CheckDocument(OpenDocument& document);
+    // While variants are compared: the open siblings of the file at `path` are checked
+    // again, so that their differences from its new text show.
+    void CheckSiblings(const std::string& path, const std::string& exceptUri);
+    void UpdateVariantScope(OpenDocument& document);
     // The analysis of the document's latest version with the server's settings.
     std::shared_ptr<const language::Analysis> AnalysisOf(OpenDocument& document);
+    // The differences of a check's text from its siblings, as the scope of its check says.
+    static std::vector<RelatedDiagnostic> VariantFindings(VariantScope& scope,
+                                                          const std::string& uri,
+                                                          const language::Analysis& analysis);
     void PublishDiagnostics(const std::string& uri, int version,
                             const language::CheckOutcome* outcome);
 
@@ -111,6 +136,9 @@ class Server {
     // The client applies edits of a given version only (workspaceEdit.documentChanges), so a
     // quick fix computed for a text that has changed since is refused, not applied elsewhere.
     bool versionedEdits_ = false;
+    // The "compareVariants" setting: each document's differences from its language
+    // variants are published with its findings.
+    bool compareVariants_ = false;
     std::shared_ptr<const ServerSettings> settings_;
     language::ThreadPoolExecutor pool_; // before the documents: their schedulers go first
     std::map<std::string, OpenDocument> documents_;

@@ -71,5 +71,45 @@ TEST(DiagnosticsMessage, SameBytesAsTheTreeOfValues) {
     }
 }
 
+// A finding that names a line of another document: its place as relatedInformation, after
+// the document's own findings, and the same bytes as the tree of values gives.
+TEST(DiagnosticsMessage, RelatedPlacesAsTheTreeOfValues) {
+    const std::vector<language::Diagnostic> own = {Finding("own")};
+    std::vector<RelatedDiagnostic> related;
+    related.push_back({Finding("Value of key \"X\" is '2' here", LEVEL_ERROR, 65410),
+                       "file:///tmp/DEV.KVD", 27, "DEV.KVD"});
+    related.push_back({Finding("M\xfcller", LEVEL_WARNING, 65411), "file:///tmp/a%20b/\"q\".kvd", 0,
+                       "M\xc3\xbcller \"q\".kvd"});
+
+    Json tree = Json::parse(AsTree("file:///tmp/DEV.KVG", 3, own));
+    for (const RelatedDiagnostic& r : related) {
+        Json diagnostic =
+            Json::parse(AsTree("", std::nullopt, {r.Finding}))["params"]["diagnostics"][0];
+        const language::TextRange at{{r.Line, 0}, {r.Line, 0}};
+        diagnostic["relatedInformation"] = Json::array(
+            {{{"location", {{"uri", r.Uri}, {"range", ToJson(at)}}}, {"message", r.Message}}});
+        tree["params"]["diagnostics"].push_back(diagnostic);
+    }
+    EXPECT_EQ(DiagnosticsMessage("file:///tmp/DEV.KVG", 3, own, related), Dump(tree));
+    // Without related findings the message is the one of the findings alone.
+    EXPECT_EQ(DiagnosticsMessage("file:///tmp/DEV.KVG", 3, own, {}),
+              DiagnosticsMessage("file:///tmp/DEV.KVG", 3, own));
+}
+
+TEST(PathUri, EncodesWhatAUriCannotHoldAndReadsBack) {
+    struct Case {
+        std::string path;
+        std::string uri;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"/tmp/DEV.KVD", "file:///tmp/DEV.KVD"},
+             {"/tmp/a b/#1%.kvd", "file:///tmp/a%20b/%231%25.kvd"},
+             {"/tmp/M\xc3\xbcller/x~_-.kvg", "file:///tmp/M%C3%BCller/x~_-.kvg"},
+         }) {
+        EXPECT_EQ(PathUri(c.path), c.uri);
+        EXPECT_EQ(UriPath(PathUri(c.path)), c.path);
+    }
+}
+
 } // namespace
 } // namespace kvf::lsp
