@@ -96,7 +96,12 @@ BlockSource& HugePageBlockSource() {
 }
 
 void UseHugePageBlocks() {
+    // WebAssembly's memory has no pages to map: there mmap is an allocation filled with
+    // zeros and munmap gives nothing back that is not a whole mapping, so the cut-off ends
+    // and every block given back would stay taken. Blocks come from the heap there.
+#ifndef __EMSCRIPTEN__
     InstallBlockSource(&HugePageBlockSource());
+#endif
 }
 
 } // namespace kvf::cli
