@@ -29,11 +29,15 @@ std::vector<VariantSibling> SiblingsOf(const std::string& path, const OpenTexts&
     const std::string self = VariantPathKey(path);
 
     VariantFamily family = FamilyOf(path);
-    for (const auto& [key, entry] : openByKey)
-        if (AreVariantSiblings(path, entry->first) &&
+    // Named, not bound: clang 14 (the WebAssembly build's) cannot capture a structured binding.
+    for (const auto& keyed : openByKey) {
+        const std::string& key = keyed.first;
+        const std::string& openPath = keyed.second->first;
+        if (AreVariantSiblings(path, openPath) &&
             std::none_of(family.Paths.begin(), family.Paths.end(),
                          [&](const std::string& p) { return VariantPathKey(p) == key; }))
-            family.Paths.push_back(entry->first);
+            family.Paths.push_back(openPath);
+    }
     OrderFamily(family);
 
     std::vector<VariantSibling> siblings;
