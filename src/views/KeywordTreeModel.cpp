@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <iterator>
 
 namespace kvf {
 namespace {
@@ -86,8 +88,11 @@ GroupSlot GroupOf(unsigned treeGroup) {
 
 // The part of an entry's label after its key: its line, counted from one.
 void AppendLineSuffix(const CDbEntry& entry, std::string& out) {
+    char digits[16];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits),
+                                       static_cast<unsigned>(entry.LongLine + 1));
     out += " (";
-    out += std::to_string(static_cast<unsigned>(entry.LongLine + 1));
+    out.append(digits, written.ptr);
     out += ')';
 }
 
@@ -141,6 +146,7 @@ void KeywordTreeModel::SortChildren(int node) {
     // Each label lowered once into one buffer, so that the sort compares plain bytes and
     // moves only numbers: a large file's tree is sorted on the window's thread.
     std::string lowered;
+    lowered.reserve(children.size() * 24); // a keyword and its line, mostly
     std::vector<std::size_t> ends;
     ends.reserve(children.size());
     for (int child : children) {
@@ -151,8 +157,10 @@ void KeywordTreeModel::SortChildren(int node) {
         const std::string_view label = item.Fixed ? std::string_view(item.Fixed)
                                        : entry    ? std::string_view(entry->Key)
                                                   : std::string_view();
-        for (char c : label)
-            lowered += LowerAscii(c);
+        const std::size_t begin = lowered.size();
+        lowered += label;
+        for (std::size_t i = begin; i < lowered.size(); ++i)
+            lowered[i] = LowerAscii(lowered[i]);
         if (entry) // the rest of EntryLabel: " (line)"
             AppendLineSuffix(*entry, lowered);
         ends.push_back(lowered.size());
