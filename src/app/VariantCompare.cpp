@@ -1,7 +1,6 @@
 #include "app/VariantCompare.h"
 
 #include "core/AppServices.h"
-#include "core/LineSuppressions.h"
 #include "core/MessageIds.h"
 #include "core/MessageSink.h"
 #include "core/MessageTable.h"
@@ -42,13 +41,8 @@ std::vector<VariantRow> CompareWithVariants(const VariantCompareRequest& request
     AppServices services(*settings, unused);
     const VariantFile file(
         name, RawTextToBytes(request.Document.RawText, request.Document.Encoding), services);
-    LineSuppressions suppressions;
-    if (request.InlineDisable)
-        suppressions = LineSuppressions::Read(file.Lines());
-
-    for (const SiblingComparison& compared :
-         CompareWithSiblings(file.Source(), siblings, services, request.Selection,
-                             request.InlineDisable ? &suppressions : nullptr)) {
+    for (const SiblingComparison& compared : CompareWithSiblings(
+             file.Source(), siblings, services, request.Selection, request.InlineDisable)) {
         AddFrame(rows, msg::VariantCompareStart,
                  FormatMessage(msg::VariantCompareStart, name, compared.Name));
         if (!compared.Problem.empty())

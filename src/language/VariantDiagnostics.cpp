@@ -1,7 +1,6 @@
 #include "language/VariantDiagnostics.h"
 
 #include "core/AppServices.h"
-#include "core/LineSuppressions.h"
 #include "output/OutputRows.h"
 
 #include <algorithm>
@@ -20,14 +19,10 @@ std::vector<VariantDiagnostic> VariantDiagnostics(const SnapshotDatabase& read,
     OutputRows unused(store); // the siblings' database builds report nothing here
     AppServices services(store, unused);
     const BufferTextLines& lines = read.Lines();
-    LineSuppressions suppressions;
-    if (settings.InlineDisable)
-        suppressions = LineSuppressions::Read(lines);
     const VariantSource file{fileName, &lines, &read.Database()};
     std::string scratch;
-    for (SiblingComparison& compared :
-         CompareWithSiblings(file, siblings, services, settings.Selection,
-                             settings.InlineDisable ? &suppressions : nullptr)) {
+    for (SiblingComparison& compared : CompareWithSiblings(
+             file, siblings, services, settings.Selection, settings.InlineDisable)) {
         for (VariantFinding& finding : compared.Findings) {
             VariantDiagnostic& d = diagnostics.emplace_back();
             // A finding past the last entry points at the last line there is.

@@ -354,11 +354,12 @@ void Server::UpdateVariantScope(OpenDocument& document) {
     }
 }
 
-void Server::CheckSiblings(const std::string& path, const std::string& exceptUri) {
-    if (!compareVariants_)
+void Server::CheckSiblings(const std::string& changedUri) {
+    if (!compareVariants_ || !IsFileUri(changedUri))
         return;
+    const std::string path = UriPath(changedUri);
     for (auto& [uri, other] : documents_)
-        if (uri != exceptUri && IsFileUri(uri) && other.Session &&
+        if (uri != changedUri && IsFileUri(uri) && other.Session &&
             AreVariantSiblings(path, UriPath(uri)))
             CheckDocument(other);
 }
@@ -431,8 +432,7 @@ void Server::DidOpen(const Json& params) {
             });
     }
     CheckDocument(document);
-    if (IsFileUri(uri))
-        CheckSiblings(UriPath(uri), uri);
+    CheckSiblings(uri);
 }
 
 namespace {
@@ -507,8 +507,7 @@ void Server::DidChange(const Json& params) {
             document->Version = version->get<int>();
     }
     CheckDocument(*document);
-    if (IsFileUri(document->Uri))
-        CheckSiblings(UriPath(document->Uri), document->Uri);
+    CheckSiblings(document->Uri);
 }
 
 void Server::DidClose(const Json& params) {
@@ -519,8 +518,7 @@ void Server::DidClose(const Json& params) {
     documents_.erase(uri); // waits for a running check, which then publishes nothing
     PublishDiagnostics(uri, 0, nullptr);
     // Its siblings compare with the file on disk again.
-    if (IsFileUri(uri))
-        CheckSiblings(UriPath(uri), uri);
+    CheckSiblings(uri);
 }
 
 void Server::DidChangeConfiguration(const Json& params) {

@@ -108,9 +108,9 @@ class Server {
 
     OpenDocument* Find(const Json& params);
     void CheckDocument(OpenDocument& document);
-    // While variants are compared: the open siblings of the file at `path` are checked
-    // again, so that their differences from its new text show.
-    void CheckSiblings(const std::string& path, const std::string& exceptUri);
+    // While variants are compared: the open siblings of the file document `changedUri`
+    // names are checked again, so that their differences from its new text show.
+    void CheckSiblings(const std::string& changedUri);
     void UpdateVariantScope(OpenDocument& document);
     // The analysis of the document's latest version with the server's settings.
     std::shared_ptr<const language::Analysis> AnalysisOf(OpenDocument& document);

@@ -1,13 +1,13 @@
 #include "variants/VariantSiblings.h"
 
-#include "document/TextEncoding.h"
+#include "core/LineSuppressions.h"
+#include "document/EngineFile.h"
 #include "variants/VariantFamily.h"
 #include "variants/VariantFile.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <optional>
+#include <set>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -29,15 +29,13 @@ std::vector<VariantSibling> SiblingsOf(const std::string& path, const OpenTexts&
     const std::string self = VariantPathKey(path);
 
     VariantFamily family = FamilyOf(path);
-    // Named, not bound: clang 14 (the WebAssembly build's) cannot capture a structured binding.
-    for (const auto& keyed : openByKey) {
-        const std::string& key = keyed.first;
-        const std::string& openPath = keyed.second->first;
-        if (AreVariantSiblings(path, openPath) &&
-            std::none_of(family.Paths.begin(), family.Paths.end(),
-                         [&](const std::string& p) { return VariantPathKey(p) == key; }))
-            family.Paths.push_back(openPath);
-    }
+    // Each path's key once: a key asks the file system for the folder's full path.
+    std::set<std::string> onDisk;
+    for (const std::string& member : family.Paths)
+        onDisk.insert(VariantPathKey(member));
+    for (const auto& [key, entry] : openByKey)
+        if (!onDisk.count(key) && AreVariantSiblings(path, entry->first))
+            family.Paths.push_back(entry->first);
     OrderFamily(family);
 
     std::vector<VariantSibling> siblings;
@@ -53,50 +51,25 @@ std::vector<VariantSibling> SiblingsOf(const std::string& path, const OpenTexts&
     return siblings;
 }
 
-bool ReadVariantText(const std::string& path, std::string& bytes, std::string& reason) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-        reason = "is a directory";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        reason = "cannot be opened";
-        return false;
-    }
-    std::string read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        reason = "read error";
-        return false;
-    }
-    if (LooksLikeUtf16(read)) {
-        reason = "the file is UTF-16 text, not Windows-1252 text as KVF files are";
-        return false;
-    }
-    if (StartsWithUtf8ByteOrderMark(read))
-        read = Utf8FileAsEngineText(std::string_view(read).substr(kUtf8ByteOrderMark.size()));
-    bytes = std::move(read);
-    return true;
-}
-
-std::vector<SiblingComparison> CompareWithSiblings(const VariantSource& file,
-                                                   const std::vector<VariantSibling>& siblings,
-                                                   AppServices& services,
-                                                   const MessageSelection& selection,
-                                                   LineSuppressions* suppressions) {
+std::vector<SiblingComparison>
+CompareWithSiblings(const VariantSource& file, const std::vector<VariantSibling>& siblings,
+                    AppServices& services, const MessageSelection& selection, bool inlineDisable) {
+    LineSuppressions suppressions;
+    if (inlineDisable && file.Lines)
+        suppressions = LineSuppressions::Read(*file.Lines);
     std::vector<SiblingComparison> comparisons;
     for (const VariantSibling& sibling : siblings) {
         SiblingComparison& compared = comparisons.emplace_back();
         compared.Path = sibling.Path;
         compared.Name = FileName(sibling.Path);
-        std::string bytes;
-        if (sibling.OpenText)
-            bytes = *sibling.OpenText;
-        else if (!ReadVariantText(sibling.Path, bytes, compared.Problem))
+        std::optional<BufferTextLines> lines =
+            sibling.OpenText ? BufferTextLines(sibling.OpenText)
+                             : ReadEngineLines(sibling.Path, compared.Problem);
+        if (!lines)
             continue;
-        const VariantFile other(compared.Name, std::move(bytes), services);
+        const VariantFile other(compared.Name, std::move(*lines), services);
         compared.Findings = CompareVariant(file, other.Source());
-        KeepSelected(compared.Findings, selection, suppressions);
+        KeepSelected(compared.Findings, selection, inlineDisable ? &suppressions : nullptr);
     }
     return comparisons;
 }

@@ -10,7 +10,6 @@
 namespace kvf {
 
 class AppServices;
-class LineSuppressions;
 class MessageSelection;
 
 // A file of the same family as the one compared: its path and, where a shell holds it open,
@@ -37,17 +36,10 @@ struct SiblingComparison {
     std::vector<VariantFinding> Findings;
 };
 
-// Compares `file` with each sibling in turn and keeps the findings the selection reports and
-// the file's suppression comments (may be null) do not silence.
-std::vector<SiblingComparison> CompareWithSiblings(const VariantSource& file,
-                                                   const std::vector<VariantSibling>& siblings,
-                                                   AppServices& services,
-                                                   const MessageSelection& selection,
-                                                   LineSuppressions* suppressions);
-
-// A variant file's text from disk as the engine reads it: a UTF-8 file (one with the byte
-// order mark) as the code page's bytes of its characters, any other file's bytes as they are;
-// UTF-16 text is refused. False with the reason when it cannot be read.
-bool ReadVariantText(const std::string& path, std::string& bytes, std::string& reason);
+// Compares `file` with each sibling in turn and keeps the findings the selection reports and,
+// with `inlineDisable`, the file's suppression comments do not silence.
+std::vector<SiblingComparison>
+CompareWithSiblings(const VariantSource& file, const std::vector<VariantSibling>& siblings,
+                    AppServices& services, const MessageSelection& selection, bool inlineDisable);
 
 } // namespace kvf

@@ -4,6 +4,7 @@
 #include "core/MessageIds.h"
 #include "core/MessageSelection.h"
 #include "core/SettingsStore.h"
+#include "document/EngineFile.h"
 #include "output/OutputRows.h"
 #include "variants/VariantFamily.h"
 #include "variants/VariantFile.h"
@@ -109,15 +110,16 @@ TEST_F(SiblingFolder, ReadsTextAsTheEngineDoes) {
     };
     for (const Case& c : cases) {
         const std::string path = Write("f.kvd", c.bytes);
-        std::string text, reason;
-        EXPECT_EQ(ReadVariantText(path, text, reason), c.read) << c.name;
-        if (c.read)
-            EXPECT_EQ(text, c.text) << c.name;
+        std::string reason;
+        const std::optional<BufferTextLines> lines = ReadEngineLines(path, reason);
+        EXPECT_EQ(lines.has_value(), c.read) << c.name;
+        if (c.read && lines)
+            EXPECT_EQ(lines->Bytes(), c.text) << c.name;
         else
             EXPECT_FALSE(reason.empty()) << c.name;
     }
-    std::string text, reason;
-    EXPECT_FALSE(ReadVariantText((dir_ / "missing.kvd").string(), text, reason));
+    std::string reason;
+    EXPECT_FALSE(ReadEngineLines((dir_ / "missing.kvd").string(), reason));
     EXPECT_FALSE(reason.empty());
 }
 
@@ -136,7 +138,7 @@ TEST_F(SiblingFolder, ComparesWithEachSiblingOpenTextFirst) {
     std::string edited = kReference;
     edited.replace(edited.find("= 60"), 4, "= 70");
     const std::vector<SiblingComparison> compared = CompareWithSiblings(
-        file.Source(), SiblingsOf(own, {{reference, Text(edited)}}), services, all, nullptr);
+        file.Source(), SiblingsOf(own, {{reference, Text(edited)}}), services, all, false);
     ASSERT_EQ(compared.size(), 2u);
     EXPECT_EQ(compared[0].Name, "dev.kvd");
     ASSERT_EQ(compared[0].Findings.size(), 1u);
@@ -150,7 +152,7 @@ TEST_F(SiblingFolder, ComparesWithEachSiblingOpenTextFirst) {
     // A sibling that cannot be read says why and gives no findings; the others still count.
     const std::vector<SiblingComparison> unreadable =
         CompareWithSiblings(file.Source(), {VariantSibling{(dir_ / "gone.kvd").string(), nullptr}},
-                            services, all, nullptr);
+                            services, all, false);
     ASSERT_EQ(unreadable.size(), 1u);
     EXPECT_FALSE(unreadable[0].Problem.empty());
     EXPECT_TRUE(unreadable[0].Findings.empty());
@@ -159,7 +161,7 @@ TEST_F(SiblingFolder, ComparesWithEachSiblingOpenTextFirst) {
     MessageSelection none;
     none.Disable(msg::VariantValueDiffers);
     EXPECT_TRUE(CompareWithSiblings(file.Source(), SiblingsOf(own, {{reference, Text(edited)}}),
-                                    services, none, nullptr)[0]
+                                    services, none, false)[0]
                     .Findings.empty());
 }
 
